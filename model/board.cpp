@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#include "board.h"
+
+#include "deduction.h"
+#include "puzzle_text.h"
+#include "safe_file.h"
+
+Values CBoard::WorkingValues() const
+{
+    Values values{};
+    for (int i = 0; i < kCellCount; ++i)
+        values[i] = working_[i].GetValue();
+    return values;
+}
+
+void CBoard::OnClear()
+{
+    for (CCell& cell : working_)
+        cell.ClearCell();
+}
+
+void CBoard::OnSet()
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        const int v = working_[i].ReadFromControl();
+        working_[i].SetValue(v);
+        snapshot_[i].SetValue(v);
+    }
+}
+
+void CBoard::OnReset()
+{
+    for (int i = 0; i < kCellCount; ++i)
+        working_[i].SetValue(snapshot_[i].GetValue());
+}
+
+bool CBoard::DoPass()
+{
+    bool changed = false;
+    for (int row = 0; row < kBoardSize; ++row)
+        for (int column = 0; column < kBoardSize; ++column)
+            changed |= UpdateCell(working_, row, column);
+    return changed;
+}
+
+int CBoard::OnSolve()
+{
+    int sweeps = 1;
+    while (DoPass())
+        ++sweeps;
+    return sweeps;
+}
+
+bool CBoard::OnCellStep()
+{
+    ++cursorColumn_;
+    if (cursorColumn_ >= kBoardSize || cursorColumn_ < 0) {
+        cursorColumn_ = 0;
+        ++cursorRow_;
+    }
+    if (cursorRow_ >= kBoardSize || cursorRow_ < 0)
+        cursorRow_ = 0;
+    return UpdateCell(working_, cursorRow_, cursorColumn_);
+}
+
+void CBoard::OnStart()
+{
+    cursorRow_ = 8;
+    cursorColumn_ = 8;
+}
+
+bool CBoard::OnSave()
+{
+    return WriteFileAtomically(kPuzzleFileName, FormatPuzzleFile(WorkingValues()), fs_);
+}
+
+bool CBoard::OnLoad()
+{
+    const auto text = ReadSmallFile(kPuzzleFileName, kMaxPuzzleFileBytes, fs_);
+    if (!text)
+        return false;
+    const auto values = ParsePuzzleFile(*text);
+    if (!values)
+        return false;
+    LoadValues(*values);
+    return true;
+}
+
+void CBoard::LoadValues(const Values& values)
+{
+    for (int i = 0; i < kCellCount; ++i)
+        working_[i].SetValue(values[i]);
+}

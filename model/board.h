@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#pragma once
+
+#include "cell.h"
+#include "file_system.h"
+
+#include <string>
+
+// The board behind the window: the working grid that is shown and solved,
+// the snapshot grid that Set captures and Reset restores, and the cursor of
+// the Cell button. Each command is what one button does. Commands change
+// cells only through CCell, so they behave the same with or without bound
+// controls.
+class CBoard {
+public:
+    // The puzzle file, fixed and relative to the current directory.
+    static constexpr const char* kPuzzleFileName = "Zifrel.zfr";
+    // Larger files are never puzzles; Load does not read them.
+    static constexpr std::size_t kMaxPuzzleFileBytes = 4096;
+
+    explicit CBoard(CFileSystem& fs = CFileSystem::System()) : fs_(fs) {}
+
+    CCell& Cell(int row, int column) { return working_[CellIndex(row, column)]; }
+    const CCell& Cell(int row, int column) const { return working_[CellIndex(row, column)]; }
+    const CCell& SnapshotCell(int row, int column) const { return snapshot_[CellIndex(row, column)]; }
+    Grid& Working() { return working_; }
+    const Grid& Working() const { return working_; }
+    Values WorkingValues() const;
+
+    int CursorRow() const { return cursorRow_; }
+    int CursorColumn() const { return cursorColumn_; }
+
+    // Clear: empties every working cell. Snapshot and cursor stay.
+    void OnClear();
+    // Set: every working cell takes the value its control shows (a single
+    // digit, else empty), losing its pencil marks; the snapshot takes the same.
+    void OnSet();
+    // Reset: every working cell takes its snapshot cell's value.
+    void OnReset();
+    // One sweep of UpdateCell over all cells, row by row, left to right.
+    // True when any cell changed.
+    bool DoPass();
+    void OnPass() { DoPass(); }
+    // Sweeps until a sweep changes nothing; returns how many it ran.
+    int OnSolve();
+    // Cell: advances the cursor to the next cell, wrapping from the bottom
+    // right to the top left, and works on it. True when it changed.
+    bool OnCellStep();
+    // Start: the next Cell works on the top left cell.
+    void OnStart();
+
+    // Save: writes the working values to the puzzle file, replacing it whole
+    // or not at all. Load: reads it back into the working grid through
+    // SetValue if it holds a puzzle; otherwise nothing changes. Neither
+    // reports failure to the user; the results are for tests and tools.
+    bool OnSave();
+    bool OnLoad();
+    // Every working cell takes the given value through SetValue, as Load does.
+    void LoadValues(const Values& values);
+
+private:
+    Grid working_{};
+    Grid snapshot_{};
+    int cursorRow_ = 8;
+    int cursorColumn_ = 8;
+    CFileSystem& fs_;
+};

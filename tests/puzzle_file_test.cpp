@@ -1,0 +1,328 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#include "board.h"
+#include "puzzle_text.h"
+#include "safe_file.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const std::string kPuzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+std::string NineLines(const std::string& cells, const std::string& end)
+{
+    std::string text;
+    for (int row = 0; row < 9; ++row)
+        text += cells.substr(static_cast<std::size_t>(row) * 9, 9) + end;
+    return text;
+}
+
+std::string FileOf(const std::string& cells)
+{
+    std::string zeros = cells;
+    for (char& c : zeros)
+        if (c == '.')
+            c = '0';
+    return NineLines(zeros, "\r\n");
+}
+
+// Makes one chosen call fail, the rest going to the real system.
+class CFailingFileSystem : public CFileSystem {
+public:
+    enum class Fail { None, Open, FirstWrite, ShortWriteThenFull, Fsync, Close, Rename, Read, Fstat };
+    explicit CFailingFileSystem(Fail fail) : fail_(fail) {}
+
+    int Open(const char* path, int flags, mode_t mode) override
+    {
+        if (fail_ == Fail::Open)
+            return Refuse(EACCES);
+        return CFileSystem::Open(path, flags, mode);
+    }
+    ssize_t Write(int fd, const void* buffer, size_t size) override
+    {
+        ++writes_;
+        if (fail_ == Fail::FirstWrite)
+            return Refuse(EIO);
+        if (fail_ == Fail::ShortWriteThenFull)
+            return writes_ == 1 ? CFileSystem::Write(fd, buffer, size / 2) : Refuse(ENOSPC);
+        return CFileSystem::Write(fd, buffer, size);
+    }
+    ssize_t Read(int fd, void* buffer, size_t size) override
+    {
+        return fail_ == Fail::Read ? Refuse(EIO) : CFileSystem::Read(fd, buffer, size);
+    }
+    int Fstat(int fd, struct stat* status) override
+    {
+        return fail_ == Fail::Fstat ? Refuse(EIO) : CFileSystem::Fstat(fd, status);
+    }
+    int Fsync(int fd) override { return fail_ == Fail::Fsync ? Refuse(EIO) : CFileSystem::Fsync(fd); }
+    int Close(int fd) override
+    {
+        const int result = CFileSystem::Close(fd);
+        return fail_ == Fail::Close ? Refuse(EIO) : result;
+    }
+    int Rename(const char* from, const char* to) override
+    {
+        return fail_ == Fail::Rename ? Refuse(EXDEV) : CFileSystem::Rename(from, to);
+    }
+
+private:
+    static int Refuse(int error)
+    {
+        errno = error;
+        return -1;
+    }
+    Fail fail_;
+    int writes_ = 0;
+};
+
+TEST(PuzzleFileSave, AFreshBoardWritesNineLinesOfZerosWithCrLf)
+{
+    CScratchFolder folder;
+    CBoard board;
+    EXPECT_TRUE(board.OnSave());
+    const std::string text = ReadWholeFile("Zifrel.zfr");
+    EXPECT_EQ(text.size(), 99u);
+    EXPECT_EQ(text, NineLines("000000000000000000000000000000000000000000000000000000000000000000000000000000000", "\r\n"));
+}
+
+TEST(PuzzleFileSave, WritesTheValuesRowByRow)
+{
+    CScratchFolder folder;
+    CBoard board;
+    board.LoadValues(ValuesFrom(kPuzzle));
+    board.OnSave();
+    const std::string text = ReadWholeFile("Zifrel.zfr");
+    EXPECT_EQ(text.substr(0, 11), "530070000\r\n");
+    EXPECT_EQ(text, FileOf(kPuzzle));
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Zifrel.zfr"});
+}
+
+TEST(PuzzleFileSave, ReplacesAnOlderFile)
+{
+    CScratchFolder folder;
+    WriteWholeFile("Zifrel.zfr", std::string(5000, 'x'));
+    CBoard board;
+    EXPECT_TRUE(board.OnSave());
+    EXPECT_EQ(ReadWholeFile("Zifrel.zfr").size(), 99u);
+}
+
+TEST(PuzzleFileSave, AnyFailureLeavesThePreviousFileByteForByteAndNoTemporary)
+{
+    using Fail = CFailingFileSystem::Fail;
+    for (Fail fail : {Fail::Open, Fail::FirstWrite, Fail::ShortWriteThenFull, Fail::Fsync, Fail::Close,
+                      Fail::Rename}) {
+        CScratchFolder folder;
+        const std::string previous = FileOf(kPuzzle);
+        WriteWholeFile("Zifrel.zfr", previous);
+        CFailingFileSystem fs(fail);
+        CBoard board(fs);
+        board.Cell(8, 8).SetValue(1);
+        EXPECT_FALSE(board.OnSave()) << static_cast<int>(fail);
+        EXPECT_EQ(ReadWholeFile("Zifrel.zfr"), previous) << static_cast<int>(fail);
+        EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Zifrel.zfr"})
+            << static_cast<int>(fail);
+    }
+}
+
+// Saves in the current folder as a user who may not write there: root
+// ignores permissions, so as root the save runs in a child process that
+// has given them up. Returns OnSave's result.
+bool SaveWithoutWritePermission()
+{
+    if (::geteuid() != 0)
+        return CBoard().OnSave();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        _exit(!dropped ? 2 : CBoard().OnSave() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "could not give up root";
+    return !WIFEXITED(status) || WEXITSTATUS(status) != 0;
+}
+
+TEST(PuzzleFileSave, AFolderThatCannotBeWrittenLeavesThePreviousFile)
+{
+    CScratchFolder folder;
+    const std::string previous = FileOf(kPuzzle);
+    WriteWholeFile("Zifrel.zfr", previous);
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
+    EXPECT_FALSE(SaveWithoutWritePermission());
+    ::chmod(folder.Path().c_str(), 0755);
+    EXPECT_EQ(ReadWholeFile("Zifrel.zfr"), previous);
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Zifrel.zfr"});
+}
+
+TEST(PuzzleFileRoundTrip, SaveThenLoadRestoresEveryValueAndNoPencilMark)
+{
+    CScratchFolder folder;
+    CBoundBoard b;
+    b.board.LoadValues(ValuesFrom(kPuzzle));
+    b.board.OnPass();
+    const Values saved = b.board.WorkingValues();
+    ASSERT_TRUE(b.board.OnSave());
+    b.board.OnPass();
+    ASSERT_TRUE(b.board.OnLoad());
+    EXPECT_EQ(b.board.WorkingValues(), saved);
+    for (int i = 0; i < kCellCount; ++i) {
+        const CCell& cell = b.board.Working()[i];
+        EXPECT_FALSE(cell.ShowsCandidates()) << i;
+        EXPECT_EQ(cell.CandidateCount(), cell.GetValue() ? 1 : 9) << i;
+        EXPECT_EQ(b.controls[i].CellText(), cell.GetValue() ? std::to_string(cell.GetValue()) : "");
+    }
+}
+
+TEST(PuzzleFileRoundTrip, LoadLeavesTheSnapshotAndTheCursorAlone)
+{
+    CScratchFolder folder;
+    CBoard board;
+    board.LoadValues(ValuesFrom(kPuzzle));
+    board.OnSave();
+    board.OnClear();
+    board.Cell(0, 0).SetValue(9);
+    board.OnSet();
+    board.OnCellStep();
+    ASSERT_TRUE(board.OnLoad());
+    EXPECT_EQ(board.CursorColumn(), 0);
+    board.OnReset();
+    Values expected{};
+    expected[0] = 9;
+    EXPECT_EQ(board.WorkingValues(), expected);
+}
+
+TEST(PuzzleFileLoad, AcceptsBothLineEndsAndTheOneLineForm)
+{
+    const std::string dotted = kPuzzle;
+    std::string zeros = FileOf(kPuzzle);
+    const std::vector<std::pair<std::string, std::string>> accepted = {
+        {"CR LF, as saved", FileOf(kPuzzle)},
+        {"LF", NineLines(dotted, "\n")},
+        {"dots for empty cells", NineLines(dotted, "\r\n")},
+        {"no final line end", NineLines(dotted, "\n").substr(0, 89)},
+        {"trailing blank lines", NineLines(dotted, "\r\n") + "\r\n\n\r\n"},
+        {"one line of 81", dotted},
+        {"one line of 81 with CR LF", dotted + "\r\n"},
+        {"one line of 81 with LF and a blank line", dotted + "\n\n"},
+    };
+    for (const auto& [name, text] : accepted) {
+        CScratchFolder folder;
+        WriteWholeFile("Zifrel.zfr", text);
+        CBoard board;
+        EXPECT_TRUE(board.OnLoad()) << name;
+        EXPECT_EQ(board.WorkingValues(), ValuesFrom(kPuzzle)) << name;
+    }
+}
+
+TEST(PuzzleFileLoad, AnythingElseLeavesTheBoardExactlyAsItWas)
+{
+    const std::string good = FileOf(kPuzzle);
+    std::string letter = good;
+    letter[40] = 'x';
+    std::string nul = good;
+    nul[5] = '\0';
+    std::string spaces = good;
+    spaces[2] = ' ';
+    std::string shortLine = good;
+    shortLine.erase(3, 1);
+    std::string longLine = good;
+    longLine.insert(3, "1");
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"empty file", ""},
+        {"only line ends", "\r\n\r\n"},
+        {"eight lines", good.substr(0, 88)},
+        {"one line short", shortLine},
+        {"one line long", longLine},
+        {"a tenth line", good + "123456789\r\n"},
+        {"a letter", letter},
+        {"a NUL byte", nul},
+        {"a space for a zero", spaces},
+        {"a UTF-8 BOM", "\xEF\xBB\xBF" + good},
+        {"a blank line between rows", good.substr(0, 22) + "\r\n" + good.substr(22)},
+        {"a bare CR line end", NineLines(kPuzzle, "\r")},
+        {"80 cells on one line", kPuzzle.substr(0, 80)},
+        {"82 cells on one line", kPuzzle + "1"},
+        {"81 cells and more", kPuzzle + "\n1"},
+        {"a leading blank line", "\r\n" + good},
+        {"too large to be a puzzle", good + std::string(5000, '\n')},
+    };
+    for (const auto& [name, text] : refused) {
+        CScratchFolder folder;
+        WriteWholeFile("Zifrel.zfr", text);
+        CBoundBoard b;
+        b.board.Cell(3, 3).SetValue(2);
+        b.board.Cell(4, 4).RuleOut(DigitBit(7));
+        const Grid before = b.board.Working();
+        b.controls[CellIndex(3, 3)].writes.clear();
+        EXPECT_FALSE(b.board.OnLoad()) << name;
+        for (int i = 0; i < kCellCount; ++i) {
+            EXPECT_EQ(b.board.Working()[i].GetValue(), before[i].GetValue()) << name;
+            EXPECT_EQ(b.board.Working()[i].ExcludedMask(), before[i].ExcludedMask()) << name;
+        }
+        EXPECT_TRUE(b.controls[CellIndex(3, 3)].writes.empty()) << name;
+    }
+}
+
+TEST(PuzzleFileLoad, WhatIsNotARegularFileIsNotRead)
+{
+    CScratchFolder folder;
+    CBoard board;
+    board.Cell(0, 0).SetValue(4);
+    EXPECT_FALSE(board.OnLoad()) << "no file";
+    std::filesystem::create_directory("Zifrel.zfr");
+    EXPECT_FALSE(board.OnLoad()) << "a directory";
+    std::filesystem::remove("Zifrel.zfr");
+    ASSERT_EQ(::mkfifo("Zifrel.zfr", 0644), 0);
+    EXPECT_FALSE(board.OnLoad()) << "a named pipe with no writer";
+    std::filesystem::remove("Zifrel.zfr");
+    std::filesystem::create_symlink("Zifrel.zfr", "Zifrel.zfr");
+    EXPECT_FALSE(board.OnLoad()) << "a link to itself";
+    EXPECT_EQ(board.Cell(0, 0).GetValue(), 4);
+}
+
+TEST(PuzzleFileLoad, AFailedOpenStatOrReadChangesNothing)
+{
+    using Fail = CFailingFileSystem::Fail;
+    for (Fail fail : {Fail::Open, Fail::Fstat, Fail::Read}) {
+        CScratchFolder folder;
+        WriteWholeFile("Zifrel.zfr", FileOf(kPuzzle));
+        CFailingFileSystem fs(fail);
+        CBoard board(fs);
+        board.Cell(0, 0).SetValue(4);
+        EXPECT_FALSE(board.OnLoad()) << static_cast<int>(fail);
+        EXPECT_EQ(board.Cell(0, 0).GetValue(), 4);
+    }
+}
+
+TEST(PuzzleLine, ReadsDigitsDotsAndZerosAndIgnoresATrailingCr)
+{
+    const auto values = ParsePuzzleLine(kPuzzle + "\r");
+    ASSERT_TRUE(values);
+    EXPECT_EQ(*values, ValuesFrom(kPuzzle));
+}
+
+TEST(PuzzleLine, SaysWhatIsWrong)
+{
+    std::string error;
+    EXPECT_FALSE(ParsePuzzleLine(kPuzzle.substr(1), &error));
+    EXPECT_EQ(error, "expected 81 cells, found 80 characters");
+    std::string bad = kPuzzle;
+    bad[9] = 'x';
+    EXPECT_FALSE(ParsePuzzleLine(bad, &error));
+    EXPECT_EQ(error, "cell 10 is 'x', not 1-9, 0 or .");
+    bad[9] = '\t';
+    EXPECT_FALSE(ParsePuzzleLine(bad, &error));
+    EXPECT_EQ(error, "cell 10 is byte 9, not 1-9, 0 or .");
+    EXPECT_FALSE(ParsePuzzleLine(kPuzzle + ",1234", &error));
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#include "test_support.h"
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+int CRecordingControl::TextWrites() const
+{
+    return static_cast<int>(std::count_if(writes.begin(), writes.end(),
+                                          [](const Write& w) { return w.kind == Write::Text; }));
+}
+
+CBoundBoard::CBoundBoard()
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        CCell& cell = board.Working()[i];
+        cell.AttachControl(&controls[i]);
+        cell.AttachFonts(kValueFont, kCandidateFont);
+        cell.SetValue(0);
+    }
+    board.OnClear();
+    for (auto& control : controls)
+        control.writes.clear();
+}
+
+Values ValuesFrom(const std::string& cells)
+{
+    if (cells.size() != kCellCount)
+        throw std::invalid_argument("a board needs 81 cells: " + cells);
+    Values values{};
+    for (int i = 0; i < kCellCount; ++i)
+        values[i] = (cells[i] >= '1' && cells[i] <= '9') ? cells[i] - '0' : 0;
+    return values;
+}
+
+std::string CellsOf(const Values& values)
+{
+    std::string cells;
+    for (int v : values)
+        cells += static_cast<char>('0' + v);
+    return cells;
+}
+
+std::string OpenDigits(const CCell& cell)
+{
+    std::string digits;
+    for (int d = 1; d <= 9; ++d)
+        if (cell.IsOpen(d))
+            digits += static_cast<char>('0' + d);
+    return digits;
+}
+
+std::vector<SetPuzzle> LoadPuzzleSet(const std::string& name)
+{
+    const std::string path = std::string(ZIFREL_PUZZLE_DIR) + "/" + name + ".csv";
+    std::ifstream in(path);
+    if (!in)
+        throw std::runtime_error("cannot read puzzle set " + path);
+    std::vector<SetPuzzle> puzzles;
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto comma = line.find(',');
+        if (comma == std::string::npos)
+            continue;
+        puzzles.push_back({line.substr(0, comma), line.substr(comma + 1, kCellCount)});
+    }
+    return puzzles;
+}
+
+CScratchFolder::CScratchFolder() : previous_(std::filesystem::current_path())
+{
+    std::random_device seed;
+    path_ = std::filesystem::temp_directory_path() / ("zifrel-test-" + std::to_string(seed()));
+    std::filesystem::create_directories(path_);
+    std::filesystem::current_path(path_);
+}
+
+CScratchFolder::~CScratchFolder()
+{
+    std::filesystem::current_path(previous_);
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+void WriteWholeFile(const std::filesystem::path& path, const std::string& contents)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << contents;
+}
+
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}

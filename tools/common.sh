@@ -1,0 +1,36 @@
+# SPDX-License-Identifier: MIT
+# Shared by tools/run and tools/check: package setup and the build.
+
+set -euo pipefail
+
+ZIFREL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZIFREL_BUILD=${ZIFREL_BUILD:-$ZIFREL_ROOT/build}
+
+# Installs the Debian packages named that are not installed yet. As root it
+# installs them itself; otherwise it prints the command and stops.
+zifrel_need_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "zifrel: these Debian packages are missing: ${missing[*]}" >&2
+        echo "zifrel: install them with:  sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "zifrel: installing ${missing[*]}" >&2
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
+
+# Configures and builds one build folder: zifrel_build FOLDER [CMAKE OPTION...]
+zifrel_build() {
+    local folder=$1
+    shift
+    cmake -S "$ZIFREL_ROOT" -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$folder" --parallel "$(nproc)"
+}
+
+ZIFREL_BUILD_PACKAGES=(cmake make g++ libgtest-dev)
