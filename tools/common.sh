@@ -25,12 +25,21 @@ zifrel_need_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
-# Configures and builds one build folder: zifrel_build FOLDER [CMAKE OPTION...]
-zifrel_build() {
+# Configures a build folder: zifrel_configure FOLDER [CMAKE OPTION...]
+zifrel_configure() {
     local folder=$1
     shift
     cmake -S "$ZIFREL_ROOT" -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$folder" --parallel "$(nproc)"
 }
 
-ZIFREL_BUILD_PACKAGES=(cmake make g++ libgtest-dev)
+# Builds a configured folder, all of it or the targets named.
+zifrel_compile() {
+    local folder=$1 targets=()
+    shift
+    for target in "$@"; do targets+=(--target "$target"); done
+    cmake --build "$folder" --parallel "$(nproc)" "${targets[@]}"
+}
+
+# What building the program needs, and what its tests need on top.
+ZIFREL_BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
+ZIFREL_TEST_PACKAGES=(libgtest-dev xvfb xauth)

@@ -1,0 +1,530 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+//
+// The board window driven as a person drives it: clicks, mnemonics, typing
+// and arrow keys, on Qt's offscreen platform.
+
+#include "about_dlg.h"
+#include "board_dlg.h"
+#include "cell_edit.h"
+#include "help_dlg.h"
+#include "puzzle_text.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+const std::string kPuzzle =
+    "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
+const std::string kSolution =
+    "637142985425689713918735426183924657249576138756813294374251869591468372862397541";
+
+std::string ValuesOf(const CBoard& board)
+{
+    std::string cells;
+    for (const CCell& cell : board.Working())
+        cells += static_cast<char>('0' + cell.GetValue());
+    return cells;
+}
+
+std::string Zeroed(std::string cells)
+{
+    for (char& c : cells)
+        if (c == '.')
+            c = '0';
+    return cells;
+}
+
+// Runs action once the next modal window has opened, then returns, leaving
+// the test to wait for that window to close. Several can be chained. Gives
+// up after five seconds, so that a window that never opens cannot leave the
+// action waiting into the next test.
+void WhenModalOpens(std::function<void(QWidget*)> action)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    auto deadline = std::make_shared<QDeadlineTimer>(5000);
+    QObject::connect(poll, &QTimer::timeout, [poll, action, deadline] {
+        if (deadline->hasExpired()) {
+            poll->stop();
+            poll->deleteLater();
+        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            action(modal);
+        }
+    });
+    poll->start();
+}
+
+} // namespace
+
+class BoardWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CBoardDlg> board_;
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString previousFolder_;
+
+    CCellEdit* Cell(int row, int column) { return board_->CellControl(row, column); }
+    void Load(const std::string& puzzle) { board_->Board().LoadValues(*ParsePuzzleLine(puzzle)); }
+    // Clicks into the cell as a person arriving there does.
+    void FocusCell(int row, int column)
+    {
+        if (Cell(row, column)->hasFocus())
+            board_->Button(CBoardDlg::IdHelp)->setFocus();
+        QTest::mouseClick(Cell(row, column), Qt::LeftButton);
+        QVERIFY(Cell(row, column)->hasFocus());
+    }
+    // Lets an animated click triggered by a mnemonic finish.
+    void Settle() { QTest::qWait(250); }
+
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<QTemporaryDir>();
+        previousFolder_ = QDir::currentPath();
+        QDir::setCurrent(folder_->path());
+        board_ = std::make_unique<CBoardDlg>();
+        board_->show();
+        QVERIFY(QTest::qWaitForWindowActive(board_.get()));
+    }
+
+    void cleanup()
+    {
+        board_.reset();
+        QDir::setCurrent(previousFolder_);
+        folder_.reset();
+    }
+
+    void startUpShowsAnEmptyBoardWithTheFocusTopLeft()
+    {
+        QCOMPARE(board_->windowTitle(), QStringLiteral("Zifrel"));
+        for (int i = 0; i < kCellCount; ++i) {
+            QCOMPARE(Cell(i / 9, i % 9)->Text(), QString());
+            QCOMPARE(board_->Board().Working()[i].GetValue(), 0);
+        }
+        QCOMPARE(QApplication::focusWidget(), Cell(0, 0));
+        QCOMPARE(board_->Board().CursorRow(), 8);
+        QCOMPARE(board_->Board().CursorColumn(), 8);
+    }
+
+    void theWindowHasAFixedFrameWithoutMaximize()
+    {
+        QCOMPARE(board_->minimumSize(), board_->maximumSize());
+        QVERIFY(board_->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(board_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!board_->windowIcon().isNull());
+        QVERIFY(board_->windowIcon().availableSizes().contains(QSize(16, 16)));
+        QVERIFY(board_->windowIcon().availableSizes().contains(QSize(32, 32)));
+    }
+
+    void cellsStandInBoxesSetApart()
+    {
+        // Dialog units round down to pixels, so equal steps may differ by one.
+        const int step = Cell(0, 1)->x() - Cell(0, 0)->x();
+        QVERIFY(std::abs(Cell(0, 2)->x() - Cell(0, 1)->x() - step) <= 1);
+        QVERIFY(Cell(0, 3)->x() - Cell(0, 2)->x() > step + 1);
+        const int down = Cell(1, 0)->y() - Cell(0, 0)->y();
+        QVERIFY(std::abs(Cell(2, 0)->y() - Cell(1, 0)->y() - down) <= 1);
+        QVERIFY(Cell(3, 0)->y() - Cell(2, 0)->y() > down + 1);
+        for (int i = 0; i < kCellCount; ++i)
+            QCOMPARE(Cell(i / 9, i % 9)->size(), Cell(0, 0)->size());
+        QVERIFY(Cell(8, 8)->geometry().bottom() < board_->Button(CBoardDlg::IdClear)->y());
+    }
+
+    void buttonsHaveTheirCaptionsAndNoneIsDefault()
+    {
+        const QList<QPair<CBoardDlg::ButtonId, QString>> captions = {
+            {CBoardDlg::IdClear, "Cl&ear"}, {CBoardDlg::IdReset, "&Reset"}, {CBoardDlg::IdSet, "Se&t"},
+            {CBoardDlg::IdPass, "&Pass"}, {CBoardDlg::IdSolve, "&Solve"}, {CBoardDlg::IdHelp, "&Help"},
+            {CBoardDlg::IdLoad, "&Load"}, {CBoardDlg::IdSave, "Sa&ve"}, {CBoardDlg::IdStart, "St&art"},
+            {CBoardDlg::IdCell, "&Cell"},
+        };
+        for (const auto& [id, caption] : captions) {
+            QCOMPARE(board_->Button(id)->text(), caption);
+            QVERIFY(!board_->Button(id)->isDefault());
+        }
+    }
+
+    void solvePassAndCellByClick()
+    {
+        Load(kPuzzle);
+        QTest::mouseClick(board_->Button(CBoardDlg::IdCell), Qt::LeftButton);
+        QVERIFY(board_->Board().Cell(0, 0).ShowsCandidates());
+        QVERIFY(!board_->Board().Cell(0, 1).ShowsCandidates());
+        QTest::mouseClick(board_->Button(CBoardDlg::IdPass), Qt::LeftButton);
+        const std::string afterPass = ValuesOf(board_->Board());
+        QVERIFY(afterPass != Zeroed(kPuzzle));
+        QVERIFY(afterPass != kSolution);
+        QTest::mouseClick(board_->Button(CBoardDlg::IdSolve), Qt::LeftButton);
+        QCOMPARE(ValuesOf(board_->Board()), kSolution);
+    }
+
+    void solvePassAndCellByMnemonic()
+    {
+        Load(kPuzzle);
+        QTest::keyClick(board_.get(), Qt::Key_C, Qt::AltModifier);
+        Settle();
+        QCOMPARE(board_->Board().CursorColumn(), 0);
+        QVERIFY(board_->Board().Cell(0, 0).ShowsCandidates());
+        QTest::keyClick(board_.get(), Qt::Key_A, Qt::AltModifier);
+        Settle();
+        QCOMPARE(board_->Board().CursorColumn(), 8);
+        QTest::keyClick(board_.get(), Qt::Key_P, Qt::AltModifier);
+        Settle();
+        QVERIFY(ValuesOf(board_->Board()) != Zeroed(kPuzzle));
+        QTest::keyClick(board_.get(), Qt::Key_S, Qt::AltModifier);
+        Settle();
+        QCOMPARE(ValuesOf(board_->Board()), kSolution);
+    }
+
+    void setClearAndResetByClickAndMnemonic()
+    {
+        Load(kPuzzle);
+        QTest::mouseClick(board_->Button(CBoardDlg::IdSet), Qt::LeftButton);
+        QTest::mouseClick(board_->Button(CBoardDlg::IdClear), Qt::LeftButton);
+        QCOMPARE(ValuesOf(board_->Board()), std::string(81, '0'));
+        QTest::mouseClick(board_->Button(CBoardDlg::IdReset), Qt::LeftButton);
+        QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
+
+        QTest::keyClick(board_.get(), Qt::Key_E, Qt::AltModifier);
+        Settle();
+        QCOMPARE(ValuesOf(board_->Board()), std::string(81, '0'));
+        QTest::keyClick(board_.get(), Qt::Key_R, Qt::AltModifier);
+        Settle();
+        QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
+        board_->Board().Cell(0, 0).SetValue(6);
+        QTest::keyClick(board_.get(), Qt::Key_T, Qt::AltModifier);
+        Settle();
+        QCOMPARE(board_->Board().SnapshotCell(0, 0).GetValue(), 6);
+    }
+
+    void saveAndLoadByClickAndMnemonic()
+    {
+        Load(kPuzzle);
+        QTest::mouseClick(board_->Button(CBoardDlg::IdSave), Qt::LeftButton);
+        QVERIFY(QFile::exists(QStringLiteral("Zifrel.zfr")));
+        QTest::mouseClick(board_->Button(CBoardDlg::IdClear), Qt::LeftButton);
+        QTest::mouseClick(board_->Button(CBoardDlg::IdLoad), Qt::LeftButton);
+        QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
+
+        QFile::remove(QStringLiteral("Zifrel.zfr"));
+        QTest::keyClick(board_.get(), Qt::Key_V, Qt::AltModifier);
+        Settle();
+        QVERIFY(QFile::exists(QStringLiteral("Zifrel.zfr")));
+        QTest::keyClick(board_.get(), Qt::Key_E, Qt::AltModifier);
+        Settle();
+        QTest::keyClick(board_.get(), Qt::Key_L, Qt::AltModifier);
+        Settle();
+        QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
+    }
+
+    void helpOpensByClickAndMnemonicAndAboutOpensInsideIt()
+    {
+        bool sawAbout = false;
+        bool backInHelp = false;
+        WhenModalOpens([&](QWidget* help) {
+            QVERIFY(qobject_cast<CHelpDlg*>(help));
+            QCOMPARE(help->windowTitle(), QStringLiteral("Help"));
+            WhenModalOpens([&, help](QWidget* about) {
+                sawAbout = qobject_cast<CAboutDlg*>(about) != nullptr;
+                QCOMPARE(about->windowTitle(), QStringLiteral("About Zifrel"));
+                QTest::mouseClick(static_cast<CAboutDlg*>(about)->OkButton(), Qt::LeftButton);
+                QTimer::singleShot(20, [&, help] {
+                    backInHelp = QApplication::activeModalWidget() == help;
+                    QTest::keyClick(help, Qt::Key_Escape);
+                });
+            });
+            QTest::mouseClick(static_cast<CHelpDlg*>(help)->AboutButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(board_->Button(CBoardDlg::IdHelp), Qt::LeftButton);
+        QVERIFY(sawAbout);
+        QVERIFY(backInHelp);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+        // Mnemonics reach only the active window.
+        board_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(board_.get()));
+        bool sawHelp = false;
+        WhenModalOpens([&](QWidget* help) {
+            sawHelp = qobject_cast<CHelpDlg*>(help) != nullptr;
+            QTest::keyClick(help, Qt::Key_Escape);
+        });
+        QTest::keyClick(board_.get(), Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(sawHelp);
+        QTRY_COMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void helpAndAboutShowTheirTexts()
+    {
+        CHelpDlg help;
+        QStringList texts;
+        for (const QLabel* label : help.findChildren<QLabel*>())
+            texts << label->text();
+        QCOMPARE(texts.size(), 13);
+        QVERIFY(texts.contains("Help - calls up this help dialog"));
+        QVERIFY(texts.contains("Cell - runs one cell at a time to update thee currently known possible remaining "
+                               "values for that cell."));
+        QVERIFY(texts.contains("Start - sets the current cell back to the upper lefthand cell for processing by "
+                               "the Cell button."));
+        CAboutDlg about;
+        QStringList aboutTexts;
+        for (const QLabel* label : about.findChildren<QLabel*>())
+            aboutTexts << label->text();
+        QVERIFY(aboutTexts.contains("Zifrel Version 1.00, 2007-01-01"));
+        QVERIFY(about.OkButton()->isDefault());
+        QVERIFY(help.width() > about.width());
+
+        // Every text is shown whole, within its window.
+        for (QDialog* window : {static_cast<QDialog*>(&help), static_cast<QDialog*>(&about)}) {
+            for (const QLabel* label : window->findChildren<QLabel*>()) {
+                const QRect needed =
+                    label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text());
+                QVERIFY2(needed.height() <= label->height(), qPrintable(label->text()));
+                QVERIFY(window->rect().contains(label->geometry()));
+            }
+        }
+    }
+
+    void aboutOpensFromTheWindowMenu()
+    {
+        const QList<QAction*> actions = board_->WindowMenu()->actions();
+        QVERIFY(actions.size() >= 4);
+        QCOMPARE(actions.last()->text(), QStringLiteral("&About Zifrel..."));
+        QVERIFY(actions[actions.size() - 2]->isSeparator());
+        bool sawAbout = false;
+        WhenModalOpens([&](QWidget* about) {
+            sawAbout = qobject_cast<CAboutDlg*>(about) != nullptr;
+            QTest::keyClick(about, Qt::Key_Return);
+        });
+        actions.last()->trigger();
+        QVERIFY(sawAbout);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void rightClickOutsideTheCellsOpensTheWindowMenu()
+    {
+        QSignalSpy shown(board_->WindowMenu(), &QMenu::aboutToShow);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), board_->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(board_.get(), &event);
+        QTRY_COMPARE(shown.count(), 1);
+        board_->WindowMenu()->close();
+
+        FocusCell(2, 5);
+        QTest::keyClick(Cell(2, 5), Qt::Key_Space, Qt::AltModifier);
+        QTRY_COMPARE(shown.count(), 2);
+        board_->WindowMenu()->close();
+        QCOMPARE(Cell(2, 5)->Text(), QString());
+    }
+
+    void typingADigitSetsTheCell()
+    {
+        FocusCell(4, 4);
+        QTest::keyClick(Cell(4, 4), Qt::Key_7);
+        QCOMPARE(board_->Board().Cell(4, 4).GetValue(), 7);
+        QCOMPARE(Cell(4, 4)->Text(), QStringLiteral("7"));
+        QCOMPARE(Cell(4, 4)->CurrentFont(), board_->ValueFont());
+        // The whole text stays selected, so the next digit replaces it.
+        QTest::keyClick(Cell(4, 4), Qt::Key_3);
+        QCOMPARE(board_->Board().Cell(4, 4).GetValue(), 3);
+        QCOMPARE(Cell(4, 4)->Text(), QStringLiteral("3"));
+    }
+
+    void typingZeroEmptiesAFilledCell()
+    {
+        FocusCell(2, 2);
+        QTest::keyClick(Cell(2, 2), Qt::Key_5);
+        QTest::keyClick(Cell(2, 2), Qt::Key_0);
+        QCOMPARE(board_->Board().Cell(2, 2).GetValue(), 0);
+        QCOMPARE(board_->Board().Cell(2, 2).CandidateCount(), 9);
+        QCOMPARE(Cell(2, 2)->Text(), QString());
+    }
+
+    void theRightmostOfTwoCharactersWins()
+    {
+        FocusCell(0, 0);
+        QTest::keyClick(Cell(0, 0), Qt::Key_7);
+        QTest::keyClick(Cell(0, 0), Qt::Key_End);
+        QTest::keyClick(Cell(0, 0), Qt::Key_4);
+        QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 4);
+        QCOMPARE(Cell(0, 0)->Text(), QStringLiteral("4"));
+
+        QTest::keyClick(Cell(0, 0), Qt::Key_7);
+        QTest::keyClick(Cell(0, 0), Qt::Key_Home);
+        QTest::keyClick(Cell(0, 0), Qt::Key_4);
+        QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 7);
+        QCOMPARE(Cell(0, 0)->Text(), QStringLiteral("7"));
+    }
+
+    void aClickInAFocusedCellPlacesTheCaret()
+    {
+        FocusCell(5, 5);
+        QTest::keyClick(Cell(5, 5), Qt::Key_8);
+        QTest::mouseClick(Cell(5, 5), Qt::LeftButton, {}, QPoint(1, Cell(5, 5)->height() / 2));
+        QCOMPARE(Cell(5, 5)->CaretPosition(), 0);
+        QCOMPARE(Cell(5, 5)->SelectionStart(), Cell(5, 5)->SelectionEnd());
+        QTest::keyClick(Cell(5, 5), Qt::Key_2);
+        QCOMPARE(board_->Board().Cell(5, 5).GetValue(), 8);
+    }
+
+    void lettersCannotBeTypedButAPastedLetterEmptiesTheCell()
+    {
+        FocusCell(1, 1);
+        QTest::keyClick(Cell(1, 1), Qt::Key_9);
+        QTest::keyClicks(Cell(1, 1), QStringLiteral("ab -"));
+        QCOMPARE(Cell(1, 1)->Text(), QStringLiteral("9"));
+        QCOMPARE(board_->Board().Cell(1, 1).GetValue(), 9);
+
+        QApplication::clipboard()->setText(QStringLiteral("x"));
+        QTest::keyClick(Cell(1, 1), Qt::Key_End);
+        QTest::keyClick(Cell(1, 1), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(board_->Board().Cell(1, 1).GetValue(), 0);
+        QCOMPARE(Cell(1, 1)->Text(), QString());
+
+        QTest::keyClick(Cell(1, 1), Qt::Key_6);
+        QTest::keyClick(Cell(1, 1), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Cell(1, 1), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(board_->Board().Cell(1, 1).GetValue(), 0);
+    }
+
+    void aDeletedDigitStaysInTheBoardUntilSet()
+    {
+        FocusCell(0, 0);
+        QTest::keyClick(Cell(0, 0), Qt::Key_7);
+        QTest::keyClick(Cell(0, 0), Qt::Key_Backspace);
+        QCOMPARE(Cell(0, 0)->Text(), QString());
+        QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 7);
+        board_->OnPass();
+        QVERIFY(!board_->Board().Cell(0, 1).IsOpen(7));
+        board_->OnSet();
+        QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 0);
+        QCOMPARE(board_->Board().SnapshotCell(0, 0).GetValue(), 0);
+    }
+
+    void typingIntoPencilMarksFillsTheCell()
+    {
+        Load(kPuzzle);
+        board_->OnPass();
+        QVERIFY(board_->Board().Cell(0, 0).ShowsCandidates());
+        FocusCell(0, 0);
+        QCOMPARE(Cell(0, 0)->SelectionEnd() - Cell(0, 0)->SelectionStart(), Cell(0, 0)->Text().size());
+        QTest::keyClick(Cell(0, 0), Qt::Key_6);
+        QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 6);
+        QCOMPARE(Cell(0, 0)->Text(), QStringLiteral("6"));
+    }
+
+    void arrowKeysMoveWithWrapAroundAndNeverTheCaret()
+    {
+        FocusCell(0, 8);
+        QTest::keyClick(Cell(0, 8), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), Cell(0, 0));
+        QTest::keyClick(Cell(0, 0), Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), Cell(0, 8));
+        QTest::keyClick(Cell(0, 8), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), Cell(8, 8));
+        QTest::keyClick(Cell(8, 8), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), Cell(0, 8));
+        QTest::keyClick(Cell(0, 8), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), Cell(1, 8));
+
+        QTest::keyClick(Cell(1, 8), Qt::Key_4);
+        QTest::keyClick(Cell(1, 8), Qt::Key_End);
+        QTest::keyClick(Cell(1, 8), Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), Cell(1, 7));
+        QCOMPARE(Cell(1, 8)->CaretPosition(), 1);
+        // Arriving selects the whole text.
+        QTest::keyClick(Cell(1, 7), Qt::Key_Right);
+        QCOMPARE(Cell(1, 8)->SelectionStart(), 0);
+        QCOMPARE(Cell(1, 8)->SelectionEnd(), 1);
+    }
+
+    void tabRunsThroughTheCellsThenTheButtons()
+    {
+        QCOMPARE(QApplication::focusWidget(), Cell(0, 0));
+        for (int i = 1; i < kCellCount; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Cell(i / 9, i % 9));
+        }
+        for (CBoardDlg::ButtonId id : {CBoardDlg::IdSolve, CBoardDlg::IdReset, CBoardDlg::IdClear, CBoardDlg::IdSet,
+                                       CBoardDlg::IdPass, CBoardDlg::IdSave, CBoardDlg::IdLoad, CBoardDlg::IdCell,
+                                       CBoardDlg::IdStart, CBoardDlg::IdHelp}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), board_->Button(id));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Cell(0, 0));
+        QTest::keyClick(Cell(0, 0), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), board_->Button(CBoardDlg::IdHelp));
+        QCOMPARE(Cell(0, 0)->Text(), QString());
+    }
+
+    void enterInACellDoesNothingAndOnAButtonPressesIt()
+    {
+        Load(kPuzzle);
+        FocusCell(0, 0);
+        QTest::keyClick(Cell(0, 0), Qt::Key_Return);
+        QTest::keyClick(Cell(0, 0), Qt::Key_Enter);
+        QVERIFY(board_->isVisible());
+        QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
+        QCOMPARE(Cell(0, 0)->Text(), QString());
+
+        board_->Button(CBoardDlg::IdPass)->setFocus();
+        QTest::keyClick(board_->Button(CBoardDlg::IdPass), Qt::Key_Return);
+        QVERIFY(board_->isVisible());
+        QVERIFY(board_->Board().Cell(0, 0).ShowsCandidates());
+    }
+
+    void escapeEndsTheWindowWithoutSaving()
+    {
+        Load(kPuzzle);
+        FocusCell(3, 3);
+        QTest::keyClick(Cell(3, 3), Qt::Key_Escape);
+        QVERIFY(!board_->isVisible());
+        QCOMPARE(board_->result(), int(QDialog::Rejected));
+        QVERIFY(!QFile::exists(QStringLiteral("Zifrel.zfr")));
+    }
+
+    void cellsShowTheModelInTheRightFontAfterPassAndSolve()
+    {
+        const std::string intermediate =
+            "....1...4..69..8......5........98....7..4.6..4.21.6.8.84......92..7.5...5.1.....6";
+        Load(intermediate);
+        QSignalSpy edits(Cell(0, 0), &CCellEdit::userEdited);
+        for (auto command : {&CBoardDlg::OnPass, &CBoardDlg::OnSolve}) {
+            (board_.get()->*command)();
+            int candidateCells = 0;
+            for (int i = 0; i < kCellCount; ++i) {
+                const CCell& cell = board_->Board().Working()[i];
+                CCellEdit* control = Cell(i / 9, i % 9);
+                QCOMPARE(control->CellText(), cell.DisplayText());
+                QCOMPARE(control->CurrentFont(),
+                         cell.ShowsCandidates() ? board_->CandidateFont() : board_->ValueFont());
+                candidateCells += cell.ShowsCandidates();
+                const QSize room = control->size() - QSize(2, 2);
+                QVERIFY(control->TextExtent().width() <= room.width());
+                QVERIFY(control->TextExtent().height() <= room.height());
+            }
+            QVERIFY(candidateCells > 0 || command == &CBoardDlg::OnSolve);
+        }
+        QCOMPARE(edits.count(), 0);
+    }
+};
+
+QTEST_MAIN(BoardWindowTest)
+#include "board_window_test.moc"

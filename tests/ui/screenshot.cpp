@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+//
+// Shows the board with a puzzle loaded and one Pass run, saves what the
+// screen shows of the window as a PNG, and fails if any cell's text needs
+// more room than the cell has. Pictures of the Help and About windows go
+// beside it (help.png, about.png). Run under a real X server (xvfb-run).
+//
+//   zifrel_screenshot OUTPUT.png [PUZZLE-LINE]
+
+#include "about_dlg.h"
+#include "board_dlg.h"
+#include "cell_edit.h"
+#include "help_dlg.h"
+#include "puzzle_text.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
+#include <QTest>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fputs("usage: zifrel_screenshot OUTPUT.png [PUZZLE-LINE]\n", stderr);
+        return 2;
+    }
+    const std::string puzzle = argc > 2 ? argv[2]
+        : "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
+    const auto values = ParsePuzzleLine(puzzle);
+    if (!values) {
+        std::fputs("zifrel_screenshot: not a puzzle line\n", stderr);
+        return 2;
+    }
+
+    CBoardDlg board;
+    board.Board().LoadValues(*values);
+    board.OnPass();
+    board.show();
+    if (!QTest::qWaitForWindowExposed(&board)) {
+        std::fputs("zifrel_screenshot: the window was never shown\n", stderr);
+        return 1;
+    }
+    QTest::qWait(200);
+
+    int overflowing = 0;
+    for (int row = 0; row < kBoardSize; ++row) {
+        for (int column = 0; column < kBoardSize; ++column) {
+            const CCellEdit* cell = board.CellControl(row, column);
+            const QSize room = cell->size() - QSize(2, 2);
+            const QSize needed = cell->TextExtent();
+            if (needed.width() > room.width() || needed.height() > room.height()) {
+                std::fprintf(stderr, "cell (%d, %d) needs %dx%d, has %dx%d\n", row, column, needed.width(),
+                             needed.height(), room.width(), room.height());
+                ++overflowing;
+            }
+        }
+    }
+
+    const QPixmap shot = board.screen()->grabWindow(0, board.x(), board.y(), board.width(), board.height());
+    if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
+        std::fputs("zifrel_screenshot: cannot write the picture\n", stderr);
+        return 1;
+    }
+    const QString folder = QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath();
+    CHelpDlg help(&board);
+    CAboutDlg about(&board);
+    for (auto [window, name] : {std::pair<QDialog*, const char*>{&help, "help.png"}, {&about, "about.png"}}) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window) || !window->grab().save(folder + "/" + name)) {
+            std::fprintf(stderr, "zifrel_screenshot: cannot picture %s\n", name);
+            return 1;
+        }
+        window->hide();
+    }
+    std::printf("saved %s (%dx%d), %d of 81 cells overflow\n", argv[1], shot.width(), shot.height(), overflowing);
+    return overflowing == 0 ? 0 : 1;
+}

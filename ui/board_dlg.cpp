@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#include "board_dlg.h"
+
+#include "about_dlg.h"
+#include "app_icon.h"
+#include "cell_edit.h"
+#include "dialog_units.h"
+#include "help_dlg.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+// Where the cells stand, in dialog units: within a box they are 17 units
+// apart across and 14 down; between boxes the step grows to set them apart.
+constexpr std::array<int, kBoardSize> kColumnX = {15, 32, 49, 69, 86, 103, 123, 140, 157};
+constexpr std::array<int, kBoardSize> kRowY = {14, 28, 42, 59, 73, 87, 104, 118, 132};
+constexpr int kCellWidth = 15;
+constexpr int kCellHeight = 12;
+
+struct ButtonSpec {
+    CBoardDlg::ButtonId id;
+    const char* caption;
+    int x;
+    int y;
+    void (CBoardDlg::*handler)();
+};
+
+// In tab order.
+constexpr ButtonSpec kButtons[] = {
+    {CBoardDlg::IdSolve, "&Solve", 142, 150, &CBoardDlg::OnSolve},
+    {CBoardDlg::IdReset, "&Reset", 46, 150, &CBoardDlg::OnReset},
+    {CBoardDlg::IdClear, "Cl&ear", 15, 150, &CBoardDlg::OnClear},
+    {CBoardDlg::IdSet, "Se&t", 77, 150, &CBoardDlg::OnSet},
+    {CBoardDlg::IdPass, "&Pass", 111, 150, &CBoardDlg::OnPass},
+    {CBoardDlg::IdSave, "Sa&ve", 77, 166, &CBoardDlg::OnSave},
+    {CBoardDlg::IdLoad, "&Load", 46, 166, &CBoardDlg::OnLoad},
+    {CBoardDlg::IdCell, "&Cell", 142, 166, &CBoardDlg::OnCellStep},
+    {CBoardDlg::IdStart, "St&art", 111, 166, &CBoardDlg::OnStart},
+    {CBoardDlg::IdHelp, "&Help", 15, 166, &CBoardDlg::OnHelp},
+};
+constexpr int kButtonWidth = 30;
+constexpr int kButtonHeight = 14;
+
+FontHandle HandleOf(const QFont& font)
+{
+    return reinterpret_cast<FontHandle>(&font);
+}
+
+} // namespace
+
+CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      board_(fs)
+{
+    setWindowTitle(QStringLiteral("Zifrel"));
+    setWindowIcon(ZifrelIcon());
+    QFont windowFont(QStringLiteral("Courier New"), 12);
+    windowFont.setStyleHint(QFont::TypeWriter);
+    setFont(windowFont);
+    const CDialogUnits units(font());
+    setFixedSize(units.X(188), units.Y(193));
+
+    const QString face = font().family();
+    valueFont_ = QFont(face, 12);
+    candidateFont_ = QFont(face, 5);
+    valueFont_.setStyleHint(QFont::TypeWriter);
+    candidateFont_.setStyleHint(QFont::TypeWriter);
+
+    CreateCells();
+    CreateButtons();
+    CreateWindowMenu();
+    BindCells();
+    board_.OnClear();
+    board_.OnStart();
+    cells_[0]->setFocus();
+}
+
+CBoardDlg::~CBoardDlg()
+{
+    // The cells go before the board, which still points at them.
+    for (CCell& cell : board_.Working())
+        cell.AttachControl(nullptr);
+}
+
+void CBoardDlg::CreateCells()
+{
+    const CDialogUnits units(font());
+    for (int row = 0; row < kBoardSize; ++row) {
+        for (int column = 0; column < kBoardSize; ++column) {
+            auto* cell = new CCellEdit(this);
+            cell->setGeometry(units.Rect(kColumnX[column], kRowY[row], kCellWidth, kCellHeight));
+            connect(cell, &CCellEdit::focusGained, this, [this, row, column] { OnCellFocus(row, column); });
+            connect(cell, &CCellEdit::userEdited, this, [this, row, column] { OnCellChange(row, column); });
+            connect(cell, &CCellEdit::moveFocusRequested, this, &CBoardDlg::OnMoveFocus);
+            cells_[CellIndex(row, column)] = cell;
+        }
+    }
+}
+
+void CBoardDlg::CreateButtons()
+{
+    const CDialogUnits units(font());
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(spec.caption), this);
+        button->setGeometry(units.Rect(spec.x, spec.y, kButtonWidth, kButtonHeight));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, spec.handler);
+        buttons_[spec.id] = button;
+    }
+}
+
+void CBoardDlg::CreateWindowMenu()
+{
+    windowMenu_ = new QMenu(this);
+    windowMenu_->addAction(tr("Mi&nimize"), this, &QWidget::showMinimized);
+    windowMenu_->addAction(tr("&Close"), this, &QWidget::close);
+    windowMenu_->addSeparator();
+    windowMenu_->addAction(QStringLiteral("&About Zifrel..."), this, &CBoardDlg::OnAbout);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { windowMenu_->popup(mapToGlobal(QPoint(0, 0))); });
+}
+
+void CBoardDlg::BindCells()
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        CCell& cell = board_.Working()[i];
+        cell.AttachControl(cells_[i]);
+        cell.AttachFonts(HandleOf(valueFont_), HandleOf(candidateFont_));
+        cell.SetValue(0);
+    }
+}
+
+void CBoardDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (qobject_cast<QPushButton*>(childAt(event->pos())))
+        return;
+    windowMenu_->popup(event->globalPos());
+}
+
+// No button is the default: Enter presses the focused button and does
+// nothing anywhere else. Escape ends the window, as in any dialog.
+void CBoardDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CBoardDlg::OnHelp()
+{
+    CHelpDlg help(this);
+    help.exec();
+}
+
+void CBoardDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CBoardDlg::OnCellFocus(int row, int column)
+{
+    CellControl(row, column)->SetSelection(0, -1);
+}
+
+void CBoardDlg::OnCellChange(int row, int column)
+{
+    CCellEdit* control = CellControl(row, column);
+    // Counted as the window system counts it, a line break being two characters.
+    QString text = QString::fromStdString(control->CellText());
+    if (text.size() == 2)
+        text = text.right(1);
+    control->SetSelection(0, -1);
+    if (text.size() == 1) {
+        const QChar c = text[0];
+        const int v = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? c.unicode() - '0' : 0;
+        board_.Cell(row, column).SetValue(v);
+    }
+}
+
+void CBoardDlg::OnMoveFocus(int columnStep, int rowStep)
+{
+    int row = 0;
+    int column = 0;
+    for (int i = 0; i < kCellCount; ++i) {
+        if (cells_[i]->hasFocus()) {
+            row = i / kBoardSize;
+            column = i % kBoardSize;
+        }
+    }
+    const auto wrap = [](int position) { return position >= kBoardSize ? 0 : position < 0 ? kBoardSize - 1 : position; };
+    CellControl(wrap(row + rowStep), wrap(column + columnStep))->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#pragma once
+
+#include "cell_control.h"
+
+#include <QBasicTimer>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+// One cell of the board: a small edit control that shows a single digit or
+// the three-line pencil-mark grid, centred, with no margins or scroll bars.
+// Typing accepts only the digits 0 to 9; editing keys, selection, the edit
+// menu and paste work as in any edit field. Arrow keys never move the caret:
+// they ask the window to move the focus. Enter does nothing.
+//
+// Text set through the model (SetCellText) is never reported as an edit;
+// every change the user makes is reported by userEdited().
+class CCellEdit : public QWidget, public CCellControl {
+    Q_OBJECT
+
+public:
+    explicit CCellEdit(QWidget* parent = nullptr);
+
+    // The model's view of the control. A font handle is the address of a
+    // QFont that outlives the control; 0 means the application font.
+    void SetCellFont(FontHandle font) override;
+    void SetCellText(const std::string& text) override;
+    std::string CellText() const override;
+
+    // The text as shown, lines separated by '\n'.
+    QString Text() const { return text_; }
+    QFont CurrentFont() const;
+    // Selects from start to end (-1: the end of the text); the caret goes
+    // to the end of the selection.
+    void SetSelection(int start, int end);
+    int SelectionStart() const { return std::min(anchor_, caret_); }
+    int SelectionEnd() const { return std::max(anchor_, caret_); }
+    int CaretPosition() const { return caret_; }
+    // The height and width the text needs, for checking that it fits.
+    QSize TextExtent() const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void userEdited();
+    void focusGained();
+    // Sent, and handled, before the key press returns.
+    void moveFocusRequested(int columnStep, int rowStep);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    bool HasSelection() const { return anchor_ != caret_; }
+    // Replaces the selection by text as a user edit, keeping one level of undo.
+    void ReplaceSelection(const QString& text);
+    void DeleteSelectionOr(int direction);
+    void Undo();
+    void Cut();
+    void Copy() const;
+    void Paste();
+    void MoveCaret(int position, bool extendSelection);
+    int PositionAt(const QPoint& point) const;
+    QRect TextArea() const;
+    int LineHeight() const;
+    void RestartCaretBlink();
+
+    QString text_;
+    const QFont* font_ = nullptr;
+    int anchor_ = 0;
+    int caret_ = 0;
+    QString undoText_;
+    bool caretVisible_ = false;
+    // Set between a focusing click and its button press; the press then
+    // keeps the selection, and a drag selects from pressPosition_.
+    bool justFocusedByMouse_ = false;
+    int pressPosition_ = -1;
+    QBasicTimer blink_;
+};

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#pragma once
+
+#include "dialog_units.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// A small fixed-size dialog laid out in dialog units of its own font, the
+// way the Help and About windows are described: title, size, then controls
+// placed one by one.
+class CDialogTemplate : public QDialog {
+public:
+    CDialogTemplate(QWidget* parent, const QString& title, int width, int height);
+
+protected:
+    QLabel* AddText(int x, int y, int width, int height, const QString& text);
+    QPushButton* AddButton(int x, int y, int width, int height, const QString& caption);
+    QLabel* AddIcon(int x, int y, int width, int height);
+    const CDialogUnits& Units() const { return units_; }
+
+private:
+    CDialogUnits units_;
+};
