@@ -289,6 +289,57 @@ TEST(PuzzleFileLoad, WhatIsNotARegularFileIsNotRead)
     EXPECT_EQ(board.Cell(0, 0).GetValue(), 4);
 }
 
+TEST(PuzzleFileLoad, AHugeOrUnreadableFileChangesNothing)
+{
+    CScratchFolder folder;
+    CBoard board;
+    board.Cell(0, 0).SetValue(4);
+    // 100 MB, most of it a hole, that starts like a valid puzzle.
+    WriteWholeFile("Zifrel.zfr", FileOf(kPuzzle));
+    std::filesystem::resize_file("Zifrel.zfr", 100'000'000);
+    EXPECT_FALSE(board.OnLoad()) << "100 MB";
+    WriteWholeFile("Zifrel.zfr", FileOf(kPuzzle));
+    ASSERT_EQ(::chmod("Zifrel.zfr", 0), 0);
+    if (::geteuid() != 0) {
+        EXPECT_FALSE(board.OnLoad()) << "no read permission";
+    } else {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            CBoard other;
+            _exit(!dropped ? 2 : other.OnLoad() ? 1 : 0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no read permission";
+    }
+    EXPECT_EQ(board.Cell(0, 0).GetValue(), 4);
+}
+
+// A disk that fills up: a 4 KiB tmpfs holding one old puzzle file and junk
+// that leaves too little room for the new one. Needs the right to mount.
+TEST(PuzzleFileSave, AFullDiskLeavesThePreviousFile)
+{
+    CScratchFolder folder;
+    std::filesystem::create_directory("disk");
+    if (::geteuid() != 0 || std::system("mount -t tmpfs -o size=8k tmpfs disk 2>/dev/null") != 0)
+        GTEST_SKIP() << "cannot mount a small disk here; the injected short write covers this";
+    const std::string previous = FileOf(kPuzzle);
+    WriteWholeFile("disk/Zifrel.zfr", previous);
+    std::string filler(8192, 'x');
+    WriteWholeFile("disk/filler", filler); // cut short by the full disk
+    ::chdir("disk");
+    CBoard board;
+    const bool saved = board.OnSave();
+    ::chdir("..");
+    const std::string after = ReadWholeFile("disk/Zifrel.zfr");
+    const auto entries = FolderEntries("disk");
+    std::system("umount disk");
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(after, previous);
+    EXPECT_EQ(entries, (std::vector<std::string>{"Zifrel.zfr", "filler"}));
+}
+
 TEST(PuzzleFileLoad, AFailedOpenStatOrReadChangesNothing)
 {
     using Fail = CFailingFileSystem::Fail;

@@ -14,7 +14,7 @@ int CRecordingControl::TextWrites() const
                                           [](const Write& w) { return w.kind == Write::Text; }));
 }
 
-CBoundBoard::CBoundBoard()
+CBoundBoard::CBoundBoard(CFileSystem& fs) : board(fs)
 {
     for (int i = 0; i < kCellCount; ++i) {
         CCell& cell = board.Working()[i];

@@ -40,7 +40,7 @@ inline constexpr FontHandle kCandidateFont = 0x2222;
 // A board whose working cells are bound to recording controls and fonts,
 // as the window binds them.
 struct CBoundBoard {
-    CBoundBoard();
+    explicit CBoundBoard(CFileSystem& fs = CFileSystem::System());
     CBoard board;
     std::array<CRecordingControl, kCellCount> controls;
     CRecordingControl& Control(int row, int column) { return controls[CellIndex(row, column)]; }
