@@ -2,7 +2,6 @@
 // Copyright 2026 The Zifrel developers
 #include "cell.h"
 
-#include <bit>
 #include <cassert>
 
 namespace {
@@ -62,18 +61,6 @@ int CCell::ReadFromControl()
         v = text[0] - '0';
     value_ = v;
     return v;
-}
-
-int CCell::CandidateCount() const
-{
-    return std::popcount(static_cast<unsigned>(CandidateMask()));
-}
-
-bool CCell::RuleOut(DigitMask mask)
-{
-    const DigitMask added = mask & kAllDigits & ~excluded_;
-    excluded_ |= added;
-    return added != 0;
 }
 
 void CCell::AttachFonts(FontHandle valueFont, FontHandle candidateFont)

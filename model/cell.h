@@ -14,6 +14,15 @@ using DigitMask = std::uint16_t;
 inline constexpr DigitMask kAllDigits = 0x1FF;
 constexpr DigitMask DigitBit(int digit) { return static_cast<DigitMask>(1u << (9 - digit)); }
 
+// The number of digits in a mask. A table, since the deduction counts
+// candidates in its inner loops and not every processor counts bits itself.
+inline constexpr auto kDigitCount = [] {
+    std::array<std::uint8_t, 512> counts{};
+    for (unsigned mask = 1; mask < counts.size(); ++mask)
+        counts[mask] = static_cast<std::uint8_t>(counts[mask >> 1] + (mask & 1));
+    return counts;
+}();
+
 // One square of the board: its digit (0 = empty) and, for each digit 1 to 9,
 // whether it has been ruled out here. A bound cell keeps its control showing
 // its state; an unbound one (a snapshot) only holds it.
@@ -33,7 +42,7 @@ public:
     int ReadFromControl();
 
     // Number of open digits; a filled cell has exactly its own one.
-    int CandidateCount() const;
+    int CandidateCount() const { return kDigitCount[static_cast<unsigned>(CandidateMask())]; }
     // The open digits as a DigitMask; only meaningful compared for equality.
     int CandidateMask() const { return static_cast<int>(~excluded_ & kAllDigits); }
     bool IsOpen(int digit) const { return (excluded_ & DigitBit(digit)) == 0; }
@@ -41,7 +50,12 @@ public:
 
     // Rules out the digits of mask; returns true if any of them was open.
     // Digits are only ever ruled out here, never reopened.
-    bool RuleOut(DigitMask mask);
+    bool RuleOut(DigitMask mask)
+    {
+        const DigitMask added = mask & kAllDigits & ~excluded_;
+        excluded_ |= added;
+        return added != 0;
+    }
 
     void AttachFonts(FontHandle valueFont, FontHandle candidateFont);
     void AttachControl(CCellControl* control) { control_ = control; }

@@ -94,9 +94,11 @@ std::optional<Values> ParsePuzzleLine(std::string_view line, std::string* error)
         const auto digit = CellDigit(line[i]);
         if (!digit) {
             const auto byte = static_cast<unsigned char>(line[i]);
-            const std::string shown = (byte >= 0x20 && byte < 0x7F)
-                ? "'" + std::string(1, line[i]) + "'"
-                : "byte " + std::to_string(byte);
+            std::string shown;
+            if (byte >= 0x20 && byte < 0x7F)
+                shown.append(1, '\'').append(1, line[i]).append(1, '\'');
+            else
+                shown = "byte " + std::to_string(byte);
             return fail("cell " + std::to_string(i + 1) + " is " + shown + ", not 1-9, 0 or .");
         }
         values[i] = *digit;

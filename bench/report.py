@@ -1,0 +1,93 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Runs every benchmark against its target and prints one table.
+
+Usage: report.py BUILD_FOLDER PUZZLE_FOLDER (under an X server, for start-up)
+"""
+import json
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+build, puzzles = sys.argv[1], sys.argv[2]
+rows = []
+
+
+def row(what, measured, target, met):
+    rows.append((what, measured, target, "met" if met else "MISSED"))
+
+
+def run_child(argv, stdin=None):
+    """Wall seconds and peak resident kilobytes of one process."""
+    start = time.perf_counter()
+    proc = subprocess.Popen(argv, stdin=subprocess.PIPE if stdin else subprocess.DEVNULL,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if stdin:
+        proc.stdin.write(stdin)
+        proc.stdin.close()
+    _, status, usage = os.wait4(proc.pid, 0)
+    elapsed = time.perf_counter() - start
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    if proc.returncode != 0:
+        sys.exit(f"bench: {argv[0]} failed with status {proc.returncode}")
+    return elapsed, usage.ru_maxrss
+
+
+# The engine.
+out = subprocess.run([f"{build}/bench/engine_bench", "--benchmark_format=json",
+                      "--benchmark_min_time=0.5"], capture_output=True, text=True, check=True).stdout
+engine = {b["name"]: b["real_time"] / 1000 for b in json.loads(out)["benchmarks"]}
+for name, target in (("simple", 20), ("easy", None), ("intermediate", None), ("expert", 50)):
+    micro = engine[f"SolveSet/{name}"]
+    if target:
+        row(f"engine Solve, average over {name}", f"{micro:.1f} µs", f"≤ {target} µs", micro <= target)
+    else:
+        row(f"engine Solve, average over {name}", f"{micro:.1f} µs", "(reported)", True)
+
+# The window, offscreen.
+env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+out = subprocess.run([f"{build}/bench/window_bench"], capture_output=True, text=True, check=True, env=env).stdout
+for line in out.splitlines():
+    name, *values = line.split()
+    if name == "puzzle":
+        continue
+    median, worst = float(values[0]), float(values[1])
+    row(f"window {name}, click to last paint (median, worst of 200)", f"{median:.2f} ms, {worst:.2f} ms",
+        "≤ 8 ms", worst <= 8)
+
+# Start-up and memory, under the X server this runs in.
+times, peaks = {}, {}
+for kind in ("bare", "board"):
+    samples = [run_child([f"{build}/bench/startup_probe", kind]) for _ in range(15)]
+    times[kind] = statistics.median(s[0] for s in samples) * 1000
+    peaks[kind] = max(s[1] for s in samples) / 1024
+ratio = times["board"] / times["bare"]
+row("start-up to window shown and idle (median of 15)", f"{times['board']:.0f} ms ({ratio:.2f} × bare Qt, "
+    f"{times['bare']:.0f} ms)", "≤ 100 ms and ≤ 1.5 × bare", times["board"] <= 100 and ratio <= 1.5)
+mratio = peaks["board"] / peaks["bare"]
+row("peak resident memory", f"{peaks['board']:.1f} MB ({mratio:.2f} × bare Qt, {peaks['bare']:.1f} MB)",
+    "≤ 35 MB and ≤ 1.3 × bare", peaks["board"] <= 35 and mratio <= 1.3)
+
+# zifrel-batch against qqwing --solve, whole processes on the same lines.
+for name in ("simple", "easy", "intermediate", "expert"):
+    with open(f"{puzzles}/{name}.csv") as f:
+        lines = "".join(line.split(",")[0] + "\n" for line in f) * 20
+    data = lines.encode()
+    count = lines.count("\n")
+    ours = min(run_child([f"{build}/tools/zifrel-batch"], data)[0] for _ in range(3))
+    theirs = min(run_child(["qqwing", "--solve", "--one-line"], data)[0] for _ in range(3))
+    speedup = theirs / ours
+    measured = f"{count / ours:,.0f}/s vs {count / theirs:,.0f}/s ({speedup:.1f} ×)"
+    if name in ("simple", "easy"):
+        row(f"zifrel-batch vs qqwing --solve, {name}", measured, "≥ 10 ×", speedup >= 10)
+    else:
+        row(f"zifrel-batch vs qqwing --solve, {name}", measured, "(reported)", True)
+
+width = [max(len(r[i]) for r in rows + [("what", "measured", "target", "")]) for i in range(4)]
+print(f"| {'what'.ljust(width[0])} | {'measured'.ljust(width[1])} | {'target'.ljust(width[2])} | result |")
+print(f"|{'-' * (width[0] + 2)}|{'-' * (width[1] + 2)}|{'-' * (width[2] + 2)}|--------|")
+for what, measured, target, result in rows:
+    print(f"| {what.ljust(width[0])} | {measured.ljust(width[1])} | {target.ljust(width[2])} | {result} |")
+sys.exit(0 if all(r[3] == "met" for r in rows) else 1)

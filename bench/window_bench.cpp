@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+//
+// Each board command in the window, from the click to the last cell
+// repainted, on the puzzle of the test sets that takes Solve longest.
+// Prints "command median-ms worst-ms" lines. Run with QT_QPA_PLATFORM=offscreen.
+
+#include "board_dlg.h"
+#include "puzzle_text.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+std::vector<Values> AllPuzzles()
+{
+    std::vector<Values> puzzles;
+    for (const char* set : {"simple", "easy", "intermediate", "expert"}) {
+        std::ifstream in(std::string(ZIFREL_PUZZLE_DIR) + "/" + set + ".csv");
+        for (std::string line; std::getline(in, line);)
+            if (const auto values = ParsePuzzleLine(line.substr(0, line.find(','))))
+                puzzles.push_back(*values);
+    }
+    return puzzles;
+}
+
+// Clicks the button and lets the window paint everything that changed.
+double TimeClick(QPushButton* button)
+{
+    QElapsedTimer timer;
+    timer.start();
+    button->click();
+    QApplication::processEvents();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    QDir::setCurrent(folder.path());
+    CBoardDlg board;
+    board.show();
+    if (!QTest::qWaitForWindowExposed(&board))
+        return 1;
+
+    const auto puzzles = AllPuzzles();
+    const auto load = [&](const Values& values) {
+        board.Board().LoadValues(values);
+        board.Board().OnStart();
+        QApplication::processEvents();
+    };
+
+    // The slowest puzzle for Solve in the window.
+    std::size_t slowest = 0;
+    double slowestTime = 0;
+    for (std::size_t i = 0; i < puzzles.size(); ++i) {
+        load(puzzles[i]);
+        const double t = TimeClick(board.Button(CBoardDlg::IdSolve));
+        if (t > slowestTime) {
+            slowestTime = t;
+            slowest = i;
+        }
+    }
+    load(puzzles[slowest]);
+    board.OnSave();
+
+    struct Command {
+        const char* name;
+        CBoardDlg::ButtonId id;
+    };
+    for (const Command& command : {Command{"Solve", CBoardDlg::IdSolve}, Command{"Pass", CBoardDlg::IdPass},
+                                   Command{"Cell", CBoardDlg::IdCell}, Command{"Load", CBoardDlg::IdLoad},
+                                   Command{"Clear", CBoardDlg::IdClear}}) {
+        std::vector<double> times;
+        for (int run = 0; run < 200; ++run) {
+            load(puzzles[slowest]);
+            // Load and Clear start from a solved board, so that every cell changes.
+            if (command.id == CBoardDlg::IdLoad || command.id == CBoardDlg::IdClear)
+                TimeClick(board.Button(CBoardDlg::IdSolve));
+            times.push_back(TimeClick(board.Button(command.id)));
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("%s %.3f %.3f\n", command.name, times[times.size() / 2], times.back());
+    }
+    std::printf("puzzle %zu\n", slowest);
+    return 0;
+}
