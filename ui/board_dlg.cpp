@@ -4,6 +4,7 @@
 
 #include "about_dlg.h"
 #include "app_icon.h"
+#include "cell_accessible.h"
 #include "cell_edit.h"
 #include "dialog_units.h"
 #include "help_dlg.h"
@@ -75,6 +76,7 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     valueFont_.setStyleHint(QFont::TypeWriter);
     candidateFont_.setStyleHint(QFont::TypeWriter);
 
+    CCellAccessible::Install();
     CreateCells();
     CreateButtons();
     CreateWindowMenu();
@@ -97,6 +99,7 @@ void CBoardDlg::CreateCells()
     for (int row = 0; row < kBoardSize; ++row) {
         for (int column = 0; column < kBoardSize; ++column) {
             auto* cell = new CCellEdit(this);
+            cell->setAccessibleName(tr("Row %1, column %2").arg(row + 1).arg(column + 1));
             cell->setGeometry(units.Rect(kColumnX[column], kRowY[row], kCellWidth, kCellHeight));
             connect(cell, &CCellEdit::focusGained, this, [this, row, column] { OnCellFocus(row, column); });
             connect(cell, &CCellEdit::userEdited, this, [this, row, column] { OnCellChange(row, column); });

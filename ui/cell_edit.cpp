@@ -2,6 +2,7 @@
 // Copyright 2026 The Zifrel developers
 #include "cell_edit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -50,10 +51,8 @@ void CCellEdit::SetCellFont(FontHandle font)
 void CCellEdit::SetCellText(const std::string& text)
 {
     QString shown = FromModelText(text);
-    if (shown != text_) {
-        text_ = std::move(shown);
-        update();
-    }
+    if (shown != text_)
+        ChangeText(std::move(shown));
     anchor_ = 0;
     caret_ = static_cast<int>(text_.size());
 }
@@ -66,6 +65,34 @@ std::string CCellEdit::CellText() const
 QFont CCellEdit::CurrentFont() const
 {
     return font_ ? *font_ : QApplication::font();
+}
+
+void CCellEdit::ChangeText(QString text)
+{
+    text_ = std::move(text);
+    update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, SpokenValue());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString CCellEdit::SpokenValue() const
+{
+    if (text_.trimmed().isEmpty() && !text_.contains(QLatin1Char('\n')))
+        return tr("empty");
+    if (IsDigitText(text_))
+        return text_;
+    QStringList digits;
+    for (QChar c : text_)
+        if (c.isDigit())
+            digits << QString(c);
+    if (digits.isEmpty())
+        return tr("no candidates left");
+    if (digits.size() == 1)
+        return tr("candidate %1").arg(digits.front());
+    const QString last = digits.takeLast();
+    return tr("candidates %1 and %2").arg(digits.join(QLatin1String(", ")), last);
 }
 
 void CCellEdit::SetSelection(int start, int end)
@@ -235,8 +262,9 @@ void CCellEdit::ReplaceSelection(const QString& text)
     if (inserted.isEmpty() && !HasSelection())
         return;
     undoText_ = text_;
-    text_.replace(start, SelectionEnd() - start, inserted);
+    QString edited = QString(text_).replace(start, SelectionEnd() - start, inserted);
     caret_ = anchor_ = start + static_cast<int>(inserted.size());
+    ChangeText(std::move(edited));
     RestartCaretBlink();
     update();
     emit userEdited();
@@ -257,7 +285,9 @@ void CCellEdit::Undo()
 {
     if (undoText_ == text_)
         return;
-    std::swap(undoText_, text_);
+    QString previous = undoText_;
+    undoText_ = text_;
+    ChangeText(std::move(previous));
     SetSelection(0, -1);
     emit userEdited();
 }

@@ -41,6 +41,10 @@ public:
     // The height and width the text needs, for checking that it fits.
     QSize TextExtent() const;
 
+    // The text as a screen reader says it: the digit, "empty", or
+    // "candidates 1, 2, 5 and 9" for a pencil-mark grid.
+    QString SpokenValue() const;
+
     QSize sizeHint() const override;
 
 signals:
@@ -75,6 +79,8 @@ private:
     QRect TextArea() const;
     int LineHeight() const;
     void RestartCaretBlink();
+    // Every change of the text, by the model or the user, goes through here.
+    void ChangeText(QString text);
 
     QString text_;
     const QFont* font_ = nullptr;

@@ -10,6 +10,7 @@
 #include "help_dlg.h"
 #include "puzzle_text.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -498,6 +499,37 @@ private slots:
         QVERIFY(!board_->isVisible());
         QCOMPARE(board_->result(), int(QDialog::Rejected));
         QVERIFY(!QFile::exists(QStringLiteral("Zifrel.zfr")));
+    }
+
+    void screenReadersHearEachCellAndButton()
+    {
+        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(Cell(2, 6));
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Row 3, column 7"));
+        QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("empty"));
+        QCOMPARE(cell->role(), QAccessible::EditableText);
+
+        board_->Board().Cell(2, 6).SetValue(4);
+        QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("4"));
+        board_->Board().Cell(2, 6).SetValue(0);
+        board_->Board().Cell(2, 6).RuleOut(DigitBit(3) | DigitBit(4) | DigitBit(6) | DigitBit(7) | DigitBit(8));
+        board_->Board().Cell(2, 6).UpdateDisplay();
+        QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("candidates 1, 2, 5 and 9"));
+        board_->Board().Cell(2, 6).RuleOut(kAllDigits & ~DigitBit(5));
+        board_->Board().Cell(2, 6).UpdateDisplay();
+        QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("candidate 5"));
+        board_->Board().Cell(2, 6).RuleOut(kAllDigits);
+        board_->Board().Cell(2, 6).UpdateDisplay();
+        QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("no candidates left"));
+
+        FocusCell(2, 6);
+        QTest::keyClick(Cell(2, 6), Qt::Key_8);
+        QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("8"));
+
+        QAccessibleInterface* clear = QAccessible::queryAccessibleInterface(board_->Button(CBoardDlg::IdClear));
+        QCOMPARE(clear->text(QAccessible::Name), QStringLiteral("Clear"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(board_->Button(CBoardDlg::IdSave))->text(QAccessible::Name),
+                 QStringLiteral("Save"));
     }
 
     void cellsShowTheModelInTheRightFontAfterPassAndSolve()
