@@ -5,29 +5,18 @@
 // the last sweep, averaged over a whole set.
 
 #include "board.h"
-#include "puzzle_text.h"
+#include "puzzle_sets.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::vector<Values> LoadSet(const std::string& name)
-{
-    std::ifstream in(std::string(ZIFREL_PUZZLE_DIR) + "/" + name + ".csv");
-    std::vector<Values> puzzles;
-    for (std::string line; std::getline(in, line);)
-        if (const auto values = ParsePuzzleLine(line.substr(0, line.find(','))))
-            puzzles.push_back(*values);
-    return puzzles;
-}
-
 void SolveSet(benchmark::State& state, const std::string& name)
 {
-    const std::vector<Values> puzzles = LoadSet(name);
+    const std::vector<Values> puzzles = LoadPuzzleSet(name);
     if (puzzles.empty()) {
         state.SkipWithError("no puzzles");
         return;
@@ -44,7 +33,7 @@ void SolveSet(benchmark::State& state, const std::string& name)
 
 void PassOnce(benchmark::State& state)
 {
-    const std::vector<Values> puzzles = LoadSet("expert");
+    const std::vector<Values> puzzles = LoadPuzzleSet("expert");
     std::size_t next = 0;
     for (auto _ : state) {
         CBoard board;

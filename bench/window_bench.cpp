@@ -6,7 +6,7 @@
 // Prints "command median-ms worst-ms" lines. Run with QT_QPA_PLATFORM=offscreen.
 
 #include "board_dlg.h"
-#include "puzzle_text.h"
+#include "puzzle_sets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 namespace {
@@ -25,12 +24,9 @@ namespace {
 std::vector<Values> AllPuzzles()
 {
     std::vector<Values> puzzles;
-    for (const char* set : {"simple", "easy", "intermediate", "expert"}) {
-        std::ifstream in(std::string(ZIFREL_PUZZLE_DIR) + "/" + set + ".csv");
-        for (std::string line; std::getline(in, line);)
-            if (const auto values = ParsePuzzleLine(line.substr(0, line.find(','))))
-                puzzles.push_back(*values);
-    }
+    for (const char* set : {"simple", "easy", "intermediate", "expert"})
+        for (const Values& values : LoadPuzzleSet(set))
+            puzzles.push_back(values);
     return puzzles;
 }
 

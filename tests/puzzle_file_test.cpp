@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -133,17 +134,17 @@ TEST(PuzzleFileSave, AnyFailureLeavesThePreviousFileByteForByteAndNoTemporary)
     }
 }
 
-// Saves in the current folder as a user who may not write there: root
-// ignores permissions, so as root the save runs in a child process that
-// has given them up. Returns OnSave's result.
-bool SaveWithoutWritePermission()
+// Runs action as a user whom permissions apply to: root ignores them, so as
+// root the action runs in a child process that has given root up. Returns
+// the action's result.
+bool AsUnprivilegedUser(const std::function<bool()>& action)
 {
     if (::geteuid() != 0)
-        return CBoard().OnSave();
+        return action();
     const pid_t child = ::fork();
     if (child == 0) {
         const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        _exit(!dropped ? 2 : CBoard().OnSave() ? 1 : 0);
+        _exit(!dropped ? 2 : action() ? 1 : 0);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -157,7 +158,7 @@ TEST(PuzzleFileSave, AFolderThatCannotBeWrittenLeavesThePreviousFile)
     const std::string previous = FileOf(kPuzzle);
     WriteWholeFile("Zifrel.zfr", previous);
     ASSERT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
-    EXPECT_FALSE(SaveWithoutWritePermission());
+    EXPECT_FALSE(AsUnprivilegedUser([] { return CBoard().OnSave(); }));
     ::chmod(folder.Path().c_str(), 0755);
     EXPECT_EQ(ReadWholeFile("Zifrel.zfr"), previous);
     EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Zifrel.zfr"});
@@ -300,19 +301,7 @@ TEST(PuzzleFileLoad, AHugeOrUnreadableFileChangesNothing)
     EXPECT_FALSE(board.OnLoad()) << "100 MB";
     WriteWholeFile("Zifrel.zfr", FileOf(kPuzzle));
     ASSERT_EQ(::chmod("Zifrel.zfr", 0), 0);
-    if (::geteuid() != 0) {
-        EXPECT_FALSE(board.OnLoad()) << "no read permission";
-    } else {
-        const pid_t child = ::fork();
-        if (child == 0) {
-            const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-            CBoard other;
-            _exit(!dropped ? 2 : other.OnLoad() ? 1 : 0);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no read permission";
-    }
+    EXPECT_FALSE(AsUnprivilegedUser([] { return CBoard().OnLoad(); })) << "no read permission";
     EXPECT_EQ(board.Cell(0, 0).GetValue(), 4);
 }
 
