@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include <cmath>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -63,6 +64,15 @@ int main(int argc, char** argv)
     const QPixmap shot = board.screen()->grabWindow(0, board.x(), board.y(), board.width(), board.height());
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fputs("zifrel_screenshot: cannot write the picture\n", stderr);
+        return 1;
+    }
+    // With QT_SCALE_FACTOR set, the window on screen must be that much larger.
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+        ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+    const int expectedWidth = static_cast<int>(board.width() * scale);
+    if (std::abs(shot.width() - expectedWidth) > 1 || std::abs(board.devicePixelRatio() - scale) > 0.01) {
+        std::fprintf(stderr, "zifrel_screenshot: the window is %d pixels wide on screen, expected %d\n",
+                     shot.width(), expectedWidth);
         return 1;
     }
     const QString folder = QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath();
