@@ -26,7 +26,7 @@ constexpr std::array<int, kBoardSize> kRowY = {14, 28, 42, 59, 73, 87, 104, 118,
 constexpr int kCellWidth = 15;
 constexpr int kCellHeight = 12;
 
-struct ButtonSpec {
+struct ButtonPlace {
     CBoardDlg::ButtonId id;
     const char* caption;
     int x;
@@ -35,7 +35,7 @@ struct ButtonSpec {
 };
 
 // In tab order.
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonPlace kButtons[] = {
     {CBoardDlg::IdSolve, "&Solve", 142, 150, &CBoardDlg::OnSolve},
     {CBoardDlg::IdReset, "&Reset", 46, 150, &CBoardDlg::OnReset},
     {CBoardDlg::IdClear, "Cl&ear", 15, 150, &CBoardDlg::OnClear},
@@ -112,12 +112,12 @@ void CBoardDlg::CreateCells()
 void CBoardDlg::CreateButtons()
 {
     const CDialogUnits units(font());
-    for (const ButtonSpec& spec : kButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(spec.caption), this);
-        button->setGeometry(units.Rect(spec.x, spec.y, kButtonWidth, kButtonHeight));
+    for (const ButtonPlace& place : kButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(place.caption), this);
+        button->setGeometry(units.Rect(place.x, place.y, kButtonWidth, kButtonHeight));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, spec.handler);
-        buttons_[spec.id] = button;
+        connect(button, &QPushButton::clicked, this, place.handler);
+        buttons_[place.id] = button;
     }
 }
 
