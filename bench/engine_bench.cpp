@@ -14,7 +14,9 @@
 
 namespace {
 
-void SolveSet(benchmark::State& state, const std::string& name)
+// Runs command on a fresh board loaded with each puzzle of the set in turn.
+template <typename Command>
+void OverSet(benchmark::State& state, const std::string& name, Command command)
 {
     const std::vector<Values> puzzles = LoadPuzzleSet(name);
     if (puzzles.empty()) {
@@ -25,22 +27,20 @@ void SolveSet(benchmark::State& state, const std::string& name)
     for (auto _ : state) {
         CBoard board;
         board.LoadValues(puzzles[next]);
-        benchmark::DoNotOptimize(board.OnSolve());
+        benchmark::DoNotOptimize(command(board));
         next = (next + 1) % puzzles.size();
     }
     state.SetItemsProcessed(state.iterations());
 }
 
+void SolveSet(benchmark::State& state, const std::string& name)
+{
+    OverSet(state, name, [](CBoard& board) { return board.OnSolve(); });
+}
+
 void PassOnce(benchmark::State& state)
 {
-    const std::vector<Values> puzzles = LoadPuzzleSet("expert");
-    std::size_t next = 0;
-    for (auto _ : state) {
-        CBoard board;
-        board.LoadValues(puzzles[next]);
-        benchmark::DoNotOptimize(board.DoPass());
-        next = (next + 1) % puzzles.size();
-    }
+    OverSet(state, "expert", [](CBoard& board) { return board.DoPass(); });
 }
 
 } // namespace

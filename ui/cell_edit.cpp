@@ -124,12 +124,20 @@ QRect CCellEdit::TextArea() const
     return rect().adjusted(1, 1, -1, -1);
 }
 
-int CCellEdit::LineHeight() const
+// Lines are centred across the cell and, as a block, from top to bottom;
+// painting and hit-testing both place them through these two.
+int CCellEdit::TextTop(const QFontMetrics& metrics, int lineCount) const
 {
-    return QFontMetrics(CurrentFont()).height();
+    const QRect area = TextArea();
+    return area.top() + (area.height() - lineCount * metrics.height()) / 2;
 }
 
-// Lines are centred across the cell and, as a block, from top to bottom.
+int CCellEdit::LineLeft(const QFontMetrics& metrics, const QString& line) const
+{
+    const QRect area = TextArea();
+    return area.left() + (area.width() - metrics.horizontalAdvance(line)) / 2;
+}
+
 void CCellEdit::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -138,17 +146,16 @@ void CCellEdit::paintEvent(QPaintEvent*)
     painter.setPen(colours.color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
-    const QRect area = TextArea();
-    painter.setClipRect(area);
+    painter.setClipRect(TextArea());
     painter.setFont(CurrentFont());
     const QFontMetrics metrics(CurrentFont());
     const QStringList lines = text_.split(QLatin1Char('\n'));
     const int lineHeight = metrics.height();
-    int top = area.top() + (area.height() - static_cast<int>(lines.size()) * lineHeight) / 2;
+    int top = TextTop(metrics, static_cast<int>(lines.size()));
     const bool focused = hasFocus();
     int lineStart = 0;
     for (const QString& line : lines) {
-        const int left = area.left() + (area.width() - metrics.horizontalAdvance(line)) / 2;
+        const int left = LineLeft(metrics, line);
         const int baseline = top + metrics.ascent();
         painter.setPen(colours.color(QPalette::Text));
         painter.drawText(left, baseline, line);
@@ -176,18 +183,17 @@ void CCellEdit::paintEvent(QPaintEvent*)
 
 int CCellEdit::PositionAt(const QPoint& point) const
 {
-    const QRect area = TextArea();
     const QFontMetrics metrics(CurrentFont());
     const QStringList lines = text_.split(QLatin1Char('\n'));
     const int lineHeight = metrics.height();
-    const int top = area.top() + (area.height() - static_cast<int>(lines.size()) * lineHeight) / 2;
+    const int top = TextTop(metrics, static_cast<int>(lines.size()));
     const int row = std::clamp((point.y() - top) / std::max(lineHeight, 1), 0,
                                static_cast<int>(lines.size()) - 1);
     int position = 0;
     for (int i = 0; i < row; ++i)
         position += static_cast<int>(lines[i].size()) + 1;
     const QString& line = lines[row];
-    const int left = area.left() + (area.width() - metrics.horizontalAdvance(line)) / 2;
+    const int left = LineLeft(metrics, line);
     // The nearest gap between characters.
     int best = 0;
     int bestDistance = std::abs(point.x() - left);

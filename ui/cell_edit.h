@@ -6,6 +6,7 @@
 
 #include <QBasicTimer>
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
 #include <QWidget>
 
@@ -77,7 +78,8 @@ private:
     void MoveCaret(int position, bool extendSelection);
     int PositionAt(const QPoint& point) const;
     QRect TextArea() const;
-    int LineHeight() const;
+    int TextTop(const QFontMetrics& metrics, int lineCount) const;
+    int LineLeft(const QFontMetrics& metrics, const QString& line) const;
     void RestartCaretBlink();
     // Every change of the text, by the model or the user, goes through here.
     void ChangeText(QString text);
