@@ -2,7 +2,6 @@
 // Copyright 2026 The Zifrel developers
 #include "board.h"
 
-#include "deduction.h"
 #include "puzzle_text.h"
 #include "safe_file.h"
 
@@ -37,17 +36,17 @@ void CBoard::OnReset()
 
 bool CBoard::DoPass()
 {
-    bool changed = false;
-    for (int row = 0; row < kBoardSize; ++row)
-        for (int column = 0; column < kBoardSize; ++column)
-            changed |= UpdateCell(working_, row, column);
-    return changed;
+    CSweep sweep(working_, observer_);
+    return sweep.Pass();
 }
 
 int CBoard::OnSolve()
 {
+    // Nothing but the sweeps changes cells until Solve returns, so one
+    // bookkeeping serves them all.
+    CSweep sweep(working_, observer_);
     int sweeps = 1;
-    while (DoPass())
+    while (sweep.Pass())
         ++sweeps;
     return sweeps;
 }
@@ -61,7 +60,8 @@ bool CBoard::OnCellStep()
     }
     if (cursorRow_ >= kBoardSize || cursorRow_ < 0)
         cursorRow_ = 0;
-    return UpdateCell(working_, cursorRow_, cursorColumn_);
+    CSweep sweep(working_, observer_);
+    return sweep.UpdateCell(cursorRow_, cursorColumn_);
 }
 
 void CBoard::OnStart()

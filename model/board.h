@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cell.h"
+#include "deduction.h"
 #include "file_system.h"
 
 #include <string>
@@ -59,10 +60,16 @@ public:
     // Every working cell takes the given value through SetValue, as Load does.
     void LoadValues(const Values& values);
 
+    // Pass, Solve and Cell tell observer of every step they take; nullptr
+    // for none. The observer must outlive its use here.
+    void SetObserver(CDeductionObserver* observer) { observer_ = observer; }
+
 private:
+
     Grid working_{};
     Grid snapshot_{};
     int cursorRow_ = 8;
     int cursorColumn_ = 8;
     CFileSystem& fs_;
+    CDeductionObserver* observer_ = nullptr;
 };

@@ -2,7 +2,9 @@
 // Copyright 2026 The Zifrel developers
 #include "cell.h"
 
+#include <bit>
 #include <cassert>
+#include <cstring>
 
 namespace {
 
@@ -32,23 +34,38 @@ const std::string& CandidateText(int openMask)
 
 } // namespace
 
+// What SetValue leaves ruled out for each value: nothing for an empty cell,
+// all but its own digit for a filled one. A table, since Load sets every
+// cell and the mix of empty and filled ones follows no pattern.
+constexpr DigitMask kExcludedForValue[10] = {
+    0,
+    kAllDigits & ~DigitBit(1), kAllDigits & ~DigitBit(2), kAllDigits & ~DigitBit(3),
+    kAllDigits & ~DigitBit(4), kAllDigits & ~DigitBit(5), kAllDigits & ~DigitBit(6),
+    kAllDigits & ~DigitBit(7), kAllDigits & ~DigitBit(8), kAllDigits & ~DigitBit(9),
+};
+
 void CCell::SetValue(int v)
 {
     assert(v >= 0 && v <= 9);
-    if (v == 0) {
-        ClearCell();
-        return;
-    }
+    value_ = v;
+    excluded_ = kExcludedForValue[v];
+    fill_ = Fill::Given;
+    ruledBy_ = {};
+    UpdateDisplay();
+}
+
+void CCell::Place(int v, Fill how)
+{
+    assert(v >= 1 && v <= 9);
     value_ = v;
     excluded_ = kAllDigits & ~DigitBit(v);
+    fill_ = how;
     UpdateDisplay();
 }
 
 void CCell::ClearCell()
 {
-    value_ = 0;
-    excluded_ = 0;
-    UpdateDisplay();
+    SetValue(0);
 }
 
 int CCell::ReadFromControl()
@@ -61,6 +78,18 @@ int CCell::ReadFromControl()
         v = text[0] - '0';
     value_ = v;
     return v;
+}
+
+CReason CCell::Reason(int digit) const
+{
+    const auto d = static_cast<unsigned>(digit - 1);
+    for (unsigned k = 0; k < ruledBy_.size(); ++k)
+        if (ruledBy_[k] & DigitBit(digit)) {
+            const auto rule = static_cast<Rule>(k + 1);
+            const bool pair = rule == Rule::RowPair || rule == Rule::ColumnPair;
+            return {rule, evidence_[d], pair ? secondEvidence_[d] : std::uint8_t{0}};
+        }
+    return {};
 }
 
 void CCell::AttachFonts(FontHandle valueFont, FontHandle candidateFont)
@@ -83,10 +112,8 @@ FontHandle CCell::DisplayFont() const
     return ShowsCandidates() ? candidateFont_ : valueFont_;
 }
 
-void CCell::UpdateDisplay()
+void CCell::WriteDisplay()
 {
-    if (!control_)
-        return;
     control_->SetCellFont(DisplayFont());
     control_->SetCellText(DisplayText());
 }

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "cell_control.h"
+#include "reason.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 // Masks of digits use one bit per digit, digit 1 in the highest of nine bits
@@ -23,6 +26,19 @@ inline constexpr auto kDigitCount = [] {
     return counts;
 }();
 
+// For a digit mask, eight bytes with 0xFF in place d - 1 for each of the
+// digits d = 1 to 8 in it, read as one word.
+inline constexpr auto kFirstEightDigitBytes = [] {
+    std::array<std::uint64_t, 512> words{};
+    for (unsigned mask = 0; mask < words.size(); ++mask) {
+        std::array<std::uint8_t, 8> bytes{};
+        for (int d = 1; d <= 8; ++d)
+            bytes[static_cast<std::size_t>(d - 1)] = (mask & DigitBit(d)) ? 0xFF : 0;
+        words[mask] = std::bit_cast<std::uint64_t>(bytes);
+    }
+    return words;
+}();
+
 // One square of the board: its digit (0 = empty) and, for each digit 1 to 9,
 // whether it has been ruled out here. A bound cell keeps its control showing
 // its state; an unbound one (a snapshot) only holds it.
@@ -30,9 +46,14 @@ class CCell {
 public:
     // v = 0 empties the cell like ClearCell. Otherwise the cell holds v and
     // every other digit is ruled out. Rewrites the display. v must be 0 to 9.
+    // Drops every reason: the cell counts as given.
     void SetValue(int v);
-    // Empties the cell, opens all nine digits and rewrites the display.
+    // Empties the cell, opens all nine digits, drops every reason and
+    // rewrites the display.
     void ClearCell();
+    // Fills the cell with v (1 to 9) as SetValue does, but as a deduction:
+    // keeps the reasons its digits were ruled out for and notes how.
+    void Place(int v, Fill how);
     int GetValue() const { return value_; }
 
     // Takes the value from the control's text: a one-character text gives its
@@ -57,12 +78,46 @@ public:
         return added != 0;
     }
 
+    // Why digit (1 to 9) is ruled out here; rule None when no rule did it
+    // (the digit is open, or went when the cell was filled).
+    CReason Reason(int digit) const;
+    // Notes that rule ruled out digit, on the evidence a and b.
+    void NoteReason(int digit, Rule rule, std::uint8_t a, std::uint8_t b = 0)
+    {
+        ruledBy_[static_cast<unsigned>(rule) - 1] |= DigitBit(digit);
+        evidence_[static_cast<unsigned>(digit - 1)] = a;
+        secondEvidence_[static_cast<unsigned>(digit - 1)] = b;
+    }
+    // The same for many digits at once, in two halves that together make
+    // one note each: rule ruled out digits, and the evidence of each digit d
+    // among them is evidence[d - 1] (nine bytes). Costs the same for one
+    // digit as for nine.
+    void NoteRule(Rule rule, DigitMask digits) { ruledBy_[static_cast<unsigned>(rule) - 1] |= digits; }
+    void NoteEvidence(DigitMask digits, const std::uint8_t* evidence)
+    {
+        // A byte-wise blend: eight digits in one word, then the ninth.
+        std::uint64_t from = 0;
+        std::memcpy(&from, evidence, sizeof from);
+        BlendEvidence(digits, from, evidence[8]);
+    }
+    // The same with one evidence for all digits.
+    void NoteEvidence(DigitMask digits, std::uint8_t evidence)
+    {
+        BlendEvidence(digits, evidence * std::uint64_t{0x0101010101010101}, evidence);
+    }
+    // How a filled cell was filled; Given for an empty one.
+    Fill HowFilled() const { return fill_; }
+
     void AttachFonts(FontHandle valueFont, FontHandle candidateFont);
     void AttachControl(CCellControl* control) { control_ = control; }
     CCellControl* Control() const { return control_; }
 
     // Writes font and text to the control, if one is bound (see DisplayText).
-    void UpdateDisplay();
+    void UpdateDisplay()
+    {
+        if (control_)
+            WriteDisplay();
+    }
 
     // What the control shows: the digit of a filled cell and "" for an empty
     // cell with nothing ruled out, both in the value font; otherwise three
@@ -74,8 +129,28 @@ public:
     bool ShowsCandidates() const { return value_ == 0 && excluded_ != 0; }
 
 private:
+    void WriteDisplay();
+    // evidence_[d - 1] takes byte d - 1 of firstEight (d = 1 to 8), or ninth
+    // for d = 9, for each digit d of digits.
+    void BlendEvidence(DigitMask digits, std::uint64_t firstEight, std::uint8_t ninth)
+    {
+        std::uint64_t into = 0;
+        std::memcpy(&into, evidence_.data(), sizeof into);
+        const std::uint64_t take = kFirstEightDigitBytes[digits & kAllDigits];
+        into = (into & ~take) | (firstEight & take);
+        std::memcpy(evidence_.data(), &into, sizeof into);
+        const auto takeNinth = static_cast<std::uint8_t>(-(digits & DigitBit(9)));
+        evidence_[8] = static_cast<std::uint8_t>((evidence_[8] & ~takeNinth) | (ninth & takeNinth));
+    }
+
     std::int32_t value_ = 0;
     DigitMask excluded_ = 0;
+    Fill fill_ = Fill::Given;
+    // The digits each rule ruled out (by rule - 1; no digit under two rules),
+    // and each digit's evidence (by digit - 1).
+    std::array<DigitMask, 7> ruledBy_{};
+    std::array<std::uint8_t, 9> evidence_{};
+    std::array<std::uint8_t, 9> secondEvidence_{};
     CCellControl* control_ = nullptr;
     FontHandle valueFont_ = kNoFont;
     FontHandle candidateFont_ = kNoFont;

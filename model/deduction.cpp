@@ -9,115 +9,100 @@ namespace {
 // A filled cell rules out every digit but its own, so "ruled out in a cell"
 // is simply its excluded mask, whether the cell is filled or not.
 
-// The digit a cell holds as a mask, nothing for an empty cell; a table
-// keeps the sweeps free of branches here.
-constexpr DigitMask kValueBit[10] = {0, DigitBit(1), DigitBit(2), DigitBit(3), DigitBit(4),
-                                     DigitBit(5), DigitBit(6), DigitBit(7), DigitBit(8), DigitBit(9)};
+// The digit a cell holds as a mask, nothing for an empty one.
+constexpr DigitMask kPlacedDigit[10] = {0, DigitBit(1), DigitBit(2), DigitBit(3), DigitBit(4),
+                                        DigitBit(5), DigitBit(6), DigitBit(7), DigitBit(8), DigitBit(9)};
 
-DigitMask PlacedDigit(const CCell& cell)
-{
-    return kValueBit[cell.GetValue()];
-}
+// Where a cell stands, worked out once for all 81.
+struct CPlace {
+    std::uint8_t row, column, box;
+    std::uint8_t rowSegment, columnSegment; // 3 * box + row (column) within the box
+    // The other two segments of the box across (down): the box's six cells
+    // outside the cell's row (column).
+    std::uint8_t otherRowSegments[2];
+    // The same segments of the other two boxes of the band of rows (stack of
+    // columns), lower box first; and those two boxes.
+    std::uint8_t bandSegments[2][2], stackSegments[2][2];
+    std::uint8_t bandBoxes[2], stackBoxes[2];
+    // The other two cells of the cell's row (column) within its box.
+    std::uint8_t rowMates[2], columnMates[2];
+};
 
-DigitMask DigitsPlacedInRow(const Grid& grid, int row)
-{
-    DigitMask placed = 0;
-    for (int c = 0; c < kBoardSize; ++c)
-        placed |= PlacedDigit(grid[CellIndex(row, c)]);
-    return placed;
-}
-
-DigitMask DigitsPlacedInColumn(const Grid& grid, int column)
-{
-    DigitMask placed = 0;
-    for (int r = 0; r < kBoardSize; ++r)
-        placed |= PlacedDigit(grid[CellIndex(r, column)]);
-    return placed;
-}
-
-DigitMask DigitsPlacedInBox(const Grid& grid, int row0, int column0)
-{
-    DigitMask placed = 0;
-    for (int r = row0; r < row0 + 3; ++r)
-        for (int c = column0; c < column0 + 3; ++c)
-            placed |= PlacedDigit(grid[CellIndex(r, c)]);
-    return placed;
-}
-
-// Digits that the box at (row0, column0) has ruled out in all six of its
-// cells outside the given row: the box must place them in that row.
-DigitMask ConfinedToRow(const Grid& grid, int row0, int column0, int row)
-{
-    DigitMask everywhere = kAllDigits;
-    for (int r = row0; r < row0 + 3; ++r) {
-        if (r == row)
-            continue;
-        for (int c = column0; c < column0 + 3; ++c)
-            everywhere &= grid[CellIndex(r, c)].ExcludedMask();
+constexpr std::array<CPlace, kCellCount> kPlaces = [] {
+    std::array<CPlace, kCellCount> places{};
+    const auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
+    // The other two of 0, 1, 2, in ascending order.
+    const auto others = [](int k) { return std::array<int, 2>{k == 0 ? 1 : 0, k == 2 ? 1 : 2}; };
+    for (int row = 0; row < kBoardSize; ++row) {
+        for (int column = 0; column < kBoardSize; ++column) {
+            CPlace& p = places[static_cast<std::size_t>(CellIndex(row, column))];
+            const int box = row / 3 * 3 + column / 3;
+            const auto otherRows = others(row % 3);
+            const auto otherColumns = others(column % 3);
+            const auto otherBandColumns = others(box % 3);
+            const auto otherStackRows = others(box / 3);
+            p.row = u8(row);
+            p.column = u8(column);
+            p.box = u8(box);
+            p.rowSegment = u8(3 * box + row % 3);
+            p.columnSegment = u8(3 * box + column % 3);
+            for (std::size_t i = 0; i < 2; ++i) {
+                const int bandBox = box / 3 * 3 + otherBandColumns[i];
+                const int stackBox = otherStackRows[i] * 3 + box % 3;
+                p.otherRowSegments[i] = u8(3 * box + otherRows[i]);
+                p.bandBoxes[i] = u8(bandBox);
+                p.stackBoxes[i] = u8(stackBox);
+                for (std::size_t j = 0; j < 2; ++j) {
+                    p.bandSegments[i][j] = u8(3 * bandBox + otherRows[j]);
+                    p.stackSegments[i][j] = u8(3 * stackBox + otherColumns[j]);
+                }
+                p.rowMates[i] = u8(CellIndex(row, column / 3 * 3 + otherColumns[i]));
+                p.columnMates[i] = u8(CellIndex(row / 3 * 3 + otherRows[i], column));
+            }
+        }
     }
-    return everywhere;
+    return places;
+}();
+
+const CPlace& PlaceOf(int index)
+{
+    return kPlaces[static_cast<std::size_t>(index)];
 }
 
-DigitMask ConfinedToColumn(const Grid& grid, int row0, int column0, int column)
-{
-    DigitMask everywhere = kAllDigits;
-    for (int c = column0; c < column0 + 3; ++c) {
-        if (c == column)
-            continue;
-        for (int r = row0; r < row0 + 3; ++r)
-            everywhere &= grid[CellIndex(r, c)].ExcludedMask();
-    }
-    return everywhere;
-}
-
-DigitMask RowConfinedByNeighbourBoxes(const Grid& grid, int row, int column)
-{
-    const int row0 = row / 3 * 3;
-    DigitMask confined = 0;
-    for (int column0 = 0; column0 < kBoardSize; column0 += 3)
-        if (column0 != column / 3 * 3)
-            confined |= ConfinedToRow(grid, row0, column0, row);
-    return confined;
-}
-
-DigitMask ColumnConfinedByNeighbourBoxes(const Grid& grid, int row, int column)
-{
-    const int column0 = column / 3 * 3;
-    DigitMask confined = 0;
-    for (int row0 = 0; row0 < kBoardSize; row0 += 3)
-        if (row0 != row / 3 * 3)
-            confined |= ConfinedToColumn(grid, row0, column0, column);
-    return confined;
-}
-
-// The digits of every two cells among `cells` (skipping index `skip`) that
-// have the same two candidates and no others.
-template <typename CellAt>
-DigitMask NakedPairs(CellAt cellAt, int skip)
-{
-    int pairMasks[kBoardSize];
-    int count = 0;
-    for (int i = 0; i < kBoardSize; ++i) {
-        const CCell& cell = cellAt(i);
-        if (i != skip && cell.CandidateCount() == 2)
-            pairMasks[count++] = cell.CandidateMask();
-    }
-    DigitMask digits = 0;
-    for (int m = 0; m < count; ++m)
-        for (int n = m + 1; n < count; ++n)
-            if (pairMasks[m] == pairMasks[n])
-                digits |= static_cast<DigitMask>(pairMasks[m]);
+// The 36 masks of exactly two digits are numbered 0 to 35; every other
+// mask is kNoPair.
+constexpr int kNoPair = 36;
+constexpr auto kPairNumber = [] {
+    std::array<std::uint8_t, 512> numbers{};
+    int next = 0;
+    for (unsigned mask = 0; mask < numbers.size(); ++mask)
+        numbers[mask] = static_cast<std::uint8_t>(kDigitCount[mask] == 2 ? next++ : kNoPair);
+    return numbers;
+}();
+constexpr auto kPairDigits = [] {
+    std::array<DigitMask, 36> digits{};
+    for (unsigned mask = 0; mask < 512; ++mask)
+        if (kPairNumber[mask] != kNoPair)
+            digits[kPairNumber[mask]] = static_cast<DigitMask>(mask);
     return digits;
+}();
+
+unsigned Open(DigitMask excluded)
+{
+    return ~excluded & kAllDigits;
 }
 
-DigitMask PairsInRow(const Grid& grid, int row, int column)
+int PairOf(DigitMask excluded)
 {
-    return NakedPairs([&](int c) -> const CCell& { return grid[CellIndex(row, c)]; }, column);
+    return kPairNumber[Open(excluded)];
 }
 
-DigitMask PairsInColumn(const Grid& grid, int row, int column)
+DigitMask DigitsOfPairs(std::uint64_t pairs)
 {
-    return NakedPairs([&](int r) -> const CCell& { return grid[CellIndex(r, column)]; }, row);
+    DigitMask digits = 0;
+    for (; pairs != 0; pairs &= pairs - 1)
+        digits |= kPairDigits[static_cast<std::size_t>(std::countr_zero(pairs))];
+    return digits;
 }
 
 // Digit 1 is the highest bit, so the lowest digit of a mask is its highest set bit.
@@ -126,54 +111,307 @@ int LowestDigit(unsigned mask)
     return 10 - std::bit_width(mask);
 }
 
-bool PlaceSingleCandidate(CCell& cell)
+// Calls action(digit) for each digit of mask, lowest digit first.
+template <typename Action>
+void ForEachDigit(unsigned mask, Action action)
 {
-    if (cell.CandidateCount() != 1)
-        return false;
-    cell.SetValue(LowestDigit(static_cast<unsigned>(cell.CandidateMask())));
-    return true;
+    while (mask != 0) {
+        const int top = std::bit_width(mask) - 1;
+        action(9 - top);
+        mask ^= 1u << top;
+    }
 }
 
-// Places the lowest open digit that every other cell of the box rules out.
-bool PlaceOnlyInBox(Grid& grid, int row, int column)
+
+} // namespace
+
+// What each rule rules out in a cell, for telling which rule came first for
+// each digit.
+struct CSweep::CFound {
+    DigitMask row, column, box;
+    DigitMask band[2], stack[2];
+    DigitMask rowPairs, columnPairs;
+};
+
+void CSweep::CPairLine::Add(int pair)
 {
-    CCell& cell = grid[CellIndex(row, column)];
-    if (cell.GetValue() != 0)
-        return false;
-    const int row0 = row / 3 * 3;
-    const int column0 = column / 3 * 3;
-    DigitMask elsewhereRuledOut = kAllDigits;
-    for (int r = row0; r < row0 + 3; ++r)
-        for (int c = column0; c < column0 + 3; ++c)
-            if (r != row || c != column)
-                elsewhereRuledOut &= grid[CellIndex(r, c)].ExcludedMask();
-    const unsigned only = elsewhereRuledOut & static_cast<unsigned>(cell.CandidateMask());
-    if (only == 0)
-        return false;
-    cell.SetValue(LowestDigit(only));
-    return true;
+    if (++count[static_cast<std::size_t>(pair)] == 2) {
+        twice |= std::uint64_t{1} << pair;
+        digits |= kPairDigits[static_cast<std::size_t>(pair)];
+    }
+}
+
+void CSweep::CPairLine::Remove(int pair)
+{
+    if (count[static_cast<std::size_t>(pair)]-- == 2) {
+        twice &= ~(std::uint64_t{1} << pair);
+        digits = DigitsOfPairs(twice);
+    }
+}
+
+DigitMask CSweep::CPairLine::DigitsWithout(int pair) const
+{
+    return count[static_cast<std::size_t>(pair)] == 2 ? DigitsOfPairs(twice & ~(std::uint64_t{1} << pair)) : digits;
+}
+
+CSweep::CSweep(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer_(observer)
+{
+    rowSegment_.fill(kAllDigits);
+    columnSegment_.fill(kAllDigits);
+    for (int index = 0; index < kCellCount; ++index) {
+        const CCell& cell = grid_[static_cast<std::size_t>(index)];
+        const CPlace& p = PlaceOf(index);
+        const DigitMask excluded = cell.ExcludedMask();
+        excluded_[static_cast<std::size_t>(index)] = excluded;
+        empty_[static_cast<std::size_t>(index / 64)] |= std::uint64_t{cell.GetValue() == 0} << (index % 64);
+        const DigitMask placed = kPlacedDigit[cell.GetValue()];
+        rowPlaced_[p.row] |= placed;
+        columnPlaced_[p.column] |= placed;
+        boxPlaced_[p.box] |= placed;
+        rowSegment_[p.rowSegment] &= excluded;
+        columnSegment_[p.columnSegment] &= excluded;
+        if (const int pair = PairOf(excluded); pair != kNoPair) {
+            rowPairs_[p.row].Add(pair);
+            columnPairs_[p.column].Add(pair);
+        }
+    }
+}
+
+// The evidence of rules 1 to 3 is a cell that holds the digit. Within one
+// object's life the holders of a digit in a line are the cells that held it
+// at the start, or else the one cell the deduction fills with it (a digit
+// already in a line is ruled out of every cell of it before any fill), so
+// the first holder in board order is the same at the end as at any moment
+// the digit was ruled out: the holders are looked up once, at the end.
+CSweep::~CSweep()
+{
+    if ((owing_[0] | owing_[1]) == 0)
+        return;
+    // By line and digit - 1; the tenth place takes the empty cells.
+    using Holders = std::array<std::array<std::uint8_t, 10>, 9>;
+    Holders rows{}, columns{}, boxes{};
+    for (int index = kCellCount - 1; index >= 0; --index) {
+        const CPlace& p = PlaceOf(index);
+        const int v = grid_[static_cast<std::size_t>(index)].GetValue();
+        const std::size_t place = v == 0 ? 9 : static_cast<std::size_t>(v - 1);
+        rows[p.row][place] = columns[p.column][place] = boxes[p.box][place] = static_cast<std::uint8_t>(index);
+    }
+    for (std::size_t word = 0; word < owing_.size(); ++word) {
+        for (std::uint64_t cells = owing_[word]; cells != 0; cells &= cells - 1) {
+            const int index = static_cast<int>(word * 64) + std::countr_zero(cells);
+            const CPlace& p = PlaceOf(index);
+            CCell& cell = grid_[static_cast<std::size_t>(index)];
+            const std::uint64_t owed = owed_[static_cast<std::size_t>(index)];
+            const auto row = static_cast<DigitMask>(owed);
+            const auto column = static_cast<DigitMask>(owed >> 16);
+            const auto box = static_cast<DigitMask>(owed >> 32);
+            cell.NoteRule(Rule::Row, row);
+            cell.NoteRule(Rule::Column, column);
+            cell.NoteRule(Rule::Box, box);
+            cell.NoteEvidence(row, rows[p.row].data());
+            cell.NoteEvidence(column, columns[p.column].data());
+            cell.NoteEvidence(box, boxes[p.box].data());
+        }
+    }
+}
+
+bool CSweep::Pass()
+{
+    bool changed = false;
+    for (std::size_t word = 0; word < empty_.size(); ++word)
+        // Only the cell visited changes, so the cells still to come are
+        // those of the word as it stands now.
+        for (std::uint64_t cells = empty_[word]; cells != 0; cells &= cells - 1)
+            changed |= UpdateEmptyCell(static_cast<int>(word * 64) + std::countr_zero(cells));
+    return changed;
+}
+
+void CSweep::NotePlaced(int index, int digit)
+{
+    const CPlace& p = PlaceOf(index);
+    const DigitMask bit = DigitBit(digit);
+    empty_[static_cast<std::size_t>(index / 64)] &= ~(std::uint64_t{1} << (index % 64));
+    rowPlaced_[p.row] |= bit;
+    columnPlaced_[p.column] |= bit;
+    boxPlaced_[p.box] |= bit;
+}
+
+void CSweep::NoteExcluded(int index, DigitMask before)
+{
+    const CPlace& p = PlaceOf(index);
+    const DigitMask excluded = grid_[static_cast<std::size_t>(index)].ExcludedMask();
+    excluded_[static_cast<std::size_t>(index)] = excluded;
+    rowSegment_[p.rowSegment] = excluded & excluded_[p.rowMates[0]] & excluded_[p.rowMates[1]];
+    columnSegment_[p.columnSegment] = excluded & excluded_[p.columnMates[0]] & excluded_[p.columnMates[1]];
+    // Whether the cell leaves a pair, enters one or neither follows no
+    // pattern, so the counts are moved every time, "no pair" included.
+    const int was = PairOf(before);
+    const int is = PairOf(excluded);
+    rowPairs_[p.row].Remove(was);
+    columnPairs_[p.column].Remove(was);
+    rowPairs_[p.row].Add(is);
+    columnPairs_[p.column].Add(is);
+}
+
+namespace {
+
+DigitMask Both(const std::array<DigitMask, 27>& segments, const std::uint8_t (&which)[2])
+{
+    return static_cast<DigitMask>(segments[which[0]] & segments[which[1]]);
 }
 
 } // namespace
 
+bool CSweep::UpdateEmptyCell(int index)
+{
+    CCell& cell = grid_[static_cast<std::size_t>(index)];
+    const CPlace& p = PlaceOf(index);
+    const DigitMask excluded = excluded_[static_cast<std::size_t>(index)];
+    // The cell itself takes no part in the pairs of its lines.
+    const int pair = PairOf(excluded);
+
+    // Each rule only adds to what is ruled out, so their union is ruled out
+    // at once; the placing steps then see all of it.
+    const CFound found{rowPlaced_[p.row],
+                       columnPlaced_[p.column],
+                       boxPlaced_[p.box],
+                       {Both(rowSegment_, p.bandSegments[0]), Both(rowSegment_, p.bandSegments[1])},
+                       {Both(columnSegment_, p.stackSegments[0]), Both(columnSegment_, p.stackSegments[1])},
+                       rowPairs_[p.row].DigitsWithout(pair),
+                       columnPairs_[p.column].DigitsWithout(pair)};
+    const unsigned newly = (found.row | found.column | found.box | found.band[0] | found.band[1] | found.stack[0]
+                            | found.stack[1] | found.rowPairs | found.columnPairs)
+        & Open(excluded);
+    if (newly != 0) {
+        cell.RuleOut(static_cast<DigitMask>(newly));
+        RecordRuledOut(index, newly, found);
+        NoteExcluded(index, excluded);
+    }
+
+    // One digit left, or else the digits ruled out in the other eight cells.
+    const unsigned open = Open(excluded_[static_cast<std::size_t>(index)]);
+    const bool single = kDigitCount[open] == 1;
+    const unsigned fill = single ? open
+                                 : Both(rowSegment_, p.otherRowSegments) & excluded_[p.rowMates[0]]
+            & excluded_[p.rowMates[1]] & open;
+    if (fill != 0) {
+        const int digit = LowestDigit(fill);
+        const Fill how = single ? Fill::Single : Fill::OnlyInBox;
+        const DigitMask before = excluded_[static_cast<std::size_t>(index)];
+        cell.Place(digit, how);
+        NotePlaced(index, digit);
+        // A single's other digits were all ruled out already.
+        if (!single)
+            NoteExcluded(index, before);
+        if (observer_)
+            observer_->OnFilled(index, digit, how);
+    } else if (newly == 0) {
+        return false;
+    }
+    cell.UpdateDisplay();
+    return true;
+}
+
+// Each digit newly ruled out is put down to the first rule that rules it
+// out, with that rule's evidence. Rules 1 to 3 take nearly all of them: they
+// are owed a rule at a time, without a branch per digit, and noted when the
+// object ends.
+inline void CSweep::RecordRuledOut(int index, unsigned newly, const CFound& found)
+{
+    const unsigned row = newly & found.row;
+    const unsigned column = newly & found.column & ~found.row;
+    const unsigned box = newly & found.box & ~(found.row | found.column);
+    owed_[static_cast<std::size_t>(index)] |=
+        row | std::uint64_t{column} << 16 | std::uint64_t{box} << 32;
+    owing_[static_cast<std::size_t>(index / 64)] |= std::uint64_t{1} << (index % 64);
+    if (const unsigned rest = newly & ~(row | column | box); rest != 0)
+        RecordRare(index, rest, found);
+    if (observer_)
+        TellObserver(index, newly, found);
+}
+
+// Digits ruled out by rules 4 to 7: there are few.
+[[gnu::noinline]] void CSweep::RecordRare(int index, unsigned digits, const CFound& found)
+{
+    const CPlace& p = PlaceOf(index);
+    CCell& cell = grid_[static_cast<std::size_t>(index)];
+    const auto band = static_cast<DigitMask>(digits & (found.band[0] | found.band[1]));
+    const auto stack = static_cast<DigitMask>(digits & (found.stack[0] | found.stack[1]) & ~band);
+    const auto rowPairs = static_cast<DigitMask>(digits & found.rowPairs & ~(band | stack));
+    const auto columnPairs = static_cast<DigitMask>(digits & ~(band | stack | rowPairs));
+    // The lower box first: it is the one the rule looks at first.
+    cell.NoteRule(Rule::Band, band);
+    cell.NoteEvidence(band & ~found.band[0], p.bandBoxes[1]);
+    cell.NoteEvidence(band & found.band[0], p.bandBoxes[0]);
+    cell.NoteRule(Rule::Stack, stack);
+    cell.NoteEvidence(stack & ~found.stack[0], p.stackBoxes[1]);
+    cell.NoteEvidence(stack & found.stack[0], p.stackBoxes[0]);
+    if (rowPairs != 0)
+        RecordPairs(index, rowPairs, true);
+    if (columnPairs != 0)
+        RecordPairs(index, columnPairs, false);
+}
+
+// Each digit goes to the first pair along the line, in the order the rule
+// looks at them, that holds it.
+void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
+{
+    const CPlace& p = PlaceOf(index);
+    CCell& cell = grid_[static_cast<std::size_t>(index)];
+    const auto at = [&](int k) { return static_cast<std::uint8_t>(inRow ? CellIndex(p.row, k) : CellIndex(k, p.column)); };
+    const int skip = inRow ? p.column : p.row;
+    DigitMask excluded[kBoardSize];
+    for (int k = 0; k < kBoardSize; ++k)
+        excluded[k] = k == skip ? kAllDigits : excluded_[at(k)];
+    for (int m = 0; m < kBoardSize && digits != 0; ++m) {
+        if (PairOf(excluded[m]) == kNoPair || (Open(excluded[m]) & digits) == 0)
+            continue;
+        for (int n = m + 1; n < kBoardSize; ++n) {
+            if (excluded[n] == excluded[m]) {
+                const auto taken = static_cast<DigitMask>(Open(excluded[m]) & digits);
+                ForEachDigit(taken, [&](int d) {
+                    cell.NoteReason(d, inRow ? Rule::RowPair : Rule::ColumnPair, at(m), at(n));
+                });
+                digits &= ~taken;
+                break;
+            }
+        }
+    }
+}
+
+// Tells the observer each digit just ruled out, in rule order, with the
+// reason the cell keeps for it (those of rules 1 to 3 are still owed).
+[[gnu::noinline]] void CSweep::TellObserver(int index, unsigned newly, const CFound& found)
+{
+    const CPlace& p = PlaceOf(index);
+    const CCell& cell = grid_[static_cast<std::size_t>(index)];
+    const DigitMask byRule[3] = {found.row, found.column, found.box};
+    // The first cell of the row, column or box that holds d.
+    const auto holder = [&](int rule, int d) {
+        for (int k = 0; k < kBoardSize; ++k) {
+            const int at = rule == 0   ? CellIndex(p.row, k)
+                : rule == 1            ? CellIndex(k, p.column)
+                                       : CellIndex(p.box / 3 * 3 + k / 3, p.box % 3 * 3 + k % 3);
+            if (grid_[static_cast<std::size_t>(at)].GetValue() == d)
+                return static_cast<std::uint8_t>(at);
+        }
+        return std::uint8_t{0};
+    };
+    unsigned left = newly;
+    for (int rule = 0; rule < 3; ++rule) {
+        const unsigned hit = left & byRule[rule];
+        left &= ~hit;
+        ForEachDigit(hit, [&](int d) { observer_->OnRuledOut(index, d, {static_cast<Rule>(rule + 1), holder(rule, d)}); });
+    }
+    for (int rule = 4; rule <= 7; ++rule)
+        ForEachDigit(left, [&](int d) {
+            if (const CReason reason = cell.Reason(d); static_cast<int>(reason.rule) == rule)
+                observer_->OnRuledOut(index, d, reason);
+        });
+}
+
 bool UpdateCell(Grid& grid, int row, int column)
 {
-    CCell& cell = grid[CellIndex(row, column)];
-    bool changed = false;
-    if (cell.GetValue() == 0) {
-        // The rules only add to what is ruled out, so their union is ruled
-        // out at once; the placing steps then see all of it.
-        changed = cell.RuleOut(DigitsPlacedInRow(grid, row)
-                               | DigitsPlacedInColumn(grid, column)
-                               | DigitsPlacedInBox(grid, row / 3 * 3, column / 3 * 3)
-                               | RowConfinedByNeighbourBoxes(grid, row, column)
-                               | ColumnConfinedByNeighbourBoxes(grid, row, column)
-                               | PairsInRow(grid, row, column)
-                               | PairsInColumn(grid, row, column));
-        changed |= PlaceSingleCandidate(cell);
-    }
-    changed |= PlaceOnlyInBox(grid, row, column);
-    if (changed)
-        cell.UpdateDisplay();
-    return changed;
+    CSweep sweep(grid);
+    return sweep.UpdateCell(row, column);
 }

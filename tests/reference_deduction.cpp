@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+//
+// The deduction written the plain way: every call recounts what it reads
+// from the grid. Slow, and obviously right; the engine is checked against it.
+#include "reference_deduction.h"
+
+#include <bit>
+
+namespace {
+
+// A filled cell rules out every digit but its own, so "ruled out in a cell"
+// is simply its excluded mask, whether the cell is filled or not.
+
+// The digit a cell holds as a mask, nothing for an empty cell; a table
+// keeps the sweeps free of branches here.
+constexpr DigitMask kValueBit[10] = {0, DigitBit(1), DigitBit(2), DigitBit(3), DigitBit(4),
+                                     DigitBit(5), DigitBit(6), DigitBit(7), DigitBit(8), DigitBit(9)};
+
+DigitMask PlacedDigit(const CCell& cell)
+{
+    return kValueBit[cell.GetValue()];
+}
+
+DigitMask DigitsPlacedInRow(const Grid& grid, int row)
+{
+    DigitMask placed = 0;
+    for (int c = 0; c < kBoardSize; ++c)
+        placed |= PlacedDigit(grid[CellIndex(row, c)]);
+    return placed;
+}
+
+DigitMask DigitsPlacedInColumn(const Grid& grid, int column)
+{
+    DigitMask placed = 0;
+    for (int r = 0; r < kBoardSize; ++r)
+        placed |= PlacedDigit(grid[CellIndex(r, column)]);
+    return placed;
+}
+
+DigitMask DigitsPlacedInBox(const Grid& grid, int row0, int column0)
+{
+    DigitMask placed = 0;
+    for (int r = row0; r < row0 + 3; ++r)
+        for (int c = column0; c < column0 + 3; ++c)
+            placed |= PlacedDigit(grid[CellIndex(r, c)]);
+    return placed;
+}
+
+// Digits that the box at (row0, column0) has ruled out in all six of its
+// cells outside the given row: the box must place them in that row.
+DigitMask ConfinedToRow(const Grid& grid, int row0, int column0, int row)
+{
+    DigitMask everywhere = kAllDigits;
+    for (int r = row0; r < row0 + 3; ++r) {
+        if (r == row)
+            continue;
+        for (int c = column0; c < column0 + 3; ++c)
+            everywhere &= grid[CellIndex(r, c)].ExcludedMask();
+    }
+    return everywhere;
+}
+
+DigitMask ConfinedToColumn(const Grid& grid, int row0, int column0, int column)
+{
+    DigitMask everywhere = kAllDigits;
+    for (int c = column0; c < column0 + 3; ++c) {
+        if (c == column)
+            continue;
+        for (int r = row0; r < row0 + 3; ++r)
+            everywhere &= grid[CellIndex(r, c)].ExcludedMask();
+    }
+    return everywhere;
+}
+
+DigitMask RowConfinedByNeighbourBoxes(const Grid& grid, int row, int column)
+{
+    const int row0 = row / 3 * 3;
+    DigitMask confined = 0;
+    for (int column0 = 0; column0 < kBoardSize; column0 += 3)
+        if (column0 != column / 3 * 3)
+            confined |= ConfinedToRow(grid, row0, column0, row);
+    return confined;
+}
+
+DigitMask ColumnConfinedByNeighbourBoxes(const Grid& grid, int row, int column)
+{
+    const int column0 = column / 3 * 3;
+    DigitMask confined = 0;
+    for (int row0 = 0; row0 < kBoardSize; row0 += 3)
+        if (row0 != row / 3 * 3)
+            confined |= ConfinedToColumn(grid, row0, column0, column);
+    return confined;
+}
+
+// The digits of every two cells among `cells` (skipping index `skip`) that
+// have the same two candidates and no others.
+template <typename CellAt>
+DigitMask NakedPairs(CellAt cellAt, int skip)
+{
+    int pairMasks[kBoardSize];
+    int count = 0;
+    for (int i = 0; i < kBoardSize; ++i) {
+        const CCell& cell = cellAt(i);
+        if (i != skip && cell.CandidateCount() == 2)
+            pairMasks[count++] = cell.CandidateMask();
+    }
+    DigitMask digits = 0;
+    for (int m = 0; m < count; ++m)
+        for (int n = m + 1; n < count; ++n)
+            if (pairMasks[m] == pairMasks[n])
+                digits |= static_cast<DigitMask>(pairMasks[m]);
+    return digits;
+}
+
+DigitMask PairsInRow(const Grid& grid, int row, int column)
+{
+    return NakedPairs([&](int c) -> const CCell& { return grid[CellIndex(row, c)]; }, column);
+}
+
+DigitMask PairsInColumn(const Grid& grid, int row, int column)
+{
+    return NakedPairs([&](int r) -> const CCell& { return grid[CellIndex(r, column)]; }, row);
+}
+
+// Digit 1 is the highest bit, so the lowest digit of a mask is its highest set bit.
+int LowestDigit(unsigned mask)
+{
+    return 10 - std::bit_width(mask);
+}
+
+bool PlaceSingleCandidate(CCell& cell)
+{
+    if (cell.CandidateCount() != 1)
+        return false;
+    cell.SetValue(LowestDigit(static_cast<unsigned>(cell.CandidateMask())));
+    return true;
+}
+
+// Places the lowest open digit that every other cell of the box rules out.
+bool PlaceOnlyInBox(Grid& grid, int row, int column)
+{
+    CCell& cell = grid[CellIndex(row, column)];
+    if (cell.GetValue() != 0)
+        return false;
+    const int row0 = row / 3 * 3;
+    const int column0 = column / 3 * 3;
+    DigitMask elsewhereRuledOut = kAllDigits;
+    for (int r = row0; r < row0 + 3; ++r)
+        for (int c = column0; c < column0 + 3; ++c)
+            if (r != row || c != column)
+                elsewhereRuledOut &= grid[CellIndex(r, c)].ExcludedMask();
+    const unsigned only = elsewhereRuledOut & static_cast<unsigned>(cell.CandidateMask());
+    if (only == 0)
+        return false;
+    cell.SetValue(LowestDigit(only));
+    return true;
+}
+
+} // namespace
+
+bool ReferenceUpdateCell(Grid& grid, int row, int column)
+{
+    CCell& cell = grid[CellIndex(row, column)];
+    bool changed = false;
+    if (cell.GetValue() == 0) {
+        // The rules only add to what is ruled out, so their union is ruled
+        // out at once; the placing steps then see all of it.
+        changed = cell.RuleOut(DigitsPlacedInRow(grid, row)
+                               | DigitsPlacedInColumn(grid, column)
+                               | DigitsPlacedInBox(grid, row / 3 * 3, column / 3 * 3)
+                               | RowConfinedByNeighbourBoxes(grid, row, column)
+                               | ColumnConfinedByNeighbourBoxes(grid, row, column)
+                               | PairsInRow(grid, row, column)
+                               | PairsInColumn(grid, row, column));
+        changed |= PlaceSingleCandidate(cell);
+    }
+    changed |= PlaceOnlyInBox(grid, row, column);
+    if (changed)
+        cell.UpdateDisplay();
+    return changed;
+}

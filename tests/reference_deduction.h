@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#pragma once
+
+#include "cell.h"
+
+// The same step as UpdateCell, computed from the grid alone on every call:
+// the oracle that the engine's bookkept version must match call for call,
+// in its result, in every cell and in every write to a control.
+bool ReferenceUpdateCell(Grid& grid, int row, int column);
