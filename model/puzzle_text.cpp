@@ -2,6 +2,9 @@
 // Copyright 2026 The Zifrel developers
 #include "puzzle_text.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -14,6 +17,23 @@ std::optional<int> CellDigit(char c)
         return c - '0';
     return std::nullopt;
 }
+
+// What each byte is in puzzle text: a cell's value, a separator, or neither.
+constexpr int kSeparator = 10;
+constexpr int kNotPuzzle = 11;
+constexpr auto kTextByte = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    kinds.fill(kNotPuzzle);
+    for (char c : {'0', '.', '_', '*'})
+        kinds[static_cast<unsigned char>(c)] = 0;
+    for (int d = 1; d <= 9; ++d)
+        kinds[static_cast<unsigned char>('0' + d)] = static_cast<std::uint8_t>(d);
+    for (char c : {' ', '\t', '|', '-', '+'})
+        kinds[static_cast<unsigned char>(c)] = kSeparator;
+    return kinds;
+}();
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Splits text at LF, dropping one CR before each LF, so both line-end
 // styles give the same lines. A final line end does not start a line.
@@ -78,30 +98,94 @@ std::optional<Values> ParsePuzzleFile(std::string_view text)
     return values;
 }
 
+CLineCells ReadLineCells(std::string_view line, Values& cells)
+{
+    CLineCells read;
+    for (const char c : line) {
+        const int kind = kTextByte[static_cast<unsigned char>(c)];
+        if (kind == kSeparator)
+            continue;
+        if (kind == kNotPuzzle)
+            return {CLineCells::Bad, read.count + 1, static_cast<unsigned char>(c)};
+        if (read.count == kCellCount)
+            return {CLineCells::TooMany, read.count + 1, 0};
+        cells[static_cast<std::size_t>(read.count++)] = kind;
+    }
+    return read;
+}
+
+std::optional<Values> ParsePuzzleText(std::string_view text)
+{
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    Values values{};
+    int rows = 0;
+    bool oneLine = false;
+    for (const std::string_view line : SplitLines(text)) {
+        Values cells{};
+        const CLineCells read = ReadLineCells(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line, cells);
+        if (read.kind != CLineCells::Cells)
+            return std::nullopt;
+        if (read.count == 0)
+            continue;
+        if (read.count == kCellCount && rows == 0 && !oneLine) {
+            values = cells;
+            oneLine = true;
+        } else if (read.count == kBoardSize && !oneLine && rows < kBoardSize) {
+            std::copy_n(cells.begin(), kBoardSize, values.begin() + CellIndex(rows++, 0));
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!oneLine && rows != kBoardSize)
+        return std::nullopt;
+    return values;
+}
+
+std::string DescribeBadLine(std::string_view line, const CLineCells& read)
+{
+    if (line.starts_with(kByteOrderMark))
+        return "starts with a UTF-8 byte-order mark; save the text without it";
+    switch (read.kind) {
+    case CLineCells::Bad: {
+        const unsigned char byte = read.bad;
+        const std::string shown = (byte >= 0x20 && byte < 0x7F) ? "'" + std::string(1, static_cast<char>(byte)) + "'"
+                                                                : "byte " + std::to_string(byte);
+        return "cell " + std::to_string(read.count) + " is " + shown + ", not 1-9, 0, ., _ or *";
+    }
+    case CLineCells::TooMany: return "more than 81 cells";
+    case CLineCells::Cells: break;
+    }
+    return "expected 81 cells, found " + std::to_string(read.count);
+}
+
 std::optional<Values> ParsePuzzleLine(std::string_view line, std::string* error)
 {
-    auto fail = [&](std::string what) -> std::optional<Values> {
-        if (error)
-            *error = std::move(what);
-        return std::nullopt;
-    };
-    if (!line.empty() && line.back() == '\r')
+    if (line.ends_with('\r'))
         line.remove_suffix(1);
-    if (line.size() != kCellCount)
-        return fail("expected 81 cells, found " + std::to_string(line.size()) + " characters");
     Values values{};
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const auto digit = CellDigit(line[i]);
-        if (!digit) {
-            const auto byte = static_cast<unsigned char>(line[i]);
-            std::string shown;
-            if (byte >= 0x20 && byte < 0x7F)
-                shown.append(1, '\'').append(1, line[i]).append(1, '\'');
-            else
-                shown = "byte " + std::to_string(byte);
-            return fail("cell " + std::to_string(i + 1) + " is " + shown + ", not 1-9, 0 or .");
-        }
-        values[i] = *digit;
-    }
-    return values;
+    const CLineCells read = ReadLineCells(line, values);
+    if (read.kind == CLineCells::Cells && read.count == kCellCount)
+        return values;
+    if (error)
+        *error = DescribeBadLine(line, read);
+    return std::nullopt;
+}
+
+std::string FormatPuzzleLine(const Values& values)
+{
+    std::string line(kCellCount, '.');
+    for (int i = 0; i < kCellCount; ++i)
+        if (values[static_cast<std::size_t>(i)] != 0)
+            line[static_cast<std::size_t>(i)] = static_cast<char>('0' + values[static_cast<std::size_t>(i)]);
+    return line;
+}
+
+std::string FormatPuzzleGrid(const Values& values)
+{
+    const std::string line = FormatPuzzleLine(values);
+    std::string grid;
+    for (int row = 0; row < kBoardSize; ++row)
+        grid.append(line, static_cast<std::size_t>(CellIndex(row, 0)), kBoardSize).append("\n");
+    return grid;
 }

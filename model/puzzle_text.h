@@ -18,7 +18,36 @@ std::string FormatPuzzleFile(const Values& values);
 // Anything else gives nullopt.
 std::optional<Values> ParsePuzzleFile(std::string_view text);
 
-// Reads one puzzle line of the batch format: 81 characters of "1" to "9",
-// "0" or ".", a trailing CR ignored. On failure returns nullopt and, if
-// error is given, says what is wrong in a few words.
+// Puzzle text as people paste it and other programs print it. A cell is a
+// digit "1" to "9", or "0", ".", "_" or "*" for an empty one; spaces, tabs
+// and the box separators "|", "-" and "+" may stand between cells.
+
+// What one line of puzzle text holds.
+struct CLineCells {
+    enum Kind { Cells, Bad, TooMany } kind = Cells;
+    // Cells: how many the line holds (0 for a blank or separator line);
+    // Bad: the 1-based number of the cell the bad character stands for.
+    int count = 0;
+    unsigned char bad = 0; // Bad: the character
+};
+// Reads the cells of one line (no line end in it) into cells, in order,
+// stopping at the first character that is neither a cell nor a separator,
+// or once there are more than 81.
+CLineCells ReadLineCells(std::string_view line, Values& cells);
+
+// A puzzle in pasted text: one line of 81 cells, or nine lines of nine, with
+// blank and separator lines anywhere, CR LF or LF line ends, and a UTF-8
+// byte-order mark at the start ignored. Anything else gives nullopt.
+std::optional<Values> ParsePuzzleText(std::string_view text);
+
+// Reads one line of 81 cells (a trailing CR ignored). On failure returns
+// nullopt and, if error is given, says what is wrong in a few words.
 std::optional<Values> ParsePuzzleLine(std::string_view line, std::string* error = nullptr);
+
+// Says in a few words why a line is not a puzzle line.
+std::string DescribeBadLine(std::string_view line, const CLineCells& read);
+
+// The board as one line of 81 characters, "." for an empty cell, and as nine
+// lines of nine with LF line ends.
+std::string FormatPuzzleLine(const Values& values);
+std::string FormatPuzzleGrid(const Values& values);

@@ -12,34 +12,6 @@
 
 namespace {
 
-struct BatchRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-BatchRun RunBatch(const std::string& arguments, const std::string& input)
-{
-    CScratchFolder folder;
-    WriteWholeFile("in.txt", input);
-    const std::string command = std::string("'") + ZIFREL_BATCH + "' " + arguments + " < in.txt > out.txt 2> err.txt";
-    const int raw = std::system(command.c_str());
-    BatchRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadWholeFile("out.txt");
-    run.err = ReadWholeFile("err.txt");
-    return run;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 std::string Puzzles(const std::vector<SetPuzzle>& set, std::size_t count)
 {
     std::string text;
@@ -117,32 +89,163 @@ TEST(Batch, BadLinesAreReportedAndTheRestStillRun)
 {
     const auto set = LoadPuzzleSet("simple");
     const std::string input = set[0].puzzle + "\r\n" + "\n" + "12345\n" + set[1].puzzle + "\n"
-        + set[2].puzzle.substr(0, 80) + "x\n";
+        + set[2].puzzle.substr(0, 80) + "x\n" + "\xEF\xBB\xBF" + set[3].puzzle + "\n" + std::string(600, '1') + "\n"
+        + "123456789\n123456789\n" + set[4].puzzle;
     const BatchRun run = RunBatch("", input);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(Lines(run.out), (std::vector<std::string>{set[0].solution, set[1].solution}));
-    EXPECT_EQ(Lines(run.err),
-              (std::vector<std::string>{"zifrel-batch: line 3: expected 81 cells, found 5 characters",
-                                        "zifrel-batch: line 5: cell 81 is 'x', not 1-9, 0 or ."}));
+    EXPECT_EQ(Lines(run.out), (std::vector<std::string>{set[0].solution, set[1].solution, set[4].solution}));
+    EXPECT_EQ(Lines(run.err), (std::vector<std::string>{
+                                  "zifrel-batch: line 3: expected 81 cells, found 5",
+                                  "zifrel-batch: line 5: cell 81 is 'x', not 1-9, 0, ., _ or *",
+                                  "zifrel-batch: line 6: starts with a UTF-8 byte-order mark; save the text without it",
+                                  "zifrel-batch: line 7: too long",
+                                  "zifrel-batch: line 8: a 9x9 block stops after 2 rows",
+                              }));
+
+    // One output line per puzzle line, an empty one for each that is not.
+    const BatchRun aligned = RunBatch("--aligned", input);
+    EXPECT_EQ(Lines(aligned.out), (std::vector<std::string>{set[0].solution, "", set[1].solution, "", "", "", "",
+                                                            set[4].solution}));
 }
 
-TEST(Batch, BadOptionsPrintUsageAndExitTwo)
+// The forms puzzles travel in, each of the same puzzle.
+TEST(Batch, ReadsTheFormsPuzzlesArePrintedIn)
 {
-    for (const std::string args : {"--frobnicate", "--pass", "--pass x", "--pass -1", "--cell 3x",
-                                   "--solve --pass 2", "--pass 1 --cell 1", "extra"}) {
+    const SetPuzzle puzzle = LoadPuzzleSet("simple")[0];
+    std::string zeros = puzzle.puzzle, marks = puzzle.puzzle, spaced, block, forum;
+    for (std::size_t i = 0; i < zeros.size(); ++i) {
+        if (zeros[i] == '.') {
+            zeros[i] = '0';
+            marks[i] = i % 2 ? '_' : '*';
+        }
+        spaced += (i ? " " : "") + std::string(1, puzzle.puzzle[i]);
+    }
+    for (int row = 0; row < 9; ++row) {
+        const std::string cells = puzzle.puzzle.substr(static_cast<std::size_t>(row) * 9, 9);
+        block += cells + "\r\n";
+        if (row == 3 || row == 6)
+            forum += "------+-------+------\n";
+        for (int c = 0; c < 9; ++c)
+            forum += std::string(c == 0 ? "" : c % 3 == 0 ? " | " : " ") + cells[static_cast<std::size_t>(c)];
+        forum += "\n";
+    }
+    for (const std::string& form : {puzzle.puzzle, zeros, marks, spaced, "\t" + puzzle.puzzle + "  ", block, forum}) {
+        const BatchRun run = RunBatch("", form + "\n");
+        EXPECT_EQ(run.status, 0) << form << run.err;
+        EXPECT_EQ(run.out, puzzle.solution + "\n") << form;
+    }
+}
+
+TEST(Batch, BadOptionsAreNamedInOneLine)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--frobnicate", "unknown option '--frobnicate'; try --help"},
+        {"--pass", "--pass needs a number of sweeps; try --help"},
+        {"--cell", "--cell needs a number of cells; try --help"},
+        {"--pass x", "--pass takes a whole number of sweeps, not 'x'"},
+        {"--cell 3x", "--cell takes a whole number of cells, not '3x'"},
+        {"--pass -1", "--pass takes a count of 0 or more, not '-1'"},
+        {"--pass 99999999999999999999", "--pass 99999999999999999999 is too large (at most 18446744073709551615)"},
+        {"--solve --pass 2", "give only one of --solve, --pass and --cell"},
+        {"--pass 1 --cell 1", "give only one of --solve, --pass and --cell"},
+        {"extra", "unexpected argument 'extra'; try --help"},
+        {"--explain --aligned", "--aligned and --explain do not go together: --explain writes many lines per puzzle"},
+    };
+    for (const auto& [args, message] : cases) {
         const BatchRun run = RunBatch(args, "");
         EXPECT_EQ(run.status, 2) << args;
-        EXPECT_NE(run.err.find("Usage: zifrel-batch"), std::string::npos) << args;
+        EXPECT_EQ(run.err, "zifrel-batch: " + message + "\n") << args;
         EXPECT_EQ(run.out, "") << args;
     }
 }
 
-TEST(Batch, HelpExplainsTheOptions)
+TEST(Batch, HelpAndVersion)
 {
-    const BatchRun run = RunBatch("--help", "");
-    EXPECT_EQ(run.status, 0);
-    for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "Exit status"})
-        EXPECT_NE(run.out.find(word), std::string::npos) << word;
+    const BatchRun help = RunBatch("--help", "");
+    EXPECT_EQ(help.status, 0);
+    for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "Exit status"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    const BatchRun version = RunBatch("--version", "");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "zifrel-batch " ZIFREL_VERSION "\n");
+}
+
+// Runs a shell command line in a scratch folder that holds in.txt.
+BatchRun RunShell(const std::string& script, const std::string& input)
+{
+    CScratchFolder folder;
+    WriteWholeFile("in.txt", input);
+    const std::string command = "bash -c '" + script + "' > out.txt 2> err.txt";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile("out.txt"), ReadWholeFile("err.txt")};
+}
+
+TEST(Batch, OutputThatCannotBeWrittenIsAnErrorNotASuccess)
+{
+    const std::string batch = std::string("\"") + ZIFREL_BATCH + "\"";
+    const std::string puzzles = Puzzles(LoadPuzzleSet("easy"), 100);
+    std::string many;
+    for (int i = 0; i < 200; ++i)
+        many += puzzles;
+    struct Case {
+        std::string script;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {batch + " < in.txt > /dev/full", "zifrel-batch: write error: No space left on device\n"},
+        {batch + " --help > /dev/full", "zifrel-batch: write error: No space left on device\n"},
+        {batch + " --version > /dev/full", "zifrel-batch: write error: No space left on device\n"},
+        {batch + " < in.txt >&-", "zifrel-batch: write error: Bad file descriptor\n"},
+        // With SIGPIPE ignored it must notice the reader has gone, and stop.
+        {"trap \"\" PIPE; " + batch + " < in.txt | head -c 1 > /dev/null; exit ${PIPESTATUS[0]}",
+         "zifrel-batch: write error: Broken pipe\n"},
+    };
+    for (const Case& c : cases) {
+        const BatchRun run = RunShell(c.script, many);
+        EXPECT_EQ(run.status, 3) << c.script;
+        EXPECT_EQ(run.err, c.message) << c.script;
+    }
+}
+
+TEST(Batch, InputThatCannotBeReadIsAnError)
+{
+    const BatchRun run = RunShell(std::string("\"") + ZIFREL_BATCH + "\" < /", "");
+    EXPECT_EQ(run.status, 4);
+    EXPECT_EQ(run.err, "zifrel-batch: read error: Is a directory\n");
+}
+
+TEST(Batch, AHugeLineIsSkippedWithoutBeingKept)
+{
+    const SetPuzzle puzzle = LoadPuzzleSet("simple")[0];
+    // 50 MB of one line, then a puzzle: run under a 40 MB memory limit.
+    const std::string script = "ulimit -v 40000; { head -c 50000000 /dev/zero | tr \"\\\\0\" 1; echo; cat in.txt; } | \""
+        + std::string(ZIFREL_BATCH) + "\"";
+    const BatchRun run = RunShell(script, puzzle.puzzle + "\n");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.err, "zifrel-batch: line 1: too long\n");
+    EXPECT_EQ(run.out, puzzle.solution + "\n");
+}
+
+TEST(Batch, WritesInLargeBlocksYetAnswersEachTypedLineAtOnce)
+{
+    // 2,000 lines through a pipe in a handful of writes, not one each.
+    const std::string puzzles = Puzzles(LoadPuzzleSet("easy"), 100);
+    std::string many;
+    for (int i = 0; i < 20; ++i)
+        many += puzzles;
+    if (std::system("command -v strace > /dev/null") != 0)
+        GTEST_SKIP() << "strace is not installed";
+    const BatchRun traced = RunShell("strace -o trace.txt -e trace=write \"" + std::string(ZIFREL_BATCH)
+                                         + "\" < in.txt | cat > /dev/null; grep -c \"^write(1\" trace.txt",
+                                     many);
+    EXPECT_LE(std::stoi(traced.out), 5) << traced.out;
+
+    // Someone typing: the answer to the first line comes before the second is sent.
+    const SetPuzzle puzzle = LoadPuzzleSet("simple")[0];
+    const BatchRun typed = RunShell("coproc B { \"" + std::string(ZIFREL_BATCH) + "\"; }; echo \"" + puzzle.puzzle
+                                        + "\" >&${B[1]}; read -t 10 answer <&${B[0]}; echo \"$answer\"",
+                                    "");
+    EXPECT_EQ(typed.out, puzzle.solution + "\n");
 }
 
 } // namespace

@@ -354,15 +354,78 @@ TEST(PuzzleLine, SaysWhatIsWrong)
 {
     std::string error;
     EXPECT_FALSE(ParsePuzzleLine(kPuzzle.substr(1), &error));
-    EXPECT_EQ(error, "expected 81 cells, found 80 characters");
+    EXPECT_EQ(error, "expected 81 cells, found 80");
     std::string bad = kPuzzle;
     bad[9] = 'x';
     EXPECT_FALSE(ParsePuzzleLine(bad, &error));
-    EXPECT_EQ(error, "cell 10 is 'x', not 1-9, 0 or .");
-    bad[9] = '\t';
+    EXPECT_EQ(error, "cell 10 is 'x', not 1-9, 0, ., _ or *");
+    bad[9] = '\x01';
     EXPECT_FALSE(ParsePuzzleLine(bad, &error));
-    EXPECT_EQ(error, "cell 10 is byte 9, not 1-9, 0 or .");
+    EXPECT_EQ(error, "cell 10 is byte 1, not 1-9, 0, ., _ or *");
+    EXPECT_FALSE(ParsePuzzleLine(kPuzzle + "1", &error));
+    EXPECT_EQ(error, "more than 81 cells");
     EXPECT_FALSE(ParsePuzzleLine(kPuzzle + ",1234", &error));
+}
+
+// Text as people paste it: what is a puzzle and what is not.
+TEST(PuzzleText, AcceptsThePastedFormsAndNothingElse)
+{
+    std::string rows, forum, spaced;
+    for (int row = 0; row < 9; ++row) {
+        const std::string cells = kPuzzle.substr(static_cast<std::size_t>(row) * 9, 9);
+        rows += cells + "\n";
+        if (row % 3 == 0 && row > 0)
+            forum += "------+-------+------\r\n";
+        for (int c = 0; c < 9; ++c)
+            forum += std::string(c == 0 ? "" : c % 3 == 0 ? " | " : " ") + cells[static_cast<std::size_t>(c)];
+        forum += "\r\n";
+    }
+    for (char c : kPuzzle)
+        spaced += std::string(1, c) + " \t";
+    std::string marks = kPuzzle;
+    for (std::size_t i = 0; i < marks.size(); ++i)
+        if (marks[i] == '.')
+            marks[i] = "0_*"[i % 3];
+    const std::vector<std::pair<std::string, std::string>> accepted = {
+        {"81 cells", kPuzzle},
+        {"81 cells and a line end", kPuzzle + "\n"},
+        {"0, _ and * for empty cells", marks},
+        {"spaces and tabs between cells", spaced + "\r\n"},
+        {"nine lines of nine", rows},
+        {"a forum grid with separators", forum},
+        {"blank lines around", "\n\n" + rows + "\n\n"},
+        {"a byte-order mark", "\xEF\xBB\xBF" + kPuzzle},
+        {"a boxed line", "|" + kPuzzle + "|"},
+    };
+    for (const auto& [name, text] : accepted) {
+        const auto values = ParsePuzzleText(text);
+        ASSERT_TRUE(values) << name;
+        EXPECT_EQ(*values, ValuesFrom(kPuzzle)) << name;
+    }
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"nothing", ""},
+        {"a word", "hello"},
+        {"80 cells", kPuzzle.substr(1)},
+        {"82 cells", kPuzzle + "5"},
+        {"eight rows", rows.substr(10)},
+        {"ten rows", rows + "123456789\n"},
+        {"rows of 27", kPuzzle.substr(0, 27) + "\n" + kPuzzle.substr(27, 27) + "\n" + kPuzzle.substr(54)},
+        {"a puzzle with a caption", "Puzzle 12: " + kPuzzle},
+        {"two puzzles", kPuzzle + "\n" + kPuzzle},
+        {"a letter among the cells", kPuzzle.substr(0, 40) + "x" + kPuzzle.substr(41)},
+        {"a line then rows", kPuzzle + "\n" + rows},
+    };
+    for (const auto& [name, text] : refused)
+        EXPECT_FALSE(ParsePuzzleText(text)) << name;
+}
+
+TEST(PuzzleText, LineAndGridFormsReadBack)
+{
+    const Values values = ValuesFrom(kPuzzle);
+    EXPECT_EQ(FormatPuzzleLine(values), kPuzzle);
+    EXPECT_EQ(FormatPuzzleGrid(values).substr(0, 10), "53..7....\n");
+    EXPECT_EQ(ParsePuzzleText(FormatPuzzleGrid(values)), values);
+    EXPECT_EQ(ParsePuzzleText(FormatPuzzleLine(values)), values);
 }
 
 } // namespace

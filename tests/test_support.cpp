@@ -7,6 +7,7 @@
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <sys/wait.h>
 
 int CRecordingControl::TextWrites() const
 {
@@ -109,4 +110,26 @@ std::vector<std::string> FolderEntries(const std::filesystem::path& folder)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+BatchRun RunBatch(const std::string& arguments, const std::string& input)
+{
+    CScratchFolder folder;
+    WriteWholeFile("in.txt", input);
+    const std::string command = std::string("'") + ZIFREL_BATCH + "' " + arguments + " < in.txt > out.txt 2> err.txt";
+    const int raw = std::system(command.c_str());
+    BatchRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadWholeFile("out.txt");
+    run.err = ReadWholeFile("err.txt");
+    return run;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }

@@ -78,3 +78,12 @@ std::string ReadWholeFile(const std::filesystem::path& path);
 void WriteWholeFile(const std::filesystem::path& path, const std::string& contents);
 // Every name in the folder, sorted; for checking that no temporary is left.
 std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
+
+// zifrel-batch run as a separate process on input, from a scratch folder.
+struct BatchRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+BatchRun RunBatch(const std::string& arguments, const std::string& input);
+std::vector<std::string> Lines(const std::string& text);

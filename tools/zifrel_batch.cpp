@@ -1,26 +1,34 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Zifrel developers
 //
-// zifrel-batch: runs one board command on many puzzles, one per line of
-// standard input, and prints each resulting board on a line of its own.
+// zifrel-batch: runs one board command on many puzzles read from standard
+// input and prints each resulting board, or every step that led to it.
 
+#include "batch_io.h"
 #include "board.h"
 #include "puzzle_text.h"
 
+#include <algorithm>
+#include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
-constexpr const char* kUsage = R"(Usage: zifrel-batch [--solve | --pass N | --cell N] [--candidates]
+constexpr const char* kUsage = R"(Usage: zifrel-batch [--solve | --pass N | --cell N] [--candidates | --explain] [--aligned]
+       zifrel-batch --help | --version
 
-Reads puzzles from standard input, one per line: 81 characters, row by row
-from the top left, each 1-9 for a given digit and 0 or . for an empty cell.
-A trailing carriage return is ignored and blank lines are skipped.
+Reads puzzles from standard input. A puzzle is one line of 81 cells, row by
+row from the top left, or nine lines of nine cells. A cell is 1-9 for a
+given digit and 0, ., _ or * for an empty one; spaces, tabs and the box
+separators | - + may stand between cells. A trailing carriage return is
+ignored; lines that hold no cells are skipped.
 
 For each puzzle, starts from a fresh board, loads the puzzle and runs:
   --solve       sweep until a sweep changes nothing (the default)
@@ -31,12 +39,33 @@ Writes one line per puzzle: the 81 cells, each its digit or 0. With
   --candidates  the 81 cells separated by single spaces instead, each a filled
                 cell's digit, an empty cell's open digits in ascending order
                 (1259), or - for an empty cell with no digit left open.
+  --explain     every step, in the order taken, after a line "puzzle" and the
+                board as loaded; a line "board" and the board as --candidates
+                writes it ends the steps, and an empty line the puzzle:
+                  r3c4 -5 row r3c8         5 ruled out: it stands in r3c8
+                  r3c4 -5 column r7c4      ... in the same column
+                  r3c4 -5 box r2c5         ... in the same box
+                  r3c4 -5 band b2          box 2 must place 5 in row 3
+                  r3c4 -5 stack b8         box 8 must place 5 in column 4
+                  r3c4 -5 rowpair r3c1 r3c9      the pair holds 5
+                  r3c4 -5 columnpair r1c4 r6c4
+                  r3c4 =6 single           6 was the only digit left
+                  r3c4 =6 onlyinbox        6 had no other place in its box
+  --aligned     also write an empty line for each line that is not a puzzle,
+                so that output line N belongs to input puzzle line N.
 
-A line that is not a puzzle gets no output line and a message on standard
-error with its line number; the other lines are still processed.
+A line that is not a puzzle is named on standard error with its number, and
+the other lines are still processed.
 Exit status: 0 when every line was a puzzle, 1 when one was not, 2 on a bad
-option.
+option, 3 when the output could not be written, 4 when the input could not
+be read.
 )";
+
+enum ExitStatus { kAllPuzzles = 0, kBadLine = 1, kBadOption = 2, kWriteError = 3, kReadError = 4 };
+
+// Longer lines are never puzzles: 81 cells with a separator after each and
+// a few more fit in well under this.
+constexpr std::size_t kMaxLine = 512;
 
 enum class Command { Solve, Pass, Cell };
 
@@ -44,50 +73,85 @@ struct Options {
     Command command = Command::Solve;
     unsigned long long count = 0;
     bool candidates = false;
+    bool explain = false;
+    bool aligned = false;
+    bool help = false;
+    bool version = false;
 };
 
-std::optional<unsigned long long> ParseCount(std::string_view text)
+void Say(const std::string& message)
 {
-    unsigned long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    const std::string line = "zifrel-batch: " + message + "\n";
+    [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
 }
 
-// Returns nullopt after printing usage when the arguments make no sense.
-std::optional<Options> ParseOptions(int argc, char** argv, bool& help)
+// The count after --pass or --cell, or a message saying what is wrong with it.
+std::optional<unsigned long long> ParseCount(std::string_view option, const char* text, std::string& error)
+{
+    const std::string what = option == "--pass" ? "sweeps" : "cells";
+    if (text == nullptr) {
+        error = std::string(option) + " needs a number of " + what + "; try --help";
+        return std::nullopt;
+    }
+    const std::string_view digits = text;
+    unsigned long long value = 0;
+    const auto [end, failure] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (!digits.empty() && digits[0] == '-' && digits.size() > 1)
+        error = std::string(option) + " takes a count of 0 or more, not '" + text + "'";
+    else if (failure == std::errc::result_out_of_range && end == digits.data() + digits.size())
+        error = std::string(option) + " " + text + " is too large (at most 18446744073709551615)";
+    else if (digits.empty() || failure != std::errc() || end != digits.data() + digits.size())
+        error = std::string(option) + " takes a whole number of " + what + ", not '" + text + "'";
+    else
+        return value;
+    return std::nullopt;
+}
+
+std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
 {
     Options options;
     bool commandGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            help = true;
-            return options;
-        }
-        if (arg == "--candidates") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--candidates") {
             options.candidates = true;
-            continue;
+        } else if (arg == "--explain") {
+            options.explain = true;
+        } else if (arg == "--aligned") {
+            options.aligned = true;
+        } else if (arg == "--solve" || arg == "--pass" || arg == "--cell") {
+            if (commandGiven) {
+                error = "give only one of --solve, --pass and --cell";
+                return std::nullopt;
+            }
+            commandGiven = true;
+            if (arg == "--solve")
+                continue;
+            options.command = arg == "--pass" ? Command::Pass : Command::Cell;
+            const auto count = ParseCount(arg, i + 1 < argc ? argv[++i] : nullptr, error);
+            if (!count)
+                return std::nullopt;
+            options.count = *count;
+        } else {
+            error = (arg.starts_with("-") ? "unknown option '" : "unexpected argument '") + std::string(arg)
+                + "'; try --help";
+            return std::nullopt;
         }
-        const bool takesCount = arg == "--pass" || arg == "--cell";
-        if (commandGiven || (arg != "--solve" && !takesCount))
-            return std::nullopt;
-        commandGiven = true;
-        if (arg == "--solve")
-            continue;
-        options.command = arg == "--pass" ? Command::Pass : Command::Cell;
-        const auto count = i + 1 < argc ? ParseCount(argv[++i]) : std::nullopt;
-        if (!count)
-            return std::nullopt;
-        options.count = *count;
+    }
+    if (options.explain && options.aligned) {
+        error = "--aligned and --explain do not go together: --explain writes many lines per puzzle";
+        return std::nullopt;
     }
     return options;
 }
 
 // A sweep or a run of 81 cell steps that changes nothing leaves the board
 // exactly as it was, so every later one would change nothing too: stopping
-// there gives the same board as running all N.
+// there gives the same board, and the same steps, as running all N.
 void RunCommand(CBoard& board, const Options& options)
 {
     switch (options.command) {
@@ -108,65 +172,217 @@ void RunCommand(CBoard& board, const Options& options)
     }
 }
 
-std::string CandidatesField(const CCell& cell)
+// An empty cell's field in --candidates form, for every set of open digits.
+const std::array<std::string, 512>& OpenDigitFields()
 {
-    if (cell.GetValue() != 0)
-        return std::to_string(cell.GetValue());
-    std::string field;
-    for (int d = 1; d <= 9; ++d)
-        if (cell.IsOpen(d))
-            field += static_cast<char>('0' + d);
-    return field.empty() ? "-" : field;
+    static const std::array<std::string, 512> fields = [] {
+        std::array<std::string, 512> built;
+        for (unsigned open = 0; open < built.size(); ++open) {
+            for (int d = 1; d <= 9; ++d)
+                if (open & DigitBit(d))
+                    built[open] += static_cast<char>('0' + d);
+            if (built[open].empty())
+                built[open] = "-";
+        }
+        return built;
+    }();
+    return fields;
 }
 
-std::string FormatBoard(const CBoard& board, bool candidates)
+void WriteBoard(COutput& out, const Grid& grid, bool candidates)
 {
-    std::string line;
-    for (int i = 0; i < kCellCount; ++i) {
-        const CCell& cell = board.Working()[i];
-        if (candidates) {
-            if (i != 0)
-                line += ' ';
-            line += CandidatesField(cell);
-        } else {
-            line += static_cast<char>('0' + cell.GetValue());
-        }
+    if (!candidates) {
+        char line[kCellCount + 1];
+        for (int i = 0; i < kCellCount; ++i)
+            line[i] = static_cast<char>('0' + grid[static_cast<std::size_t>(i)].GetValue());
+        line[kCellCount] = '\n';
+        out.Append(std::string_view(line, sizeof line));
+        return;
     }
-    return line;
+    const auto& fields = OpenDigitFields();
+    for (int i = 0; i < kCellCount; ++i) {
+        const CCell& cell = grid[static_cast<std::size_t>(i)];
+        if (i != 0)
+            out.Append(' ');
+        if (cell.GetValue() != 0)
+            out.Append(static_cast<char>('0' + cell.GetValue()));
+        else
+            out.Append(fields[static_cast<unsigned>(cell.CandidateMask())]);
+    }
+    out.Append('\n');
+}
+
+std::string CellName(int index)
+{
+    return "r" + std::to_string(index / kBoardSize + 1) + "c" + std::to_string(index % kBoardSize + 1);
+}
+
+// Writes each step of the deduction as a line of --explain.
+class CExplainer : public CDeductionObserver {
+public:
+    explicit CExplainer(COutput& out) : out_(out) {}
+
+    void OnRuledOut(int cell, int digit, const CReason& reason) override
+    {
+        std::string line = CellName(cell) + " -" + std::to_string(digit) + " ";
+        switch (reason.rule) {
+        case Rule::Row: line += "row " + CellName(reason.a); break;
+        case Rule::Column: line += "column " + CellName(reason.a); break;
+        case Rule::Box: line += "box " + CellName(reason.a); break;
+        case Rule::Band: line += "band b" + std::to_string(reason.a + 1); break;
+        case Rule::Stack: line += "stack b" + std::to_string(reason.a + 1); break;
+        case Rule::RowPair: line += "rowpair " + CellName(reason.a) + " " + CellName(reason.b); break;
+        case Rule::ColumnPair: line += "columnpair " + CellName(reason.a) + " " + CellName(reason.b); break;
+        case Rule::None: line += "unknown"; break;
+        }
+        out_.Append(line + "\n");
+    }
+
+    void OnFilled(int cell, int digit, Fill how) override
+    {
+        out_.Append(CellName(cell) + " =" + std::to_string(digit) + (how == Fill::Single ? " single\n" : " onlyinbox\n"));
+    }
+
+private:
+    COutput& out_;
+};
+
+// Runs the command on each puzzle and writes what it should.
+class CBatch {
+public:
+    CBatch(const Options& options, COutput& out) : options_(options), out_(out), explainer_(out)
+    {
+        if (options.explain)
+            board_.SetObserver(&explainer_);
+    }
+
+    void Puzzle(const Values& values)
+    {
+        board_.LoadValues(values);
+        if (options_.explain) {
+            out_.Append("puzzle ");
+            WriteBoard(out_, board_.Working(), false);
+        }
+        RunCommand(board_, options_);
+        if (options_.explain)
+            out_.Append("board ");
+        WriteBoard(out_, board_.Working(), options_.candidates || options_.explain);
+        if (options_.explain)
+            out_.Append('\n');
+    }
+
+    void NotAPuzzle(unsigned long long line, const std::string& why)
+    {
+        Say("line " + std::to_string(line) + ": " + why);
+        status_ = kBadLine;
+        if (options_.aligned)
+            out_.Append('\n');
+    }
+
+    int Status() const { return status_; }
+
+private:
+    const Options& options_;
+    COutput& out_;
+    CExplainer explainer_;
+    CBoard board_;
+    int status_ = kAllPuzzles;
+};
+
+// Nine lines of nine cells, gathered until the ninth.
+class CBlock {
+public:
+    bool Started() const { return rows_ > 0; }
+    unsigned long long FirstLine() const { return firstLine_; }
+    int Rows() const { return rows_; }
+    // Adds a row; true when it was the ninth.
+    bool Add(const Values& cells, unsigned long long line)
+    {
+        if (rows_ == 0)
+            firstLine_ = line;
+        std::copy_n(cells.begin(), kBoardSize, values_.begin() + CellIndex(rows_++, 0));
+        return rows_ == kBoardSize;
+    }
+    const Values& Take()
+    {
+        rows_ = 0;
+        return values_;
+    }
+    void Drop() { rows_ = 0; }
+
+private:
+    Values values_{};
+    int rows_ = 0;
+    unsigned long long firstLine_ = 0;
+};
+
+void EndBlockEarly(CBlock& block, CBatch& batch)
+{
+    if (!block.Started())
+        return;
+    batch.NotAPuzzle(block.FirstLine(), "a 9x9 block stops after " + std::to_string(block.Rows()) + " rows");
+    block.Drop();
+}
+
+int WriteFailed(const COutput& out)
+{
+    Say(std::string("write error: ") + std::strerror(out.ErrorNumber()));
+    return kWriteError;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    bool help = false;
-    const auto options = ParseOptions(argc, argv, help);
-    if (help) {
-        std::cout << kUsage;
-        return 0;
-    }
+    COutput out(STDOUT_FILENO);
+    std::string error;
+    const auto options = ParseOptions(argc, argv, error);
     if (!options) {
-        std::cerr << kUsage;
-        return 2;
+        Say(error);
+        return kBadOption;
+    }
+    if (options->help || options->version) {
+        out.Append(options->help ? kUsage : "zifrel-batch " ZIFREL_VERSION "\n");
+        return out.Flush() ? kAllPuzzles : WriteFailed(out);
     }
 
-    std::ios::sync_with_stdio(false);
-    int status = 0;
-    std::string line;
-    for (unsigned long long number = 1; std::getline(std::cin, line); ++number) {
-        if (line.empty() || line == "\r")
-            continue;
-        std::string error;
-        const auto values = ParsePuzzleLine(line, &error);
-        if (!values) {
-            std::cerr << "zifrel-batch: line " << number << ": " << error << '\n';
-            status = 1;
+    CBatch batch(*options, out);
+    CBlock block;
+    CLineReader in(STDIN_FILENO, kMaxLine);
+    std::string_view line;
+    Values cells{};
+    for (;;) {
+        const auto read = in.Next(line, [&out] { out.Flush(); });
+        if (out.Failed())
+            return WriteFailed(out);
+        if (read == CLineReader::Status::End)
+            break;
+        if (read == CLineReader::Status::Error) {
+            out.Flush();
+            Say(std::string("read error: ") + std::strerror(in.ErrorNumber()));
+            return kReadError;
+        }
+        if (read == CLineReader::Status::TooLong) {
+            EndBlockEarly(block, batch);
+            batch.NotAPuzzle(in.Number(), "too long");
             continue;
         }
-        CBoard board;
-        board.LoadValues(*values);
-        RunCommand(board, *options);
-        std::cout << FormatBoard(board, options->candidates) << '\n';
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        const CLineCells found = ReadLineCells(line, cells);
+        if (found.kind == CLineCells::Cells && found.count == 0)
+            continue;
+        if (found.kind == CLineCells::Cells && found.count == kBoardSize) {
+            if (block.Add(cells, in.Number()))
+                batch.Puzzle(block.Take());
+            continue;
+        }
+        EndBlockEarly(block, batch);
+        if (found.kind == CLineCells::Cells && found.count == kCellCount)
+            batch.Puzzle(cells);
+        else
+            batch.NotAPuzzle(in.Number(), DescribeBadLine(line, found));
     }
-    return status;
+    EndBlockEarly(block, batch);
+    return out.Flush() ? batch.Status() : WriteFailed(out);
 }

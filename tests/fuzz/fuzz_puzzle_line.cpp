@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Zifrel developers
 //
-// zifrel-batch's line reader: any line is either a puzzle of 81 digits 0-9
-// or refused with a message, and a puzzle solves without fault.
+// The readers of puzzle text, zifrel-batch's line reader and the paste
+// reader: any text is either a puzzle of 81 values 0-9, which prints and
+// reads back the same and solves without fault, or refused (the line reader
+// saying why).
 
 #include "board.h"
 #include "puzzle_text.h"
@@ -10,26 +12,33 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+namespace {
+
+void CheckPuzzle(const Values& values)
 {
-    const std::string_view line(reinterpret_cast<const char*>(data), size);
-    std::string error;
-    const auto values = ParsePuzzleLine(line, &error);
-    if (!values) {
-        if (error.empty())
-            std::abort();
-        return 0;
-    }
-    const std::size_t cells = (!line.empty() && line.back() == '\r') ? size - 1 : size;
-    if (cells != static_cast<std::size_t>(kCellCount))
-        std::abort();
-    for (int v : *values)
+    for (int v : values)
         if (v < 0 || v > 9)
             std::abort();
+    if (ParsePuzzleLine(FormatPuzzleLine(values)) != values || ParsePuzzleText(FormatPuzzleGrid(values)) != values)
+        std::abort();
     CBoard board;
-    board.LoadValues(*values);
+    board.LoadValues(values);
     // Every sweep that changes something adds a flag or a value for good.
     if (board.OnSolve() > kCellCount * 9 + kCellCount + 1)
         std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::string error;
+    if (const auto values = ParsePuzzleLine(text, &error))
+        CheckPuzzle(*values);
+    else if (error.empty())
+        std::abort();
+    if (const auto values = ParsePuzzleText(text))
+        CheckPuzzle(*values);
     return 0;
 }
