@@ -236,7 +236,7 @@ void CSweep::NotePlaced(int index, int digit)
     boxPlaced_[p.box] |= bit;
 }
 
-void CSweep::NoteExcluded(int index, DigitMask before)
+[[gnu::always_inline]] inline void CSweep::NoteExcluded(int index, DigitMask before)
 {
     const CPlace& p = PlaceOf(index);
     const DigitMask excluded = grid_[static_cast<std::size_t>(index)].ExcludedMask();
@@ -316,7 +316,7 @@ bool CSweep::UpdateEmptyCell(int index)
 // out, with that rule's evidence. Rules 1 to 3 take nearly all of them: they
 // are owed a rule at a time, without a branch per digit, and noted when the
 // object ends.
-inline void CSweep::RecordRuledOut(int index, unsigned newly, const CFound& found)
+[[gnu::always_inline]] inline void CSweep::RecordRuledOut(int index, unsigned newly, const CFound& found)
 {
     const unsigned row = newly & found.row;
     const unsigned column = newly & found.column & ~found.row;
@@ -358,23 +358,28 @@ void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
 {
     const CPlace& p = PlaceOf(index);
     CCell& cell = grid_[static_cast<std::size_t>(index)];
-    const auto at = [&](int k) { return static_cast<std::uint8_t>(inRow ? CellIndex(p.row, k) : CellIndex(k, p.column)); };
-    const int skip = inRow ? p.column : p.row;
-    DigitMask excluded[kBoardSize];
-    for (int k = 0; k < kBoardSize; ++k)
-        excluded[k] = k == skip ? kAllDigits : excluded_[at(k)];
-    for (int m = 0; m < kBoardSize && digits != 0; ++m) {
-        if (PairOf(excluded[m]) == kNoPair || (Open(excluded[m]) & digits) == 0)
-            continue;
-        for (int n = m + 1; n < kBoardSize; ++n) {
-            if (excluded[n] == excluded[m]) {
-                const auto taken = static_cast<DigitMask>(Open(excluded[m]) & digits);
-                ForEachDigit(taken, [&](int d) {
-                    cell.NoteReason(d, inRow ? Rule::RowPair : Rule::ColumnPair, at(m), at(n));
-                });
-                digits &= ~taken;
-                break;
-            }
+    const Rule rule = inRow ? Rule::RowPair : Rule::ColumnPair;
+    // The line's other two-candidate cells that hold any of the digits, in
+    // the order the rule looks at them.
+    std::uint8_t cells[kBoardSize];
+    DigitMask masks[kBoardSize];
+    int count = 0;
+    for (int k = 0; k < kBoardSize; ++k) {
+        const int at = inRow ? CellIndex(p.row, k) : CellIndex(k, p.column);
+        const DigitMask excluded = excluded_[static_cast<std::size_t>(at)];
+        if (at != index && PairOf(excluded) != kNoPair && (Open(excluded) & digits) != 0) {
+            cells[count] = static_cast<std::uint8_t>(at);
+            masks[count++] = excluded;
+        }
+    }
+    for (int m = 0; m < count && digits != 0; ++m) {
+        for (int n = m + 1; n < count; ++n) {
+            if (masks[n] != masks[m])
+                continue;
+            const unsigned taken = Open(masks[m]) & digits;
+            ForEachDigit(taken, [&](int d) { cell.NoteReason(d, rule, cells[m], cells[n]); });
+            digits &= ~taken;
+            break;
         }
     }
 }
