@@ -72,7 +72,7 @@ void CBoard::OnStart()
 
 bool CBoard::OnSave()
 {
-    return WriteFileAtomically(kPuzzleFileName, FormatPuzzleFile(WorkingValues()), fs_);
+    return WriteFileSafely(kPuzzleFileName, FormatPuzzleFile(WorkingValues()), fs_);
 }
 
 bool CBoard::OnLoad()

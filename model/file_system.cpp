@@ -14,6 +14,15 @@ int CFileSystem::Fsync(int fd) { return ::fsync(fd); }
 int CFileSystem::Close(int fd) { return ::close(fd); }
 int CFileSystem::Rename(const char* from, const char* to) { return std::rename(from, to); }
 int CFileSystem::Unlink(const char* path) { return ::unlink(path); }
+int CFileSystem::Lstat(const char* path, struct stat* status) { return ::lstat(path, status); }
+ssize_t CFileSystem::Readlink(const char* path, char* buffer, size_t size) { return ::readlink(path, buffer, size); }
+ssize_t CFileSystem::Pwrite(int fd, const void* buffer, size_t size, off_t offset)
+{
+    return ::pwrite(fd, buffer, size, offset);
+}
+int CFileSystem::Ftruncate(int fd, off_t length) { return ::ftruncate(fd, length); }
+int CFileSystem::Fchmod(int fd, mode_t mode) { return ::fchmod(fd, mode); }
+int CFileSystem::Fchown(int fd, uid_t owner, gid_t group) { return ::fchown(fd, owner, group); }
 
 CFileSystem& CFileSystem::System()
 {

@@ -20,6 +20,12 @@ public:
     virtual int Close(int fd);
     virtual int Rename(const char* from, const char* to);
     virtual int Unlink(const char* path);
+    virtual int Lstat(const char* path, struct stat* status);
+    virtual ssize_t Readlink(const char* path, char* buffer, size_t size);
+    virtual ssize_t Pwrite(int fd, const void* buffer, size_t size, off_t offset);
+    virtual int Ftruncate(int fd, off_t length);
+    virtual int Fchmod(int fd, mode_t mode);
+    virtual int Fchown(int fd, uid_t owner, gid_t group);
 
     // The real calls.
     static CFileSystem& System();

@@ -4,8 +4,13 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <fcntl.h>
+#include <filesystem>
+#include <signal.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -56,30 +61,166 @@ void SyncDirectory(CFileSystem& fs, const std::string& path)
     fs.Close(fd);
 }
 
-} // namespace
+// Lets go of a file descriptor when it goes out of scope.
+class CDescriptor {
+public:
+    CDescriptor(CFileSystem& fs, int fd) : fs_(fs), fd_(fd) {}
+    ~CDescriptor()
+    {
+        if (fd_ >= 0)
+            fs_.Close(fd_);
+    }
+    CDescriptor(const CDescriptor&) = delete;
+    CDescriptor& operator=(const CDescriptor&) = delete;
+    int Get() const { return fd_; }
+    // Closes it now; false if closing reports an error.
+    bool Close()
+    {
+        const int fd = std::exchange(fd_, -1);
+        return fd < 0 || fs_.Close(fd) == 0;
+    }
 
-bool WriteFileAtomically(const std::string& path, std::string_view contents, CFileSystem& fs)
+private:
+    CFileSystem& fs_;
+    int fd_;
+};
+
+// Where path leads once every symbolic link on its last part is followed:
+// an existing file that is no link, or a name that does not exist yet.
+// nullopt for a loop, a link that cannot be read, or a failed look.
+std::optional<std::string> ResolveLinks(std::string path, CFileSystem& fs)
+{
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat status {};
+        if (fs.Lstat(path.c_str(), &status) != 0)
+            return errno == ENOENT ? std::optional(path) : std::nullopt;
+        if (!S_ISLNK(status.st_mode))
+            return path;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = fs.Readlink(path.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+            return std::nullopt;
+        target.resize(static_cast<std::size_t>(length));
+        path = target.front() == '/' ? target : DirectoryOf(path) + "/" + target;
+    }
+    return std::nullopt;
+}
+
+// The temporary files of path's name that a save left behind when its
+// process ended before it could rename or remove them.
+void RemoveStaleTemporaries(const std::string& path, CFileSystem& fs)
+{
+    const std::string prefix = "." + BaseNameOf(path) + ".tmp-";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(DirectoryOf(path), error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix))
+            continue;
+        long long pid = 0;
+        const char* first = name.data() + prefix.size();
+        const auto [end, failure] = std::from_chars(first, name.data() + name.size(), pid);
+        if (failure != std::errc() || end == first || *end != '-' || pid <= 0)
+            continue;
+        // This process has no save under way while it looks; another
+        // process that still runs may be in the middle of one.
+        const bool gone = pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+        if (gone)
+            fs.Unlink((DirectoryOf(path) + "/" + name).c_str());
+    }
+}
+
+// Overwrites the open file fd with contents and cuts it to their length.
+bool WriteInPlace(CFileSystem& fs, int fd, std::string_view contents)
+{
+    for (std::size_t done = 0; done < contents.size();) {
+        const ssize_t written =
+            fs.Pwrite(fd, contents.data() + done, contents.size() - done, static_cast<off_t>(done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += static_cast<std::size_t>(written);
+    }
+    return fs.Ftruncate(fd, static_cast<off_t>(contents.size())) == 0 && fs.Fsync(fd) == 0;
+}
+
+// Creates a temporary file beside target with the given mode; its name
+// goes to temporary. -1 with errno set when none can be made.
+int CreateTemporary(const std::string& target, mode_t mode, std::string& temporary, CFileSystem& fs)
+{
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        temporary = TemporaryNameFor(target);
+        const int fd = fs.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Writes contents to a temporary file beside target and renames it over
+// target. old, when given, is the file being replaced, whose mode, owner
+// and group the new one takes. createError tells why no temporary file
+// could be made, if none could.
+bool ReplaceWhole(const std::string& target, std::string_view contents, const struct stat* old, CFileSystem& fs,
+                  int& createError)
 {
     std::string temporary;
-    int fd = -1;
-    for (unsigned attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = TemporaryNameFor(path);
-        fd = fs.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
+    CDescriptor fd(fs, CreateTemporary(target, old ? old->st_mode & 07777 : 0666, temporary, fs));
+    createError = fd.Get() < 0 ? errno : 0;
+    if (fd.Get() < 0)
         return false;
-
-    bool ok = WriteAll(fs, fd, contents) && fs.Fsync(fd) == 0;
-    ok = (fs.Close(fd) == 0) && ok;
-    ok = ok && fs.Rename(temporary.c_str(), path.c_str()) == 0;
+    bool ok = WriteAll(fs, fd.Get(), contents);
+    if (ok && old) {
+        // Owner first: changing it may clear the set-id bits of the mode.
+        if (fs.Fchown(fd.Get(), old->st_uid, old->st_gid) != 0)
+            fs.Fchown(fd.Get(), static_cast<uid_t>(-1), old->st_gid);
+        fs.Fchmod(fd.Get(), old->st_mode & 07777);
+    }
+    ok = ok && fs.Fsync(fd.Get()) == 0;
+    ok = fd.Close() && ok;
+    ok = ok && fs.Rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
         fs.Unlink(temporary.c_str());
         return false;
     }
-    SyncDirectory(fs, path);
+    SyncDirectory(fs, target);
     return true;
+}
+
+} // namespace
+
+bool WriteFileSafely(const std::string& path, std::string_view contents, CFileSystem& fs)
+{
+    const auto target = ResolveLinks(path, fs);
+    if (!target)
+        return false;
+    struct stat old {};
+    const bool exists = fs.Lstat(target->c_str(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        return false;
+    if (exists && !S_ISREG(old.st_mode))
+        return false;
+    // A file the user may not write is left as it is, even where the folder
+    // would let it be replaced. Opening it for writing changes nothing yet.
+    const int flags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    CDescriptor existing(fs, exists ? fs.Open(target->c_str(), flags, 0) : -1);
+    if (exists && existing.Get() < 0)
+        return false;
+    if (exists && (fs.Fstat(existing.Get(), &old) != 0 || !S_ISREG(old.st_mode)))
+        return false;
+    if (exists && old.st_nlink > 1)
+        return WriteInPlace(fs, existing.Get(), contents) && existing.Close();
+
+    RemoveStaleTemporaries(*target, fs);
+    int createError = 0;
+    if (ReplaceWhole(*target, contents, exists ? &old : nullptr, fs, createError))
+        return true;
+    // No temporary file may be made beside it, but the file itself may be
+    // written: write it, as a plain save would.
+    if (exists && (createError == EACCES || createError == EPERM))
+        return WriteInPlace(fs, existing.Get(), contents) && existing.Close();
+    return false;
 }
 
 std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes, CFileSystem& fs)

@@ -9,12 +9,23 @@
 #include <string>
 #include <string_view>
 
-// Replaces the file at path with contents so that it is always either the
-// old file, byte for byte, or the complete new one: writes a temporary file
-// beside it, flushes it to disk and renames it over path. On any failure the
-// temporary file is removed and false is returned.
-bool WriteFileAtomically(const std::string& path, std::string_view contents,
-                         CFileSystem& fs = CFileSystem::System());
+// Writes contents as the file at path, the way a careful editor saves:
+//  - A symbolic link is followed (to its end, or to where a dangling one
+//    points) and the file it names is written; the link stays a link.
+//  - Only a regular file is written, and only one the user may write: a
+//    device, a pipe, a folder or a write-protected file is left alone.
+//  - The file is replaced whole: a temporary file beside it is written,
+//    flushed to disk, given the old file's mode (and owner and group where
+//    the process may set them) and renamed over it, so the file is always
+//    either the old one, byte for byte, or the complete new one. On any
+//    failure the temporary file is removed.
+//  - A file with more than one name (hard links) is written in place, so
+//    that every name sees the new contents; so is a writable file in a
+//    folder where no temporary file may be made.
+//  - Temporary files that an earlier save left behind when its process died
+//    are removed.
+// Returns true when the file holds contents.
+bool WriteFileSafely(const std::string& path, std::string_view contents, CFileSystem& fs = CFileSystem::System());
 
 // The contents of path if it is a regular file of at most maxBytes bytes.
 // Never blocks: a named pipe, a device or a directory gives nullopt, and so

@@ -134,24 +134,6 @@ TEST(PuzzleFileSave, AnyFailureLeavesThePreviousFileByteForByteAndNoTemporary)
     }
 }
 
-// Runs action as a user whom permissions apply to: root ignores them, so as
-// root the action runs in a child process that has given root up. Returns
-// the action's result.
-bool AsUnprivilegedUser(const std::function<bool()>& action)
-{
-    if (::geteuid() != 0)
-        return action();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        _exit(!dropped ? 2 : action() ? 1 : 0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "could not give up root";
-    return !WIFEXITED(status) || WEXITSTATUS(status) != 0;
-}
-
 TEST(PuzzleFileSave, AFolderThatCannotBeWrittenLeavesThePreviousFile)
 {
     CScratchFolder folder;

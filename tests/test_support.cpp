@@ -7,7 +7,9 @@
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 int CRecordingControl::TextWrites() const
 {
@@ -132,4 +134,19 @@ std::vector<std::string> Lines(const std::string& text)
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
+}
+
+bool AsUnprivilegedUser(const std::function<bool()>& action)
+{
+    if (::geteuid() != 0)
+        return action();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+        _exit(!dropped ? 2 : action() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "could not give up root";
+    return !WIFEXITED(status) || WEXITSTATUS(status) != 0;
 }

@@ -6,6 +6,7 @@
 #include "cell_control.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,12 @@ std::string ReadWholeFile(const std::filesystem::path& path);
 void WriteWholeFile(const std::filesystem::path& path, const std::string& contents);
 // Every name in the folder, sorted; for checking that no temporary is left.
 std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
+
+// Runs action as a user whom permissions apply to: root ignores them, so as
+// root the action runs in a child process that has given root up (to the
+// user and group nobody, 65534). Returns the action's result.
+bool AsUnprivilegedUser(const std::function<bool()>& action);
+inline constexpr unsigned kNobody = 65534;
 
 // zifrel-batch run as a separate process on input, from a scratch folder.
 struct BatchRun {
