@@ -8,6 +8,7 @@
 #include "cell_edit.h"
 #include "dialog_units.h"
 #include "help_dlg.h"
+#include "push_button.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -58,7 +59,7 @@ FontHandle HandleOf(const QFont& font)
 } // namespace
 
 CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    : CDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       board_(fs)
 {
@@ -113,7 +114,7 @@ void CBoardDlg::CreateButtons()
 {
     const CDialogUnits units(font());
     for (const ButtonPlace& place : kButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(place.caption), this);
+        auto* button = new CPushButton(QString::fromLatin1(place.caption), this);
         button->setGeometry(units.Rect(place.x, place.y, kButtonWidth, kButtonHeight));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, place.handler);
@@ -147,18 +148,6 @@ void CBoardDlg::contextMenuEvent(QContextMenuEvent* event)
     if (qobject_cast<QPushButton*>(childAt(event->pos())))
         return;
     windowMenu_->popup(event->globalPos());
-}
-
-// No button is the default: Enter presses the focused button and does
-// nothing anywhere else. Escape ends the window, as in any dialog.
-void CBoardDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void CBoardDlg::OnHelp()

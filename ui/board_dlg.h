@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board.h"
+#include "dialog.h"
 
 #include <QDialog>
 #include <QFont>
@@ -17,7 +18,7 @@ class QPushButton;
 // The board window: 81 cells and ten buttons, each button running one
 // command of the board it owns. The cells show the working grid; typing a
 // digit into one sets that cell, and the arrow keys move between cells.
-class CBoardDlg : public QDialog {
+class CBoardDlg : public CDialog {
     Q_OBJECT
 
 public:
@@ -60,7 +61,6 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateCells();

@@ -3,6 +3,7 @@
 #include "dialog_template.h"
 
 #include "app_icon.h"
+#include "push_button.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -30,7 +31,7 @@ QFont TemplateFont()
 } // namespace
 
 CDialogTemplate::CDialogTemplate(QWidget* parent, const QString& title, int width, int height)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    : CDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint),
       units_(TemplateFont())
 {
@@ -62,7 +63,7 @@ QLabel* CDialogTemplate::AddText(int x, int y, int width, int height, const QStr
 
 QPushButton* CDialogTemplate::AddButton(int x, int y, int width, int height, const QString& caption)
 {
-    auto* button = new QPushButton(caption, this);
+    auto* button = new CPushButton(caption, this);
     button->setGeometry(units_.Rect(x, y, width, height));
     return button;
 }

@@ -2,6 +2,7 @@
 // Copyright 2026 The Zifrel developers
 #pragma once
 
+#include "dialog.h"
 #include "dialog_units.h"
 
 #include <QDialog>
@@ -12,7 +13,7 @@ class QPushButton;
 // A small fixed-size dialog laid out in dialog units of its own font, the
 // way the Help and About windows are described: title, size, then controls
 // placed one by one.
-class CDialogTemplate : public QDialog {
+class CDialogTemplate : public CDialog {
 public:
     CDialogTemplate(QWidget* parent, const QString& title, int width, int height);
 
