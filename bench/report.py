@@ -54,6 +54,10 @@ for line in out.splitlines():
     if name == "puzzle":
         continue
     median, worst = float(values[0]), float(values[1])
+    if name == "LongPasteClick":
+        row(f"window click in a cell holding {int(values[2]):,} characters (median, worst of 20)",
+            f"{median:.2f} ms, {worst:.2f} ms", "≤ 5 ms", worst <= 5)
+        continue
     row(f"window {name}, click to last paint (median, worst of 200)", f"{median:.2f} ms, {worst:.2f} ms",
         "≤ 8 ms", worst <= 8)
 

@@ -19,4 +19,5 @@ CAboutDlg::CAboutDlg(QWidget* parent) : CDialogTemplate(parent, QStringLiteral("
                                             "for it."));
     AddText(11, 82, 211, 26, QStringLiteral("It never guesses: a puzzle its rules cannot finish stays partly "
                                             "open. Copyright 2026 The Zifrel developers, MIT License."));
+    LayOutTexts();
 }

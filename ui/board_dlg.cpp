@@ -51,6 +51,19 @@ constexpr ButtonPlace kButtons[] = {
 constexpr int kButtonWidth = 30;
 constexpr int kButtonHeight = 14;
 
+// Where the asked-for face is missing, another may stand in that is too
+// large for the pencil marks at this size: then the size steps down, a
+// quarter point at a time, to the largest at which the three lines fit.
+void FitToCell(QFont& font, const QSize& room)
+{
+    const auto fits = [&room](const QFont& f) {
+        const QFontMetrics metrics(f);
+        return metrics.horizontalAdvance(QStringLiteral("1  2  3")) <= room.width() && 3 * metrics.height() <= room.height();
+    };
+    while (!fits(font) && font.pointSizeF() > 1.0)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+}
+
 FontHandle HandleOf(const QFont& font)
 {
     return reinterpret_cast<FontHandle>(&font);
@@ -76,6 +89,7 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     candidateFont_ = QFont(face, 5);
     valueFont_.setStyleHint(QFont::TypeWriter);
     candidateFont_.setStyleHint(QFont::TypeWriter);
+    FitToCell(candidateFont_, units.Rect(0, 0, kCellWidth, kCellHeight).size() - QSize(2, 2));
 
     CCellAccessible::Install();
     CreateCells();
@@ -129,8 +143,14 @@ void CBoardDlg::CreateWindowMenu()
     windowMenu_->addAction(tr("&Close"), this, &QWidget::close);
     windowMenu_->addSeparator();
     windowMenu_->addAction(QStringLiteral("&About Zifrel..."), this, &CBoardDlg::OnAbout);
-    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { windowMenu_->popup(mapToGlobal(QPoint(0, 0))); });
+    // Alt+Space is the window manager's on most desktops, so the menu also
+    // opens with the keys that open a context menu anywhere: Menu and
+    // Shift+F10.
+    for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
+                                    QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &CBoardDlg::OpenWindowMenu);
+    }
 }
 
 void CBoardDlg::BindCells()
@@ -143,8 +163,19 @@ void CBoardDlg::BindCells()
     }
 }
 
+void CBoardDlg::OpenWindowMenu()
+{
+    if (!windowMenu_->isVisible())
+        windowMenu_->popup(mapToGlobal(QPoint(0, 0)));
+}
+
 void CBoardDlg::contextMenuEvent(QContextMenuEvent* event)
 {
+    // The Menu key is taken as a shortcut above, wherever the focus is.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        OpenWindowMenu();
+        return;
+    }
     if (qobject_cast<QPushButton*>(childAt(event->pos())))
         return;
     windowMenu_->popup(event->globalPos());

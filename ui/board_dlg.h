@@ -50,6 +50,8 @@ public:
     void OnSave() { board_.OnSave(); }
     void OnHelp();
     void OnAbout();
+    // Opens the window menu at the window's top left, unless it is open.
+    void OpenWindowMenu();
 
     // The whole text of a cell is selected when it gains the focus.
     void OnCellFocus(int row, int column);

@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 
 // As much text as an edit field holds by default; more is cut off.
@@ -45,6 +47,7 @@ void CCellEdit::SetCellFont(FontHandle font)
     if (requested == font_)
         return;
     font_ = requested;
+    Relayout();
     update();
 }
 
@@ -70,6 +73,7 @@ QFont CCellEdit::CurrentFont() const
 void CCellEdit::ChangeText(QString text)
 {
     text_ = std::move(text);
+    Relayout();
     update();
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, SpokenValue());
@@ -106,12 +110,32 @@ void CCellEdit::SetSelection(int start, int end)
 
 QSize CCellEdit::TextExtent() const
 {
-    const QFontMetrics metrics(CurrentFont());
-    const QStringList lines = text_.split(QLatin1Char('\n'));
     int width = 0;
-    for (const QString& line : lines)
-        width = std::max(width, metrics.horizontalAdvance(line));
-    return {width, static_cast<int>(lines.size()) * metrics.height()};
+    for (const CLine& line : lines_)
+        width = std::max(width, line.edges.back());
+    return {width, static_cast<int>(lines_.size()) * QFontMetrics(CurrentFont()).height()};
+}
+
+// The lines and the place of every gap between characters are worked out
+// once for each text and font: painting and hit-testing then cost the same
+// for a digit as for a long paste.
+void CCellEdit::Relayout()
+{
+    const QFontMetricsF metrics(CurrentFont());
+    lines_.clear();
+    int start = 0;
+    for (const QString& text : text_.split(QLatin1Char('\n'))) {
+        CLine line{start, static_cast<int>(text.size()), {}};
+        line.edges.reserve(text.size() + 1);
+        qreal x = 0;
+        line.edges.push_back(0);
+        for (const QChar c : text) {
+            x += metrics.horizontalAdvance(c);
+            line.edges.push_back(qRound(x));
+        }
+        lines_.push_back(std::move(line));
+        start += static_cast<int>(text.size()) + 1;
+    }
 }
 
 QSize CCellEdit::sizeHint() const
@@ -132,10 +156,10 @@ int CCellEdit::TextTop(const QFontMetrics& metrics, int lineCount) const
     return area.top() + (area.height() - lineCount * metrics.height()) / 2;
 }
 
-int CCellEdit::LineLeft(const QFontMetrics& metrics, const QString& line) const
+int CCellEdit::LineLeft(const CLine& line) const
 {
     const QRect area = TextArea();
-    return area.left() + (area.width() - metrics.horizontalAdvance(line)) / 2;
+    return area.left() + (area.width() - line.edges.back()) / 2;
 }
 
 void CCellEdit::paintEvent(QPaintEvent*)
@@ -146,65 +170,61 @@ void CCellEdit::paintEvent(QPaintEvent*)
     painter.setPen(colours.color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
-    painter.setClipRect(TextArea());
+    const QRect area = TextArea();
+    painter.setClipRect(area);
     painter.setFont(CurrentFont());
     const QFontMetrics metrics(CurrentFont());
-    const QStringList lines = text_.split(QLatin1Char('\n'));
     const int lineHeight = metrics.height();
-    int top = TextTop(metrics, static_cast<int>(lines.size()));
+    int top = TextTop(metrics, static_cast<int>(lines_.size()));
     const bool focused = hasFocus();
-    int lineStart = 0;
-    for (const QString& line : lines) {
-        const int left = LineLeft(metrics, line);
+    for (const CLine& line : lines_) {
+        const int left = LineLeft(line);
         const int baseline = top + metrics.ascent();
+        // Draws characters from to to of the line (0-based within it),
+        // only those that can be seen, in the pen's colour.
+        const auto drawPart = [&](int from, int to) {
+            const auto begin = line.edges.begin();
+            const int first = std::max(from, static_cast<int>(std::upper_bound(begin, line.edges.end(), area.left() - left) - begin) - 2);
+            const int last = std::min(to, static_cast<int>(std::lower_bound(begin, line.edges.end(), area.right() - left) - begin) + 1);
+            if (first < last)
+                painter.drawText(left + line.edges[static_cast<std::size_t>(first)], baseline,
+                                 text_.mid(line.start + first, last - first));
+        };
         painter.setPen(colours.color(QPalette::Text));
-        painter.drawText(left, baseline, line);
+        drawPart(0, line.length);
 
-        const int lineEnd = lineStart + static_cast<int>(line.size());
-        const int from = std::max(SelectionStart(), lineStart);
-        const int to = std::min(SelectionEnd(), lineEnd);
+        const int from = std::max(SelectionStart(), line.start) - line.start;
+        const int to = std::min(SelectionEnd(), line.start + line.length) - line.start;
         if (focused && from < to) {
-            const QString before = line.left(from - lineStart);
-            const QString selected = line.mid(from - lineStart, to - from);
-            const int x = left + metrics.horizontalAdvance(before);
-            painter.fillRect(QRect(x, top, metrics.horizontalAdvance(selected), lineHeight),
+            const int x = left + line.edges[static_cast<std::size_t>(from)];
+            painter.fillRect(QRect(x, top, line.edges[static_cast<std::size_t>(to)] - line.edges[static_cast<std::size_t>(from)], lineHeight),
                              colours.color(QPalette::Highlight));
             painter.setPen(colours.color(QPalette::HighlightedText));
-            painter.drawText(x, baseline, selected);
+            drawPart(from, to);
         }
-        if (focused && caretVisible_ && caret_ >= lineStart && caret_ <= lineEnd) {
-            const int x = left + metrics.horizontalAdvance(line.left(caret_ - lineStart));
+        if (focused && caretVisible_ && caret_ >= line.start && caret_ <= line.start + line.length) {
+            const int x = left + line.edges[static_cast<std::size_t>(caret_ - line.start)];
             painter.fillRect(QRect(x, top, 1, lineHeight), colours.color(QPalette::Text));
         }
-        lineStart = lineEnd + 1;
         top += lineHeight;
     }
 }
 
 int CCellEdit::PositionAt(const QPoint& point) const
 {
-    const QFontMetrics metrics(CurrentFont());
-    const QStringList lines = text_.split(QLatin1Char('\n'));
-    const int lineHeight = metrics.height();
-    const int top = TextTop(metrics, static_cast<int>(lines.size()));
-    const int row = std::clamp((point.y() - top) / std::max(lineHeight, 1), 0,
-                               static_cast<int>(lines.size()) - 1);
-    int position = 0;
-    for (int i = 0; i < row; ++i)
-        position += static_cast<int>(lines[i].size()) + 1;
-    const QString& line = lines[row];
-    const int left = LineLeft(metrics, line);
+    const int lineHeight = QFontMetrics(CurrentFont()).height();
+    const int top = TextTop(QFontMetrics(CurrentFont()), static_cast<int>(lines_.size()));
+    const int row = std::clamp((point.y() - top) / std::max(lineHeight, 1), 0, static_cast<int>(lines_.size()) - 1);
+    const CLine& line = lines_[static_cast<std::size_t>(row)];
     // The nearest gap between characters.
-    int best = 0;
-    int bestDistance = std::abs(point.x() - left);
-    for (int k = 1; k <= line.size(); ++k) {
-        const int distance = std::abs(point.x() - (left + metrics.horizontalAdvance(line.left(k))));
-        if (distance < bestDistance) {
-            best = k;
-            bestDistance = distance;
-        }
-    }
-    return position + best;
+    const int x = point.x() - LineLeft(line);
+    const auto after = std::lower_bound(line.edges.begin(), line.edges.end(), x);
+    if (after == line.edges.begin())
+        return line.start;
+    if (after == line.edges.end())
+        return line.start + line.length;
+    const auto gap = (*after - x < x - *(after - 1)) ? after : after - 1;
+    return line.start + static_cast<int>(gap - line.edges.begin());
 }
 
 void CCellEdit::keyPressEvent(QKeyEvent* event)
@@ -354,6 +374,11 @@ void CCellEdit::mouseDoubleClickEvent(QMouseEvent*)
 
 void CCellEdit::contextMenuEvent(QContextMenuEvent* event)
 {
+    // The keyboard's menu key opens the window's menu, not the cell's.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
     QMenu menu(this);
     menu.addAction(tr("&Undo"), QKeySequence::Undo, this, &CCellEdit::Undo)->setEnabled(undoText_ != text_);
     menu.addSeparator();

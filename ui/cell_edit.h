@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <vector>
+
 // One cell of the board: a small edit control that shows a single digit or
 // the three-line pencil-mark grid, centred, with no margins or scroll bars.
 // Typing accepts only the digits 0 to 9; editing keys, selection, the edit
@@ -79,12 +81,21 @@ private:
     int PositionAt(const QPoint& point) const;
     QRect TextArea() const;
     int TextTop(const QFontMetrics& metrics, int lineCount) const;
-    int LineLeft(const QFontMetrics& metrics, const QString& line) const;
+    // One line of the text: where it starts in it, how long it is, and the
+    // distance of each gap between characters from its left end (length + 1).
+    struct CLine {
+        int start;
+        int length;
+        std::vector<int> edges;
+    };
+    void Relayout();
+    int LineLeft(const CLine& line) const;
     void RestartCaretBlink();
     // Every change of the text, by the model or the user, goes through here.
     void ChangeText(QString text);
 
     QString text_;
+    std::vector<CLine> lines_{{0, 0, {0}}};
     const QFont* font_ = nullptr;
     int anchor_ = 0;
     int caret_ = 0;

@@ -40,25 +40,64 @@ CDialogTemplate::CDialogTemplate(QWidget* parent, const QString& title, int widt
     setFixedSize(units_.X(width), units_.Y(height));
 }
 
+// How far right a text at area may reach: to the margin, or to the first
+// control beside it.
+int CDialogTemplate::RightLimit(const QRect& area) const
+{
+    int limit = width() - units_.X(kMargin);
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control->x() >= area.right() && control->geometry().top() < area.bottom()
+            && control->geometry().bottom() > area.top())
+            limit = std::min(limit, control->x() - units_.X(kMargin));
+    return limit;
+}
+
 QLabel* CDialogTemplate::AddText(int x, int y, int width, int height, const QString& text)
 {
     auto* label = new QLabel(text, this);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
-    // The layout was measured in a narrower font than most systems have: a
-    // text that would lose its end is given the room up to the right margin,
-    // and if that is not enough, the room below it down to the window's edge.
-    QRect area = units_.Rect(x, y, width, height);
-    const auto needed = [&](const QRect& r) {
-        return label->fontMetrics().boundingRect(r, Qt::TextWordWrap, text).height();
-    };
-    if (needed(area) > area.height())
-        area.setRight(this->width() - units_.X(kMargin) - 1);
-    if (needed(area) > area.height())
-        area.setHeight(std::min(needed(area), this->height() - area.top()));
-    label->setGeometry(area);
+    label->setGeometry(units_.Rect(x, y, width, height));
+    texts_.push_back({label, QRect(x, y, width, height)});
     return label;
+}
+
+// The layout was measured in a narrower font than most systems have, in
+// which a text may need another line. So a text that would lose its end is
+// given the room up to the right margin (or the control beside it), each
+// text is as tall as its lines, and the texts follow one another down the
+// window with the gaps the layout has between them, so that a longer text
+// pushes the next down instead of running into it. If the last would then
+// end within the bottom margin, the gaps shrink alike until it does not.
+void CDialogTemplate::LayOutTexts()
+{
+    std::vector<QRect> areas;
+    std::vector<int> gaps;
+    int layoutBottom = 0;
+    int totalGap = 0;
+    int totalHeight = 0;
+    for (const auto& [label, layout] : texts_) {
+        QRect area = units_.Rect(layout.x(), layout.y(), layout.width(), layout.height());
+        if (label->heightForWidth(area.width()) > area.height())
+            area.setRight(RightLimit(area) - 1);
+        area.setHeight(label->heightForWidth(area.width()));
+        gaps.push_back(units_.Y(std::max(0, layout.y() - layoutBottom)));
+        layoutBottom = layout.y() + layout.height();
+        // The first text keeps its place below the top margin.
+        totalGap += areas.empty() ? 0 : gaps.back();
+        totalHeight += area.height();
+        areas.push_back(area);
+    }
+    const int room = texts_.empty() ? 0 : height() - units_.Y(kMargin) - totalHeight - gaps[0];
+    int top = 0;
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+        const bool shrink = i > 0 && room < totalGap;
+        const int gap = shrink ? std::max(0, room) * gaps[i] / totalGap : gaps[i];
+        areas[i].moveTop(top + gap);
+        top = areas[i].bottom() + 1;
+        texts_[i].first->setGeometry(areas[i]);
+    }
 }
 
 QPushButton* CDialogTemplate::AddButton(int x, int y, int width, int height, const QString& caption)
@@ -71,9 +110,12 @@ QPushButton* CDialogTemplate::AddButton(int x, int y, int width, int height, con
 QLabel* CDialogTemplate::AddIcon(int x, int y, int width, int height)
 {
     auto* label = new QLabel(this);
+    const QPixmap icon = ZifrelIcon().pixmap(32, 32);
+    // The layout's box may be smaller than the icon at this font; the icon
+    // is never cut.
     const QRect area = units_.Rect(x, y, width, height);
-    label->setGeometry(area);
-    label->setPixmap(ZifrelIcon().pixmap(32, 32));
+    label->setGeometry(QRect(area.topLeft(), area.size().expandedTo(icon.deviceIndependentSize().toSize())));
+    label->setPixmap(icon);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }

@@ -7,6 +7,9 @@
 
 #include <QDialog>
 
+#include <utility>
+#include <vector>
+
 class QLabel;
 class QPushButton;
 
@@ -19,10 +22,16 @@ public:
 
 protected:
     QLabel* AddText(int x, int y, int width, int height, const QString& text);
+    // Places the texts once all are added (see there).
+    void LayOutTexts();
     QPushButton* AddButton(int x, int y, int width, int height, const QString& caption);
     QLabel* AddIcon(int x, int y, int width, int height);
     const CDialogUnits& Units() const { return units_; }
 
 private:
+    int RightLimit(const QRect& area) const;
+
     CDialogUnits units_;
+    // Each text with its place in the layout, in dialog units.
+    std::vector<std::pair<QLabel*, QRect>> texts_;
 };

@@ -44,6 +44,7 @@ CHelpDlg::CHelpDlg(QWidget* parent) : CDialogTemplate(parent, QStringLiteral("He
     connect(about_, &QPushButton::clicked, this, &CHelpDlg::OnAbout);
     for (const HelpLine& line : kLines)
         AddText(line.x, line.y, line.width, line.height, QString::fromLatin1(line.text));
+    LayOutTexts();
 }
 
 void CHelpDlg::OnAbout()

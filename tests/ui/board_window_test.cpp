@@ -8,6 +8,7 @@
 #include "board_dlg.h"
 #include "cell_edit.h"
 #include "help_dlg.h"
+#include "dialog_units.h"
 #include "puzzle_text.h"
 
 #include <QAccessible>
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -92,8 +94,6 @@ private:
         QTest::mouseClick(Cell(row, column), Qt::LeftButton);
         QVERIFY(Cell(row, column)->hasFocus());
     }
-    // Lets an animated click triggered by a mnemonic finish.
-    void Settle() { QTest::qWait(250); }
 
 private slots:
     void init()
@@ -181,17 +181,13 @@ private slots:
     {
         Load(kPuzzle);
         QTest::keyClick(board_.get(), Qt::Key_C, Qt::AltModifier);
-        Settle();
         QCOMPARE(board_->Board().CursorColumn(), 0);
         QVERIFY(board_->Board().Cell(0, 0).ShowsCandidates());
         QTest::keyClick(board_.get(), Qt::Key_A, Qt::AltModifier);
-        Settle();
         QCOMPARE(board_->Board().CursorColumn(), 8);
         QTest::keyClick(board_.get(), Qt::Key_P, Qt::AltModifier);
-        Settle();
         QVERIFY(ValuesOf(board_->Board()) != Zeroed(kPuzzle));
         QTest::keyClick(board_.get(), Qt::Key_S, Qt::AltModifier);
-        Settle();
         QCOMPARE(ValuesOf(board_->Board()), kSolution);
     }
 
@@ -205,14 +201,11 @@ private slots:
         QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
 
         QTest::keyClick(board_.get(), Qt::Key_E, Qt::AltModifier);
-        Settle();
         QCOMPARE(ValuesOf(board_->Board()), std::string(81, '0'));
         QTest::keyClick(board_.get(), Qt::Key_R, Qt::AltModifier);
-        Settle();
         QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
         board_->Board().Cell(0, 0).SetValue(6);
         QTest::keyClick(board_.get(), Qt::Key_T, Qt::AltModifier);
-        Settle();
         QCOMPARE(board_->Board().SnapshotCell(0, 0).GetValue(), 6);
     }
 
@@ -227,12 +220,9 @@ private slots:
 
         QFile::remove(QStringLiteral("Zifrel.zfr"));
         QTest::keyClick(board_.get(), Qt::Key_V, Qt::AltModifier);
-        Settle();
         QVERIFY(QFile::exists(QStringLiteral("Zifrel.zfr")));
         QTest::keyClick(board_.get(), Qt::Key_E, Qt::AltModifier);
-        Settle();
         QTest::keyClick(board_.get(), Qt::Key_L, Qt::AltModifier);
-        Settle();
         QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
     }
 
@@ -530,6 +520,127 @@ private slots:
         QCOMPARE(clear->text(QAccessible::Name), QStringLiteral("Clear"));
         QCOMPARE(QAccessible::queryAccessibleInterface(board_->Button(CBoardDlg::IdSave))->text(QAccessible::Name),
                  QStringLiteral("Save"));
+    }
+
+    // Key presses sent back to back, with no wait between them, each run
+    // their command at once: none is merged with the next or delayed.
+    void everyKeyPressOnAButtonRunsItsCommandAtOnce()
+    {
+        Load(kPuzzle);
+        CBoard expected;
+        expected.LoadValues(*ParsePuzzleLine(kPuzzle));
+        expected.DoPass();
+        expected.DoPass();
+        QTest::keyClick(board_.get(), Qt::Key_P, Qt::AltModifier);
+        QTest::keyClick(board_.get(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(ValuesOf(board_->Board()), ValuesOf(expected));
+
+        const auto cursor = [this] { return board_->Board().CursorRow() * 9 + board_->Board().CursorColumn(); };
+        QTest::keyClick(board_.get(), Qt::Key_A, Qt::AltModifier);
+        for (int i = 0; i < 40; ++i)
+            QTest::keyClick(board_.get(), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(cursor(), 39);
+
+        // Holding the key down: the first press, then auto-repeats.
+        for (int i = 0; i < 10; ++i) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::AltModifier, QStringLiteral("c"), i > 0);
+            QApplication::sendEvent(board_.get(), &press);
+        }
+        QCOMPARE(cursor(), 49);
+
+        // Space and Enter on the focused button, Space held down too.
+        QPushButton* cell = board_->Button(CBoardDlg::IdCell);
+        cell->setFocus();
+        for (int i = 0; i < 5; ++i) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), i > 0);
+            QApplication::sendEvent(cell, &press);
+        }
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QApplication::sendEvent(cell, &release);
+        QCOMPARE(cursor(), 54);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(cell, Qt::Key_Return);
+        QCOMPARE(cursor(), 57);
+    }
+
+    void enterPressesTheFocusedButtonInHelpAndTheFocusFrameShows()
+    {
+        bool sawAbout = false;
+        bool focusShown = false;
+        WhenModalOpens([&](QWidget* help) {
+            auto* about = static_cast<CHelpDlg*>(help)->AboutButton();
+            QStyleOptionButton option;
+            option.initFrom(about);
+            focusShown = about->hasFocus() && (option.state & QStyle::State_KeyboardFocusChange);
+            WhenModalOpens([&, help](QWidget* window) {
+                sawAbout = qobject_cast<CAboutDlg*>(window) != nullptr;
+                QTest::keyClick(window, Qt::Key_Return);
+                QTimer::singleShot(20, [help] { QTest::keyClick(help, Qt::Key_Escape); });
+            });
+            QTest::keyClick(about, Qt::Key_Return);
+        });
+        board_->OnHelp();
+        QVERIFY(focusShown);
+        QVERIFY(sawAbout);
+    }
+
+    void theAboutIconIsShownWhole()
+    {
+        CAboutDlg about;
+        for (const QLabel* label : about.findChildren<QLabel*>()) {
+            if (label->pixmap().isNull())
+                continue;
+            const QSize icon = label->pixmap().deviceIndependentSize().toSize();
+            QVERIFY2(label->width() >= icon.width() && label->height() >= icon.height(),
+                     qPrintable(QStringLiteral("box %1x%2, icon %3x%4").arg(label->width()).arg(label->height())
+                                    .arg(icon.width()).arg(icon.height())));
+        }
+    }
+
+    // Alt+Space is the window manager's on most desktops; the Menu key and
+    // Shift+F10 open the window's own menu anywhere in it.
+    void theMenuKeyAndShiftF10OpenTheWindowMenu()
+    {
+        QSignalSpy shown(board_->WindowMenu(), &QMenu::aboutToShow);
+        int expected = 0;
+        for (QWidget* focus : {static_cast<QWidget*>(Cell(3, 4)), static_cast<QWidget*>(board_->Button(CBoardDlg::IdPass))}) {
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_Menu);
+            ++expected;
+            QTRY_COMPARE(shown.count(), expected);
+            board_->WindowMenu()->close();
+            QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
+            ++expected;
+            QTRY_COMPARE(shown.count(), expected);
+            board_->WindowMenu()->close();
+            // What the window system sends for the Menu key: a context menu
+            // request from the keyboard, to the focused cell.
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1), focus->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(focus, &request);
+            ++expected;
+            QTRY_COMPARE(shown.count(), expected);
+            board_->WindowMenu()->close();
+        }
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    }
+
+    void helpTextsKeepTheMarginsAndNeverOverlap()
+    {
+        CHelpDlg help;
+        CAboutDlg about;
+        for (CDialogTemplate* window : {static_cast<CDialogTemplate*>(&help), static_cast<CDialogTemplate*>(&about)}) {
+            const CDialogUnits units(window->font());
+            const QRect inside = window->rect().adjusted(units.X(7), units.Y(7), -units.X(7), -units.Y(7));
+            QList<QWidget*> boxes;
+            for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                boxes << child;
+            for (int i = 0; i < boxes.size(); ++i) {
+                QVERIFY2(inside.contains(boxes[i]->geometry()), qPrintable(window->windowTitle()));
+                for (int j = i + 1; j < boxes.size(); ++j)
+                    QVERIFY2(!boxes[i]->geometry().intersects(boxes[j]->geometry()),
+                             qPrintable(window->windowTitle() + QStringLiteral(": boxes %1 and %2").arg(i).arg(j)));
+            }
+        }
     }
 
     void cellsShowTheModelInTheRightFontAfterPassAndSolve()
