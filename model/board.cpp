@@ -92,3 +92,28 @@ void CBoard::LoadValues(const Values& values)
     for (int i = 0; i < kCellCount; ++i)
         working_[i].SetValue(values[i]);
 }
+
+CBoardState CBoard::State() const
+{
+    CBoardState state;
+    for (int i = 0; i < kCellCount; ++i) {
+        state.working[static_cast<std::size_t>(i)] = working_[static_cast<std::size_t>(i)].State();
+        state.snapshot[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(snapshot_[static_cast<std::size_t>(i)].GetValue());
+    }
+    state.cursorRow = cursorRow_;
+    state.cursorColumn = cursorColumn_;
+    return state;
+}
+
+void CBoard::Restore(const CBoardState& state)
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (working_[k].State() != state.working[k])
+            working_[k].Restore(state.working[k]);
+        if (snapshot_[k].GetValue() != state.snapshot[k])
+            snapshot_[k].SetValue(state.snapshot[k]);
+    }
+    cursorRow_ = state.cursorRow;
+    cursorColumn_ = state.cursorColumn;
+}

@@ -8,6 +8,15 @@
 
 #include <string>
 
+// The whole of a board's state: working cells, snapshot and cursor.
+struct CBoardState {
+    std::array<CCellState, kCellCount> working{};
+    std::array<std::int8_t, kCellCount> snapshot{};
+    int cursorRow = 8;
+    int cursorColumn = 8;
+    bool operator==(const CBoardState&) const = default;
+};
+
 // The board behind the window: the working grid that is shown and solved,
 // the snapshot grid that Set captures and Reset restores, and the cursor of
 // the Cell button. Each command is what one button does. Commands change
@@ -59,6 +68,11 @@ public:
     bool OnLoad();
     // Every working cell takes the given value through SetValue, as Load does.
     void LoadValues(const Values& values);
+
+    CBoardState State() const;
+    // Takes over state: the working cells that differ are restored (and
+    // redrawn), the snapshot and the cursor set.
+    void Restore(const CBoardState& state);
 
     // Pass, Solve and Cell tell observer of every step they take; nullptr
     // for none. The observer must outlive its use here.

@@ -68,6 +68,17 @@ void CCell::ClearCell()
     SetValue(0);
 }
 
+void CCell::Restore(const CCellState& state)
+{
+    value_ = state.value;
+    fill_ = state.fill;
+    excluded_ = state.excluded;
+    ruledBy_ = state.ruledBy;
+    evidence_ = state.evidence;
+    secondEvidence_ = state.secondEvidence;
+    UpdateDisplay();
+}
+
 int CCell::ReadFromControl()
 {
     if (!control_)

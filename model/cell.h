@@ -39,6 +39,17 @@ inline constexpr auto kFirstEightDigitBytes = [] {
     return words;
 }();
 
+// Everything a cell holds, without its control and fonts: what undo keeps.
+struct CCellState {
+    std::int8_t value = 0;
+    Fill fill = Fill::Given;
+    DigitMask excluded = 0;
+    std::array<DigitMask, 7> ruledBy{};
+    std::array<std::uint8_t, 9> evidence{};
+    std::array<std::uint8_t, 9> secondEvidence{};
+    bool operator==(const CCellState&) const = default;
+};
+
 // One square of the board: its digit (0 = empty) and, for each digit 1 to 9,
 // whether it has been ruled out here. A bound cell keeps its control showing
 // its state; an unbound one (a snapshot) only holds it.
@@ -107,6 +118,13 @@ public:
     }
     // How a filled cell was filled; Given for an empty one.
     Fill HowFilled() const { return fill_; }
+
+    CCellState State() const
+    {
+        return {static_cast<std::int8_t>(value_), fill_, excluded_, ruledBy_, evidence_, secondEvidence_};
+    }
+    // Takes state over whole and rewrites the display.
+    void Restore(const CCellState& state);
 
     void AttachFonts(FontHandle valueFont, FontHandle candidateFont);
     void AttachControl(CCellControl* control) { control_ = control; }
