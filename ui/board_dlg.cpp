@@ -9,8 +9,13 @@
 #include "dialog_units.h"
 #include "help_dlg.h"
 #include "push_button.h"
+#include "puzzle_clipboard.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -98,6 +103,7 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     BindCells();
     board_.OnClear();
     board_.OnStart();
+    setAcceptDrops(true);
     cells_[0]->setFocus();
 }
 
@@ -142,7 +148,27 @@ void CBoardDlg::CreateWindowMenu()
     windowMenu_->addAction(tr("Mi&nimize"), this, &QWidget::showMinimized);
     windowMenu_->addAction(tr("&Close"), this, &QWidget::close);
     windowMenu_->addSeparator();
+    // The board's own commands. Their keys work anywhere in the window, so
+    // they are the window's actions too; a cell keeps Ctrl+C and Ctrl+V.
+    const auto add = [this](Action which, const QString& text, const QList<QKeySequence>& keys, void (CBoardDlg::*handler)()) {
+        QAction* action = windowMenu_->addAction(text, this, handler);
+        action->setShortcuts(keys);
+        addAction(action);
+        actions_[which] = action;
+    };
+    add(Action::Undo, tr("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &CBoardDlg::OnUndo);
+    add(Action::Redo, tr("&Redo"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        &CBoardDlg::OnRedo);
+    windowMenu_->addSeparator();
+    add(Action::CopyPuzzle, tr("Copy Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &CBoardDlg::OnCopyPuzzle);
+    add(Action::PastePuzzle, tr("Paste Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+        &CBoardDlg::OnPastePuzzle);
+    windowMenu_->addSeparator();
     windowMenu_->addAction(QStringLiteral("&About Zifrel..."), this, &CBoardDlg::OnAbout);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CBoardDlg::UpdatePasteAction);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CBoardDlg::UpdatePasteAction);
+    UpdateMenuActions();
+    UpdatePasteAction();
     // Alt+Space is the window manager's on most desktops, so the menu also
     // opens with the keys that open a context menu anywhere: Menu and
     // Shift+F10.
@@ -160,6 +186,91 @@ void CBoardDlg::BindCells()
         cell.AttachControl(cells_[i]);
         cell.AttachFonts(HandleOf(valueFont_), HandleOf(candidateFont_));
         cell.SetValue(0);
+    }
+}
+
+QAction* CBoardDlg::MenuAction(Action action) const
+{
+    return actions_.at(action);
+}
+
+template <typename Command>
+void CBoardDlg::Change(const QString& name, Command command)
+{
+    const CBoardState before = board_.State();
+    command();
+    history_.Record(name.toStdString(), before, board_.State());
+    UpdateMenuActions();
+}
+
+void CBoardDlg::OnClear() { Change(tr("Clear"), [this] { board_.OnClear(); }); }
+void CBoardDlg::OnSet() { Change(tr("Set"), [this] { board_.OnSet(); }); }
+void CBoardDlg::OnReset() { Change(tr("Reset"), [this] { board_.OnReset(); }); }
+void CBoardDlg::OnPass() { Change(tr("Pass"), [this] { board_.OnPass(); }); }
+void CBoardDlg::OnSolve() { Change(tr("Solve"), [this] { board_.OnSolve(); }); }
+void CBoardDlg::OnCellStep() { Change(tr("Cell"), [this] { board_.OnCellStep(); }); }
+void CBoardDlg::OnLoad() { Change(tr("Load"), [this] { board_.OnLoad(); }); }
+
+void CBoardDlg::OnUndo()
+{
+    history_.Undo(board_);
+    UpdateMenuActions();
+}
+
+void CBoardDlg::OnRedo()
+{
+    history_.Redo(board_);
+    UpdateMenuActions();
+}
+
+void CBoardDlg::OnCopyPuzzle()
+{
+    QApplication::clipboard()->setMimeData(PuzzleData(board_.WorkingValues()));
+}
+
+void CBoardDlg::OnPastePuzzle()
+{
+    if (const auto values = PuzzleOnClipboard())
+        Change(tr("Paste"), [&] { board_.LoadValues(*values); });
+}
+
+void CBoardDlg::UpdateMenuActions()
+{
+    const auto named = [](const QString& verb, const std::string& what) {
+        return what.empty() ? verb : verb + QLatin1Char(' ') + QString::fromStdString(what);
+    };
+    actions_[Action::Undo]->setText(named(tr("&Undo"), history_.UndoName()));
+    actions_[Action::Undo]->setEnabled(history_.CanUndo());
+    actions_[Action::Redo]->setText(named(tr("&Redo"), history_.RedoName()));
+    actions_[Action::Redo]->setEnabled(history_.CanRedo());
+}
+
+// Read only when the clipboard changes or the menu opens: reading it may
+// wait for another program.
+void CBoardDlg::UpdatePasteAction()
+{
+    // Shown, and taken, only while the clipboard holds a puzzle: the window
+    // has no place to say that what it holds is none.
+    actions_[Action::PastePuzzle]->setEnabled(PuzzleOnClipboard().has_value());
+}
+
+void CBoardDlg::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (PuzzleIn(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void CBoardDlg::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (PuzzleIn(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void CBoardDlg::dropEvent(QDropEvent* event)
+{
+    if (const auto values = PuzzleIn(event->mimeData())) {
+        Change(tr("Drop"), [&] { board_.LoadValues(*values); });
+        event->acceptProposedAction();
     }
 }
 
@@ -209,7 +320,7 @@ void CBoardDlg::OnCellChange(int row, int column)
     if (text.size() == 1) {
         const QChar c = text[0];
         const int v = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? c.unicode() - '0' : 0;
-        board_.Cell(row, column).SetValue(v);
+        Change(tr("Typing"), [&] { board_.Cell(row, column).SetValue(v); });
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "board.h"
 #include "dialog.h"
+#include "history.h"
 
 #include <QDialog>
 #include <QFont>
@@ -12,12 +13,15 @@
 #include <map>
 
 class CCellEdit;
+class QAction;
 class QMenu;
 class QPushButton;
 
 // The board window: 81 cells and ten buttons, each button running one
 // command of the board it owns. The cells show the working grid; typing a
 // digit into one sets that cell, and the arrow keys move between cells.
+// Every change to the board can be undone and redone, and a puzzle can come
+// in and go out by the clipboard or be dropped on the window.
 class CBoardDlg : public CDialog {
     Q_OBJECT
 
@@ -34,20 +38,29 @@ public:
     CBoard& Board() { return board_; }
     CCellEdit* CellControl(int row, int column) const { return cells_[CellIndex(row, column)]; }
     QPushButton* Button(ButtonId id) const { return buttons_.at(id); }
-    // The window's own menu: Minimize, Close and About.
+    // The window's own menu: Minimize, Close, Undo, Redo, Copy Puzzle,
+    // Paste Puzzle and About.
     QMenu* WindowMenu() const { return windowMenu_; }
+    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle };
+    QAction* MenuAction(Action action) const;
+    const CHistory& History() const { return history_; }
     const QFont& ValueFont() const { return valueFont_; }
     const QFont& CandidateFont() const { return candidateFont_; }
 
-    void OnClear() { board_.OnClear(); }
-    void OnSet() { board_.OnSet(); }
-    void OnReset() { board_.OnReset(); }
-    void OnPass() { board_.OnPass(); }
-    void OnSolve() { board_.OnSolve(); }
-    void OnCellStep() { board_.OnCellStep(); }
+    // The buttons' commands; all but Start and Save can be undone.
+    void OnClear();
+    void OnSet();
+    void OnReset();
+    void OnPass();
+    void OnSolve();
+    void OnCellStep();
     void OnStart() { board_.OnStart(); }
-    void OnLoad() { board_.OnLoad(); }
+    void OnLoad();
     void OnSave() { board_.OnSave(); }
+    void OnUndo();
+    void OnRedo();
+    void OnCopyPuzzle();
+    void OnPastePuzzle();
     void OnHelp();
     void OnAbout();
     // Opens the window menu at the window's top left, unless it is open.
@@ -63,12 +76,20 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateCells();
     void CreateButtons();
     void CreateWindowMenu();
     void BindCells();
+    // Runs command, and keeps what it changed as a step to undo.
+    template <typename Command>
+    void Change(const QString& name, Command command);
+    void UpdateMenuActions();
+    void UpdatePasteAction();
 
     CBoard board_;
     QFont valueFont_;
@@ -76,4 +97,6 @@ private:
     std::array<CCellEdit*, kCellCount> cells_{};
     std::map<ButtonId, QPushButton*> buttons_;
     QMenu* windowMenu_ = nullptr;
+    std::map<Action, QAction*> actions_;
+    CHistory history_;
 };

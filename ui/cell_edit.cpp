@@ -380,7 +380,8 @@ void CCellEdit::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     QMenu menu(this);
-    menu.addAction(tr("&Undo"), QKeySequence::Undo, this, &CCellEdit::Undo)->setEnabled(undoText_ != text_);
+    // Ctrl+Z is the board's: it undoes a typed digit with the rest.
+    menu.addAction(tr("&Undo"), this, &CCellEdit::Undo)->setEnabled(undoText_ != text_);
     menu.addSeparator();
     menu.addAction(tr("Cu&t"), QKeySequence::Cut, this, &CCellEdit::Cut)->setEnabled(HasSelection());
     menu.addAction(tr("&Copy"), QKeySequence::Copy, this, &CCellEdit::Copy)->setEnabled(HasSelection());

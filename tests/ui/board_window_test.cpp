@@ -21,7 +21,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QUrl>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -641,6 +643,143 @@ private slots:
                              qPrintable(window->windowTitle() + QStringLiteral(": boxes %1 and %2").arg(i).arg(j)));
             }
         }
+    }
+
+    void pastePuzzleTakesThePastedFormsAndNothingElse()
+    {
+        const QString line = QString::fromStdString(kPuzzle);
+        QString forum;
+        for (int row = 0; row < 9; ++row) {
+            if (row == 3 || row == 6)
+                forum += QStringLiteral("------+-------+------\n");
+            for (int c = 0; c < 9; ++c)
+                forum += (c == 0 ? QString() : c % 3 == 0 ? QStringLiteral(" | ") : QStringLiteral(" "))
+                    + line[row * 9 + c];
+            forum += QLatin1Char('\n');
+        }
+        QAction* paste = board_->MenuAction(CBoardDlg::Action::PastePuzzle);
+        board_->Board().Cell(8, 8).SetValue(3);
+        board_->OnSet();
+        board_->OnCellStep();
+        for (const QString& text : {line, QString(line).replace(QLatin1Char('.'), QLatin1Char('0')) + QStringLiteral("\r\n"), forum}) {
+            board_->OnClear();
+            QApplication::clipboard()->setText(text);
+            QTRY_VERIFY(paste->isEnabled());
+            QTest::keyClick(Cell(4, 4), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
+            QCOMPARE(board_->History().UndoName(), std::string("Paste"));
+        }
+        // Load's way: the snapshot and the cursor stay.
+        QCOMPARE(board_->Board().SnapshotCell(8, 8).GetValue(), 3);
+        QCOMPARE(board_->Board().CursorColumn(), 0);
+        for (const QString& text : {QStringLiteral("hello"), line.left(80), QString()}) {
+            QApplication::clipboard()->setText(text);
+            QTRY_VERIFY(!paste->isEnabled());
+            board_->OnClear();
+            QTest::keyClick(Cell(4, 4), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(ValuesOf(board_->Board()), std::string(81, '0'));
+        }
+    }
+
+    void copyPuzzleThenPastePuzzleGivesTheBoardBack()
+    {
+        Load(kPuzzle);
+        board_->OnPass();
+        const std::string values = ValuesOf(board_->Board());
+        QTest::keyClick(Cell(0, 0), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QString expected = QString::fromStdString(values).replace(QLatin1Char('0'), QLatin1Char('.'));
+        QCOMPARE(QApplication::clipboard()->text(), expected);
+        QVERIFY(QApplication::clipboard()->mimeData()->html().contains(expected.left(9) + QLatin1Char('\n')));
+        board_->OnClear();
+        QTest::keyClick(Cell(0, 0), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(ValuesOf(board_->Board()), values);
+        // A cell's own Ctrl+C still copies its selected text.
+        FocusCell(0, 4);
+        QTest::keyClick(Cell(0, 4), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("4"));
+    }
+
+    void droppingAPuzzleLoadsIt()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("puzzle.txt"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray::fromStdString(kPuzzle + "\n"));
+        out.close();
+        QMimeData text;
+        text.setText(QString::fromStdString(kPuzzle));
+        QMimeData url;
+        url.setUrls({QUrl::fromLocalFile(file)});
+        QMimeData junk;
+        junk.setText(QStringLiteral("no puzzle"));
+        for (QMimeData* data : {&text, &url, &junk}) {
+            board_->OnClear();
+            const QPoint at = Cell(4, 4)->geometry().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(board_.get(), &enter);
+            QCOMPARE(enter.isAccepted(), data != &junk);
+            QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(board_.get(), &drop);
+            QCOMPARE(ValuesOf(board_->Board()), data == &junk ? std::string(81, '0') : Zeroed(kPuzzle));
+        }
+    }
+
+    // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y step back and forth through every
+    // command and typed digit, each step bringing back exactly what was.
+    void undoAndRedoStepThroughCommandsAndTyping()
+    {
+        Load(kPuzzle);
+        QAction* undo = board_->MenuAction(CBoardDlg::Action::Undo);
+        QAction* redo = board_->MenuAction(CBoardDlg::Action::Redo);
+        QVERIFY(!undo->isEnabled());
+        std::vector<CBoardState> states{board_->Board().State()};
+        std::vector<QString> texts;
+        const auto shown = [this] {
+            QStringList all;
+            for (int i = 0; i < kCellCount; ++i)
+                all << Cell(i / 9, i % 9)->Text();
+            return all.join(QLatin1Char('|'));
+        };
+        std::vector<QString> screens{shown()};
+        const auto step = [&](const std::function<void()>& command) {
+            command();
+            states.push_back(board_->Board().State());
+            screens.push_back(shown());
+        };
+        step([this] { QTest::keyClick(board_.get(), Qt::Key_C, Qt::AltModifier); });
+        step([this] { QTest::keyClick(board_.get(), Qt::Key_P, Qt::AltModifier); });
+        step([this] {
+            FocusCell(0, 0);
+            QTest::keyClick(Cell(0, 0), Qt::Key_6);
+        });
+        step([this] { QTest::keyClick(board_.get(), Qt::Key_T, Qt::AltModifier); });
+        step([this] { QTest::keyClick(board_.get(), Qt::Key_S, Qt::AltModifier); });
+        step([this] { QTest::keyClick(board_.get(), Qt::Key_E, Qt::AltModifier); });
+        step([this] { QTest::keyClick(board_.get(), Qt::Key_R, Qt::AltModifier); });
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Reset"));
+        QCOMPARE(board_->History().Size(), std::size_t{7});
+
+        // Back, with Ctrl+Z in a cell too: it is the board's undo there.
+        FocusCell(2, 2);
+        for (std::size_t k = states.size() - 1; k > 0; --k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(board_->Board().State() == states[k - 1]);
+            QCOMPARE(shown(), screens[k - 1]);
+        }
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Cell"));
+        for (std::size_t k = 1; k < states.size(); ++k) {
+            QTest::keyClick(board_.get(), k % 2 ? Qt::Key_Y : Qt::Key_Z,
+                            k % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+            QVERIFY(board_->Board().State() == states[k]);
+            QCOMPARE(shown(), screens[k]);
+        }
+        QVERIFY(!redo->isEnabled());
+        // A command that changes nothing adds no step.
+        QTest::keyClick(board_.get(), Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(board_->History().Size(), std::size_t{7});
     }
 
     void cellsShowTheModelInTheRightFontAfterPassAndSolve()
