@@ -6,6 +6,8 @@
 #include "app_icon.h"
 #include "cell_accessible.h"
 #include "cell_edit.h"
+#include "cell_explanation.h"
+#include "explanation_tip.h"
 #include "dialog_units.h"
 #include "help_dlg.h"
 #include "push_button.h"
@@ -17,6 +19,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
@@ -103,6 +106,12 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     BindCells();
     board_.OnClear();
     board_.OnStart();
+    tip_ = new CExplanationTip(this);
+    connect(tip_, &CExplanationTip::hidden, this, [this] {
+        explainedCell_ = -1;
+        for (CCellEdit* cell : cells_)
+            cell->SetCited(false);
+    });
     setAcceptDrops(true);
     cells_[0]->setFocus();
 }
@@ -125,6 +134,15 @@ void CBoardDlg::CreateCells()
             connect(cell, &CCellEdit::focusGained, this, [this, row, column] { OnCellFocus(row, column); });
             connect(cell, &CCellEdit::userEdited, this, [this, row, column] { OnCellChange(row, column); });
             connect(cell, &CCellEdit::moveFocusRequested, this, &CBoardDlg::OnMoveFocus);
+            connect(cell, &CCellEdit::explainRequested, this,
+                    [this, row, column](bool byKeyboard) { OnExplain(row, column, byKeyboard); });
+            connect(cell, &CCellEdit::pointerLeft, this, [this, row, column] {
+                if (explainedCell_ == CellIndex(row, column) && !tip_->isHidden())
+                    tip_->hide();
+            });
+            cell->SetExplainer([this, row, column] {
+                return Explain(board_.Cell(row, column), CellIndex(row, column)).text;
+            });
             cells_[CellIndex(row, column)] = cell;
         }
     }
@@ -272,6 +290,25 @@ void CBoardDlg::dropEvent(QDropEvent* event)
         Change(tr("Drop"), [&] { board_.LoadValues(*values); });
         event->acceptProposedAction();
     }
+}
+
+void CBoardDlg::OnExplain(int row, int column, bool byKeyboard)
+{
+    const int index = CellIndex(row, column);
+    const CExplanation explanation = Explain(board_.Cell(row, column), index);
+    if (explanation.text.isEmpty()) {
+        tip_->hide();
+        return;
+    }
+    CCellEdit* cell = CellControl(row, column);
+    // Beside the pointer as tooltips go, or just below the cell.
+    const QPoint at = byKeyboard ? cell->mapToGlobal(QPoint(0, cell->height() + 2)) : QCursor::pos() + QPoint(2, 16);
+    tip_->hide();
+    explainedCell_ = index;
+    for (int i = 0; i < kCellCount; ++i)
+        cells_[static_cast<std::size_t>(i)]->SetCited(
+            std::binary_search(explanation.cited.begin(), explanation.cited.end(), i));
+    tip_->ShowAt(explanation.text, at);
 }
 
 void CBoardDlg::OpenWindowMenu()

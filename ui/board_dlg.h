@@ -13,6 +13,7 @@
 #include <map>
 
 class CCellEdit;
+class CExplanationTip;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -73,6 +74,10 @@ public:
     // Moves the focus from the focused cell (or the top left one) by the
     // steps, wrapping within its row and column.
     void OnMoveFocus(int columnStep, int rowStep);
+    // Shows why the cell stands as it does, at the pointer or below the
+    // cell, and outlines the cells that the explanation cites while it shows.
+    void OnExplain(int row, int column, bool byKeyboard);
+    CExplanationTip* ExplanationTip() const { return tip_; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -98,5 +103,7 @@ private:
     std::map<ButtonId, QPushButton*> buttons_;
     QMenu* windowMenu_ = nullptr;
     std::map<Action, QAction*> actions_;
+    CExplanationTip* tip_ = nullptr;
+    int explainedCell_ = -1;
     CHistory history_;
 };

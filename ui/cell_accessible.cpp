@@ -21,6 +21,8 @@ QString CCellAccessible::text(QAccessible::Text kind) const
 {
     if (kind == QAccessible::Value)
         return static_cast<const CCellEdit*>(widget())->SpokenValue();
+    if (kind == QAccessible::Description)
+        return static_cast<const CCellEdit*>(widget())->Explanation();
     return QAccessibleWidget::text(kind);
 }
 

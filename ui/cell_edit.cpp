@@ -162,6 +162,29 @@ int CCellEdit::LineLeft(const CLine& line) const
     return area.left() + (area.width() - line.edges.back()) / 2;
 }
 
+void CCellEdit::SetCited(bool cited)
+{
+    if (cited == cited_)
+        return;
+    cited_ = cited;
+    update();
+}
+
+bool CCellEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        emit explainRequested(false);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void CCellEdit::leaveEvent(QEvent* event)
+{
+    emit pointerLeft();
+    QWidget::leaveEvent(event);
+}
+
 void CCellEdit::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -169,6 +192,11 @@ void CCellEdit::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), colours.color(isEnabled() ? QPalette::Base : QPalette::Window));
     painter.setPen(colours.color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (cited_) {
+        // Over the border and just inside it, clear of the text.
+        painter.setPen(QPen(colours.color(QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 
     const QRect area = TextArea();
     painter.setClipRect(area);
@@ -230,6 +258,10 @@ int CCellEdit::PositionAt(const QPoint& point) const
 void CCellEdit::keyPressEvent(QKeyEvent* event)
 {
     const bool shift = event->modifiers() & Qt::ShiftModifier;
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::ShiftModifier) {
+        emit explainRequested(true);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left: emit moveFocusRequested(-1, 0); return;
     case Qt::Key_Up: emit moveFocusRequested(0, -1); return;

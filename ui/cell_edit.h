@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 // One cell of the board: a small edit control that shows a single digit or
@@ -47,16 +48,29 @@ public:
     // The text as a screen reader says it: the digit, "empty", or
     // "candidates 1, 2, 5 and 9" for a pencil-mark grid.
     QString SpokenValue() const;
+    // Why the cell stands as it does, as the window explains it; for
+    // screen readers, as the cell's description.
+    void SetExplainer(std::function<QString()> explainer) { explainer_ = std::move(explainer); }
+    QString Explanation() const { return explainer_ ? explainer_() : QString(); }
+    // Outlines the cell while an explanation cites it.
+    void SetCited(bool cited);
+    bool IsCited() const { return cited_; }
 
     QSize sizeHint() const override;
 
 signals:
     void userEdited();
+    // The pointer rests on the cell (the toolkit's tooltip moment), or
+    // Shift+F1 was pressed in it: the window shows the explanation.
+    void explainRequested(bool byKeyboard);
+    void pointerLeft();
     void focusGained();
     // Sent, and handled, before the key press returns.
     void moveFocusRequested(int columnStep, int rowStep);
 
 protected:
+    bool event(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -96,6 +110,8 @@ private:
 
     QString text_;
     std::vector<CLine> lines_{{0, 0, {0}}};
+    std::function<QString()> explainer_;
+    bool cited_ = false;
     const QFont* font_ = nullptr;
     int anchor_ = 0;
     int caret_ = 0;

@@ -9,6 +9,7 @@
 #include "cell_edit.h"
 #include "help_dlg.h"
 #include "dialog_units.h"
+#include "explanation_tip.h"
 #include "puzzle_text.h"
 
 #include <QAccessible>
@@ -21,7 +22,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QHelpEvent>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QUrl>
 #include <QStyleOptionButton>
@@ -780,6 +783,70 @@ private slots:
         // A command that changes nothing adds no step.
         QTest::keyClick(board_.get(), Qt::Key_R, Qt::AltModifier);
         QCOMPARE(board_->History().Size(), std::size_t{7});
+    }
+
+    // Resting the pointer on a cell, or Shift+F1 in it, explains it: one
+    // line per digit ruled out, the cited cells outlined while it shows.
+    void aCellExplainsItselfAndOutlinesWhatItCites()
+    {
+        Load(kPuzzle);
+        board_->OnPass();
+        CExplanationTip* tip = board_->ExplanationTip();
+        int checked = 0;
+        for (int i = 0; i < kCellCount; ++i) {
+            const CCell& cell = board_->Board().Working()[static_cast<std::size_t>(i)];
+            CCellEdit* control = Cell(i / 9, i % 9);
+            QHelpEvent hover(QEvent::ToolTip, control->rect().center(), control->mapToGlobal(control->rect().center()));
+            QApplication::sendEvent(control, &hover);
+            if (cell.GetValue() == 0 && !cell.ShowsCandidates()) {
+                QVERIFY(tip->isHidden());
+                continue;
+            }
+            QVERIFY(tip->isVisible());
+            const QStringList lines = tip->text().split(QLatin1Char('\n'));
+            // A filled cell keeps the reasons its digits went before it was filled.
+            int ruledOut = 0;
+            for (int d = 1; d <= 9; ++d)
+                ruledOut += cell.Reason(d).rule != Rule::None;
+            if (cell.GetValue() == 0)
+                QCOMPARE(ruledOut, 9 - cell.CandidateCount());
+            QCOMPARE(lines.size(), ruledOut + (cell.GetValue() ? 1 : 0));
+            // Each line that cites a cell by place names one that holds the digit.
+            for (const QString& line : lines) {
+                const QRegularExpression stands(QStringLiteral("^(\\d) is ruled out: \\1 stands in row (\\d), column (\\d)$"));
+                if (const auto match = stands.match(line); match.hasMatch()) {
+                    const int holder = (match.captured(2).toInt() - 1) * 9 + match.captured(3).toInt() - 1;
+                    QCOMPARE(board_->Board().Working()[static_cast<std::size_t>(holder)].GetValue(), match.captured(1).toInt());
+                    QVERIFY(Cell(holder / 9, holder % 9)->IsCited());
+                    ++checked;
+                }
+            }
+            QCOMPARE(control->Explanation(), tip->text());
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+            QCOMPARE(spoken->text(QAccessible::Description), tip->text());
+            QTest::keyClick(board_.get(), Qt::Key_Shift);
+            QVERIFY(tip->isHidden());
+            for (int k = 0; k < kCellCount; ++k)
+                QVERIFY(!Cell(k / 9, k % 9)->IsCited());
+        }
+        QVERIFY(checked > 100);
+        QCOMPARE(Cell(0, 4)->Explanation(), QStringLiteral("4 is given"));
+
+        // From the keyboard, for the focused cell, below it.
+        FocusCell(0, 0);
+        QTest::keyClick(Cell(0, 0), Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(tip->isVisible());
+        QVERIFY(tip->text().startsWith(QStringLiteral("1 is ruled out: 1 stands in row ")));
+        QVERIFY(tip->y() >= Cell(0, 0)->mapToGlobal(QPoint(0, Cell(0, 0)->height())).y());
+        QTest::mouseClick(Cell(5, 5), Qt::LeftButton);
+        QVERIFY(tip->isHidden());
+
+        // A filled cell says how it was filled.
+        board_->OnSolve();
+        QVERIFY(Cell(0, 0)->Explanation().startsWith(QStringLiteral("filled: 6 ")));
+        FocusCell(0, 0);
+        QTest::keyClick(Cell(0, 0), Qt::Key_6);
+        QCOMPARE(Cell(0, 0)->Explanation(), QStringLiteral("6 is given"));
     }
 
     void cellsShowTheModelInTheRightFontAfterPassAndSolve()

@@ -11,10 +11,12 @@
 #include "about_dlg.h"
 #include "board_dlg.h"
 #include "cell_edit.h"
+#include "explanation_tip.h"
 #include "help_dlg.h"
 #include "puzzle_text.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFileInfo>
 #include <QScreen>
 #include <QTest>
@@ -76,6 +78,25 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString folder = QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath();
+    // An explanation with the cells it cites outlined: the pointer rests
+    // on a cell with pencil marks.
+    for (int i = 0; i < kCellCount; ++i) {
+        const CCell& cell = board.Board().Working()[static_cast<std::size_t>(i)];
+        if (cell.ShowsCandidates() && cell.CandidateCount() <= 4) {
+            CCellEdit* control = board.CellControl(i / kBoardSize, i % kBoardSize);
+            QCursor::setPos(control->mapToGlobal(control->rect().center()));
+            board.OnExplain(i / kBoardSize, i % kBoardSize, false);
+            QTest::qWait(200);
+            const QRect tip = board.ExplanationTip()->frameGeometry();
+            const QRect area = board.frameGeometry().united(tip);
+            if (!board.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(folder + "/explain.png")) {
+                std::fputs("zifrel_screenshot: cannot picture the explanation\n", stderr);
+                return 1;
+            }
+            board.ExplanationTip()->hide();
+            break;
+        }
+    }
     CHelpDlg help(&board);
     CAboutDlg about(&board);
     for (auto [window, name] : {std::pair<QDialog*, const char*>{&help, "help.png"}, {&about, "about.png"}}) {
