@@ -79,8 +79,9 @@ constexpr auto kPairNumber = [] {
         numbers[mask] = static_cast<std::uint8_t>(kDigitCount[mask] == 2 ? next++ : kNoPair);
     return numbers;
 }();
+// The digits of each pair; "no pair" has none.
 constexpr auto kPairDigits = [] {
-    std::array<DigitMask, 36> digits{};
+    std::array<DigitMask, 37> digits{};
     for (unsigned mask = 0; mask < 512; ++mask)
         if (kPairNumber[mask] != kNoPair)
             digits[kPairNumber[mask]] = static_cast<DigitMask>(mask);

@@ -77,9 +77,10 @@ private:
         // The pair digits when one cell holding pair (or no pair) is left out.
         DigitMask DigitsWithout(int pair) const;
 
-        // The last counts "no pair": every cell that is in no pair takes it
-        // out when it changes and puts it back after, so it only ever goes
-        // below zero and never has the digits of a pair.
+        // The last counts "no pair", moved like the others so that a change
+        // needs no test: it is only ever off by the cells that have left or
+        // entered a pair since the object was made (nine at most), and has
+        // no digits, so it adds none when it reaches two.
         std::array<std::int8_t, 37> count{};
         std::uint64_t twice = 0;              // bit k: pair k is held at least twice
         DigitMask digits = 0;
