@@ -19,6 +19,13 @@ def row(what, measured, target, met):
     rows.append((what, measured, target, "met" if met else "MISSED"))
 
 
+def peak_of(argv):
+    """Peak resident kilobytes of one process, as /usr/bin/time sees it."""
+    out = subprocess.run(["/usr/bin/time", "-f", "%M"] + argv, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                         check=True, text=True).stderr
+    return int(out.split()[-1])
+
+
 def run_child(argv, stdin=None):
     """Wall seconds and peak resident kilobytes of one process."""
     start = time.perf_counter()
@@ -63,7 +70,9 @@ times, peaks = {}, {}
 for kind in ("bare", "board"):
     samples = [run_child([f"{build}/bench/startup_probe", kind]) for _ in range(15)]
     times[kind] = statistics.median(s[0] for s in samples) * 1000
-    peaks[kind] = max(s[1] for s in samples) / 1024
+    # Peak memory through /usr/bin/time: a child forked from this Python
+    # process would count Python's own pages as its peak.
+    peaks[kind] = max(peak_of([f"{build}/bench/startup_probe", kind]) for _ in range(5)) / 1024
 ratio = times["board"] / times["bare"]
 row("start-up to window shown and idle (median of 15)", f"{times['board']:.0f} ms ({ratio:.2f} × bare Qt, "
     f"{times['bare']:.0f} ms)", "≤ 100 ms and ≤ 1.5 × bare", times["board"] <= 100 and ratio <= 1.5)
@@ -88,6 +97,20 @@ for name in ("simple", "easy", "intermediate", "expert"):
         row(f"zifrel-batch vs qqwing --solve, {name}", measured, "≥ 10 ×", speedup >= 10)
     else:
         row(f"zifrel-batch vs qqwing --solve, {name}", measured, "(reported)", True)
+
+# zifrel-batch's memory on one line of 1 GB, fed through a pipe. Measured
+# by /usr/bin/time, whose child has not been forked from this large
+# process (a process's peak memory counts what it had before exec).
+timed = subprocess.Popen(["/usr/bin/time", "-f", "%M", f"{build}/tools/zifrel-batch"], stdin=subprocess.PIPE,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+block = b"1" * (1 << 20)
+for _ in range(1024):
+    timed.stdin.write(block)
+timed.stdin.write(b"\n")
+timed.stdin.close()
+peak = int(timed.stderr.read().split()[-1]) / 1024
+timed.wait()
+row("zifrel-batch peak resident memory on a line of 1 GB", f"{peak:.1f} MB", "≤ 10 MB", peak <= 10)
 
 width = [max(len(r[i]) for r in rows + [("what", "measured", "target", "")]) for i in range(4)]
 print(f"| {'what'.ljust(width[0])} | {'measured'.ljust(width[1])} | {'target'.ljust(width[2])} | result |")

@@ -760,8 +760,17 @@ private slots:
         step([this] { QTest::keyClick(board_.get(), Qt::Key_S, Qt::AltModifier); });
         step([this] { QTest::keyClick(board_.get(), Qt::Key_E, Qt::AltModifier); });
         step([this] { QTest::keyClick(board_.get(), Qt::Key_R, Qt::AltModifier); });
-        QCOMPARE(undo->text(), QStringLiteral("&Undo Reset"));
-        QCOMPARE(board_->History().Size(), std::size_t{7});
+        step([this] {
+            QApplication::clipboard()->setText(QString::fromStdString(kSolution));
+            QTest::keyClick(board_.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        });
+        step([this] {
+            board_->OnSave();
+            QTest::keyClick(board_.get(), Qt::Key_E, Qt::AltModifier);
+        });
+        step([this] { QTest::keyClick(board_.get(), Qt::Key_L, Qt::AltModifier); });
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Load"));
+        QCOMPARE(board_->History().Size(), std::size_t{10});
 
         // Back, with Ctrl+Z in a cell too: it is the board's undo there.
         FocusCell(2, 2);
@@ -781,8 +790,8 @@ private slots:
         }
         QVERIFY(!redo->isEnabled());
         // A command that changes nothing adds no step.
-        QTest::keyClick(board_.get(), Qt::Key_R, Qt::AltModifier);
-        QCOMPARE(board_->History().Size(), std::size_t{7});
+        QTest::keyClick(board_.get(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(board_->History().Size(), std::size_t{10});
     }
 
     // Resting the pointer on a cell, or Shift+F1 in it, explains it: one

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFileInfo>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 
@@ -99,6 +100,15 @@ int main(int argc, char** argv)
     }
     CHelpDlg help(&board);
     CAboutDlg about(&board);
+    // At any scale, the About icon's box holds the whole icon.
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        const QSize icon = label->pixmap().deviceIndependentSize().toSize();
+        if (!label->pixmap().isNull() && (label->width() < icon.width() || label->height() < icon.height())) {
+            std::fprintf(stderr, "zifrel_screenshot: the About icon (%dx%d) is cut by its box (%dx%d)\n", icon.width(),
+                         icon.height(), label->width(), label->height());
+            return 1;
+        }
+    }
     for (auto [window, name] : {std::pair<QDialog*, const char*>{&help, "help.png"}, {&about, "about.png"}}) {
         window->show();
         if (!QTest::qWaitForWindowExposed(window) || !window->grab().save(folder + "/" + name)) {
