@@ -47,7 +47,7 @@ void CCellEdit::SetCellFont(FontHandle font)
     if (requested == font_)
         return;
     font_ = requested;
-    Relayout();
+    linesStale_ = true;
     update();
 }
 
@@ -73,7 +73,7 @@ QFont CCellEdit::CurrentFont() const
 void CCellEdit::ChangeText(QString text)
 {
     text_ = std::move(text);
-    Relayout();
+    linesStale_ = true;
     update();
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, SpokenValue());
@@ -111,16 +111,20 @@ void CCellEdit::SetSelection(int start, int end)
 QSize CCellEdit::TextExtent() const
 {
     int width = 0;
-    for (const CLine& line : lines_)
+    for (const CLine& line : Lines())
         width = std::max(width, line.edges.back());
-    return {width, static_cast<int>(lines_.size()) * QFontMetrics(CurrentFont()).height()};
+    return {width, static_cast<int>(Lines().size()) * QFontMetrics(CurrentFont()).height()};
 }
 
 // The lines and the place of every gap between characters are worked out
-// once for each text and font: painting and hit-testing then cost the same
-// for a digit as for a long paste.
-void CCellEdit::Relayout()
+// once for each text and font, when first needed after a change (the model
+// sets font and text one after the other): painting and hit-testing then
+// cost the same for a digit as for a long paste.
+const std::vector<CCellEdit::CLine>& CCellEdit::Lines() const
 {
+    if (!linesStale_)
+        return lines_;
+    linesStale_ = false;
     const QFontMetricsF metrics(CurrentFont());
     lines_.clear();
     int start = 0;
@@ -136,6 +140,7 @@ void CCellEdit::Relayout()
         lines_.push_back(std::move(line));
         start += static_cast<int>(text.size()) + 1;
     }
+    return lines_;
 }
 
 QSize CCellEdit::sizeHint() const
@@ -203,9 +208,9 @@ void CCellEdit::paintEvent(QPaintEvent*)
     painter.setFont(CurrentFont());
     const QFontMetrics metrics(CurrentFont());
     const int lineHeight = metrics.height();
-    int top = TextTop(metrics, static_cast<int>(lines_.size()));
+    int top = TextTop(metrics, static_cast<int>(Lines().size()));
     const bool focused = hasFocus();
-    for (const CLine& line : lines_) {
+    for (const CLine& line : Lines()) {
         const int left = LineLeft(line);
         const int baseline = top + metrics.ascent();
         // Draws characters from to to of the line (0-based within it),
@@ -240,10 +245,11 @@ void CCellEdit::paintEvent(QPaintEvent*)
 
 int CCellEdit::PositionAt(const QPoint& point) const
 {
-    const int lineHeight = QFontMetrics(CurrentFont()).height();
-    const int top = TextTop(QFontMetrics(CurrentFont()), static_cast<int>(lines_.size()));
-    const int row = std::clamp((point.y() - top) / std::max(lineHeight, 1), 0, static_cast<int>(lines_.size()) - 1);
-    const CLine& line = lines_[static_cast<std::size_t>(row)];
+    const QFontMetrics metrics(CurrentFont());
+    const std::vector<CLine>& lines = Lines();
+    const int top = TextTop(metrics, static_cast<int>(lines.size()));
+    const int row = std::clamp((point.y() - top) / std::max(metrics.height(), 1), 0, static_cast<int>(lines.size()) - 1);
+    const CLine& line = lines[static_cast<std::size_t>(row)];
     // The nearest gap between characters.
     const int x = point.x() - LineLeft(line);
     const auto after = std::lower_bound(line.edges.begin(), line.edges.end(), x);

@@ -102,14 +102,17 @@ private:
         int length;
         std::vector<int> edges;
     };
-    void Relayout();
+    const std::vector<CLine>& Lines() const;
     int LineLeft(const CLine& line) const;
     void RestartCaretBlink();
     // Every change of the text, by the model or the user, goes through here.
     void ChangeText(QString text);
 
     QString text_;
-    std::vector<CLine> lines_{{0, 0, {0}}};
+    // The layout of text_ in the current font, made again on use after
+    // either has changed.
+    mutable std::vector<CLine> lines_;
+    mutable bool linesStale_ = true;
     std::function<QString()> explainer_;
     bool cited_ = false;
     const QFont* font_ = nullptr;
