@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <utility>
+
 namespace {
 
 // Where the cells stand, in dialog units: within a box they are 17 units
@@ -249,7 +251,13 @@ void CBoardDlg::OnCopyPuzzle()
 void CBoardDlg::OnPastePuzzle()
 {
     if (const auto values = PuzzleOnClipboard())
-        Change(tr("Paste"), [&] { board_.LoadValues(*values); });
+        TakePuzzle(tr("Paste"), *values);
+}
+
+// As Load takes one: every cell through SetValue, snapshot and cursor kept.
+void CBoardDlg::TakePuzzle(const QString& how, const Values& values)
+{
+    Change(how, [&] { board_.LoadValues(values); });
 }
 
 void CBoardDlg::UpdateMenuActions()
@@ -272,22 +280,30 @@ void CBoardDlg::UpdatePasteAction()
     actions_[Action::PastePuzzle]->setEnabled(PuzzleOnClipboard().has_value());
 }
 
+// What is dragged is read once, as it enters (a dropped file is read
+// then), not again for every move of the pointer.
 void CBoardDlg::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (PuzzleIn(event->mimeData()))
+    dragged_ = PuzzleIn(event->mimeData());
+    if (dragged_)
         event->acceptProposedAction();
 }
 
 void CBoardDlg::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (PuzzleIn(event->mimeData()))
+    if (dragged_)
         event->acceptProposedAction();
+}
+
+void CBoardDlg::dragLeaveEvent(QDragLeaveEvent*)
+{
+    dragged_.reset();
 }
 
 void CBoardDlg::dropEvent(QDropEvent* event)
 {
-    if (const auto values = PuzzleIn(event->mimeData())) {
-        Change(tr("Drop"), [&] { board_.LoadValues(*values); });
+    if (const auto values = std::exchange(dragged_, std::nullopt)) {
+        TakePuzzle(tr("Drop"), *values);
         event->acceptProposedAction();
     }
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 
 class CCellEdit;
 class CExplanationTip;
@@ -83,6 +84,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -95,6 +97,7 @@ private:
     void Change(const QString& name, Command command);
     void UpdateMenuActions();
     void UpdatePasteAction();
+    void TakePuzzle(const QString& how, const Values& values);
 
     CBoard board_;
     QFont valueFont_;
@@ -104,6 +107,8 @@ private:
     QMenu* windowMenu_ = nullptr;
     std::map<Action, QAction*> actions_;
     CExplanationTip* tip_ = nullptr;
+    // The puzzle being dragged over the window, if it is one.
+    std::optional<Values> dragged_;
     int explainedCell_ = -1;
     CHistory history_;
 };

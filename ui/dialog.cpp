@@ -5,7 +5,6 @@
 #include "push_button.h"
 
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
@@ -84,10 +83,6 @@ void CDialog::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (auto* button = qobject_cast<CPushButton*>(focusWidget())) {
             button->ClickNow();
-            return;
-        }
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-            button->click();
             return;
         }
     }
