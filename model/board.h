@@ -79,7 +79,6 @@ public:
     void SetObserver(CDeductionObserver* observer) { observer_ = observer; }
 
 private:
-
     Grid working_{};
     Grid snapshot_{};
     int cursorRow_ = 8;

@@ -37,17 +37,26 @@ std::string TemporaryNameFor(const std::string& path)
         + std::to_string(counter++);
 }
 
-bool WriteAll(CFileSystem& fs, int fd, std::string_view contents)
+// Writes all of contents through write(data, size, done), which writes
+// some of what is left, done bytes in, as write(2) does; retries where a
+// signal cut it short.
+template <typename WriteSome>
+bool WriteFully(std::string_view contents, WriteSome write)
 {
-    while (!contents.empty()) {
-        const ssize_t written = fs.Write(fd, contents.data(), contents.size());
+    for (std::size_t done = 0; done < contents.size();) {
+        const ssize_t written = write(contents.data() + done, contents.size() - done, done);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
             return false;
-        contents.remove_prefix(static_cast<std::size_t>(written));
+        done += static_cast<std::size_t>(written);
     }
     return true;
+}
+
+bool WriteAll(CFileSystem& fs, int fd, std::string_view contents)
+{
+    return WriteFully(contents, [&](const char* data, std::size_t size, std::size_t) { return fs.Write(fd, data, size); });
 }
 
 // Makes the rename itself durable; a failure here cannot be undone and
@@ -132,16 +141,11 @@ void RemoveStaleTemporaries(const std::string& path, CFileSystem& fs)
 // Overwrites the open file fd with contents and cuts it to their length.
 bool WriteInPlace(CFileSystem& fs, int fd, std::string_view contents)
 {
-    for (std::size_t done = 0; done < contents.size();) {
-        const ssize_t written =
-            fs.Pwrite(fd, contents.data() + done, contents.size() - done, static_cast<off_t>(done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return fs.Ftruncate(fd, static_cast<off_t>(contents.size())) == 0 && fs.Fsync(fd) == 0;
+    const auto writeAt = [&](const char* data, std::size_t size, std::size_t done) {
+        return fs.Pwrite(fd, data, size, static_cast<off_t>(done));
+    };
+    return WriteFully(contents, writeAt) && fs.Ftruncate(fd, static_cast<off_t>(contents.size())) == 0
+        && fs.Fsync(fd) == 0;
 }
 
 // Creates a temporary file beside target with the given mode; its name

@@ -170,16 +170,6 @@ TEST(Batch, HelpAndVersion)
     EXPECT_EQ(version.out, "zifrel-batch " ZIFREL_VERSION "\n");
 }
 
-// Runs a shell command line in a scratch folder that holds in.txt.
-BatchRun RunShell(const std::string& script, const std::string& input)
-{
-    CScratchFolder folder;
-    WriteWholeFile("in.txt", input);
-    const std::string command = "bash -c '" + script + "' > out.txt 2> err.txt";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile("out.txt"), ReadWholeFile("err.txt")};
-}
-
 TEST(Batch, OutputThatCannotBeWrittenIsAnErrorNotASuccess)
 {
     const std::string batch = std::string("\"") + ZIFREL_BATCH + "\"";

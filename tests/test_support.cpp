@@ -114,17 +114,18 @@ std::vector<std::string> FolderEntries(const std::filesystem::path& folder)
     return names;
 }
 
-BatchRun RunBatch(const std::string& arguments, const std::string& input)
+BatchRun RunShell(const std::string& script, const std::string& input)
 {
     CScratchFolder folder;
     WriteWholeFile("in.txt", input);
-    const std::string command = std::string("'") + ZIFREL_BATCH + "' " + arguments + " < in.txt > out.txt 2> err.txt";
+    const std::string command = "bash -c '" + script + "' > out.txt 2> err.txt";
     const int raw = std::system(command.c_str());
-    BatchRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadWholeFile("out.txt");
-    run.err = ReadWholeFile("err.txt");
-    return run;
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile("out.txt"), ReadWholeFile("err.txt")};
+}
+
+BatchRun RunBatch(const std::string& arguments, const std::string& input)
+{
+    return RunShell("\"" + std::string(ZIFREL_BATCH) + "\" " + arguments + " < in.txt", input);
 }
 
 std::vector<std::string> Lines(const std::string& text)

@@ -93,4 +93,7 @@ struct BatchRun {
     std::string err;
 };
 BatchRun RunBatch(const std::string& arguments, const std::string& input);
+// Runs a bash script (no single quotes in it) in a scratch folder that holds
+// input as in.txt, with its standard output and error captured.
+BatchRun RunShell(const std::string& script, const std::string& input);
 std::vector<std::string> Lines(const std::string& text);

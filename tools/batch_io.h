@@ -82,11 +82,8 @@ CLineReader::Status CLineReader::Next(std::string_view& line, Flush flush)
             start_ = scanned + 1;
             return skipping || line.size() > maxLine_ ? Status::TooLong : Status::Line;
         }
-        if (!skipping && end_ - start_ > maxLine_) {
-            // Too long to be a puzzle: forget it, and what follows up to its end.
-            skipping = true;
-            start_ = scanned = end_ = 0;
-        }
+        // Too long to be a puzzle: forget it, and what follows up to its end.
+        skipping = skipping || end_ - start_ > maxLine_;
         if (skipping)
             start_ = scanned = end_ = 0;
         if (eof_ || error_ != 0) {
