@@ -3,9 +3,10 @@
 //
 // The engine against the plain reference deduction, call for call: the same
 // result, the same grid and the same writes to the controls, in the same
-// order, on the shared puzzles and on random boards, through sweeps that
-// share their bookkeeping (as Solve does) and single steps (as Cell does),
-// with typing and Set in between.
+// order, and the same reason kept for every digit and every fill; on the
+// shared puzzles and on random boards, through sweeps that share their
+// bookkeeping (as Solve does) and single steps (as Cell does), with typing
+// and Set in between.
 
 #include "deduction.h"
 #include "reference_deduction.h"
@@ -71,6 +72,12 @@ std::string Describe(const CCell& cell)
     return std::to_string(cell.GetValue()) + "/" + OpenDigits(cell);
 }
 
+std::string Describe(const CReason& reason)
+{
+    return "rule " + std::to_string(static_cast<int>(reason.rule)) + " on " + std::to_string(reason.a) + ", "
+        + std::to_string(reason.b);
+}
+
 // The engine's grid and the reference's, driven side by side.
 class CTwins {
 public:
@@ -118,9 +125,52 @@ public:
         return {};
     }
 
+    // The first cell whose reasons differ, for any digit or for its fill,
+    // or "". The engine hands some reasons over only when its bookkeeping
+    // ends, so this is asked after that.
+    std::string SameReasons() const
+    {
+        for (int i = 0; i < kCellCount; ++i) {
+            const CCell& fast = engine_.grid[i];
+            const CCell& plain = reference_.grid[i];
+            if (fast.HowFilled() != plain.HowFilled())
+                return "cell " + std::to_string(i) + " was filled differently";
+            for (int d = 1; d <= 9; ++d)
+                if (fast.Reason(d) != plain.Reason(d))
+                    return "cell " + std::to_string(i) + " keeps for " + std::to_string(d) + " "
+                        + Describe(fast.Reason(d)) + ", reference " + Describe(plain.Reason(d));
+        }
+        return {};
+    }
+
     // A run of sweeps sharing one bookkeeping, as Solve runs them, until a
     // sweep changes nothing or maxSweeps have run.
     std::string Sweeps(int maxSweeps)
+    {
+        if (std::string broken = SweepsSharingBookkeeping(maxSweeps); !broken.empty())
+            return broken;
+        return SameReasons();
+    }
+
+    // Single steps, each with fresh bookkeeping, as the Cell button runs them.
+    std::string CellSteps(int first, int count)
+    {
+        for (int k = 0; k < count; ++k) {
+            const int i = (first + k) % kCellCount;
+            bool changed = false;
+            {
+                CSweep sweep(engine_.grid);
+                if (std::string broken = Step(sweep, i / kBoardSize, i % kBoardSize, changed); !broken.empty())
+                    return "cell step: " + broken;
+            }
+            if (std::string broken = SameReasons(); !broken.empty())
+                return "after a cell step on " + std::to_string(i) + ": " + broken;
+        }
+        return {};
+    }
+
+private:
+    std::string SweepsSharingBookkeeping(int maxSweeps)
     {
         CSweep sweep(engine_.grid);
         for (int n = 0; n < maxSweeps; ++n) {
@@ -138,20 +188,6 @@ public:
         return {};
     }
 
-    // Single steps, each with fresh bookkeeping, as the Cell button runs them.
-    std::string CellSteps(int first, int count)
-    {
-        for (int k = 0; k < count; ++k) {
-            const int i = (first + k) % kCellCount;
-            CSweep sweep(engine_.grid);
-            bool changed = false;
-            if (std::string broken = Step(sweep, i / kBoardSize, i % kBoardSize, changed); !broken.empty())
-                return "cell step: " + broken;
-        }
-        return {};
-    }
-
-private:
     CLoggedGrid engine_;
     CLoggedGrid reference_;
 };

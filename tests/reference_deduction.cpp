@@ -2,10 +2,12 @@
 // Copyright 2026 The Zifrel developers
 //
 // The deduction written the plain way: every call recounts what it reads
-// from the grid. Slow, and obviously right; the engine is checked against it.
+// from the grid, and finds each reason by looking for it. Slow, and
+// obviously right; the engine is checked against it.
 #include "reference_deduction.h"
 
 #include <bit>
+#include <utility>
 
 namespace {
 
@@ -129,11 +131,80 @@ int LowestDigit(unsigned mask)
     return 10 - std::bit_width(mask);
 }
 
+// The first cell, in board order, of the row, column or box of (row,
+// column) that holds digit: the evidence of rules 1 to 3.
+int FirstHolder(const Grid& grid, Rule rule, int row, int column, int digit)
+{
+    for (int k = 0; k < kBoardSize; ++k) {
+        const int at = rule == Rule::Row ? CellIndex(row, k)
+            : rule == Rule::Column       ? CellIndex(k, column)
+                                         : CellIndex(row / 3 * 3 + k / 3, column / 3 * 3 + k % 3);
+        if (grid[at].GetValue() == digit)
+            return at;
+    }
+    return -1;
+}
+
+// The first neighbouring box, in the order rule 4 (5) looks at them, that
+// confines digit to the row (column) of (row, column).
+int FirstConfiningBox(const Grid& grid, Rule rule, int row, int column, int digit)
+{
+    for (int k = 0; k < kBoardSize; k += 3) {
+        if (rule == Rule::Band && k != column / 3 * 3
+            && (ConfinedToRow(grid, row / 3 * 3, k, row) & DigitBit(digit)))
+            return row / 3 * 3 + k / 3;
+        if (rule == Rule::Stack && k != row / 3 * 3
+            && (ConfinedToColumn(grid, k, column / 3 * 3, column) & DigitBit(digit)))
+            return k + column / 3;
+    }
+    return -1;
+}
+
+// The first pair, in the order rule 6 (7) looks at them, holding digit.
+std::pair<int, int> FirstPair(const Grid& grid, Rule rule, int row, int column, int digit)
+{
+    const int skip = rule == Rule::RowPair ? column : row;
+    const auto at = [&](int k) { return rule == Rule::RowPair ? CellIndex(row, k) : CellIndex(k, column); };
+    for (int m = 0; m < kBoardSize; ++m)
+        for (int n = m + 1; n < kBoardSize; ++n) {
+            const CCell& p = grid[at(m)];
+            if (m != skip && n != skip && p.CandidateCount() == 2 && p.CandidateMask() == grid[at(n)].CandidateMask()
+                && p.IsOpen(digit))
+                return {at(m), at(n)};
+        }
+    return {-1, -1};
+}
+
+// Keeps, for each digit the rules newly rule out of the cell, the first rule
+// that rules it out and that rule's evidence as the grid stands now.
+void NoteReasons(Grid& grid, int row, int column, const DigitMask (&byRule)[7])
+{
+    CCell& cell = grid[CellIndex(row, column)];
+    for (int d = 1; d <= 9; ++d) {
+        if (!cell.IsOpen(d))
+            continue;
+        for (int k = 0; k < 7; ++k) {
+            if (!(byRule[k] & DigitBit(d)))
+                continue;
+            const auto rule = static_cast<Rule>(k + 1);
+            if (rule <= Rule::Box) {
+                cell.NoteReason(d, rule, static_cast<std::uint8_t>(FirstHolder(grid, rule, row, column, d)));
+            } else if (rule <= Rule::Stack) {
+                cell.NoteReason(d, rule, static_cast<std::uint8_t>(FirstConfiningBox(grid, rule, row, column, d)));
+            } else {
+                const auto [a, b] = FirstPair(grid, rule, row, column, d);
+                cell.NoteReason(d, rule, static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b));
+            }
+            break;
+        }
+    }
+}
+
 bool PlaceSingleCandidate(CCell& cell)
 {
     if (cell.CandidateCount() != 1)
         return false;
-    cell.SetValue(LowestDigit(static_cast<unsigned>(cell.CandidateMask())));
+    cell.Place(LowestDigit(static_cast<unsigned>(cell.CandidateMask())), Fill::Single);
     return true;
 }
 
@@ -153,7 +224,7 @@ bool PlaceOnlyInBox(Grid& grid, int row, int column)
     const unsigned only = elsewhereRuledOut & static_cast<unsigned>(cell.CandidateMask());
     if (only == 0)
         return false;
-    cell.SetValue(LowestDigit(only));
+    cell.Place(LowestDigit(only), Fill::OnlyInBox);
     return true;
 }
 
@@ -166,13 +237,18 @@ bool ReferenceUpdateCell(Grid& grid, int row, int column)
     if (cell.GetValue() == 0) {
         // The rules only add to what is ruled out, so their union is ruled
         // out at once; the placing steps then see all of it.
-        changed = cell.RuleOut(DigitsPlacedInRow(grid, row)
-                               | DigitsPlacedInColumn(grid, column)
-                               | DigitsPlacedInBox(grid, row / 3 * 3, column / 3 * 3)
-                               | RowConfinedByNeighbourBoxes(grid, row, column)
-                               | ColumnConfinedByNeighbourBoxes(grid, row, column)
-                               | PairsInRow(grid, row, column)
-                               | PairsInColumn(grid, row, column));
+        const DigitMask byRule[7] = {DigitsPlacedInRow(grid, row),
+                                     DigitsPlacedInColumn(grid, column),
+                                     DigitsPlacedInBox(grid, row / 3 * 3, column / 3 * 3),
+                                     RowConfinedByNeighbourBoxes(grid, row, column),
+                                     ColumnConfinedByNeighbourBoxes(grid, row, column),
+                                     PairsInRow(grid, row, column),
+                                     PairsInColumn(grid, row, column)};
+        NoteReasons(grid, row, column, byRule);
+        DigitMask all = 0;
+        for (const DigitMask mask : byRule)
+            all |= mask;
+        changed = cell.RuleOut(all);
         changed |= PlaceSingleCandidate(cell);
     }
     changed |= PlaceOnlyInBox(grid, row, column);
