@@ -99,23 +99,17 @@ public:
         evidence_[static_cast<unsigned>(digit - 1)] = a;
         secondEvidence_[static_cast<unsigned>(digit - 1)] = b;
     }
-    // The same for many digits at once, in two halves that together make
-    // one note each: rule ruled out digits, and the evidence of each digit d
-    // among them is evidence[d - 1] (nine bytes). Costs the same for one
-    // digit as for nine.
+    // Notes that rule ruled out digits, leaving their evidence to be noted.
     void NoteRule(Rule rule, DigitMask digits) { ruledBy_[static_cast<unsigned>(rule) - 1] |= digits; }
-    void NoteEvidence(DigitMask digits, const std::uint8_t* evidence)
-    {
-        // A byte-wise blend: eight digits in one word, then the ninth.
-        std::uint64_t from = 0;
-        std::memcpy(&from, evidence, sizeof from);
-        BlendEvidence(digits, from, evidence[8]);
-    }
-    // The same with one evidence for all digits.
-    void NoteEvidence(DigitMask digits, std::uint8_t evidence)
-    {
-        BlendEvidence(digits, evidence * std::uint64_t{0x0101010101010101}, evidence);
-    }
+    // Notes the evidence of four sets of digits that have no digit in
+    // common, one evidence per set: set k on evidence[k]. Costs the same
+    // whatever the sets hold.
+    void NoteEvidence(const DigitMask (&sets)[4], const std::uint8_t (&evidence)[4]);
+    // Rules 1, 2 and 3 ruled out the digits of bits 0, 16 and 32 up of
+    // owed, on the evidence byRow, byColumn and byBox: nine bytes each, the
+    // evidence of digit d at d - 1. One note for all three rules.
+    void NoteRowColumnBox(std::uint64_t owed, const std::uint8_t* byRow, const std::uint8_t* byColumn,
+                          const std::uint8_t* byBox);
     // How a filled cell was filled; Given for an empty one.
     Fill HowFilled() const { return fill_; }
 
@@ -148,19 +142,6 @@ public:
 
 private:
     void WriteDisplay();
-    // evidence_[d - 1] takes byte d - 1 of firstEight (d = 1 to 8), or ninth
-    // for d = 9, for each digit d of digits.
-    void BlendEvidence(DigitMask digits, std::uint64_t firstEight, std::uint8_t ninth)
-    {
-        std::uint64_t into = 0;
-        std::memcpy(&into, evidence_.data(), sizeof into);
-        const std::uint64_t take = kFirstEightDigitBytes[digits & kAllDigits];
-        into = (into & ~take) | (firstEight & take);
-        std::memcpy(evidence_.data(), &into, sizeof into);
-        const auto takeNinth = static_cast<std::uint8_t>(-(digits & DigitBit(9)));
-        evidence_[8] = static_cast<std::uint8_t>((evidence_[8] & ~takeNinth) | (ninth & takeNinth));
-    }
-
     std::int32_t value_ = 0;
     DigitMask excluded_ = 0;
     Fill fill_ = Fill::Given;

@@ -124,15 +124,11 @@ void ForEachDigit(unsigned mask, Action action)
 }
 
 
-} // namespace
+// Where a cell holding value notes itself as a holder: place value - 1, or
+// for an empty cell a place no digit reads.
+constexpr std::uint8_t kHolderPlace[10] = {15, 0, 1, 2, 3, 4, 5, 6, 7, 8};
 
-// What each rule rules out in a cell, for telling which rule came first for
-// each digit.
-struct CSweep::CFound {
-    DigitMask row, column, box;
-    DigitMask band[2], stack[2];
-    DigitMask rowPairs, columnPairs;
-};
+} // namespace
 
 void CSweep::CPairLine::Add(int pair)
 {
@@ -159,13 +155,17 @@ CSweep::CSweep(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer
 {
     rowSegment_.fill(kAllDigits);
     columnSegment_.fill(kAllDigits);
-    for (int index = 0; index < kCellCount; ++index) {
+    // Backwards, so that the first holder of a digit in a line is noted last.
+    for (int index = kCellCount - 1; index >= 0; --index) {
         const CCell& cell = grid_[static_cast<std::size_t>(index)];
         const CPlace& p = PlaceOf(index);
         const DigitMask excluded = cell.ExcludedMask();
         excluded_[static_cast<std::size_t>(index)] = excluded;
         empty_[static_cast<std::size_t>(index / 64)] |= std::uint64_t{cell.GetValue() == 0} << (index % 64);
         const DigitMask placed = kPlacedDigit[cell.GetValue()];
+        const std::size_t place = kHolderPlace[cell.GetValue()];
+        rowHolder_[p.row][place] = columnHolder_[p.column][place] = boxHolder_[p.box][place] =
+            static_cast<std::uint8_t>(index);
         rowPlaced_[p.row] |= placed;
         columnPlaced_[p.column] |= placed;
         boxPlaced_[p.box] |= placed;
@@ -178,40 +178,18 @@ CSweep::CSweep(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer
     }
 }
 
-// The evidence of rules 1 to 3 is a cell that holds the digit. Within one
-// object's life the holders of a digit in a line are the cells that held it
-// at the start, or else the one cell the deduction fills with it (a digit
-// already in a line is ruled out of every cell of it before any fill), so
-// the first holder in board order is the same at the end as at any moment
-// the digit was ruled out: the holders are looked up once, at the end.
+// The evidence of rules 1 to 3 is the first holder of the digit in the
+// line, the same for the object's whole life (see rowHolder_), so each cell
+// is noted once, at the end.
 CSweep::~CSweep()
 {
-    if ((owing_[0] | owing_[1]) == 0)
-        return;
-    // By line and digit - 1; the tenth place takes the empty cells.
-    using Holders = std::array<std::array<std::uint8_t, 10>, 9>;
-    Holders rows{}, columns{}, boxes{};
-    for (int index = kCellCount - 1; index >= 0; --index) {
-        const CPlace& p = PlaceOf(index);
-        const int v = grid_[static_cast<std::size_t>(index)].GetValue();
-        const std::size_t place = v == 0 ? 9 : static_cast<std::size_t>(v - 1);
-        rows[p.row][place] = columns[p.column][place] = boxes[p.box][place] = static_cast<std::uint8_t>(index);
-    }
     for (std::size_t word = 0; word < owing_.size(); ++word) {
         for (std::uint64_t cells = owing_[word]; cells != 0; cells &= cells - 1) {
             const int index = static_cast<int>(word * 64) + std::countr_zero(cells);
             const CPlace& p = PlaceOf(index);
-            CCell& cell = grid_[static_cast<std::size_t>(index)];
-            const std::uint64_t owed = owed_[static_cast<std::size_t>(index)];
-            const auto row = static_cast<DigitMask>(owed);
-            const auto column = static_cast<DigitMask>(owed >> 16);
-            const auto box = static_cast<DigitMask>(owed >> 32);
-            cell.NoteRule(Rule::Row, row);
-            cell.NoteRule(Rule::Column, column);
-            cell.NoteRule(Rule::Box, box);
-            cell.NoteEvidence(row, rows[p.row].data());
-            cell.NoteEvidence(column, columns[p.column].data());
-            cell.NoteEvidence(box, boxes[p.box].data());
+            grid_[static_cast<std::size_t>(index)].NoteRowColumnBox(
+                owed_[static_cast<std::size_t>(index)], rowHolder_[p.row].data(), columnHolder_[p.column].data(),
+                boxHolder_[p.box].data());
         }
     }
 }
@@ -231,6 +209,9 @@ void CSweep::NotePlaced(int index, int digit)
 {
     const CPlace& p = PlaceOf(index);
     const DigitMask bit = DigitBit(digit);
+    const auto place = static_cast<std::size_t>(digit - 1);
+    rowHolder_[p.row][place] = columnHolder_[p.column][place] = boxHolder_[p.box][place] =
+        static_cast<std::uint8_t>(index);
     empty_[static_cast<std::size_t>(index / 64)] &= ~(std::uint64_t{1} << (index % 64));
     rowPlaced_[p.row] |= bit;
     columnPlaced_[p.column] |= bit;
@@ -272,20 +253,19 @@ bool CSweep::UpdateEmptyCell(int index)
     const int pair = PairOf(excluded);
 
     // Each rule only adds to what is ruled out, so their union is ruled out
-    // at once; the placing steps then see all of it.
-    const CFound found{rowPlaced_[p.row],
-                       columnPlaced_[p.column],
-                       boxPlaced_[p.box],
-                       {Both(rowSegment_, p.bandSegments[0]), Both(rowSegment_, p.bandSegments[1])},
-                       {Both(columnSegment_, p.stackSegments[0]), Both(columnSegment_, p.stackSegments[1])},
-                       rowPairs_[p.row].DigitsWithout(pair),
-                       columnPairs_[p.column].DigitsWithout(pair)};
-    const unsigned newly = (found.row | found.column | found.box | found.band[0] | found.band[1] | found.stack[0]
-                            | found.stack[1] | found.rowPairs | found.columnPairs)
+    // at once; the placing steps then see all of it. Which rule each digit
+    // goes to is worked out only for the digits that go.
+    const DigitMask row = rowPlaced_[p.row];
+    const DigitMask column = columnPlaced_[p.column];
+    const DigitMask box = boxPlaced_[p.box];
+    const unsigned newly = (row | column | box | Both(rowSegment_, p.bandSegments[0])
+                            | Both(rowSegment_, p.bandSegments[1]) | Both(columnSegment_, p.stackSegments[0])
+                            | Both(columnSegment_, p.stackSegments[1]) | rowPairs_[p.row].DigitsWithout(pair)
+                            | columnPairs_[p.column].DigitsWithout(pair))
         & Open(excluded);
     if (newly != 0) {
         cell.RuleOut(static_cast<DigitMask>(newly));
-        RecordRuledOut(index, newly, found);
+        RecordRuledOut(index, newly, row, column, box);
         NoteExcluded(index, excluded);
     }
 
@@ -317,99 +297,105 @@ bool CSweep::UpdateEmptyCell(int index)
 // out, with that rule's evidence. Rules 1 to 3 take nearly all of them: they
 // are owed a rule at a time, without a branch per digit, and noted when the
 // object ends.
-[[gnu::always_inline]] inline void CSweep::RecordRuledOut(int index, unsigned newly, const CFound& found)
+[[gnu::always_inline]] inline void CSweep::RecordRuledOut(int index, unsigned newly, DigitMask row, DigitMask column,
+                                                          DigitMask box)
 {
-    const unsigned row = newly & found.row;
-    const unsigned column = newly & found.column & ~found.row;
-    const unsigned box = newly & found.box & ~(found.row | found.column);
-    owed_[static_cast<std::size_t>(index)] |=
-        row | std::uint64_t{column} << 16 | std::uint64_t{box} << 32;
+    const unsigned byRow = newly & row;
+    const unsigned byColumn = newly & column & ~row;
+    const unsigned byBox = newly & box & ~(row | column);
+    owed_[static_cast<std::size_t>(index)] |= byRow | std::uint64_t{byColumn} << 16 | std::uint64_t{byBox} << 32;
     owing_[static_cast<std::size_t>(index / 64)] |= std::uint64_t{1} << (index % 64);
     if (const unsigned rest = newly & ~(row | column | box); rest != 0)
-        RecordRare(index, rest, found);
+        RecordRare(index, rest);
     if (observer_)
-        TellObserver(index, newly, found);
+        TellObserver(index, newly, row, column, box);
 }
 
-// Digits ruled out by rules 4 to 7: there are few.
-[[gnu::noinline]] void CSweep::RecordRare(int index, unsigned digits, const CFound& found)
+// Digits ruled out by rules 4 to 7: there are few, so which rule took each
+// is worked out again here, from the bookkeeping as the call found it (the
+// cell's own change is not taken in yet). Without a branch per digit: how
+// many there are follows no pattern.
+[[gnu::noinline]] void CSweep::RecordRare(int index, unsigned digits)
 {
     const CPlace& p = PlaceOf(index);
     CCell& cell = grid_[static_cast<std::size_t>(index)];
-    const auto band = static_cast<DigitMask>(digits & (found.band[0] | found.band[1]));
-    const auto stack = static_cast<DigitMask>(digits & (found.stack[0] | found.stack[1]) & ~band);
-    const auto rowPairs = static_cast<DigitMask>(digits & found.rowPairs & ~(band | stack));
-    const auto columnPairs = static_cast<DigitMask>(digits & ~(band | stack | rowPairs));
+    const DigitMask lowerBand = Both(rowSegment_, p.bandSegments[0]);
+    const DigitMask lowerStack = Both(columnSegment_, p.stackSegments[0]);
+    const unsigned band = digits & (lowerBand | Both(rowSegment_, p.bandSegments[1]));
+    const unsigned stack = digits & (lowerStack | Both(columnSegment_, p.stackSegments[1])) & ~band;
+    cell.NoteRule(Rule::Band, static_cast<DigitMask>(band));
+    cell.NoteRule(Rule::Stack, static_cast<DigitMask>(stack));
     // The lower box first: it is the one the rule looks at first.
-    cell.NoteRule(Rule::Band, band);
-    cell.NoteEvidence(band & ~found.band[0], p.bandBoxes[1]);
-    cell.NoteEvidence(band & found.band[0], p.bandBoxes[0]);
-    cell.NoteRule(Rule::Stack, stack);
-    cell.NoteEvidence(stack & ~found.stack[0], p.stackBoxes[1]);
-    cell.NoteEvidence(stack & found.stack[0], p.stackBoxes[0]);
-    if (rowPairs != 0)
-        RecordPairs(index, rowPairs, true);
-    if (columnPairs != 0)
-        RecordPairs(index, columnPairs, false);
+    const DigitMask sets[4] = {static_cast<DigitMask>(band & lowerBand), static_cast<DigitMask>(band & ~lowerBand),
+                               static_cast<DigitMask>(stack & lowerStack), static_cast<DigitMask>(stack & ~lowerStack)};
+    const std::uint8_t boxes[4] = {p.bandBoxes[0], p.bandBoxes[1], p.stackBoxes[0], p.stackBoxes[1]};
+    cell.NoteEvidence(sets, boxes);
+    if (const unsigned pairs = digits & ~(band | stack); pairs != 0) {
+        const int pair = PairOf(excluded_[static_cast<std::size_t>(index)]);
+        const unsigned rowPairs = pairs & rowPairs_[p.row].DigitsWithout(pair);
+        if (rowPairs != 0)
+            RecordPairs(index, rowPairs, true);
+        if (const unsigned columnPairs = pairs & ~rowPairs; columnPairs != 0)
+            RecordPairs(index, columnPairs, false);
+    }
 }
 
 // Each digit goes to the first pair along the line, in the order the rule
-// looks at them, that holds it.
+// looks at them (by first cell, then second), that holds it. The pairs held
+// twice are known by number, so only their cells are looked for.
 void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
 {
     const CPlace& p = PlaceOf(index);
     CCell& cell = grid_[static_cast<std::size_t>(index)];
     const Rule rule = inRow ? Rule::RowPair : Rule::ColumnPair;
-    // The line's other two-candidate cells that hold any of the digits, in
-    // the order the rule looks at them.
-    std::uint8_t cells[kBoardSize];
-    DigitMask masks[kBoardSize];
-    int count = 0;
-    for (int k = 0; k < kBoardSize; ++k) {
-        const int at = inRow ? CellIndex(p.row, k) : CellIndex(k, p.column);
-        const DigitMask excluded = excluded_[static_cast<std::size_t>(at)];
-        if (at != index && PairOf(excluded) != kNoPair && (Open(excluded) & digits) != 0) {
-            cells[count] = static_cast<std::uint8_t>(at);
-            masks[count++] = excluded;
-        }
+    const CPairLine& line = inRow ? rowPairs_[p.row] : columnPairs_[p.column];
+    const unsigned self = inRow ? p.column : p.row;
+    const auto cellAt = [&](unsigned k) { return inRow ? CellIndex(p.row, static_cast<int>(k)) : CellIndex(static_cast<int>(k), p.column); };
+    // A pair held by the cell itself and one other cell is no pair for it.
+    std::uint64_t pairs = line.twice;
+    if (const int own = PairOf(excluded_[static_cast<std::size_t>(index)]); own != kNoPair && line.count[static_cast<std::size_t>(own)] == 2)
+        pairs &= ~(std::uint64_t{1} << own);
+    // Each pair that holds one of the digits, by its first cell.
+    std::uint8_t second[kBoardSize] = {};
+    DigitMask held[kBoardSize] = {};
+    unsigned firsts = 0;
+    for (; pairs != 0; pairs &= pairs - 1) {
+        const int pair = std::countr_zero(pairs);
+        if ((kPairDigits[static_cast<std::size_t>(pair)] & digits) == 0)
+            continue;
+        unsigned at = 0;
+        for (unsigned k = 0; k < kBoardSize; ++k)
+            at |= unsigned{PairOf(excluded_[static_cast<std::size_t>(cellAt(k))]) == pair} << k;
+        at &= ~(1u << self);
+        const auto first = static_cast<unsigned>(std::countr_zero(at));
+        firsts |= 1u << first;
+        second[first] = static_cast<std::uint8_t>(cellAt(static_cast<unsigned>(std::countr_zero(at & (at - 1)))));
+        held[first] = kPairDigits[static_cast<std::size_t>(pair)];
     }
-    for (int m = 0; m < count && digits != 0; ++m) {
-        for (int n = m + 1; n < count; ++n) {
-            if (masks[n] != masks[m])
-                continue;
-            const unsigned taken = Open(masks[m]) & digits;
-            ForEachDigit(taken, [&](int d) { cell.NoteReason(d, rule, cells[m], cells[n]); });
-            digits &= ~taken;
-            break;
-        }
+    for (; firsts != 0 && digits != 0; firsts &= firsts - 1) {
+        const auto first = static_cast<unsigned>(std::countr_zero(firsts));
+        const unsigned taken = held[first] & digits;
+        ForEachDigit(taken, [&](int d) { cell.NoteReason(d, rule, static_cast<std::uint8_t>(cellAt(first)), second[first]); });
+        digits &= ~taken;
     }
 }
 
 // Tells the observer each digit just ruled out, in rule order, with the
-// reason the cell keeps for it (those of rules 1 to 3 are still owed).
-[[gnu::noinline]] void CSweep::TellObserver(int index, unsigned newly, const CFound& found)
+// reason the cell keeps for it (those of rules 1 to 3 are still owed, and
+// are the first holders the object keeps).
+[[gnu::noinline]] void CSweep::TellObserver(int index, unsigned newly, DigitMask row, DigitMask column, DigitMask box)
 {
     const CPlace& p = PlaceOf(index);
     const CCell& cell = grid_[static_cast<std::size_t>(index)];
-    const DigitMask byRule[3] = {found.row, found.column, found.box};
-    // The first cell of the row, column or box that holds d.
-    const auto holder = [&](int rule, int d) {
-        for (int k = 0; k < kBoardSize; ++k) {
-            const int at = rule == 0   ? CellIndex(p.row, k)
-                : rule == 1            ? CellIndex(k, p.column)
-                                       : CellIndex(p.box / 3 * 3 + k / 3, p.box % 3 * 3 + k % 3);
-            if (grid_[static_cast<std::size_t>(at)].GetValue() == d)
-                return static_cast<std::uint8_t>(at);
-        }
-        return std::uint8_t{0};
-    };
+    const DigitMask byLine[3] = {row, column, box};
+    const std::uint8_t* holders[3] = {rowHolder_[p.row].data(), columnHolder_[p.column].data(), boxHolder_[p.box].data()};
     unsigned left = newly;
-    for (int rule = 0; rule < 3; ++rule) {
-        const unsigned hit = left & byRule[rule];
+    for (int k = 0; k < 3; ++k) {
+        const unsigned hit = left & byLine[k];
         left &= ~hit;
-        ForEachDigit(hit, [&](int d) { observer_->OnRuledOut(index, d, {static_cast<Rule>(rule + 1), holder(rule, d)}); });
+        ForEachDigit(hit, [&](int d) { observer_->OnRuledOut(index, d, {static_cast<Rule>(k + 1), holders[k][d - 1]}); });
     }
-    for (int rule = 4; rule <= 7; ++rule)
+    for (int rule = static_cast<int>(Rule::Band); rule <= static_cast<int>(Rule::ColumnPair); ++rule)
         ForEachDigit(left, [&](int d) {
             if (const CReason reason = cell.Reason(d); static_cast<int>(reason.rule) == rule)
                 observer_->OnRuledOut(index, d, reason);

@@ -68,7 +68,6 @@ public:
     bool Pass();
 
 private:
-    struct CFound;
     // The two-candidate cells of one row or column, counted by their pair
     // of digits (one of 36), and the digits of every pair held twice or more.
     struct CPairLine {
@@ -92,10 +91,10 @@ private:
     void NotePlaced(int index, int digit);
     // The ruled-out digits of the cell at index have just grown from before.
     void NoteExcluded(int index, DigitMask before);
-    void RecordRuledOut(int index, unsigned newly, const CFound& found);
-    void RecordRare(int index, unsigned digits, const CFound& found);
+    void RecordRuledOut(int index, unsigned newly, DigitMask row, DigitMask column, DigitMask box);
+    void RecordRare(int index, unsigned digits);
     void RecordPairs(int index, unsigned digits, bool inRow);
-    void TellObserver(int index, unsigned newly, const CFound& found);
+    void TellObserver(int index, unsigned newly, DigitMask row, DigitMask column, DigitMask box);
 
     Grid& grid_;
     CDeductionObserver* observer_;
@@ -113,9 +112,18 @@ private:
     std::array<CPairLine, 9> columnPairs_;
     // Bit i % 64 of word i / 64: cell i is empty.
     std::array<std::uint64_t, 2> empty_{};
+    // For each row, column and box and each digit d, place d - 1: the first
+    // cell in board order that holds d. A digit is only placed in a line
+    // that holds it nowhere (every cell of the line has it ruled out
+    // first), so the first holder never changes once there is one: it is
+    // the evidence of rules 1 to 3 at any moment. Other places are unused.
+    using Holders = std::array<std::array<std::uint8_t, 16>, 9>;
+    Holders rowHolder_{};
+    Holders columnHolder_{};
+    Holders boxHolder_{};
     // The digits each cell lost to rules 1, 2 and 3 while this object looked
     // after it (bits 0, 16 and 32 up), whose notes it still owes the cell:
-    // it notes them all at the end, a row, column and box at a time.
+    // it notes each cell once, at the end, however often it changed.
     std::array<std::uint64_t, kCellCount> owed_{};
     std::array<std::uint64_t, 2> owing_{};
 };
