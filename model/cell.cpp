@@ -106,44 +106,20 @@ CReason CCell::Reason(int digit) const
 void CCell::NoteRowColumnBox(std::uint64_t owed, const std::uint8_t* byRow, const std::uint8_t* byColumn,
                              const std::uint8_t* byBox)
 {
-    for (unsigned k = 0; k < 3; ++k)
-        ruledBy_[k] |= static_cast<DigitMask>(owed >> (16 * k));
-    // Each digit takes its byte from the one rule that ruled it out, eight
-    // digits in one word and then the ninth.
-    const std::uint8_t* from[3] = {byRow, byColumn, byBox};
-    std::uint64_t into = 0;
-    std::memcpy(&into, evidence_.data(), sizeof into);
-    std::uint8_t ninth = evidence_[8];
-    for (int k = 0; k < 3; ++k) {
-        const auto digits = static_cast<unsigned>(owed >> (16 * k)) & kAllDigits;
-        const std::uint64_t take = kFirstEightDigitBytes[digits];
-        std::uint64_t word = 0;
-        std::memcpy(&word, from[k], sizeof word);
-        into = (into & ~take) | (word & take);
-        const auto takeNinth = static_cast<std::uint8_t>(-(digits & DigitBit(9)));
-        ninth = static_cast<std::uint8_t>((ninth & ~takeNinth) | (from[k][8] & takeNinth));
+    const std::uint8_t* const byLine[3] = {byRow, byColumn, byBox};
+    for (unsigned k = 0; k < 3; ++k) {
+        const auto digits = static_cast<DigitMask>(owed >> (16 * k) & kAllDigits);
+        ruledBy_[k] |= digits;
+        std::uint64_t firstEight = 0;
+        std::memcpy(&firstEight, byLine[k], sizeof firstEight);
+        BlendEvidence(digits, firstEight, byLine[k][8]);
     }
-    std::memcpy(evidence_.data(), &into, sizeof into);
-    evidence_[8] = ninth;
 }
 
 void CCell::NoteEvidence(const DigitMask (&sets)[4], const std::uint8_t (&evidence)[4])
 {
-    std::uint64_t taken = 0;
-    std::uint64_t given = 0;
-    std::uint8_t ninth = evidence_[8];
-    for (std::size_t k = 0; k < 4; ++k) {
-        const std::uint64_t take = kFirstEightDigitBytes[sets[k] & kAllDigits];
-        taken |= take;
-        given |= take & (evidence[k] * std::uint64_t{0x0101010101010101});
-        const auto takeNinth = static_cast<std::uint8_t>(-(sets[k] & DigitBit(9)));
-        ninth = static_cast<std::uint8_t>((ninth & ~takeNinth) | (evidence[k] & takeNinth));
-    }
-    std::uint64_t into = 0;
-    std::memcpy(&into, evidence_.data(), sizeof into);
-    into = (into & ~taken) | given;
-    std::memcpy(evidence_.data(), &into, sizeof into);
-    evidence_[8] = ninth;
+    for (std::size_t k = 0; k < 4; ++k)
+        BlendEvidence(sets[k], evidence[k] * std::uint64_t{0x0101010101010101}, evidence[k]);
 }
 
 void CCell::AttachFonts(FontHandle valueFont, FontHandle candidateFont)

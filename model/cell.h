@@ -142,6 +142,18 @@ public:
 
 private:
     void WriteDisplay();
+    // evidence_[d - 1] takes byte d - 1 of firstEight (d = 1 to 8), or ninth
+    // for d = 9, for each digit d of digits.
+    void BlendEvidence(DigitMask digits, std::uint64_t firstEight, std::uint8_t ninth)
+    {
+        std::uint64_t into = 0;
+        std::memcpy(&into, evidence_.data(), sizeof into);
+        const std::uint64_t take = kFirstEightDigitBytes[digits & kAllDigits];
+        into = (into & ~take) | (firstEight & take);
+        std::memcpy(evidence_.data(), &into, sizeof into);
+        const auto takeNinth = static_cast<std::uint8_t>(-(digits & DigitBit(9)));
+        evidence_[8] = static_cast<std::uint8_t>((evidence_[8] & ~takeNinth) | (ninth & takeNinth));
+    }
     std::int32_t value_ = 0;
     DigitMask excluded_ = 0;
     Fill fill_ = Fill::Given;

@@ -350,10 +350,13 @@ void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
     const Rule rule = inRow ? Rule::RowPair : Rule::ColumnPair;
     const CPairLine& line = inRow ? rowPairs_[p.row] : columnPairs_[p.column];
     const unsigned self = inRow ? p.column : p.row;
-    const auto cellAt = [&](unsigned k) { return inRow ? CellIndex(p.row, static_cast<int>(k)) : CellIndex(static_cast<int>(k), p.column); };
+    const auto cellAt = [&](unsigned k) {
+        return inRow ? CellIndex(p.row, static_cast<int>(k)) : CellIndex(static_cast<int>(k), p.column);
+    };
     // A pair held by the cell itself and one other cell is no pair for it.
     std::uint64_t pairs = line.twice;
-    if (const int own = PairOf(excluded_[static_cast<std::size_t>(index)]); own != kNoPair && line.count[static_cast<std::size_t>(own)] == 2)
+    if (const int own = PairOf(excluded_[static_cast<std::size_t>(index)]);
+        own != kNoPair && line.count[static_cast<std::size_t>(own)] == 2)
         pairs &= ~(std::uint64_t{1} << own);
     // Each pair that holds one of the digits, by its first cell.
     std::uint8_t second[kBoardSize] = {};
@@ -375,7 +378,8 @@ void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
     for (; firsts != 0 && digits != 0; firsts &= firsts - 1) {
         const auto first = static_cast<unsigned>(std::countr_zero(firsts));
         const unsigned taken = held[first] & digits;
-        ForEachDigit(taken, [&](int d) { cell.NoteReason(d, rule, static_cast<std::uint8_t>(cellAt(first)), second[first]); });
+        ForEachDigit(taken,
+                     [&](int d) { cell.NoteReason(d, rule, static_cast<std::uint8_t>(cellAt(first)), second[first]); });
         digits &= ~taken;
     }
 }
@@ -388,12 +392,14 @@ void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
     const CPlace& p = PlaceOf(index);
     const CCell& cell = grid_[static_cast<std::size_t>(index)];
     const DigitMask byLine[3] = {row, column, box};
-    const std::uint8_t* holders[3] = {rowHolder_[p.row].data(), columnHolder_[p.column].data(), boxHolder_[p.box].data()};
+    const std::uint8_t* holders[3] = {rowHolder_[p.row].data(), columnHolder_[p.column].data(),
+                                      boxHolder_[p.box].data()};
     unsigned left = newly;
     for (int k = 0; k < 3; ++k) {
         const unsigned hit = left & byLine[k];
         left &= ~hit;
-        ForEachDigit(hit, [&](int d) { observer_->OnRuledOut(index, d, {static_cast<Rule>(k + 1), holders[k][d - 1]}); });
+        ForEachDigit(hit,
+                     [&](int d) { observer_->OnRuledOut(index, d, {static_cast<Rule>(k + 1), holders[k][d - 1]}); });
     }
     for (int rule = static_cast<int>(Rule::Band); rule <= static_cast<int>(Rule::ColumnPair); ++rule)
         ForEachDigit(left, [&](int d) {
