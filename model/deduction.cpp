@@ -123,7 +123,6 @@ void ForEachDigit(unsigned mask, Action action)
     }
 }
 
-
 // Where a cell holding value notes itself as a holder: place value - 1, or
 // for an empty cell a place no digit reads.
 constexpr std::uint8_t kHolderPlace[10] = {15, 0, 1, 2, 3, 4, 5, 6, 7, 8};
@@ -146,9 +145,14 @@ void CSweep::CPairLine::Remove(int pair)
     }
 }
 
+std::uint64_t CSweep::CPairLine::PairsWithout(int pair) const
+{
+    return count[static_cast<std::size_t>(pair)] == 2 ? twice & ~(std::uint64_t{1} << pair) : twice;
+}
+
 DigitMask CSweep::CPairLine::DigitsWithout(int pair) const
 {
-    return count[static_cast<std::size_t>(pair)] == 2 ? DigitsOfPairs(twice & ~(std::uint64_t{1} << pair)) : digits;
+    return count[static_cast<std::size_t>(pair)] == 2 ? DigitsOfPairs(PairsWithout(pair)) : digits;
 }
 
 CSweep::CSweep(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer_(observer)
@@ -353,11 +357,7 @@ void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
     const auto cellAt = [&](unsigned k) {
         return inRow ? CellIndex(p.row, static_cast<int>(k)) : CellIndex(static_cast<int>(k), p.column);
     };
-    // A pair held by the cell itself and one other cell is no pair for it.
-    std::uint64_t pairs = line.twice;
-    if (const int own = PairOf(excluded_[static_cast<std::size_t>(index)]);
-        own != kNoPair && line.count[static_cast<std::size_t>(own)] == 2)
-        pairs &= ~(std::uint64_t{1} << own);
+    std::uint64_t pairs = line.PairsWithout(PairOf(excluded_[static_cast<std::size_t>(index)]));
     // Each pair that holds one of the digits, by its first cell.
     std::uint8_t second[kBoardSize] = {};
     DigitMask held[kBoardSize] = {};

@@ -73,7 +73,10 @@ private:
     struct CPairLine {
         void Add(int pair);
         void Remove(int pair);
-        // The pair digits when one cell holding pair (or no pair) is left out.
+        // The pairs held twice or more when one cell holding pair (or no
+        // pair) is left out: a pair held by it and one other cell drops.
+        std::uint64_t PairsWithout(int pair) const;
+        // Their digits.
         DigitMask DigitsWithout(int pair) const;
 
         // The last counts "no pair", moved like the others so that a change
