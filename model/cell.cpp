@@ -76,6 +76,7 @@ void CCell::Restore(const CCellState& state)
     ruledBy_ = state.ruledBy;
     evidence_ = state.evidence;
     secondEvidence_ = state.secondEvidence;
+    pairOther_ = state.pairOther;
     UpdateDisplay();
 }
 
@@ -98,7 +99,9 @@ CReason CCell::Reason(int digit) const
         if (ruledBy_[k] & DigitBit(digit)) {
             const auto rule = static_cast<Rule>(k + 1);
             const bool pair = rule == Rule::RowPair || rule == Rule::ColumnPair;
-            return {rule, evidence_[d], pair ? secondEvidence_[d] : std::uint8_t{0}};
+            if (!pair)
+                return {rule, evidence_[d]};
+            return {rule, evidence_[d], secondEvidence_[d], pairOther_[d]};
         }
     return {};
 }

@@ -47,6 +47,7 @@ struct CCellState {
     std::array<DigitMask, 7> ruledBy{};
     std::array<std::uint8_t, 9> evidence{};
     std::array<std::uint8_t, 9> secondEvidence{};
+    std::array<std::uint8_t, 9> pairOther{};
     bool operator==(const CCellState&) const = default;
 };
 
@@ -92,12 +93,14 @@ public:
     // Why digit (1 to 9) is ruled out here; rule None when no rule did it
     // (the digit is open, or went when the cell was filled).
     CReason Reason(int digit) const;
-    // Notes that rule ruled out digit, on the evidence a and b.
-    void NoteReason(int digit, Rule rule, std::uint8_t a, std::uint8_t b = 0)
+    // Notes that rule ruled out digit, on the evidence a and b; for a
+    // pair, other is the pair's other digit (see CReason).
+    void NoteReason(int digit, Rule rule, std::uint8_t a, std::uint8_t b = 0, std::uint8_t other = 0)
     {
         ruledBy_[static_cast<unsigned>(rule) - 1] |= DigitBit(digit);
         evidence_[static_cast<unsigned>(digit - 1)] = a;
         secondEvidence_[static_cast<unsigned>(digit - 1)] = b;
+        pairOther_[static_cast<unsigned>(digit - 1)] = other;
     }
     // Notes that rule ruled out digits, leaving their evidence to be noted.
     void NoteRule(Rule rule, DigitMask digits) { ruledBy_[static_cast<unsigned>(rule) - 1] |= digits; }
@@ -115,7 +118,7 @@ public:
 
     CCellState State() const
     {
-        return {static_cast<std::int8_t>(value_), fill_, excluded_, ruledBy_, evidence_, secondEvidence_};
+        return {static_cast<std::int8_t>(value_), fill_, excluded_, ruledBy_, evidence_, secondEvidence_, pairOther_};
     }
     // Takes state over whole and rewrites the display.
     void Restore(const CCellState& state);
@@ -162,6 +165,7 @@ private:
     std::array<DigitMask, 7> ruledBy_{};
     std::array<std::uint8_t, 9> evidence_{};
     std::array<std::uint8_t, 9> secondEvidence_{};
+    std::array<std::uint8_t, 9> pairOther_{};
     CCellControl* control_ = nullptr;
     FontHandle valueFont_ = kNoFont;
     FontHandle candidateFont_ = kNoFont;

@@ -378,8 +378,10 @@ void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
     for (; firsts != 0 && digits != 0; firsts &= firsts - 1) {
         const auto first = static_cast<unsigned>(std::countr_zero(firsts));
         const unsigned taken = held[first] & digits;
-        ForEachDigit(taken,
-                     [&](int d) { cell.NoteReason(d, rule, static_cast<std::uint8_t>(cellAt(first)), second[first]); });
+        ForEachDigit(taken, [&](int d) {
+            const auto other = static_cast<std::uint8_t>(LowestDigit(held[first] & ~DigitBit(d)));
+            cell.NoteReason(d, rule, static_cast<std::uint8_t>(cellAt(first)), second[first], other);
+        });
         digits &= ~taken;
     }
 }

@@ -14,11 +14,14 @@ enum class Rule : std::uint8_t { None, Row, Column, Box, Band, Stack, RowPair, C
 //   Row, Column, Box      a = index of the cell that holds the digit;
 //   Band, Stack           a = the box (0-8, row by row) whose other six
 //                         cells have the digit ruled out;
-//   RowPair, ColumnPair   a, b = indices of the two cells of the pair.
+//   RowPair, ColumnPair   a, b = indices of the two cells of the pair, and
+//                         other = the pair's other digit: the two cells had
+//                         only the ruled-out digit and other left.
 struct CReason {
     Rule rule = Rule::None;
     std::uint8_t a = 0;
     std::uint8_t b = 0;
+    std::uint8_t other = 0;
     bool operator==(const CReason&) const = default;
 };
 

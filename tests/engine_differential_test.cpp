@@ -75,7 +75,7 @@ std::string Describe(const CCell& cell)
 std::string Describe(const CReason& reason)
 {
     return "rule " + std::to_string(static_cast<int>(reason.rule)) + " on " + std::to_string(reason.a) + ", "
-        + std::to_string(reason.b);
+        + std::to_string(reason.b) + " with " + std::to_string(reason.other);
 }
 
 // The engine's grid and the reference's, driven side by side.

@@ -193,7 +193,9 @@ void NoteReasons(Grid& grid, int row, int column, const DigitMask (&byRule)[7])
                 cell.NoteReason(d, rule, static_cast<std::uint8_t>(FirstConfiningBox(grid, rule, row, column, d)));
             } else {
                 const auto [a, b] = FirstPair(grid, rule, row, column, d);
-                cell.NoteReason(d, rule, static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b));
+                const auto pair = static_cast<unsigned>(grid[a].CandidateMask()) & ~DigitBit(d);
+                cell.NoteReason(d, rule, static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
+                                static_cast<std::uint8_t>(LowestDigit(pair)));
             }
             break;
         }
