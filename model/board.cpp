@@ -2,8 +2,6 @@
 // Copyright 2026 The Zifrel developers
 #include "board.h"
 
-#include "puzzle_text.h"
-#include "safe_file.h"
 
 Values CBoard::WorkingValues() const
 {
@@ -70,21 +68,20 @@ void CBoard::OnStart()
     cursorColumn_ = 8;
 }
 
-bool CBoard::OnSave()
+CFileResult CBoard::OnSave()
 {
     return WriteFileSafely(kPuzzleFileName, FormatPuzzleFile(WorkingValues()), fs_);
 }
 
-bool CBoard::OnLoad()
+CBoard::CLoadResult CBoard::OnLoad()
 {
-    const auto text = ReadSmallFile(kPuzzleFileName, kMaxPuzzleFileBytes, fs_);
+    CLoadResult result;
+    const auto text = ReadSmallFile(kPuzzleFileName, kMaxPuzzleFileBytes, fs_, &result.file);
     if (!text)
-        return false;
-    const auto values = ParsePuzzleFile(*text);
-    if (!values)
-        return false;
-    LoadValues(*values);
-    return true;
+        return result;
+    if (const auto values = ParsePuzzleFile(*text, &result.puzzle))
+        LoadValues(*values);
+    return result;
 }
 
 void CBoard::LoadValues(const Values& values)

@@ -5,6 +5,8 @@
 #include "cell.h"
 #include "deduction.h"
 #include "file_system.h"
+#include "puzzle_text.h"
+#include "safe_file.h"
 
 #include <string>
 
@@ -60,12 +62,20 @@ public:
     // Start: the next Cell works on the top left cell.
     void OnStart();
 
-    // Save: writes the working values to the puzzle file, replacing it whole
-    // or not at all. Load: reads it back into the working grid through
-    // SetValue if it holds a puzzle; otherwise nothing changes. Neither
-    // reports failure to the user; the results are for tests and tools.
-    bool OnSave();
-    bool OnLoad();
+    // What came of a Load: the file could not be read (file says why), or
+    // its text is no puzzle (puzzle says why), or the puzzle was loaded.
+    struct CLoadResult {
+        CFileResult file;
+        CPuzzleFileError puzzle;
+        explicit operator bool() const { return file && puzzle.kind == CPuzzleFileError::None; }
+    };
+
+    // Save: writes the working values to the puzzle file, keeping it whole
+    // (see WriteFileSafely). Load: reads it back into the working grid
+    // through SetValue if it holds a puzzle; otherwise nothing changes. Both
+    // say why they failed, for the window to tell the user.
+    CFileResult OnSave();
+    CLoadResult OnLoad();
     // Every working cell takes the given value through SetValue, as Load does.
     void LoadValues(const Values& values);
 

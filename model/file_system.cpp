@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 int CFileSystem::Open(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
@@ -23,6 +24,15 @@ ssize_t CFileSystem::Pwrite(int fd, const void* buffer, size_t size, off_t offse
 int CFileSystem::Ftruncate(int fd, off_t length) { return ::ftruncate(fd, length); }
 int CFileSystem::Fchmod(int fd, mode_t mode) { return ::fchmod(fd, mode); }
 int CFileSystem::Fchown(int fd, uid_t owner, gid_t group) { return ::fchown(fd, owner, group); }
+ssize_t CFileSystem::Flistxattr(int fd, char* names, size_t size) { return ::flistxattr(fd, names, size); }
+ssize_t CFileSystem::Fgetxattr(int fd, const char* name, void* value, size_t size)
+{
+    return ::fgetxattr(fd, name, value, size);
+}
+int CFileSystem::Fsetxattr(int fd, const char* name, const void* value, size_t size)
+{
+    return ::fsetxattr(fd, name, value, size, 0);
+}
 
 CFileSystem& CFileSystem::System()
 {

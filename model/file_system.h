@@ -26,6 +26,9 @@ public:
     virtual int Ftruncate(int fd, off_t length);
     virtual int Fchmod(int fd, mode_t mode);
     virtual int Fchown(int fd, uid_t owner, gid_t group);
+    virtual ssize_t Flistxattr(int fd, char* names, size_t size);
+    virtual ssize_t Fgetxattr(int fd, const char* name, void* value, size_t size);
+    virtual int Fsetxattr(int fd, const char* name, const void* value, size_t size);
 
     // The real calls.
     static CFileSystem& System();

@@ -53,13 +53,16 @@ std::vector<std::string_view> SplitLines(std::string_view text)
     return lines;
 }
 
-// Fills values from cells, starting at index first; false on a bad character.
-bool ReadCells(std::string_view cells, Values& values, int first)
+// Fills values from cells, starting at index first; false on a bad
+// character, whose 0-based position goes to bad.
+bool ReadCells(std::string_view cells, Values& values, int first, std::size_t& bad)
 {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const auto digit = CellDigit(cells[i]);
-        if (!digit)
+        if (!digit) {
+            bad = i;
             return false;
+        }
         values[static_cast<std::size_t>(first) + i] = *digit;
     }
     return true;
@@ -79,22 +82,39 @@ std::string FormatPuzzleFile(const Values& values)
     return text;
 }
 
-std::optional<Values> ParsePuzzleFile(std::string_view text)
+std::optional<Values> ParsePuzzleFile(std::string_view text, CPuzzleFileError* why)
 {
     std::vector<std::string_view> lines = SplitLines(text);
     while (!lines.empty() && lines.back().empty())
         lines.pop_back();
 
+    CPuzzleFileError error;
     Values values{};
-    if (lines.size() == 1 && lines[0].size() == kCellCount)
-        return ReadCells(lines[0], values, 0) ? std::optional(values) : std::nullopt;
-    if (lines.size() != kBoardSize)
-        return std::nullopt;
-    for (int row = 0; row < kBoardSize; ++row) {
-        const std::string_view line = lines[static_cast<std::size_t>(row)];
-        if (line.size() != kBoardSize || !ReadCells(line, values, CellIndex(row, 0)))
-            return std::nullopt;
+    const bool oneLine = lines.size() == 1;
+    if (lines.empty()) {
+        error.kind = CPuzzleFileError::Empty;
+    } else if (!oneLine && lines.size() != kBoardSize) {
+        error = {CPuzzleFileError::LineCount, 0, static_cast<int>(lines.size())};
+    } else {
+        for (std::size_t row = 0; row < lines.size(); ++row) {
+            const std::string_view line = lines[row];
+            const std::size_t expected = oneLine ? kCellCount : kBoardSize;
+            std::size_t bad = 0;
+            if (line.size() != expected) {
+                error = {CPuzzleFileError::LineLength, static_cast<int>(row + 1), static_cast<int>(line.size())};
+            } else if (!ReadCells(line, values, CellIndex(static_cast<int>(row), 0), bad)) {
+                error = {CPuzzleFileError::BadCharacter, static_cast<int>(row + 1), 0, static_cast<int>(bad + 1),
+                         static_cast<unsigned char>(line[bad])};
+            } else {
+                continue;
+            }
+            break;
+        }
     }
+    if (why)
+        *why = error;
+    if (error.kind != CPuzzleFileError::None)
+        return std::nullopt;
     return values;
 }
 

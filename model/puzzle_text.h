@@ -12,11 +12,26 @@
 // empty cell, each line ended by CR LF: 99 bytes in all, on every system.
 std::string FormatPuzzleFile(const Values& values);
 
+// Why a file's text is not a puzzle: the first fault, reading from the top.
+struct CPuzzleFileError {
+    enum Kind {
+        None,
+        Empty,        // nothing but line ends
+        LineCount,    // count lines, neither 9 nor 1
+        LineLength,   // line holds count characters, not 9 (or 81 for a one-line file)
+        BadCharacter, // the character at column of line is no cell
+    } kind = None;
+    int line = 0;
+    int count = 0;
+    int column = 0;
+    unsigned char character = 0;
+};
+
 // Reads a puzzle file. Accepts nine lines of nine characters, or one line of
 // 81, with CR LF or LF line ends, the last line end optional and followed by
 // nothing but empty lines; "0" or "." is an empty cell, "1" to "9" a digit.
-// Anything else gives nullopt.
-std::optional<Values> ParsePuzzleFile(std::string_view text);
+// Anything else gives nullopt, and says why in why, if given.
+std::optional<Values> ParsePuzzleFile(std::string_view text, CPuzzleFileError* why = nullptr);
 
 // Puzzle text as people paste it and other programs print it. A cell is a
 // digit "1" to "9", or "0", ".", "_" or "*" for an empty one; spaces, tabs

@@ -39,7 +39,7 @@ std::string TemporaryNameFor(const std::string& path)
 
 // Writes all of contents through write(data, size, done), which writes
 // some of what is left, done bytes in, as write(2) does; retries where a
-// signal cut it short.
+// signal cut it short. On failure errno says why.
 template <typename WriteSome>
 bool WriteFully(std::string_view contents, WriteSome write)
 {
@@ -47,6 +47,8 @@ bool WriteFully(std::string_view contents, WriteSome write)
         const ssize_t written = write(contents.data() + done, contents.size() - done, done);
         if (written < 0 && errno == EINTR)
             continue;
+        if (written == 0)
+            errno = EIO;
         if (written <= 0)
             return false;
         done += static_cast<std::size_t>(written);
@@ -57,6 +59,30 @@ bool WriteFully(std::string_view contents, WriteSome write)
 bool WriteAll(CFileSystem& fs, int fd, std::string_view contents)
 {
     return WriteFully(contents, [&](const char* data, std::size_t size, std::size_t) { return fs.Write(fd, data, size); });
+}
+
+// The user's word for what the system said, while writing or reading.
+CFileResult Failure(int error, bool writing)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return {FileError::Missing, error};
+    case EISDIR: return {FileError::Folder, error};
+    case EACCES:
+    case EPERM: return {writing ? FileError::WriteProtected : FileError::ReadProtected, error};
+    case EROFS: return {FileError::ReadOnlyFileSystem, error};
+    case ENOSPC:
+    case EDQUOT: return {FileError::DiskFull, error};
+    case ELOOP: return {FileError::LinkLoop, error};
+    case EFBIG: return {FileError::TooLarge, error};
+    default: return {FileError::Other, error};
+    }
+}
+
+// What a name that is no regular file is.
+CFileResult NotARegularFile(mode_t mode)
+{
+    return S_ISDIR(mode) ? CFileResult{FileError::Folder, EISDIR} : CFileResult{FileError::NotAFile, 0};
 }
 
 // Makes the rename itself durable; a failure here cannot be undone and
@@ -96,7 +122,8 @@ private:
 
 // Where path leads once every symbolic link on its last part is followed:
 // an existing file that is no link, or a name that does not exist yet.
-// nullopt for a loop, a link that cannot be read, or a failed look.
+// nullopt for a loop, a link that cannot be read, or a failed look, with
+// errno saying which.
 std::optional<std::string> ResolveLinks(std::string path, CFileSystem& fs)
 {
     for (int hop = 0; hop < 40; ++hop) {
@@ -107,11 +134,15 @@ std::optional<std::string> ResolveLinks(std::string path, CFileSystem& fs)
             return path;
         std::string target(PATH_MAX, '\0');
         const ssize_t length = fs.Readlink(path.c_str(), target.data(), target.size());
-        if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+        if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) {
+            if (length >= 0)
+                errno = ENAMETOOLONG;
             return std::nullopt;
+        }
         target.resize(static_cast<std::size_t>(length));
         path = target.front() == '/' ? target : DirectoryOf(path) + "/" + target;
     }
+    errno = ELOOP;
     return std::nullopt;
 }
 
@@ -138,14 +169,19 @@ void RemoveStaleTemporaries(const std::string& path, CFileSystem& fs)
     }
 }
 
-// Overwrites the open file fd with contents and cuts it to their length.
-bool WriteInPlace(CFileSystem& fs, int fd, std::string_view contents)
+// Overwrites the open file fd, oldSize bytes long, with contents: one
+// positioned write of all of them (more only if the kernel takes fewer),
+// then a cut to their length if the file was longer, so that a reader never
+// meets the file shorter than either contents.
+CFileResult WriteInPlace(CFileSystem& fs, int fd, std::string_view contents, off_t oldSize)
 {
     const auto writeAt = [&](const char* data, std::size_t size, std::size_t done) {
         return fs.Pwrite(fd, data, size, static_cast<off_t>(done));
     };
-    return WriteFully(contents, writeAt) && fs.Ftruncate(fd, static_cast<off_t>(contents.size())) == 0
-        && fs.Fsync(fd) == 0;
+    const auto length = static_cast<off_t>(contents.size());
+    if (!WriteFully(contents, writeAt) || (oldSize > length && fs.Ftruncate(fd, length) != 0) || fs.Fsync(fd) != 0)
+        return Failure(errno, true);
+    return {};
 }
 
 // Creates a temporary file beside target with the given mode; its name
@@ -162,102 +198,175 @@ int CreateTemporary(const std::string& target, mode_t mode, std::string& tempora
     return -1;
 }
 
+// Gives the new file to the old one's owner and group and copies its
+// extended attributes (ACLs are kept as such); false when the saver may
+// not, or when the old file's attributes cannot be read.
+bool TakeOverOwnerAndAttributes(CFileSystem& fs, int from, const struct stat& old, int to)
+{
+    struct stat now {};
+    if (fs.Fstat(to, &now) != 0)
+        return false;
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && fs.Fchown(to, old.st_uid, old.st_gid) != 0)
+        return false;
+    const ssize_t listed = fs.Flistxattr(from, nullptr, 0);
+    if (listed < 0)
+        return errno == ENOTSUP;
+    std::string names(static_cast<std::size_t>(listed), '\0');
+    const ssize_t got = fs.Flistxattr(from, names.data(), names.size());
+    if (got != listed)
+        return false;
+    for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+        const char* name = names.c_str() + at;
+        const ssize_t size = fs.Fgetxattr(from, name, nullptr, 0);
+        if (size < 0)
+            return false;
+        std::string value(static_cast<std::size_t>(size), '\0');
+        if (fs.Fgetxattr(from, name, value.data(), value.size()) != size
+            || fs.Fsetxattr(to, name, value.data(), value.size()) != 0)
+            return false;
+    }
+    return true;
+}
+
+enum class Replacing { Done, Failed, InPlaceInstead };
+
 // Writes contents to a temporary file beside target and renames it over
-// target. old, when given, is the file being replaced, whose mode, owner
-// and group the new one takes. createError tells why no temporary file
-// could be made, if none could.
-bool ReplaceWhole(const std::string& target, std::string_view contents, const struct stat* old, CFileSystem& fs,
-                  int& createError)
+// target. When the file exists, old is its status and existing an open
+// descriptor of it; the new file takes its owner, group, attributes and
+// mode, and where it cannot, or where the folder lets no file be made or
+// replaced, the answer is to write the file in place instead.
+Replacing ReplaceWhole(const std::string& target, std::string_view contents, const struct stat* old, int existing,
+                       CFileSystem& fs, CFileResult& failure)
 {
     std::string temporary;
     CDescriptor fd(fs, CreateTemporary(target, old ? old->st_mode & 07777 : 0666, temporary, fs));
-    createError = fd.Get() < 0 ? errno : 0;
-    if (fd.Get() < 0)
-        return false;
-    bool ok = WriteAll(fs, fd.Get(), contents);
-    if (ok && old) {
-        // Owner first: changing it may clear the set-id bits of the mode.
-        if (fs.Fchown(fd.Get(), old->st_uid, old->st_gid) != 0)
-            fs.Fchown(fd.Get(), static_cast<uid_t>(-1), old->st_gid);
-        fs.Fchmod(fd.Get(), old->st_mode & 07777);
+    if (fd.Get() < 0) {
+        const int error = errno;
+        if (error == EACCES || error == EPERM) {
+            if (old)
+                return Replacing::InPlaceInstead;
+            failure = {FileError::FolderProtected, error};
+        } else {
+            failure = Failure(error, true);
+        }
+        return Replacing::Failed;
     }
-    ok = ok && fs.Fsync(fd.Get()) == 0;
-    ok = fd.Close() && ok;
-    ok = ok && fs.Rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
+    const auto giveUp = [&](Replacing why) {
+        failure = Failure(errno, true);
+        fd.Close();
         fs.Unlink(temporary.c_str());
-        return false;
+        return why;
+    };
+    if (old && !TakeOverOwnerAndAttributes(fs, existing, *old, fd.Get()))
+        return giveUp(Replacing::InPlaceInstead);
+    // After the owner: changing it may clear the set-id bits of the mode.
+    if (!WriteAll(fs, fd.Get(), contents) || (old && fs.Fchmod(fd.Get(), old->st_mode & 07777) != 0)
+        || fs.Fsync(fd.Get()) != 0)
+        return giveUp(Replacing::Failed);
+    if (!fd.Close())
+        return giveUp(Replacing::Failed);
+    if (fs.Rename(temporary.c_str(), target.c_str()) != 0) {
+        // A sticky folder lets only the file's owner replace it.
+        const bool mayNotReplace = errno == EPERM || errno == EACCES;
+        return giveUp(old && mayNotReplace ? Replacing::InPlaceInstead : Replacing::Failed);
     }
     SyncDirectory(fs, target);
-    return true;
+    return Replacing::Done;
+}
+
+// ReadSmallFile, with why it read nothing in result.
+std::optional<std::string> ReadSmallFileOrSay(const std::string& path, std::size_t maxBytes, CFileSystem& fs,
+                                              CFileResult& result)
+{
+    // O_NONBLOCK keeps a named pipe without a writer from stalling the open.
+    CDescriptor fd(fs, fs.Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0));
+    if (fd.Get() < 0) {
+        result = Failure(errno, false);
+        return std::nullopt;
+    }
+    struct stat status {};
+    if (fs.Fstat(fd.Get(), &status) != 0) {
+        result = Failure(errno, false);
+        return std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        result = NotARegularFile(status.st_mode);
+        return std::nullopt;
+    }
+    result = {FileError::TooLarge, 0};
+    if (static_cast<unsigned long long>(status.st_size) > maxBytes)
+        return std::nullopt;
+    // Read one byte past the limit so that a file grown since the stat is
+    // still refused.
+    std::string buffer(maxBytes + 1, '\0');
+    std::size_t filled = 0;
+    while (filled < buffer.size()) {
+        const ssize_t got = fs.Read(fd.Get(), buffer.data() + filled, buffer.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            result = Failure(errno, false);
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    if (filled > maxBytes)
+        return std::nullopt;
+    buffer.resize(filled);
+    result = {};
+    return buffer;
 }
 
 } // namespace
 
-bool WriteFileSafely(const std::string& path, std::string_view contents, CFileSystem& fs)
+CFileResult WriteFileSafely(const std::string& path, std::string_view contents, CFileSystem& fs)
 {
     const auto target = ResolveLinks(path, fs);
     if (!target)
-        return false;
+        return Failure(errno, true);
     struct stat old {};
     const bool exists = fs.Lstat(target->c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
-        return false;
+        return Failure(errno, true);
     if (exists && !S_ISREG(old.st_mode))
-        return false;
+        return NotARegularFile(old.st_mode);
     // A file the user may not write is left as it is, even where the folder
     // would let it be replaced. Opening it for writing changes nothing yet.
     const int flags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     CDescriptor existing(fs, exists ? fs.Open(target->c_str(), flags, 0) : -1);
     if (exists && existing.Get() < 0)
-        return false;
-    if (exists && (fs.Fstat(existing.Get(), &old) != 0 || !S_ISREG(old.st_mode)))
-        return false;
+        return Failure(errno, true);
+    if (exists && fs.Fstat(existing.Get(), &old) != 0)
+        return Failure(errno, true);
+    if (exists && !S_ISREG(old.st_mode))
+        return NotARegularFile(old.st_mode);
+    const auto inPlace = [&] {
+        CFileResult written = WriteInPlace(fs, existing.Get(), contents, old.st_size);
+        if (!existing.Close() && written)
+            written = Failure(errno, true);
+        return written;
+    };
     if (exists && old.st_nlink > 1)
-        return WriteInPlace(fs, existing.Get(), contents) && existing.Close();
+        return inPlace();
 
     RemoveStaleTemporaries(*target, fs);
-    int createError = 0;
-    if (ReplaceWhole(*target, contents, exists ? &old : nullptr, fs, createError))
-        return true;
-    // No temporary file may be made beside it, but the file itself may be
-    // written: write it, as a plain save would.
-    if (exists && (createError == EACCES || createError == EPERM))
-        return WriteInPlace(fs, existing.Get(), contents) && existing.Close();
-    return false;
+    CFileResult failure;
+    switch (ReplaceWhole(*target, contents, exists ? &old : nullptr, existing.Get(), fs, failure)) {
+    case Replacing::Done: return {};
+    case Replacing::Failed: return failure;
+    case Replacing::InPlaceInstead: break;
+    }
+    return inPlace();
 }
 
-std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes, CFileSystem& fs)
+std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes, CFileSystem& fs,
+                                         CFileResult* why)
 {
-    // O_NONBLOCK keeps a named pipe without a writer from stalling the open.
-    const int fd = fs.Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
-    if (fd < 0)
-        return std::nullopt;
-
-    std::optional<std::string> contents;
-    struct stat status {};
-    if (fs.Fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
-        && static_cast<unsigned long long>(status.st_size) <= maxBytes) {
-        // Read one byte past the limit so that a file grown since the stat
-        // is still refused.
-        std::string buffer(maxBytes + 1, '\0');
-        std::size_t filled = 0;
-        bool failed = false;
-        while (filled < buffer.size()) {
-            const ssize_t got = fs.Read(fd, buffer.data() + filled, buffer.size() - filled);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0)
-                failed = true;
-            if (got <= 0)
-                break;
-            filled += static_cast<std::size_t>(got);
-        }
-        if (!failed && filled <= maxBytes) {
-            buffer.resize(filled);
-            contents = std::move(buffer);
-        }
-    }
-    fs.Close(fd);
+    CFileResult result;
+    std::optional<std::string> contents = ReadSmallFileOrSay(path, maxBytes, fs, result);
+    if (why)
+        *why = result;
     return contents;
 }

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <functional>
+#include <tuple>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,7 +39,7 @@ std::string FileOf(const std::string& cells)
 // Makes one chosen call fail, the rest going to the real system.
 class CFailingFileSystem : public CFileSystem {
 public:
-    enum class Fail { None, Open, FirstWrite, ShortWriteThenFull, Fsync, Close, Rename, Read, Fstat };
+    enum class Fail { None, Open, FirstWrite, ShortWriteThenFull, Fsync, Close, Rename, RenameNotPermitted, Read, Fstat };
     explicit CFailingFileSystem(Fail fail) : fail_(fail) {}
 
     int Open(const char* path, int flags, mode_t mode) override
@@ -72,7 +73,10 @@ public:
     }
     int Rename(const char* from, const char* to) override
     {
-        return fail_ == Fail::Rename ? Refuse(EXDEV) : CFileSystem::Rename(from, to);
+        if (fail_ == Fail::Rename)
+            return Refuse(EXDEV);
+        // As in a sticky folder, where only the owner may replace a file.
+        return fail_ == Fail::RenameNotPermitted ? Refuse(EPERM) : CFileSystem::Rename(from, to);
     }
 
 private:
@@ -84,6 +88,32 @@ private:
     Fail fail_;
     int writes_ = 0;
 };
+
+// What a failed load says, in a few words: the file's fault or the text's.
+std::string Why(const CBoard::CLoadResult& result)
+{
+    static const char* const kFileErrors[] = {"none", "missing", "a folder", "not a file", "write-protected",
+                                              "read-protected", "folder protected", "read-only", "disk full",
+                                              "too large", "a link loop", "other"};
+    if (!result.file)
+        return std::string("file: ") + kFileErrors[static_cast<int>(result.file.error)];
+    const CPuzzleFileError& e = result.puzzle;
+    switch (e.kind) {
+    case CPuzzleFileError::None: return "none";
+    case CPuzzleFileError::Empty: return "empty";
+    case CPuzzleFileError::LineCount: return std::to_string(e.count) + " lines";
+    case CPuzzleFileError::LineLength: return "line " + std::to_string(e.line) + " has " + std::to_string(e.count);
+    case CPuzzleFileError::BadCharacter:
+        return "line " + std::to_string(e.line) + ", column " + std::to_string(e.column) + " is "
+            + std::to_string(e.character);
+    }
+    return "?";
+}
+
+std::string Why(const CFileResult& result)
+{
+    return Why(CBoard::CLoadResult{result, {}});
+}
 
 TEST(PuzzleFileSave, AFreshBoardWritesNineLinesOfZerosWithCrLf)
 {
@@ -119,19 +149,35 @@ TEST(PuzzleFileSave, ReplacesAnOlderFile)
 TEST(PuzzleFileSave, AnyFailureLeavesThePreviousFileByteForByteAndNoTemporary)
 {
     using Fail = CFailingFileSystem::Fail;
-    for (Fail fail : {Fail::Open, Fail::FirstWrite, Fail::ShortWriteThenFull, Fail::Fsync, Fail::Close,
-                      Fail::Rename}) {
+    const std::pair<Fail, std::string> failures[] = {
+        {Fail::Open, "file: write-protected"}, {Fail::FirstWrite, "file: other"},
+        {Fail::ShortWriteThenFull, "file: disk full"}, {Fail::Fsync, "file: other"},
+        {Fail::Close, "file: other"}, {Fail::Rename, "file: other"},
+    };
+    for (const auto& [fail, why] : failures) {
         CScratchFolder folder;
         const std::string previous = FileOf(kPuzzle);
         WriteWholeFile("Zifrel.zfr", previous);
         CFailingFileSystem fs(fail);
         CBoard board(fs);
         board.Cell(8, 8).SetValue(1);
-        EXPECT_FALSE(board.OnSave()) << static_cast<int>(fail);
+        EXPECT_EQ(Why(board.OnSave()), why) << static_cast<int>(fail);
         EXPECT_EQ(ReadWholeFile("Zifrel.zfr"), previous) << static_cast<int>(fail);
         EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Zifrel.zfr"})
             << static_cast<int>(fail);
     }
+}
+
+TEST(PuzzleFileSave, AFileThatMayNotBeReplacedIsWrittenInPlace)
+{
+    CScratchFolder folder;
+    WriteWholeFile("Zifrel.zfr", FileOf(kPuzzle));
+    CFailingFileSystem fs(CFailingFileSystem::Fail::RenameNotPermitted);
+    CBoard board(fs);
+    board.Cell(8, 8).SetValue(1);
+    EXPECT_TRUE(board.OnSave());
+    EXPECT_EQ(ReadWholeFile("Zifrel.zfr"), FormatPuzzleFile(board.WorkingValues()));
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Zifrel.zfr"});
 }
 
 TEST(PuzzleFileSave, AFolderThatCannotBeWrittenLeavesThePreviousFile)
@@ -140,7 +186,8 @@ TEST(PuzzleFileSave, AFolderThatCannotBeWrittenLeavesThePreviousFile)
     const std::string previous = FileOf(kPuzzle);
     WriteWholeFile("Zifrel.zfr", previous);
     ASSERT_EQ(::chmod(folder.Path().c_str(), 0555), 0);
-    EXPECT_FALSE(AsUnprivilegedUser([] { return CBoard().OnSave(); }));
+    // The file itself is root's and 0644: nobody may write it, folder or not.
+    EXPECT_TRUE(AsUnprivilegedUser([] { return Why(CBoard().OnSave()) == "file: write-protected"; }));
     ::chmod(folder.Path().c_str(), 0755);
     EXPECT_EQ(ReadWholeFile("Zifrel.zfr"), previous);
     EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Zifrel.zfr"});
@@ -219,26 +266,27 @@ TEST(PuzzleFileLoad, AnythingElseLeavesTheBoardExactlyAsItWas)
     shortLine.erase(3, 1);
     std::string longLine = good;
     longLine.insert(3, "1");
-    const std::vector<std::pair<std::string, std::string>> refused = {
-        {"empty file", ""},
-        {"only line ends", "\r\n\r\n"},
-        {"eight lines", good.substr(0, 88)},
-        {"one line short", shortLine},
-        {"one line long", longLine},
-        {"a tenth line", good + "123456789\r\n"},
-        {"a letter", letter},
-        {"a NUL byte", nul},
-        {"a space for a zero", spaces},
-        {"a UTF-8 BOM", "\xEF\xBB\xBF" + good},
-        {"a blank line between rows", good.substr(0, 22) + "\r\n" + good.substr(22)},
-        {"a bare CR line end", NineLines(kPuzzle, "\r")},
-        {"80 cells on one line", kPuzzle.substr(0, 80)},
-        {"82 cells on one line", kPuzzle + "1"},
-        {"81 cells and more", kPuzzle + "\n1"},
-        {"a leading blank line", "\r\n" + good},
-        {"too large to be a puzzle", good + std::string(5000, '\n')},
+    // Each refused text with what the load says is wrong with it.
+    const std::vector<std::tuple<std::string, std::string, std::string>> refused = {
+        {"empty file", "", "empty"},
+        {"only line ends", "\r\n\r\n", "empty"},
+        {"eight lines", good.substr(0, 88), "8 lines"},
+        {"one line short", shortLine, "line 1 has 8"},
+        {"one line long", longLine, "line 1 has 10"},
+        {"a tenth line", good + "123456789\r\n", "10 lines"},
+        {"a letter", letter, "line 4, column 8 is 120"},
+        {"a NUL byte", nul, "line 1, column 6 is 0"},
+        {"a space for a zero", spaces, "line 1, column 3 is 32"},
+        {"a UTF-8 BOM", "\xEF\xBB\xBF" + good, "line 1 has 12"},
+        {"a blank line between rows", good.substr(0, 22) + "\r\n" + good.substr(22), "10 lines"},
+        {"a bare CR line end", NineLines(kPuzzle, "\r"), "line 1 has 90"},
+        {"80 cells on one line", kPuzzle.substr(0, 80), "line 1 has 80"},
+        {"82 cells on one line", kPuzzle + "1", "line 1 has 82"},
+        {"81 cells and more", kPuzzle + "\n1", "2 lines"},
+        {"a leading blank line", "\r\n" + good, "10 lines"},
+        {"too large to be a puzzle", good + std::string(5000, '\n'), "file: too large"},
     };
-    for (const auto& [name, text] : refused) {
+    for (const auto& [name, text, why] : refused) {
         CScratchFolder folder;
         WriteWholeFile("Zifrel.zfr", text);
         CBoundBoard b;
@@ -246,7 +294,9 @@ TEST(PuzzleFileLoad, AnythingElseLeavesTheBoardExactlyAsItWas)
         b.board.Cell(4, 4).RuleOut(DigitBit(7));
         const Grid before = b.board.Working();
         b.controls[CellIndex(3, 3)].writes.clear();
-        EXPECT_FALSE(b.board.OnLoad()) << name;
+        const CBoard::CLoadResult loaded = b.board.OnLoad();
+        EXPECT_FALSE(loaded) << name;
+        EXPECT_EQ(Why(loaded), why) << name;
         for (int i = 0; i < kCellCount; ++i) {
             EXPECT_EQ(b.board.Working()[i].GetValue(), before[i].GetValue()) << name;
             EXPECT_EQ(b.board.Working()[i].ExcludedMask(), before[i].ExcludedMask()) << name;
@@ -260,15 +310,15 @@ TEST(PuzzleFileLoad, WhatIsNotARegularFileIsNotRead)
     CScratchFolder folder;
     CBoard board;
     board.Cell(0, 0).SetValue(4);
-    EXPECT_FALSE(board.OnLoad()) << "no file";
+    EXPECT_EQ(Why(board.OnLoad()), "file: missing") << "no file";
     std::filesystem::create_directory("Zifrel.zfr");
-    EXPECT_FALSE(board.OnLoad()) << "a directory";
+    EXPECT_EQ(Why(board.OnLoad()), "file: a folder") << "a directory";
     std::filesystem::remove("Zifrel.zfr");
     ASSERT_EQ(::mkfifo("Zifrel.zfr", 0644), 0);
-    EXPECT_FALSE(board.OnLoad()) << "a named pipe with no writer";
+    EXPECT_EQ(Why(board.OnLoad()), "file: not a file") << "a named pipe with no writer";
     std::filesystem::remove("Zifrel.zfr");
     std::filesystem::create_symlink("Zifrel.zfr", "Zifrel.zfr");
-    EXPECT_FALSE(board.OnLoad()) << "a link to itself";
+    EXPECT_EQ(Why(board.OnLoad()), "file: a link loop") << "a link to itself";
     EXPECT_EQ(board.Cell(0, 0).GetValue(), 4);
 }
 
@@ -280,10 +330,11 @@ TEST(PuzzleFileLoad, AHugeOrUnreadableFileChangesNothing)
     // 100 MB, most of it a hole, that starts like a valid puzzle.
     WriteWholeFile("Zifrel.zfr", FileOf(kPuzzle));
     std::filesystem::resize_file("Zifrel.zfr", 100'000'000);
-    EXPECT_FALSE(board.OnLoad()) << "100 MB";
+    EXPECT_EQ(Why(board.OnLoad()), "file: too large") << "100 MB";
     WriteWholeFile("Zifrel.zfr", FileOf(kPuzzle));
     ASSERT_EQ(::chmod("Zifrel.zfr", 0), 0);
-    EXPECT_FALSE(AsUnprivilegedUser([] { return CBoard().OnLoad(); })) << "no read permission";
+    EXPECT_TRUE(AsUnprivilegedUser([] { return Why(CBoard().OnLoad()) == "file: read-protected"; }))
+        << "no read permission";
     EXPECT_EQ(board.Cell(0, 0).GetValue(), 4);
 }
 
@@ -301,12 +352,12 @@ TEST(PuzzleFileSave, AFullDiskLeavesThePreviousFile)
     WriteWholeFile("disk/filler", filler); // cut short by the full disk
     ::chdir("disk");
     CBoard board;
-    const bool saved = board.OnSave();
+    const std::string saved = Why(board.OnSave());
     ::chdir("..");
     const std::string after = ReadWholeFile("disk/Zifrel.zfr");
     const auto entries = FolderEntries("disk");
     std::system("umount disk");
-    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved, "file: disk full");
     EXPECT_EQ(after, previous);
     EXPECT_EQ(entries, (std::vector<std::string>{"Zifrel.zfr", "filler"}));
 }
@@ -314,13 +365,15 @@ TEST(PuzzleFileSave, AFullDiskLeavesThePreviousFile)
 TEST(PuzzleFileLoad, AFailedOpenStatOrReadChangesNothing)
 {
     using Fail = CFailingFileSystem::Fail;
-    for (Fail fail : {Fail::Open, Fail::Fstat, Fail::Read}) {
+    const std::pair<Fail, std::string> failures[] = {
+        {Fail::Open, "file: read-protected"}, {Fail::Fstat, "file: other"}, {Fail::Read, "file: other"}};
+    for (const auto& [fail, why] : failures) {
         CScratchFolder folder;
         WriteWholeFile("Zifrel.zfr", FileOf(kPuzzle));
         CFailingFileSystem fs(fail);
         CBoard board(fs);
         board.Cell(0, 0).SetValue(4);
-        EXPECT_FALSE(board.OnLoad()) << static_cast<int>(fail);
+        EXPECT_EQ(Why(board.OnLoad()), why) << static_cast<int>(fail);
         EXPECT_EQ(board.Cell(0, 0).GetValue(), 4);
     }
 }

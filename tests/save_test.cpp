@@ -14,6 +14,7 @@
 #include <csignal>
 #include <random>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,7 +33,7 @@ bool SaveNewPuzzle()
 {
     CBoard board;
     board.LoadValues(ValuesFrom(kPuzzle));
-    return board.OnSave();
+    return static_cast<bool>(board.OnSave());
 }
 
 struct stat StatusOf(const std::string& path)
@@ -156,6 +157,53 @@ TEST(Save, KeepsWhatTheUserHasAndWritesOnlyWhatItMay)
          },
          false, true,
          [] { return Expect((StatusOf("Zifrel.zfr").st_mode & 07777) == 0640, "the mode was not kept"); }},
+        {"another user's file that the saver may write, in a folder anyone may write",
+         [] {
+             WriteWholeFile("Zifrel.zfr", OldFile());
+             ::chmod("Zifrel.zfr", 0666);
+             ::chmod(".", 0777);
+         },
+         true, true,
+         [] {
+             return Expect(ReadWholeFile("Zifrel.zfr") == NewFile() && StatusOf("Zifrel.zfr").st_uid == ::geteuid()
+                               && StatusOf("Zifrel.zfr").st_gid == ::getegid(),
+                           "the file changed hands");
+         }},
+        {"the saver's own file of a group the saver is not in",
+         [] {
+             WriteWholeFile("Zifrel.zfr", OldFile());
+             [[maybe_unused]] const int ignored = ::chown("Zifrel.zfr", kNobody, ::getegid());
+             ::chmod("Zifrel.zfr", 0664);
+             ::chmod(".", 0777);
+         },
+         true, true,
+         [] {
+             return Expect(ReadWholeFile("Zifrel.zfr") == NewFile() && StatusOf("Zifrel.zfr").st_gid == ::getegid(),
+                           "the file lost its group");
+         }},
+        {"another user's writable file in a sticky folder",
+         [] {
+             WriteWholeFile("Zifrel.zfr", OldFile());
+             ::chmod("Zifrel.zfr", 0666);
+             ::chmod(".", 01777);
+         },
+         true, true,
+         [] {
+             return Expect(ReadWholeFile("Zifrel.zfr") == NewFile() && StatusOf("Zifrel.zfr").st_uid == ::geteuid(),
+                           "the file in the sticky folder was not written, or changed hands");
+         }},
+        {"a file with extended attributes",
+         [] {
+             WriteWholeFile("Zifrel.zfr", OldFile());
+             ::setxattr("Zifrel.zfr", "user.zifrel.note", "kept", 4, 0);
+         },
+         false, true,
+         [] {
+             char value[8] = {};
+             const ssize_t size = ::getxattr("Zifrel.zfr", "user.zifrel.note", value, sizeof value);
+             return Expect(ReadWholeFile("Zifrel.zfr") == NewFile() && size == 4 && std::string(value) == "kept",
+                           "the extended attribute was lost");
+         }},
         {"a writable file in a folder that cannot be written",
          [] {
              WriteWholeFile("Zifrel.zfr", OldFile());
@@ -187,6 +235,42 @@ TEST(Save, KeepsWhatTheUserHasAndWritesOnlyWhatItMay)
         EXPECT_TRUE(SaveNewPuzzle());
         EXPECT_EQ(StatusOf("Zifrel.zfr").st_uid, kNobody);
         EXPECT_EQ(StatusOf("Zifrel.zfr").st_gid, kNobody);
+    }
+}
+
+// Counts the writes and cuts of a save, for a file written in place.
+class CCountingFileSystem : public CFileSystem {
+public:
+    ssize_t Pwrite(int fd, const void* buffer, size_t size, off_t offset) override
+    {
+        writes.push_back({size, offset});
+        return CFileSystem::Pwrite(fd, buffer, size, offset);
+    }
+    int Ftruncate(int fd, off_t length) override
+    {
+        cuts.push_back(length);
+        return CFileSystem::Ftruncate(fd, length);
+    }
+    std::vector<std::pair<size_t, off_t>> writes;
+    std::vector<off_t> cuts;
+};
+
+// A reader of a file written in place sees the old or the new puzzle
+// whole wherever the kernel makes one write whole: so the puzzle goes in
+// one write, and the file is cut only when it was longer, never emptied.
+TEST(Save, InPlaceWritesThePuzzleAtOnceAndCutsOnlyALongerFile)
+{
+    for (const std::size_t oldSize : {std::size_t{99}, std::size_t{60}, std::size_t{150}}) {
+        CScratchFolder folder;
+        WriteWholeFile("Zifrel.zfr", (OldFile() + std::string(60, '\n')).substr(0, oldSize));
+        fs::create_hard_link("Zifrel.zfr", "other.zfr");
+        CCountingFileSystem counting;
+        CBoard board(counting);
+        board.LoadValues(ValuesFrom(kPuzzle));
+        EXPECT_TRUE(board.OnSave()) << oldSize;
+        EXPECT_EQ(ReadWholeFile("other.zfr"), NewFile()) << oldSize;
+        EXPECT_EQ(counting.writes, (std::vector<std::pair<size_t, off_t>>{{99, 0}})) << oldSize;
+        EXPECT_EQ(counting.cuts, oldSize > 99 ? std::vector<off_t>{99} : std::vector<off_t>{}) << oldSize;
     }
 }
 

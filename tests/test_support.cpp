@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <grp.h>
 #include <unistd.h>
 
 int CRecordingControl::TextWrites() const
@@ -143,7 +144,8 @@ bool AsUnprivilegedUser(const std::function<bool()>& action)
         return action();
     const pid_t child = ::fork();
     if (child == 0) {
-        const bool dropped = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+        // No group of root's stays with it, as none would for a real user.
+        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
         _exit(!dropped ? 2 : action() ? 1 : 0);
     }
     int status = 0;
