@@ -24,7 +24,7 @@ constexpr int kNotPuzzle = 11;
 constexpr auto kTextByte = [] {
     std::array<std::uint8_t, 256> kinds{};
     kinds.fill(kNotPuzzle);
-    for (char c : {'0', '.', '_', '*'})
+    for (char c : {'0', '.', '_', '*', 'x', '?'})
         kinds[static_cast<unsigned char>(c)] = 0;
     for (int d = 1; d <= 9; ++d)
         kinds[static_cast<unsigned char>('0' + d)] = static_cast<std::uint8_t>(d);
@@ -118,15 +118,31 @@ std::optional<Values> ParsePuzzleFile(std::string_view text, CPuzzleFileError* w
     return values;
 }
 
+// The length of the box-drawing character (U+2500 to U+257F) in UTF-8 that
+// text starts with at at, or 0.
+std::size_t BoxDrawingAt(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
+    if (text.size() - at < 3 || byte(0) != 0xE2 || (byte(1) != 0x94 && byte(1) != 0x95))
+        return 0;
+    return (byte(2) & 0xC0) == 0x80 ? 3 : 0;
+}
+
 CLineCells ReadLineCells(std::string_view line, Values& cells)
 {
     CLineCells read;
-    for (const char c : line) {
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        const char c = line[at];
         const int kind = kTextByte[static_cast<unsigned char>(c)];
         if (kind == kSeparator)
             continue;
-        if (kind == kNotPuzzle)
+        if (kind == kNotPuzzle) {
+            if (const std::size_t length = BoxDrawingAt(line, at); length != 0) {
+                at += length - 1;
+                continue;
+            }
             return {CLineCells::Bad, read.count + 1, static_cast<unsigned char>(c)};
+        }
         if (read.count == kCellCount)
             return {CLineCells::TooMany, read.count + 1, 0};
         cells[static_cast<std::size_t>(read.count++)] = kind;
@@ -134,31 +150,83 @@ CLineCells ReadLineCells(std::string_view line, Values& cells)
     return read;
 }
 
-std::optional<Values> ParsePuzzleText(std::string_view text)
+namespace {
+
+// The cells of one line of pasted text. A line that is no row of cells but
+// has a comma (or a tab) counts by what stands before the first one.
+CLineCells ReadPastedLine(std::string_view line, Values& cells)
 {
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    const CLineCells whole = ReadLineCells(line, cells);
+    if (whole.kind == CLineCells::Cells)
+        return whole;
+    for (const char field : {',', '\t'})
+        if (const auto end = line.find(field); end != std::string_view::npos)
+            if (const CLineCells first = ReadLineCells(line.substr(0, end), cells); first.kind == CLineCells::Cells)
+                return first;
+    return whole;
+}
+
+// A bad character as the user sees it: in quotes, the whole UTF-8 sequence
+// for a character beyond ASCII.
+std::string ShowCharacter(std::string_view line, unsigned char byte)
+{
+    if (byte >= 0x20 && byte < 0x7F)
+        return "'" + std::string(1, static_cast<char>(byte)) + "'";
+    const auto at = line.find(static_cast<char>(byte));
+    if (byte >= 0xC2 && byte <= 0xF4 && at != std::string_view::npos) {
+        std::size_t length = 1;
+        while (length < 4 && at + length < line.size() && (static_cast<unsigned char>(line[at + length]) & 0xC0) == 0x80)
+            ++length;
+        return "'" + std::string(line.substr(at, length)) + "'";
+    }
+    return "byte " + std::to_string(byte);
+}
+
+} // namespace
+
+std::optional<Values> ParsePuzzleText(std::string_view text, std::string* why)
+{
+    const auto refuse = [why](std::string reason) -> std::optional<Values> {
+        if (why)
+            *why = std::move(reason);
+        return std::nullopt;
+    };
     if (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());
+    const std::vector<std::string_view> lines = SplitLines(text);
     Values values{};
     int rows = 0;
     bool oneLine = false;
-    for (const std::string_view line : SplitLines(text)) {
+    for (const std::string_view line : lines) {
         Values cells{};
-        const CLineCells read = ReadLineCells(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line, cells);
-        if (read.kind != CLineCells::Cells)
-            return std::nullopt;
+        const CLineCells read = ReadPastedLine(line, cells);
+        if (read.kind == CLineCells::Bad)
+            return refuse(ShowCharacter(line, read.bad) + " is not a cell");
+        if (read.kind == CLineCells::TooMany)
+            return refuse("more than 81 cells in a line");
         if (read.count == 0)
             continue;
-        if (read.count == kCellCount && rows == 0 && !oneLine) {
+        if (oneLine || (read.count == kCellCount && rows > 0))
+            return refuse("more than one puzzle");
+        if (read.count == kBoardSize && rows == kBoardSize)
+            return refuse("more than 9 rows");
+        if (read.count == kCellCount) {
             values = cells;
             oneLine = true;
-        } else if (read.count == kBoardSize && !oneLine && rows < kBoardSize) {
+        } else if (read.count == kBoardSize) {
             std::copy_n(cells.begin(), kBoardSize, values.begin() + CellIndex(rows++, 0));
+        } else if (rows == 0) {
+            return refuse(std::to_string(read.count) + " cells, not 81");
         } else {
-            return std::nullopt;
+            return refuse("a row of " + std::to_string(read.count) + " cells");
         }
     }
+    if (!oneLine && rows == 0)
+        return refuse("no cells");
     if (!oneLine && rows != kBoardSize)
-        return std::nullopt;
+        return refuse(std::to_string(rows) + " rows of 9, not 9");
     return values;
 }
 
@@ -171,7 +239,7 @@ std::string DescribeBadLine(std::string_view line, const CLineCells& read)
         const unsigned char byte = read.bad;
         const std::string shown = (byte >= 0x20 && byte < 0x7F) ? "'" + std::string(1, static_cast<char>(byte)) + "'"
                                                                 : "byte " + std::to_string(byte);
-        return "cell " + std::to_string(read.count) + " is " + shown + ", not 1-9, 0, ., _ or *";
+        return "cell " + std::to_string(read.count) + " is " + shown + ", not 1-9, 0, ., _, *, x or ?";
     }
     case CLineCells::TooMany: return "more than 81 cells";
     case CLineCells::Cells: break;

@@ -34,8 +34,9 @@ struct CPuzzleFileError {
 std::optional<Values> ParsePuzzleFile(std::string_view text, CPuzzleFileError* why = nullptr);
 
 // Puzzle text as people paste it and other programs print it. A cell is a
-// digit "1" to "9", or "0", ".", "_" or "*" for an empty one; spaces, tabs
-// and the box separators "|", "-" and "+" may stand between cells.
+// digit "1" to "9", or "0", ".", "_", "*", "x" or "?" for an empty one;
+// spaces, tabs, the box separators "|", "-" and "+" and the box-drawing
+// characters (U+2500 to U+257F, in UTF-8) may stand between cells.
 
 // What one line of puzzle text holds.
 struct CLineCells {
@@ -52,8 +53,11 @@ CLineCells ReadLineCells(std::string_view line, Values& cells);
 
 // A puzzle in pasted text: one line of 81 cells, or nine lines of nine, with
 // blank and separator lines anywhere, CR LF or LF line ends, and a UTF-8
-// byte-order mark at the start ignored. Anything else gives nullopt.
-std::optional<Values> ParsePuzzleText(std::string_view text);
+// byte-order mark at the start ignored. A line of a CSV or tab-separated
+// file counts by its first field, as in files that hold each puzzle with
+// its solution. Anything else gives nullopt, and why says in a few words
+// why it is no puzzle ("80 cells"), if given.
+std::optional<Values> ParsePuzzleText(std::string_view text, std::string* why = nullptr);
 
 // Reads one line of 81 cells (a trailing CR ignored). On failure returns
 // nullopt and, if error is given, says what is wrong in a few words.

@@ -89,14 +89,14 @@ TEST(Batch, BadLinesAreReportedAndTheRestStillRun)
 {
     const auto set = LoadPuzzleSet("simple");
     const std::string input = set[0].puzzle + "\r\n" + "\n" + "12345\n" + set[1].puzzle + "\n"
-        + set[2].puzzle.substr(0, 80) + "x\n" + "\xEF\xBB\xBF" + set[3].puzzle + "\n" + std::string(600, '1') + "\n"
+        + set[2].puzzle.substr(0, 80) + "q\n" + "\xEF\xBB\xBF" + set[3].puzzle + "\n" + std::string(600, '1') + "\n"
         + "123456789\n123456789\n" + set[4].puzzle;
     const BatchRun run = RunBatch("", input);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(Lines(run.out), (std::vector<std::string>{set[0].solution, set[1].solution, set[4].solution}));
     EXPECT_EQ(Lines(run.err), (std::vector<std::string>{
                                   "zifrel-batch: line 3: expected 81 cells, found 5",
-                                  "zifrel-batch: line 5: cell 81 is 'x', not 1-9, 0, ., _ or *",
+                                  "zifrel-batch: line 5: cell 81 is 'q', not 1-9, 0, ., _, *, x or ?",
                                   "zifrel-batch: line 6: starts with a UTF-8 byte-order mark; save the text without it",
                                   "zifrel-batch: line 7: too long",
                                   "zifrel-batch: line 8: a 9x9 block stops after 2 rows",

@@ -391,12 +391,12 @@ TEST(PuzzleLine, SaysWhatIsWrong)
     EXPECT_FALSE(ParsePuzzleLine(kPuzzle.substr(1), &error));
     EXPECT_EQ(error, "expected 81 cells, found 80");
     std::string bad = kPuzzle;
-    bad[9] = 'x';
+    bad[9] = 'q';
     EXPECT_FALSE(ParsePuzzleLine(bad, &error));
-    EXPECT_EQ(error, "cell 10 is 'x', not 1-9, 0, ., _ or *");
+    EXPECT_EQ(error, "cell 10 is 'q', not 1-9, 0, ., _, *, x or ?");
     bad[9] = '\x01';
     EXPECT_FALSE(ParsePuzzleLine(bad, &error));
-    EXPECT_EQ(error, "cell 10 is byte 1, not 1-9, 0, ., _ or *");
+    EXPECT_EQ(error, "cell 10 is byte 1, not 1-9, 0, ., _, *, x or ?");
     EXPECT_FALSE(ParsePuzzleLine(kPuzzle + "1", &error));
     EXPECT_EQ(error, "more than 81 cells");
     EXPECT_FALSE(ParsePuzzleLine(kPuzzle + ",1234", &error));
@@ -420,38 +420,62 @@ TEST(PuzzleText, AcceptsThePastedFormsAndNothingElse)
     std::string marks = kPuzzle;
     for (std::size_t i = 0; i < marks.size(); ++i)
         if (marks[i] == '.')
-            marks[i] = "0_*"[i % 3];
+            marks[i] = "0_*x?"[i % 5];
+    // A grid drawn with box-drawing characters, as web pages and puzzle
+    // programs print them.
+    std::string drawn = "┌───────┬───────┬───────┐\n";
+    for (int row = 0; row < 9; ++row) {
+        if (row == 3 || row == 6)
+            drawn += "├───────┼───────┼───────┤\n";
+        for (int c = 0; c < 9; ++c)
+            drawn += std::string(c % 3 == 0 ? "│ " : "") + kPuzzle[static_cast<std::size_t>(row * 9 + c)] + " ";
+        drawn += "│\n";
+    }
+    drawn += "└───────┴───────┴───────┘\n";
+    const std::string solution = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
     const std::vector<std::pair<std::string, std::string>> accepted = {
         {"81 cells", kPuzzle},
         {"81 cells and a line end", kPuzzle + "\n"},
-        {"0, _ and * for empty cells", marks},
         {"spaces and tabs between cells", spaced + "\r\n"},
         {"nine lines of nine", rows},
         {"a forum grid with separators", forum},
         {"blank lines around", "\n\n" + rows + "\n\n"},
         {"a byte-order mark", "\xEF\xBB\xBF" + kPuzzle},
         {"a boxed line", "|" + kPuzzle + "|"},
+        {"0, _, *, x and ? for empty cells", marks},
+        {"a grid of box-drawing characters", drawn},
+        {"a CSV line of puzzle and solution", kPuzzle + "," + solution + "\n"},
+        {"a tab-separated line of puzzle and solution", kPuzzle + "\t" + solution},
+        {"a CSV line with a third field", kPuzzle + "," + solution + ",expert\r\n"},
     };
     for (const auto& [name, text] : accepted) {
         const auto values = ParsePuzzleText(text);
         ASSERT_TRUE(values) << name;
         EXPECT_EQ(*values, ValuesFrom(kPuzzle)) << name;
     }
-    const std::vector<std::pair<std::string, std::string>> refused = {
-        {"nothing", ""},
-        {"a word", "hello"},
-        {"80 cells", kPuzzle.substr(1)},
-        {"82 cells", kPuzzle + "5"},
-        {"eight rows", rows.substr(10)},
-        {"ten rows", rows + "123456789\n"},
-        {"rows of 27", kPuzzle.substr(0, 27) + "\n" + kPuzzle.substr(27, 27) + "\n" + kPuzzle.substr(54)},
-        {"a puzzle with a caption", "Puzzle 12: " + kPuzzle},
-        {"two puzzles", kPuzzle + "\n" + kPuzzle},
-        {"a letter among the cells", kPuzzle.substr(0, 40) + "x" + kPuzzle.substr(41)},
-        {"a line then rows", kPuzzle + "\n" + rows},
+    // Each refusal says why, in the words the window shows.
+    const std::vector<std::tuple<std::string, std::string, std::string>> refused = {
+        {"nothing", "", "no cells"},
+        {"a word", "hello", "'h' is not a cell"},
+        {"80 cells", kPuzzle.substr(1), "80 cells, not 81"},
+        {"82 cells", kPuzzle + "5", "more than 81 cells in a line"},
+        {"eight rows", rows.substr(10), "8 rows of 9, not 9"},
+        {"ten rows", rows + "123456789\n", "more than 9 rows"},
+        {"rows of 27", kPuzzle.substr(0, 27) + "\n" + kPuzzle.substr(27, 27) + "\n" + kPuzzle.substr(54),
+         "27 cells, not 81"},
+        {"a puzzle with a caption", "Puzzle 12: " + kPuzzle, "'P' is not a cell"},
+        {"two puzzles", kPuzzle + "\n" + kPuzzle, "more than one puzzle"},
+        {"a letter among the cells", kPuzzle.substr(0, 40) + "q" + kPuzzle.substr(41), "'q' is not a cell"},
+        {"a character beyond ASCII", kPuzzle.substr(0, 40) + "é" + kPuzzle.substr(41), "'é' is not a cell"},
+        {"a line then rows", kPuzzle + "\n" + rows, "more than one puzzle"},
+        {"a CSV line whose first field is no puzzle", "puzzle,solution", "'p' is not a cell"},
+        {"two CSV lines", kPuzzle + "," + solution + "\n" + kPuzzle + "," + solution, "more than one puzzle"},
     };
-    for (const auto& [name, text] : refused)
-        EXPECT_FALSE(ParsePuzzleText(text)) << name;
+    for (const auto& [name, text, reason] : refused) {
+        std::string why;
+        EXPECT_FALSE(ParsePuzzleText(text, &why)) << name;
+        EXPECT_EQ(why, reason) << name;
+    }
 }
 
 TEST(PuzzleText, LineAndGridFormsReadBack)

@@ -26,9 +26,9 @@ constexpr const char* kUsage = R"(Usage: zifrel-batch [--solve | --pass N | --ce
 
 Reads puzzles from standard input. A puzzle is one line of 81 cells, row by
 row from the top left, or nine lines of nine cells. A cell is 1-9 for a
-given digit and 0, ., _ or * for an empty one; spaces, tabs and the box
-separators | - + may stand between cells. A trailing carriage return is
-ignored; lines that hold no cells are skipped.
+given digit and 0, ., _, *, x or ? for an empty one; spaces, tabs, the box
+separators | - + and box-drawing characters may stand between cells. A
+trailing carriage return is ignored; lines that hold no cells are skipped.
 
 For each puzzle, starts from a fresh board, loads the puzzle and runs:
   --solve       sweep until a sweep changes nothing (the default)
