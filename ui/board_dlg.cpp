@@ -4,12 +4,15 @@
 
 #include "about_dlg.h"
 #include "app_icon.h"
+#include "board_messages.h"
 #include "cell_accessible.h"
 #include "cell_edit.h"
 #include "cell_explanation.h"
+#include "clipboard_probe.h"
 #include "explanation_tip.h"
 #include "dialog_units.h"
 #include "help_dlg.h"
+#include "notice.h"
 #include "push_button.h"
 #include "puzzle_clipboard.h"
 
@@ -20,9 +23,11 @@
 #include <QMimeData>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -109,6 +114,8 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     board_.OnClear();
     board_.OnStart();
     tip_ = new CExplanationTip(this);
+    notice_ = new CNotice(this);
+    announcer_ = new CAnnouncer(this);
     connect(tip_, &CExplanationTip::hidden, this, [this] {
         explainedCell_ = -1;
         for (CCellEdit* cell : cells_)
@@ -138,6 +145,13 @@ void CBoardDlg::CreateCells()
             connect(cell, &CCellEdit::moveFocusRequested, this, &CBoardDlg::OnMoveFocus);
             connect(cell, &CCellEdit::explainRequested, this,
                     [this, row, column](bool byKeyboard) { OnExplain(row, column, byKeyboard); });
+            connect(cell, &CCellEdit::puzzlePasted, this, [this](const QString& text) {
+                if (const auto values = ParsePuzzleText(text.toStdString()))
+                    TakePuzzle(tr("Paste"), *values);
+            });
+            connect(cell, &CCellEdit::clipboardSilent, this, [this] {
+                Tell(tr("Not pasted: the program that holds the clipboard does not answer"));
+            });
             connect(cell, &CCellEdit::pointerLeft, this, [this, row, column] {
                 if (explainedCell_ == CellIndex(row, column) && !tip_->isHidden())
                     tip_->hide();
@@ -185,10 +199,9 @@ void CBoardDlg::CreateWindowMenu()
         &CBoardDlg::OnPastePuzzle);
     windowMenu_->addSeparator();
     windowMenu_->addAction(QStringLiteral("&About Zifrel..."), this, &CBoardDlg::OnAbout);
-    connect(windowMenu_, &QMenu::aboutToShow, this, &CBoardDlg::UpdatePasteAction);
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CBoardDlg::UpdatePasteAction);
+    // A new owner of the clipboard is given its chance to answer.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CClipboardProbe::Forget);
     UpdateMenuActions();
-    UpdatePasteAction();
     // Alt+Space is the window manager's on most desktops, so the menu also
     // opens with the keys that open a context menu anywhere: Menu and
     // Shift+F10.
@@ -215,32 +228,104 @@ QAction* CBoardDlg::MenuAction(Action action) const
 }
 
 template <typename Command>
-void CBoardDlg::Change(const QString& name, Command command)
+CBoardState CBoardDlg::Change(const QString& name, Command command)
 {
+    notice_->hide();
     const CBoardState before = board_.State();
     command();
     history_.Record(name.toStdString(), before, board_.State());
     UpdateMenuActions();
+    return before;
 }
 
-void CBoardDlg::OnClear() { Change(tr("Clear"), [this] { board_.OnClear(); }); }
-void CBoardDlg::OnSet() { Change(tr("Set"), [this] { board_.OnSet(); }); }
-void CBoardDlg::OnReset() { Change(tr("Reset"), [this] { board_.OnReset(); }); }
-void CBoardDlg::OnPass() { Change(tr("Pass"), [this] { board_.OnPass(); }); }
-void CBoardDlg::OnSolve() { Change(tr("Solve"), [this] { board_.OnSolve(); }); }
-void CBoardDlg::OnCellStep() { Change(tr("Cell"), [this] { board_.OnCellStep(); }); }
-void CBoardDlg::OnLoad() { Change(tr("Load"), [this] { board_.OnLoad(); }); }
+void CBoardDlg::OnClear()
+{
+    Change(tr("Clear"), [this] { board_.OnClear(); });
+    Announce(tr("Clear: the board is empty"));
+}
+
+void CBoardDlg::OnSet()
+{
+    const CBoardState before = Change(tr("Set"), [this] { board_.OnSet(); });
+    Announce(tr("Set: %n digit(s) kept for Reset", nullptr, CountChange(before, board_.State()).givens));
+}
+
+void CBoardDlg::OnReset()
+{
+    const CBoardState before = Change(tr("Reset"), [this] { board_.OnReset(); });
+    Announce(BoardSentence(tr("Reset"), CountChange(before, board_.State())));
+}
+
+void CBoardDlg::OnPass()
+{
+    const CBoardState before = Change(tr("Pass"), [this] { board_.OnPass(); });
+    Announce(PassSentence(CountChange(before, board_.State())));
+}
+
+void CBoardDlg::OnSolve()
+{
+    int sweeps = 0;
+    const CBoardState before = Change(tr("Solve"), [&] { sweeps = board_.OnSolve(); });
+    Announce(SolveSentence(sweeps, CountChange(before, board_.State())));
+}
+
+void CBoardDlg::OnCellStep()
+{
+    const CBoardState before = Change(tr("Cell"), [this] { board_.OnCellStep(); });
+    const int index = CellIndex(board_.CursorRow(), board_.CursorColumn());
+    Announce(CellSentence(index, before.working[static_cast<std::size_t>(index)],
+                          board_.Cell(board_.CursorRow(), board_.CursorColumn()).State()));
+}
+
+void CBoardDlg::OnStart()
+{
+    notice_->hide();
+    board_.OnStart();
+    Announce(tr("Start: the next Cell works on row 1, column 1"));
+}
+
+void CBoardDlg::OnLoad()
+{
+    CBoard::CLoadResult loaded;
+    const CBoardState before = Change(tr("Load"), [&] { loaded = board_.OnLoad(); });
+    if (!loaded) {
+        Tell(LoadFailure(PuzzleFilePath(), loaded));
+        return;
+    }
+    savedValues_ = board_.WorkingValues();
+    Announce(BoardSentence(tr("Loaded %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)),
+                           CountChange(before, board_.State())));
+}
+
+void CBoardDlg::OnSave()
+{
+    notice_->hide();
+    if (const CFileResult saved = board_.OnSave(); !saved) {
+        Tell(SaveFailure(PuzzleFilePath(), saved));
+        return;
+    }
+    savedValues_ = board_.WorkingValues();
+    Announce(tr("Saved %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)));
+}
 
 void CBoardDlg::OnUndo()
 {
-    history_.Undo(board_);
+    const QString name = QString::fromStdString(history_.UndoName());
+    if (!history_.Undo(board_))
+        return;
+    notice_->hide();
     UpdateMenuActions();
+    Announce(tr("Undo %1").arg(name));
 }
 
 void CBoardDlg::OnRedo()
 {
-    history_.Redo(board_);
+    const QString name = QString::fromStdString(history_.RedoName());
+    if (!history_.Redo(board_))
+        return;
+    notice_->hide();
     UpdateMenuActions();
+    Announce(tr("Redo %1").arg(name));
 }
 
 void CBoardDlg::OnCopyPuzzle()
@@ -250,14 +335,73 @@ void CBoardDlg::OnCopyPuzzle()
 
 void CBoardDlg::OnPastePuzzle()
 {
-    if (const auto values = PuzzleOnClipboard())
+    const std::optional<QString> text = ClipboardText();
+    if (!text) {
+        Tell(tr("Not pasted: the program that holds the clipboard does not answer"));
+        return;
+    }
+    std::string why;
+    if (const auto values = ParsePuzzleText(text->toStdString(), &why))
         TakePuzzle(tr("Paste"), *values);
+    else if (text->isEmpty())
+        Tell(tr("Not pasted: the clipboard holds no text"));
+    else
+        Tell(tr("Not pasted: the clipboard's text is not a puzzle: %1").arg(QString::fromStdString(why)));
 }
 
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.
 void CBoardDlg::TakePuzzle(const QString& how, const Values& values)
 {
-    Change(how, [&] { board_.LoadValues(values); });
+    const CBoardState before = Change(how, [&] { board_.LoadValues(values); });
+    Announce(BoardSentence(how, CountChange(before, board_.State())));
+}
+
+void CBoardDlg::Tell(const QString& message)
+{
+    said_ = message;
+    notice_->Show(message);
+}
+
+void CBoardDlg::Announce(const QString& sentence)
+{
+    announcer_->Announce(sentence);
+}
+
+QString CBoardDlg::PuzzleFilePath() const
+{
+    return QDir::current().absoluteFilePath(QString::fromLatin1(CBoard::kPuzzleFileName));
+}
+
+bool CBoardDlg::HasUnsavedChanges() const
+{
+    return board_.WorkingValues() != savedValues_;
+}
+
+void CBoardDlg::reject()
+{
+    if (!HasUnsavedChanges() || SaveBeforeClosing())
+        CDialog::reject();
+}
+
+bool CBoardDlg::SaveBeforeClosing()
+{
+    QMessageBox ask(QMessageBox::Question, tr("Zifrel"), tr("Save the puzzle before closing?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    ask.setInformativeText(tr("The board holds digits that are not in %1.").arg(PuzzleFilePath()));
+    ask.button(QMessageBox::Discard)->setText(tr("Close &Without Saving"));
+    ask.setDefaultButton(QMessageBox::Save);
+    ask.setEscapeButton(QMessageBox::Cancel);
+    switch (ask.exec()) {
+    case QMessageBox::Save:
+        if (const CFileResult saved = board_.OnSave(); !saved) {
+            Tell(SaveFailure(PuzzleFilePath(), saved));
+            return false;
+        }
+        savedValues_ = board_.WorkingValues();
+        return true;
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
 }
 
 void CBoardDlg::UpdateMenuActions()
@@ -269,15 +413,6 @@ void CBoardDlg::UpdateMenuActions()
     actions_[Action::Undo]->setEnabled(history_.CanUndo());
     actions_[Action::Redo]->setText(named(tr("&Redo"), history_.RedoName()));
     actions_[Action::Redo]->setEnabled(history_.CanRedo());
-}
-
-// Read only when the clipboard changes or the menu opens: reading it may
-// wait for another program.
-void CBoardDlg::UpdatePasteAction()
-{
-    // Shown, and taken, only while the clipboard holds a puzzle: the window
-    // has no place to say that what it holds is none.
-    actions_[Action::PastePuzzle]->setEnabled(PuzzleOnClipboard().has_value());
 }
 
 // What is dragged is read once, as it enters (a dropped file is read

@@ -13,8 +13,10 @@
 #include <map>
 #include <optional>
 
+class CAnnouncer;
 class CCellEdit;
 class CExplanationTip;
+class CNotice;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -56,9 +58,9 @@ public:
     void OnPass();
     void OnSolve();
     void OnCellStep();
-    void OnStart() { board_.OnStart(); }
+    void OnStart();
     void OnLoad();
-    void OnSave() { board_.OnSave(); }
+    void OnSave();
     void OnUndo();
     void OnRedo();
     void OnCopyPuzzle();
@@ -79,6 +81,19 @@ public:
     // cell, and outlines the cells that the explanation cites while it shows.
     void OnExplain(int row, int column, bool byKeyboard);
     CExplanationTip* ExplanationTip() const { return tip_; }
+    // The short message by the board and what it last said, and what
+    // screen readers were last told.
+    CNotice* Notice() const { return notice_; }
+    const QString& LastMessage() const { return said_; }
+    const CAnnouncer* Announcer() const { return announcer_; }
+    // True when the board's values differ from those last saved or loaded
+    // (an empty board before either).
+    bool HasUnsavedChanges() const;
+
+    // Escape, the window menu's Close, the title bar's close button and the
+    // window manager all end here: a board with unsaved changes asks first
+    // whether to save them, close without saving, or go back.
+    void reject() override;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -93,11 +108,20 @@ private:
     void CreateWindowMenu();
     void BindCells();
     // Runs command, and keeps what it changed as a step to undo.
+    // Runs command, and keeps what it changed as a step to undo; returns
+    // the board as it was before.
     template <typename Command>
-    void Change(const QString& name, Command command);
+    CBoardState Change(const QString& name, Command command);
     void UpdateMenuActions();
-    void UpdatePasteAction();
     void TakePuzzle(const QString& how, const Values& values);
+    // Tells the user, seen and heard, why something did not happen.
+    void Tell(const QString& message);
+    // Tells screen readers what a command did.
+    void Announce(const QString& sentence);
+    // The puzzle file's full name, as messages show it.
+    QString PuzzleFilePath() const;
+    // Saves for the close prompt; false when the user chose to stay.
+    bool SaveBeforeClosing();
 
     CBoard board_;
     QFont valueFont_;
@@ -107,6 +131,12 @@ private:
     QMenu* windowMenu_ = nullptr;
     std::map<Action, QAction*> actions_;
     CExplanationTip* tip_ = nullptr;
+    CNotice* notice_ = nullptr;
+    CAnnouncer* announcer_ = nullptr;
+    // The last message told.
+    QString said_;
+    // The values as last saved or loaded.
+    Values savedValues_{};
     // The puzzle being dragged over the window, if it is one.
     std::optional<Values> dragged_;
     int explainedCell_ = -1;

@@ -4,6 +4,8 @@
 
 #include "cell_edit.h"
 
+#include <algorithm>
+
 namespace {
 
 QAccessibleInterface* CreateForCell(const QString& className, QObject* object)
@@ -17,13 +19,141 @@ QAccessibleInterface* CreateForCell(const QString& className, QObject* object)
 
 CCellAccessible::CCellAccessible(CCellEdit* cell) : QAccessibleWidget(cell, QAccessible::EditableText) {}
 
+CCellEdit* CCellAccessible::Cell() const
+{
+    return static_cast<CCellEdit*>(widget());
+}
+
+QString CCellAccessible::Digit() const
+{
+    return Cell()->AccessibleText();
+}
+
+void* CCellAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
 QString CCellAccessible::text(QAccessible::Text kind) const
 {
     if (kind == QAccessible::Value)
-        return static_cast<const CCellEdit*>(widget())->SpokenValue();
+        return Cell()->SpokenValue();
     if (kind == QAccessible::Description)
-        return static_cast<const CCellEdit*>(widget())->Explanation();
+        return Cell()->AccessibleDescription();
     return QAccessibleWidget::text(kind);
+}
+
+QAccessible::State CCellAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = true;
+    state.selectableText = true;
+    return state;
+}
+
+// The digit counts as selected while the cell's whole text is, as it is
+// whenever a cell gains the focus.
+void CCellAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
+{
+    const bool selected = selectionIndex == 0 && selectionCount() == 1;
+    *startOffset = 0;
+    *endOffset = selected ? characterCount() : 0;
+}
+
+int CCellAccessible::selectionCount() const
+{
+    return characterCount() > 0 && Cell()->SelectionStart() == 0 && Cell()->SelectionEnd() == Cell()->Text().size()
+        ? 1
+        : 0;
+}
+
+void CCellAccessible::addSelection(int startOffset, int endOffset)
+{
+    setSelection(0, startOffset, endOffset);
+}
+
+void CCellAccessible::removeSelection(int)
+{
+    Cell()->SetSelection(Cell()->CaretPosition(), Cell()->CaretPosition());
+}
+
+void CCellAccessible::setSelection(int, int startOffset, int endOffset)
+{
+    // The digit is all there is to select: any selection of it is all of it.
+    if (endOffset > startOffset)
+        Cell()->SetSelection(0, -1);
+    else
+        removeSelection(0);
+}
+
+int CCellAccessible::cursorPosition() const
+{
+    return std::min(Cell()->CaretPosition(), characterCount());
+}
+
+void CCellAccessible::setCursorPosition(int position)
+{
+    const int at = std::clamp(position, 0, characterCount());
+    Cell()->SetSelection(at, at);
+}
+
+QString CCellAccessible::text(int startOffset, int endOffset) const
+{
+    const QString digit = Digit();
+    const int start = std::clamp(startOffset, 0, static_cast<int>(digit.size()));
+    const int end = endOffset < 0 ? static_cast<int>(digit.size()) : std::clamp(endOffset, start, static_cast<int>(digit.size()));
+    return digit.mid(start, end - start);
+}
+
+int CCellAccessible::characterCount() const
+{
+    return static_cast<int>(Digit().size());
+}
+
+QRect CCellAccessible::characterRect(int offset) const
+{
+    if (offset != 0 || characterCount() == 0)
+        return {};
+    return QRect(Cell()->mapToGlobal(QPoint(0, 0)), Cell()->size());
+}
+
+int CCellAccessible::offsetAtPoint(const QPoint& point) const
+{
+    return characterRect(0).contains(point) ? 0 : -1;
+}
+
+void CCellAccessible::scrollToSubstring(int, int) {}
+
+QString CCellAccessible::attributes(int, int* startOffset, int* endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+void CCellAccessible::deleteText(int startOffset, int endOffset)
+{
+    replaceText(startOffset, endOffset, QString());
+}
+
+void CCellAccessible::insertText(int offset, const QString& text)
+{
+    replaceText(offset, offset, text);
+}
+
+// The cell's new text is its digit with the change made, typed over
+// whatever it shows (a digit or pencil marks), as the user would.
+void CCellAccessible::replaceText(int startOffset, int endOffset, const QString& text)
+{
+    QString digit = Digit();
+    const int start = std::clamp(startOffset, 0, static_cast<int>(digit.size()));
+    const int end = std::clamp(endOffset, start, static_cast<int>(digit.size()));
+    digit.replace(start, end - start, text);
+    Cell()->TypeOver(digit);
 }
 
 void CCellAccessible::Install()

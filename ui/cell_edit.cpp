@@ -2,6 +2,9 @@
 // Copyright 2026 The Zifrel developers
 #include "cell_edit.h"
 
+#include "clipboard_probe.h"
+#include "puzzle_text.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -72,13 +75,26 @@ QFont CCellEdit::CurrentFont() const
 
 void CCellEdit::ChangeText(QString text)
 {
+    const QString wasSaid = AccessibleText();
     text_ = std::move(text);
     linesStale_ = true;
     update();
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, SpokenValue());
-        QAccessible::updateAccessibility(&event);
+    // A screen reader hears the digit go and come as text changes.
+    if (const QString said = AccessibleText(); said != wasSaid && QAccessible::isActive()) {
+        if (!wasSaid.isEmpty()) {
+            QAccessibleTextRemoveEvent removed(this, 0, wasSaid);
+            QAccessible::updateAccessibility(&removed);
+        }
+        if (!said.isEmpty()) {
+            QAccessibleTextInsertEvent inserted(this, 0, said);
+            QAccessible::updateAccessibility(&inserted);
+        }
     }
+}
+
+QString CCellEdit::AccessibleText() const
+{
+    return IsDigitText(text_) ? text_ : QString();
 }
 
 QString CCellEdit::SpokenValue() const
@@ -92,11 +108,25 @@ QString CCellEdit::SpokenValue() const
         if (c.isDigit())
             digits << QString(c);
     if (digits.isEmpty())
-        return tr("no candidates left");
+        return tr("empty, no digit possible");
     if (digits.size() == 1)
-        return tr("candidate %1").arg(digits.front());
+        return tr("empty, still possible %1").arg(digits.front());
     const QString last = digits.takeLast();
-    return tr("candidates %1 and %2").arg(digits.join(QLatin1String(", ")), last);
+    return tr("empty, still possible %1 and %2").arg(digits.join(QLatin1String(", ")), last);
+}
+
+QString CCellEdit::AccessibleDescription() const
+{
+    const QString explanation = Explanation();
+    if (IsDigitText(text_))
+        return explanation;
+    return explanation.isEmpty() ? SpokenValue() : SpokenValue() + QLatin1String(".\n") + explanation;
+}
+
+void CCellEdit::TypeOver(const QString& text)
+{
+    SetSelection(0, -1);
+    ReplaceSelection(text);
 }
 
 void CCellEdit::SetSelection(int start, int end)
@@ -280,8 +310,11 @@ void CCellEdit::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Backspace: DeleteSelectionOr(-1); return;
     default: break;
     }
-    if (event->matches(QKeySequence::Undo)) {
-        Undo();
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)
+        || event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+        // Undo and redo are the board's: a key reaches the cell only when
+        // the board has nothing to take back (or make again), and then it
+        // does nothing, as it would anywhere else in the window.
     } else if (event->matches(QKeySequence::Cut)) {
         Cut();
     } else if (event->matches(QKeySequence::Copy)) {
@@ -370,9 +403,20 @@ void CCellEdit::Copy() const
         QApplication::clipboard()->setText(text_.mid(SelectionStart(), SelectionEnd() - SelectionStart()));
 }
 
+// A whole puzzle goes to the board, as Paste Puzzle takes it; any other
+// text into the cell.
 void CCellEdit::Paste()
 {
-    QString pasted = QApplication::clipboard()->text();
+    const std::optional<QString> text = ClipboardText();
+    if (!text) {
+        emit clipboardSilent();
+        return;
+    }
+    if (ParsePuzzleText(text->toStdString())) {
+        emit puzzlePasted(*text);
+        return;
+    }
+    QString pasted = *text;
     pasted.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (!pasted.isEmpty())
         ReplaceSelection(pasted);
@@ -423,8 +467,9 @@ void CCellEdit::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     menu.addAction(tr("Cu&t"), QKeySequence::Cut, this, &CCellEdit::Cut)->setEnabled(HasSelection());
     menu.addAction(tr("&Copy"), QKeySequence::Copy, this, &CCellEdit::Copy)->setEnabled(HasSelection());
+    const std::optional<QString> clipboard = ClipboardText();
     menu.addAction(tr("&Paste"), QKeySequence::Paste, this, &CCellEdit::Paste)
-        ->setEnabled(!QApplication::clipboard()->text().isEmpty());
+        ->setEnabled(clipboard && !clipboard->isEmpty());
     menu.addAction(tr("&Delete"), this, [this] { DeleteSelectionOr(0); })->setEnabled(HasSelection());
     menu.addSeparator();
     menu.addAction(tr("Select &All"), QKeySequence::SelectAll, this, [this] { SetSelection(0, -1); })

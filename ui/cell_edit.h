@@ -45,9 +45,17 @@ public:
     // The height and width the text needs, for checking that it fits.
     QSize TextExtent() const;
 
-    // The text as a screen reader says it: the digit, "empty", or
-    // "candidates 1, 2, 5 and 9" for a pencil-mark grid.
+    // The cell as a screen reader says it: the digit, "empty" for a cell
+    // that shows nothing, "empty, still possible 1, 2, 5 and 9" for a
+    // pencil-mark grid, "empty, no digit possible" for one with no digit.
     QString SpokenValue() const;
+    // What the cell's text is to a screen reader: the digit, or nothing.
+    QString AccessibleText() const;
+    // The cell's description for screen readers: an empty cell's value,
+    // then the explanation.
+    QString AccessibleDescription() const;
+    // Replaces the whole text by text as the user's typing would.
+    void TypeOver(const QString& text);
     // Why the cell stands as it does, as the window explains it; for
     // screen readers, as the cell's description.
     void SetExplainer(std::function<QString()> explainer) { explainer_ = std::move(explainer); }
@@ -67,6 +75,10 @@ signals:
     void focusGained();
     // Sent, and handled, before the key press returns.
     void moveFocusRequested(int columnStep, int rowStep);
+    // Paste found a whole puzzle on the clipboard: the board takes it.
+    void puzzlePasted(const QString& text);
+    // Paste found the clipboard's owner silent.
+    void clipboardSilent();
 
 protected:
     bool event(QEvent* event) override;

@@ -3,6 +3,7 @@
 #include "explanation_tip.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <QScreen>
@@ -47,6 +48,11 @@ bool CExplanationTip::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
+        hide();
+        // Escape closes the explanation and nothing else.
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            return true;
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:
     case QEvent::WindowDeactivate:

@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Without a display, or with one that cannot be reached, the program says so
 # in one line that names it, and exits with status 1. (xvfb-run takes
-# displays from :99 up, so the unreachable one is far above.)
+# displays from :99 up, so the unreachable one is far above.) --help and
+# --version answer without any display; an unknown option gets one line and
+# status 2.
 #   display_test.sh ZIFREL
 set -uo pipefail
 program=$1
@@ -25,4 +27,26 @@ check "no display to show the window on"
 check "cannot reach the display :9917 (DISPLAY)" DISPLAY=:9917
 check "cannot reach the display wayland-0 (QT_QPA_PLATFORM=wayland)" QT_QPA_PLATFORM=wayland
 check "cannot reach the display wayland-7 (WAYLAND_DISPLAY)" WAYLAND_DISPLAY=wayland-7
+# answers EXPECTED-STATUS EXPECTED-TEXT LINES ARGUMENT...: no display needed.
+answers() {
+    local expected_status=$1 expected=$2 expected_lines=$3
+    shift 3
+    local out status lines
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" 2>&1)
+    status=$?
+    lines=$(printf '%s\n' "$out" | wc -l)
+    if [ "$status" -ne "$expected_status" ] || [[ "$out" != *"$expected"* ]] \
+        || { [ "$expected_lines" != any ] && [ "$lines" -ne "$expected_lines" ]; }; then
+        echo "with $*: status $status, $lines lines: $out" >&2
+        failed=1
+    else
+        echo "with $*: status $status"
+    fi
+}
+answers 0 "Usage: zifrel" any --help
+answers 0 "Zifrel.zfr in the current folder" any -h
+answers 0 "zifrel 1." 1 --version
+answers 2 "zifrel: unknown option '--bogus'; try --help" 1 --bogus
+answers 2 "zifrel: unexpected argument 'puzzle.txt'; try --help" 1 -style Fusion puzzle.txt
+answers 2 "zifrel: -display needs a value; try --help" 1 -display
 exit $failed

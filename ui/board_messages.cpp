@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#include "board_messages.h"
+
+#include <QCoreApplication>
+
+#include <bit>
+#include <cstring>
+
+namespace {
+
+QString Tr(const char* text, const char* disambiguation = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("CBoardMessages", text, disambiguation, n);
+}
+
+// The clause after the file's name for a failure of the file itself.
+QString FileClause(const CFileResult& result, bool saving)
+{
+    switch (result.error) {
+    case FileError::None: break;
+    case FileError::Missing:
+        return saving ? Tr("cannot be made: its folder does not exist") : Tr("does not exist");
+    case FileError::Folder: return Tr("is a folder, not a file");
+    case FileError::NotAFile: return Tr("is a device or a pipe, not a file");
+    case FileError::WriteProtected: return Tr("is write-protected");
+    case FileError::ReadProtected: return Tr("may not be read");
+    case FileError::FolderProtected: return Tr("cannot be made: its folder is write-protected");
+    case FileError::ReadOnlyFileSystem: return Tr("is on a read-only file system");
+    case FileError::DiskFull: return Tr("does not fit: the disk is full");
+    case FileError::TooLarge: return Tr("is too large to be a puzzle");
+    case FileError::LinkLoop: return Tr("is a symbolic link that leads round in a circle");
+    case FileError::Other: break;
+    }
+    const QString why = QString::fromLocal8Bit(std::strerror(result.systemError));
+    return saving ? Tr("could not be written: %1").arg(why) : Tr("could not be read: %1").arg(why);
+}
+
+QString PuzzleClause(const CPuzzleFileError& error)
+{
+    switch (error.kind) {
+    case CPuzzleFileError::None: break;
+    case CPuzzleFileError::Empty: return Tr("is empty");
+    case CPuzzleFileError::LineCount: return Tr("has %1 lines, not 9").arg(error.count);
+    case CPuzzleFileError::LineLength:
+        // A file of one line is the 81-cell form.
+        return Tr("line %1 has %2 cells, not %3").arg(error.line).arg(error.count).arg(error.line == 1 && error.count > 9 ? 81 : 9);
+    case CPuzzleFileError::BadCharacter: {
+        const unsigned char c = error.character;
+        const QString shown = c >= 0x20 && c < 0x7F ? QStringLiteral("'%1'").arg(QChar(c)) : Tr("byte %1").arg(c);
+        return Tr("line %1, column %2 is %3, not a digit or .").arg(error.line).arg(error.column).arg(shown);
+    }
+    }
+    return {};
+}
+
+QString Cells(int n)
+{
+    return n == 1 ? Tr("1 cell") : Tr("%1 cells").arg(n);
+}
+
+QString Digits(int n)
+{
+    return n == 1 ? Tr("1 digit") : Tr("%1 digits").arg(n);
+}
+
+} // namespace
+
+QString SaveFailure(const QString& path, const CFileResult& result)
+{
+    return Tr("Not saved: %1 %2").arg(path, FileClause(result, true));
+}
+
+QString LoadFailure(const QString& path, const CBoard::CLoadResult& result)
+{
+    if (!result.file)
+        return Tr("No puzzle loaded: %1 %2").arg(path, FileClause(result.file, false));
+    return Tr("No puzzle loaded: %1 %2").arg(path, PuzzleClause(result.puzzle));
+}
+
+CBoardChange CountChange(const CBoardState& before, const CBoardState& after)
+{
+    CBoardChange change;
+    for (std::size_t i = 0; i < after.working.size(); ++i) {
+        const CCellState& was = before.working[i];
+        const CCellState& is = after.working[i];
+        change.filled += was.value == 0 && is.value != 0;
+        change.emptied += was.value != 0 && is.value == 0;
+        if (was.value == 0 && is.value == 0)
+            change.ruledOut += std::popcount(static_cast<unsigned>(is.excluded & ~was.excluded));
+        change.open += is.value == 0;
+    }
+    change.givens = static_cast<int>(after.working.size()) - change.open;
+    return change;
+}
+
+QString SolveSentence(int sweeps, const CBoardChange& change)
+{
+    const QString swept = sweeps == 1 ? Tr("1 sweep") : Tr("%1 sweeps").arg(sweeps);
+    return Tr("Solve: %1, %2 filled, %3 open").arg(swept, Cells(change.filled)).arg(change.open);
+}
+
+QString PassSentence(const CBoardChange& change)
+{
+    return Tr("Pass: %1 filled, %2 ruled out, %3 open").arg(Cells(change.filled), Digits(change.ruledOut)).arg(change.open);
+}
+
+QString CellSentence(int index, const CCellState& before, const CCellState& after)
+{
+    const QString place = Tr("row %1, column %2").arg(index / kBoardSize + 1).arg(index % kBoardSize + 1);
+    if (before.value == 0 && after.value != 0)
+        return Tr("Cell: %1 filled with %2").arg(place).arg(after.value);
+    QStringList gone;
+    for (int d = 1; d <= 9; ++d)
+        if ((after.excluded & ~before.excluded) & DigitBit(d))
+            gone << QString::number(d);
+    if (gone.isEmpty())
+        return Tr("Cell: %1, nothing changed").arg(place);
+    const QString last = gone.takeLast();
+    const QString digits = gone.isEmpty() ? last : Tr("%1 and %2").arg(gone.join(QLatin1String(", ")), last);
+    return Tr("Cell: %1: %2 ruled out").arg(place, digits);
+}
+
+QString BoardSentence(const QString& what, const CBoardChange& change)
+{
+    return Tr("%1: %2 filled, %3 open").arg(what, Cells(change.givens)).arg(change.open);
+}

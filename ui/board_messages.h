@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#pragma once
+
+#include "board.h"
+
+#include <QString>
+
+// What the window tells the user in words: why a Save or Load failed, and
+// in one short sentence what a command changed on the board.
+
+QString SaveFailure(const QString& path, const CFileResult& result);
+QString LoadFailure(const QString& path, const CBoard::CLoadResult& result);
+
+// What changed between two states of the board, counted for a sentence.
+struct CBoardChange {
+    int filled = 0;    // cells that were empty and hold a digit now
+    int emptied = 0;   // cells that held a digit and are empty now
+    int ruledOut = 0;  // digits newly ruled out in cells still empty
+    int open = 0;      // empty cells now
+    int givens = 0;    // filled cells now
+};
+CBoardChange CountChange(const CBoardState& before, const CBoardState& after);
+
+// "Solve: 3 sweeps, 41 cells filled, 12 open" and the like.
+QString SolveSentence(int sweeps, const CBoardChange& change);
+QString PassSentence(const CBoardChange& change);
+// For the Cell step on index, which now holds after.
+QString CellSentence(int index, const CCellState& before, const CCellState& after);
+QString BoardSentence(const QString& what, const CBoardChange& change);

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#include "notice.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QStyleOption>
+#include <QStylePainter>
+#include <QToolTip>
+#include <QWindow>
+
+namespace {
+
+constexpr int kShownMs = 8000;
+constexpr int kGap = 4;
+
+// Notices and the announcer are what screen readers call notifications;
+// their name is what they say.
+class CNotificationAccessible : public QAccessibleWidget {
+public:
+    explicit CNotificationAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
+        if (const auto* notice = qobject_cast<const CNotice*>(widget()))
+            return notice->text();
+        return static_cast<const CAnnouncer*>(widget())->Said();
+    }
+};
+
+QAccessibleInterface* CreateForNotification(const QString& className, QObject* object)
+{
+    if ((className == QLatin1String("CNotice") || className == QLatin1String("CAnnouncer")) && object->isWidgetType())
+        return new CNotificationAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+CNotice::CNotice(QWidget* board)
+    : QLabel(board, Qt::ToolTip | Qt::FramelessWindowHint | Qt::BypassGraphicsProxyWidget), board_(board)
+{
+    CAnnouncer::Install();
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setForegroundRole(QPalette::ToolTipText);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setPalette(QToolTip::palette());
+    setFont(QToolTip::font());
+    setMargin(2 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this));
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+}
+
+void CNotice::Show(const QString& text)
+{
+    hide();
+    setText(text);
+    Place();
+    show();
+    qApp->installEventFilter(this);
+    expiry_.start(kShownMs, this);
+}
+
+// As wide as the text needs, up to the screen's width; below the window's
+// frame, or above it where the screen ends below, or else over the
+// window's foot.
+void CNotice::Place()
+{
+    const QRect frame = board_->windowHandle() ? board_->windowHandle()->frameGeometry() : board_->frameGeometry();
+    const QRect screen = board_->screen()->availableGeometry();
+    setMaximumWidth(screen.width());
+    setMinimumWidth(std::min(frame.width(), screen.width()));
+    adjustSize();
+    const int x = std::clamp(frame.center().x() - width() / 2, screen.left(), std::max(screen.left(), screen.right() - width() + 1));
+    int y = frame.bottom() + 1 + kGap;
+    if (y + height() > screen.bottom() + 1)
+        y = frame.top() - kGap - height();
+    if (y < screen.top())
+        y = std::max(screen.top(), frame.bottom() - height());
+    move(x, y);
+}
+
+bool CNotice::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        hide();
+        // Escape closes the notice and nothing else.
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            return true;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+        hide();
+        break;
+    default:
+        break;
+    }
+    return QLabel::eventFilter(watched, event);
+}
+
+void CNotice::hideEvent(QHideEvent* event)
+{
+    qApp->removeEventFilter(this);
+    expiry_.stop();
+    QLabel::hideEvent(event);
+    emit hidden();
+}
+
+void CNotice::paintEvent(QPaintEvent* event)
+{
+    QStylePainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_PanelTipLabel, frame);
+    painter.end();
+    QLabel::paintEvent(event);
+}
+
+void CNotice::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == expiry_.timerId())
+        hide();
+    else
+        QLabel::timerEvent(event);
+}
+
+CAnnouncer::CAnnouncer(QWidget* window) : QWidget(window)
+{
+    Install();
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+void CAnnouncer::Announce(const QString& sentence)
+{
+    said_ = sentence;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(parentWidget(), sentence);
+    QAccessible::updateAccessibility(&event);
+#else
+    if (!QAccessible::isActive())
+        return;
+    // Screen readers speak a notification as it appears: it disappears and
+    // appears again with the new sentence.
+    hide();
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    show();
+#endif
+}
+
+void CAnnouncer::Install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(CreateForNotification);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}

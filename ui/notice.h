@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#pragma once
+
+#include <QBasicTimer>
+#include <QLabel>
+
+// A short message by the board window, seen and heard: it opens below the
+// window (above it where the screen ends), says its text to screen readers
+// as a notification, and goes at the next key press, click or command, or
+// after a few seconds. It never takes the focus, and the key that closes it
+// still does what it would have done, all but Escape, which only closes it.
+class CNotice : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit CNotice(QWidget* board);
+    void Show(const QString& text);
+
+signals:
+    void hidden();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void Place();
+
+    QWidget* board_;
+    QBasicTimer expiry_;
+};
+
+// Says one short sentence to screen readers without showing anything or
+// moving the focus: what a command changed. Through the toolkit's own
+// announcement where it has one; elsewhere through an invisible child of
+// the window, of the notification role, shown again with each sentence, as
+// screen readers speak a notification when it appears.
+class CAnnouncer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CAnnouncer(QWidget* window);
+    void Announce(const QString& sentence);
+    // The last sentence announced.
+    QString Said() const { return said_; }
+
+    // Gives notices and the announcer the notification role.
+    static void Install();
+
+private:
+    QString said_;
+};
