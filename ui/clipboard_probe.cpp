@@ -9,6 +9,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -113,15 +114,15 @@ bool CClipboardProbe::OwnerAnswers()
     if (!connection)
         return true;
     const xcb_window_t owner = connection->Owner();
+    if (owner == XCB_NONE || owner != silentOwner)
+        silentOwner = XCB_NONE;
     if (owner == XCB_NONE)
         return true;
     // An owner that did not answer is not waited for again.
     if (owner == silentOwner)
         return false;
-    if (connection->Answers(kPatienceMs))
-        return true;
-    silentOwner = owner;
-    return false;
+    silentOwner = connection->Answers(kPatienceMs) ? XCB_NONE : owner;
+    return silentOwner == XCB_NONE;
 }
 
 void CClipboardProbe::Forget()
