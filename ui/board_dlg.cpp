@@ -29,7 +29,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 #include <utility>
 
@@ -93,22 +95,14 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Zifrel"));
     setWindowIcon(ZifrelIcon());
-    QFont windowFont(QStringLiteral("Courier New"), 12);
-    windowFont.setStyleHint(QFont::TypeWriter);
-    setFont(windowFont);
-    const CDialogUnits units(font());
-    setFixedSize(units.X(188), units.Y(193));
-
-    const QString face = font().family();
-    valueFont_ = QFont(face, 12);
-    candidateFont_ = QFont(face, 5);
-    valueFont_.setStyleHint(QFont::TypeWriter);
-    candidateFont_.setStyleHint(QFont::TypeWriter);
-    FitToCell(candidateFont_, units.Rect(0, 0, kCellWidth, kCellHeight).size() - QSize(2, 2));
+    baseFont_ = QFont(QStringLiteral("Courier New"), 12);
+    baseFont_.setStyleHint(QFont::TypeWriter);
+    setFont(baseFont_);
 
     CCellAccessible::Install();
     CreateCells();
     CreateButtons();
+    LayOut();
     CreateWindowMenu();
     BindCells();
     board_.OnClear();
@@ -132,14 +126,87 @@ CBoardDlg::~CBoardDlg()
         cell.AttachControl(nullptr);
 }
 
+void CBoardDlg::LayOut()
+{
+    QFont windowFont = baseFont_;
+    windowFont.setPointSizeF(baseFont_.pointSizeF() * scale_);
+    setFont(windowFont);
+    const CDialogUnits units(baseFont_, scale_);
+    setFixedSize(units.X(188), units.Y(193));
+
+    // The cells' fonts take the window font's face name.
+    const QString face = baseFont_.family();
+    valueFont_ = QFont(face);
+    valueFont_.setPointSizeF(12 * scale_);
+    candidateFont_ = QFont(face);
+    candidateFont_.setPointSizeF(5 * scale_);
+    valueFont_.setStyleHint(QFont::TypeWriter);
+    candidateFont_.setStyleHint(QFont::TypeWriter);
+    FitToCell(candidateFont_, units.Rect(0, 0, kCellWidth, kCellHeight).size() - QSize(2, 2));
+
+    for (int row = 0; row < kBoardSize; ++row)
+        for (int column = 0; column < kBoardSize; ++column) {
+            CCellEdit* cell = CellControl(row, column);
+            cell->setGeometry(units.Rect(kColumnX[column], kRowY[row], kCellWidth, kCellHeight));
+            cell->FontChanged();
+        }
+    for (const ButtonPlace& place : kButtons)
+        buttons_[place.id]->setGeometry(units.Rect(place.x, place.y, kButtonWidth, kButtonHeight));
+}
+
+bool CBoardDlg::Fits(double scale) const
+{
+    const CDialogUnits units(baseFont_, scale);
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize size = QSize(units.X(188), units.Y(193)).grownBy(frame);
+    const QSize room = screen()->availableGeometry().size();
+    return size.width() <= room.width() && size.height() <= room.height();
+}
+
+void CBoardDlg::SetScale(double scale)
+{
+    notice_->hide();
+    tip_->hide();
+    if (scale != scale_) {
+        scale_ = scale;
+        LayOut();
+        Centre();
+    }
+    Announce(tr("Size %1%").arg(qRound(scale_ * 100)));
+}
+
+void CBoardDlg::OnLarger()
+{
+    for (const double scale : kScales)
+        if (scale > scale_ + 1e-9) {
+            if (Fits(scale))
+                SetScale(scale);
+            else
+                Tell(tr("The board is as large as the screen allows (%1%)").arg(qRound(scale_ * 100)));
+            return;
+        }
+}
+
+void CBoardDlg::OnSmaller()
+{
+    double smaller = kScales[0];
+    for (const double scale : kScales)
+        if (scale < scale_ - 1e-9)
+            smaller = scale;
+    SetScale(smaller);
+}
+
+void CBoardDlg::OnNormalSize()
+{
+    SetScale(kScales[0]);
+}
+
 void CBoardDlg::CreateCells()
 {
-    const CDialogUnits units(font());
     for (int row = 0; row < kBoardSize; ++row) {
         for (int column = 0; column < kBoardSize; ++column) {
             auto* cell = new CCellEdit(this);
             cell->setAccessibleName(tr("Row %1, column %2").arg(row + 1).arg(column + 1));
-            cell->setGeometry(units.Rect(kColumnX[column], kRowY[row], kCellWidth, kCellHeight));
             connect(cell, &CCellEdit::focusGained, this, [this, row, column] { OnCellFocus(row, column); });
             connect(cell, &CCellEdit::userEdited, this, [this, row, column] { OnCellChange(row, column); });
             connect(cell, &CCellEdit::moveFocusRequested, this, &CBoardDlg::OnMoveFocus);
@@ -166,10 +233,8 @@ void CBoardDlg::CreateCells()
 
 void CBoardDlg::CreateButtons()
 {
-    const CDialogUnits units(font());
     for (const ButtonPlace& place : kButtons) {
         auto* button = new CPushButton(QString::fromLatin1(place.caption), this);
-        button->setGeometry(units.Rect(place.x, place.y, kButtonWidth, kButtonHeight));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, place.handler);
         buttons_[place.id] = button;
@@ -197,6 +262,13 @@ void CBoardDlg::CreateWindowMenu()
     add(Action::CopyPuzzle, tr("Copy Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &CBoardDlg::OnCopyPuzzle);
     add(Action::PastePuzzle, tr("Paste Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
         &CBoardDlg::OnPastePuzzle);
+    windowMenu_->addSeparator();
+    add(Action::Larger, tr("&Larger"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
+        &CBoardDlg::OnLarger);
+    add(Action::Smaller, tr("S&maller"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &CBoardDlg::OnSmaller);
+    add(Action::NormalSize, tr("Normal &Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, &CBoardDlg::OnNormalSize);
     windowMenu_->addSeparator();
     windowMenu_->addAction(QStringLiteral("&About Zifrel..."), this, &CBoardDlg::OnAbout);
     // A new owner of the clipboard is given its chance to answer.
@@ -235,7 +307,16 @@ CBoardState CBoardDlg::Change(const QString& name, Command command)
     command();
     history_.Record(name.toStdString(), before, board_.State());
     UpdateMenuActions();
+    ShowHowCellsWereFilled();
     return before;
+}
+
+void CBoardDlg::ShowHowCellsWereFilled()
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        const CCell& cell = board_.Working()[static_cast<std::size_t>(i)];
+        cells_[static_cast<std::size_t>(i)]->SetFound(cell.GetValue() != 0 && cell.HowFilled() != Fill::Given);
+    }
 }
 
 void CBoardDlg::OnClear()
@@ -315,6 +396,7 @@ void CBoardDlg::OnUndo()
         return;
     notice_->hide();
     UpdateMenuActions();
+    ShowHowCellsWereFilled();
     Announce(tr("Undo %1").arg(name));
 }
 
@@ -325,6 +407,7 @@ void CBoardDlg::OnRedo()
         return;
     notice_->hide();
     UpdateMenuActions();
+    ShowHowCellsWereFilled();
     Announce(tr("Redo %1").arg(name));
 }
 

@@ -45,7 +45,7 @@ public:
     // The window's own menu: Minimize, Close, Undo, Redo, Copy Puzzle,
     // Paste Puzzle and About.
     QMenu* WindowMenu() const { return windowMenu_; }
-    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle };
+    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, Larger, Smaller, NormalSize };
     QAction* MenuAction(Action action) const;
     const CHistory& History() const { return history_; }
     const QFont& ValueFont() const { return valueFont_; }
@@ -69,6 +69,16 @@ public:
     void OnAbout();
     // Opens the window menu at the window's top left, unless it is open.
     void OpenWindowMenu();
+    // Enlarge the whole window, cells, fonts and buttons, by a step, shrink
+    // it by one, or bring it back to its normal size; it stays centred and
+    // grows only as far as the screen holds it. The size lasts as long as
+    // the window.
+    void OnLarger();
+    void OnSmaller();
+    void OnNormalSize();
+    double Scale() const { return scale_; }
+    // The sizes the window takes, as factors of the normal one.
+    static constexpr double kScales[] = {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
 
     // The whole text of a cell is selected when it gains the focus.
     void OnCellFocus(int row, int column);
@@ -105,6 +115,11 @@ protected:
 private:
     void CreateCells();
     void CreateButtons();
+    // Sizes the window, the fonts and every control for scale_.
+    void LayOut();
+    // The window's frame at scale fits on its screen.
+    bool Fits(double scale) const;
+    void SetScale(double scale);
     void CreateWindowMenu();
     void BindCells();
     // Runs command, and keeps what it changed as a step to undo.
@@ -113,6 +128,8 @@ private:
     template <typename Command>
     CBoardState Change(const QString& name, Command command);
     void UpdateMenuActions();
+    // Tells each cell whether its digit was given or found.
+    void ShowHowCellsWereFilled();
     void TakePuzzle(const QString& how, const Values& values);
     // Tells the user, seen and heard, why something did not happen.
     void Tell(const QString& message);
@@ -124,6 +141,9 @@ private:
     bool SaveBeforeClosing();
 
     CBoard board_;
+    // The window's font at the normal size, whose dialog units lay it out.
+    QFont baseFont_;
+    double scale_ = 1.0;
     QFont valueFont_;
     QFont candidateFont_;
     std::array<CCellEdit*, kCellCount> cells_{};

@@ -3,6 +3,7 @@
 #include "cell_edit.h"
 
 #include "clipboard_probe.h"
+#include "palette_colours.h"
 #include "puzzle_text.h"
 
 #include <QAccessible>
@@ -50,6 +51,12 @@ void CCellEdit::SetCellFont(FontHandle font)
     if (requested == font_)
         return;
     font_ = requested;
+    linesStale_ = true;
+    update();
+}
+
+void CCellEdit::FontChanged()
+{
     linesStale_ = true;
     update();
 }
@@ -197,6 +204,14 @@ int CCellEdit::LineLeft(const CLine& line) const
     return area.left() + (area.width() - line.edges.back()) / 2;
 }
 
+void CCellEdit::SetFound(bool found)
+{
+    if (found == found_)
+        return;
+    found_ = found;
+    update();
+}
+
 void CCellEdit::SetCited(bool cited)
 {
     if (cited == cited_)
@@ -253,8 +268,13 @@ void CCellEdit::paintEvent(QPaintEvent*)
                 painter.drawText(left + line.edges[static_cast<std::size_t>(first)], baseline,
                                  text_.mid(line.start + first, last - first));
         };
-        painter.setPen(colours.color(QPalette::Text));
+        const bool found = found_ && IsDigitText(text_);
+        painter.setPen(found ? FoundDigitColour(colours) : colours.color(QPalette::Text));
         drawPart(0, line.length);
+        if (found) {
+            const int under = baseline + std::max(1, metrics.underlinePos());
+            painter.fillRect(QRect(left, under, line.edges.back(), std::max(1, metrics.lineWidth())), painter.pen().color());
+        }
 
         const int from = std::max(SelectionStart(), line.start) - line.start;
         const int to = std::min(SelectionEnd(), line.start + line.length) - line.start;

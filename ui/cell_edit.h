@@ -30,6 +30,8 @@ public:
     // The model's view of the control. A font handle is the address of a
     // QFont that outlives the control; 0 means the application font.
     void SetCellFont(FontHandle font) override;
+    // The font the cell shows its text in has changed size.
+    void FontChanged();
     void SetCellText(const std::string& text) override;
     std::string CellText() const override;
 
@@ -60,6 +62,11 @@ public:
     // screen readers, as the cell's description.
     void SetExplainer(std::function<QString()> explainer) { explainer_ = std::move(explainer); }
     QString Explanation() const { return explainer_ ? explainer_() : QString(); }
+    // Draws the digit as one the deduction found: in the palette's link
+    // colour, underlined, so that it stands apart from a given digit also
+    // for those who cannot tell the colours apart.
+    void SetFound(bool found);
+    bool IsFound() const { return found_; }
     // Outlines the cell while an explanation cites it.
     void SetCited(bool cited);
     bool IsCited() const { return cited_; }
@@ -127,6 +134,7 @@ private:
     mutable bool linesStale_ = true;
     std::function<QString()> explainer_;
     bool cited_ = false;
+    bool found_ = false;
     const QFont* font_ = nullptr;
     int anchor_ = 0;
     int caret_ = 0;

@@ -23,9 +23,11 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    // Places the window's frame in the middle of its parent, or of the
+    // screen's free area.
+    void Centre();
 
 private:
-    void Centre();
     // Centres the window again if its frame has appeared; true if it has.
     bool CentreOnceFramed();
 

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-CDialogUnits::CDialogUnits(const QFont& font)
+CDialogUnits::CDialogUnits(const QFont& font, double scale) : scale_(scale)
 {
     const QFontMetrics metrics(font);
     const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");

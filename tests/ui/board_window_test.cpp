@@ -11,6 +11,7 @@
 #include "dialog_units.h"
 #include "explanation_tip.h"
 #include "notice.h"
+#include "palette_colours.h"
 #include "puzzle_text.h"
 
 #include <QAccessible>
@@ -24,11 +25,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QHelpEvent>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QUrl>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -713,6 +716,119 @@ private slots:
         QTest::keyClick(Cell(4, 4), Qt::Key_L, Qt::AltModifier);
         QVERIFY2(said().startsWith(QStringLiteral("Loaded Zifrel.zfr: ")), qPrintable(said()));
         QCOMPARE(QApplication::focusWidget(), Cell(4, 4));
+    }
+
+    // Ctrl+Plus, Ctrl+Minus and Ctrl+0 scale the whole window in
+    // proportion, keep it centred, and stop where the screen ends.
+    void theBoardGrowsAndShrinksInProportionWithinTheScreen()
+    {
+        Load(kPuzzle);
+        board_->OnPass();
+        FocusCell(4, 4);
+        const auto layout = [this] {
+            std::vector<QRect> rects{board_->rect()};
+            for (int i = 0; i < kCellCount; ++i)
+                rects.push_back(Cell(i / 9, i % 9)->geometry());
+            for (const auto id : {CBoardDlg::IdSolve, CBoardDlg::IdClear, CBoardDlg::IdCell, CBoardDlg::IdHelp})
+                rects.push_back(board_->Button(id)->geometry());
+            return rects;
+        };
+        const std::vector<QRect> normal = layout();
+        const QRect screen = board_->screen()->availableGeometry();
+        const auto inProportion = [&](double scale) {
+            const std::vector<QRect> now = layout();
+            for (std::size_t k = 0; k < now.size(); ++k) {
+                const QRectF expected(QPointF(normal[k].topLeft()) * scale, QSizeF(normal[k].size()) * scale);
+                // Within the pixel that each edge rounds to, twice over.
+                if (std::abs(now[k].x() - expected.x()) > scale + 1 || std::abs(now[k].y() - expected.y()) > scale + 1
+                    || std::abs(now[k].width() - expected.width()) > scale + 1
+                    || std::abs(now[k].height() - expected.height()) > scale + 1)
+                    return false;
+            }
+            return true;
+        };
+        std::vector<double> seen{1.0};
+        for (int press = 0; press < 12; ++press) {
+            QTest::keyClick(Cell(4, 4), Qt::Key_Plus, Qt::ControlModifier);
+            if (board_->Scale() == seen.back())
+                break;
+            seen.push_back(board_->Scale());
+            QVERIFY2(inProportion(board_->Scale()), qPrintable(QString::number(board_->Scale())));
+            QCOMPARE(board_->ValueFont().pointSizeF(), 12 * board_->Scale());
+            QTRY_VERIFY(screen.contains(board_->frameGeometry()));
+            QTRY_VERIFY(std::abs(board_->frameGeometry().center().x() - screen.center().x()) <= 1);
+            QCOMPARE(board_->Announcer()->Said(), QStringLiteral("Size %1%").arg(qRound(board_->Scale() * 100)));
+            for (int i = 0; i < kCellCount; ++i) {
+                const QSize room = Cell(i / 9, i % 9)->size() - QSize(2, 2);
+                const QSize needed = Cell(i / 9, i % 9)->TextExtent();
+                QVERIFY(needed.width() <= room.width() && needed.height() <= room.height());
+            }
+        }
+        // This screen holds 150%: the next step is refused, with a word why.
+        QCOMPARE(seen, (std::vector<double>{1.0, 1.25, 1.5}));
+        QVERIFY(board_->Notice()->isVisible());
+        QCOMPARE(board_->Notice()->text(), QStringLiteral("The board is as large as the screen allows (150%)"));
+        QTest::keyClick(Cell(4, 4), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(board_->Scale(), 1.25);
+        QTest::keyClick(Cell(4, 4), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(board_->Scale(), 1.5);
+        QTest::keyClick(Cell(4, 4), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(board_->Scale(), 1.0);
+        QVERIFY(layout() == normal);
+        QCOMPARE(board_->Board().Cell(4, 4).GetValue(), 0);
+        QCOMPARE(QApplication::focusWidget(), Cell(4, 4));
+    }
+
+    // Digits the deduction found are drawn in their own colour and
+    // underlined; given ones as text always was. Both are legible, on a
+    // light and on a dark palette.
+    void foundDigitsStandApartFromGivenOnes()
+    {
+        Load(kPuzzle);
+        QTest::keyClick(board_.get(), Qt::Key_S, Qt::AltModifier);
+        for (int i = 0; i < kCellCount; ++i)
+            QCOMPARE(Cell(i / 9, i % 9)->IsFound(), kPuzzle[static_cast<std::size_t>(i)] == '.');
+        QTest::keyClick(board_.get(), Qt::Key_Z, Qt::ControlModifier);
+        for (int i = 0; i < kCellCount; ++i)
+            QVERIFY(!Cell(i / 9, i % 9)->IsFound());
+        QTest::keyClick(board_.get(), Qt::Key_Y, Qt::ControlModifier);
+
+        // The lowest row of ink: a given 4 ends in its stem, a found one in
+        // an underline as wide as the digit.
+        const auto lowestInk = [](CCellEdit* cell) {
+            const QImage image = cell->grab().toImage();
+            const QColor base = cell->palette().color(QPalette::Base);
+            for (int y = image.height() - 3; y > 2; --y) {
+                int longest = 0;
+                int run = 0;
+                for (int x = 2; x < image.width() - 2; ++x) {
+                    run = ContrastRatio(image.pixelColor(x, y), base) > 2 ? run + 1 : 0;
+                    longest = std::max(longest, run);
+                }
+                if (longest > 0)
+                    return longest;
+            }
+            return 0;
+        };
+        const int found = 0 * 9 + 0; // r1c1 holds a found 6
+        const int given = 0 * 9 + 4; // r1c5 holds the given 4
+        board_->Board().Cell(0, 0).Place(4, Fill::Single);
+        Cell(0, 0)->SetFound(true);
+        // No cell has the focus, so none shows a selection.
+        board_->Button(CBoardDlg::IdSolve)->setFocus();
+        const int advance = QFontMetrics(board_->ValueFont()).horizontalAdvance(QLatin1Char('4'));
+        QVERIFY2(lowestInk(Cell(found / 9, found % 9)) >= advance - 2, qPrintable(QString::number(lowestInk(Cell(0, 0)))));
+        QVERIFY(lowestInk(Cell(given / 9, given % 9)) < advance / 2);
+
+        QPalette dark;
+        dark.setColor(QPalette::Base, QColor(25, 25, 25));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Link, QColor(42, 130, 218));
+        for (const QPalette& palette : {QApplication::style()->standardPalette(), dark}) {
+            const QColor colour = FoundDigitColour(palette);
+            QVERIFY(ContrastRatio(colour, palette.color(QPalette::Base)) >= 4.5);
+            QVERIFY(colour != palette.color(QPalette::Text));
+        }
     }
 
     // Key presses sent back to back, with no wait between them, each run

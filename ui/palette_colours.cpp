@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#include "palette_colours.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+double Linear(double channel)
+{
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(const QColor& colour)
+{
+    return 0.2126 * Linear(colour.redF()) + 0.7152 * Linear(colour.greenF()) + 0.0722 * Linear(colour.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Legible(const QColor& colour, const QColor& background, double ratio)
+{
+    // Towards black on a light background, towards white on a dark one, in
+    // small steps of lightness, hue and saturation kept.
+    const bool darken = Luminance(background) > 0.18;
+    QColor shade = colour.toHsl();
+    for (int step = 0; step < 100 && ContrastRatio(shade, background) < ratio; ++step) {
+        const double lightness = std::clamp(shade.lightnessF() + (darken ? -0.01 : 0.01), 0.0, 1.0);
+        shade.setHslF(shade.hslHueF(), shade.hslSaturationF(), lightness);
+    }
+    return shade.toRgb();
+}
+
+QColor FoundDigitColour(const QPalette& palette)
+{
+    return Legible(palette.color(QPalette::Link), palette.color(QPalette::Base));
+}
