@@ -1,0 +1,134 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+# Copyright 2026 The Zifrel developers
+"""Walks Zifrel's window as a screen reader does, through AT-SPI.
+
+Run by atspi_test.sh, which starts the buses, the program and this. Checks
+what a cell offers (role, name, text, description, states) before and after
+typing and Solve, that each command is announced, and that typing a digit
+reaches the reader as new text. Exit status 0 when all holds.
+"""
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+failures = []
+
+
+def check(holds, what):
+    if not holds:
+        failures.append(what)
+        print("FAIL:", what, file=sys.stderr)
+
+
+def pump(seconds):
+    """Lets AT-SPI events arrive for a while."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        context.iteration(False)
+        time.sleep(0.01)
+
+
+def wait_for(condition, seconds=10):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump(0.05)
+        found = condition()
+        if found:
+            return found
+    return None
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Zifrel" and app.childCount > 0:
+            return app
+    return None
+
+
+def children(node):
+    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+
+
+def states(node):
+    return {pyatspi.stateToString(s) for s in node.getState().getStates()}
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+events = []
+
+
+def on_event(event):
+    try:
+        events.append((event.type, event.source.getRoleName(), event.source.name, event.detail1, event.any_data))
+    except Exception as error:  # an object gone by the time the event is read
+        events.append((event.type, "gone", str(error), 0, None))
+
+
+pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed")
+
+app = wait_for(application)
+if app is None:
+    sys.exit("atspi_test: Zifrel never appeared on the accessibility bus")
+window = app.getChildAtIndex(0)
+cells = {c.name: c for c in children(window) if c.getRoleName() == "text"}
+buttons = {c.name: c for c in children(window) if c.getRoleName() == "push button"}
+check(len(cells) == 81, f"81 cells, found {len(cells)}")
+check(set(buttons) == {"Solve", "Reset", "Clear", "Set", "Pass", "Save", "Load", "Cell", "Start", "Help"},
+      f"the ten buttons, found {sorted(buttons)}")
+
+first = cells["Row 1, column 1"]
+interfaces = pyatspi.listInterfaces(first)
+check("Text" in interfaces and "EditableText" in interfaces, f"a cell is editable text: {interfaces}")
+check({"editable", "focusable", "focused"} <= states(first), f"r1c1 is editable and focused: {states(first)}")
+check(text_of(first) == "", f"an empty cell's text is nothing: {text_of(first)!r}")
+check(first.description == "empty", f"an empty cell says so: {first.description!r}")
+
+# Typing a digit: the cell's text becomes it, and the reader is told.
+events.clear()
+subprocess.run(["xdotool", "key", "7"], check=True)
+wait_for(lambda: text_of(first) == "7")
+check(text_of(first) == "7", f"typed 7 is the cell's text: {text_of(first)!r}")
+check(any(e[0] == "object:text-changed:insert" and e[2] == "Row 1, column 1" and e[4] == "7" for e in events),
+      f"the typed 7 reaches the reader as inserted text: {events}")
+check(first.description == "7 is given", f"a typed digit is given: {first.description!r}")
+
+
+def announced(prefix):
+    for event in events:
+        if event[0] == "object:state-changed:showing" and event[1] == "notification" and event[3] == 1 \
+                and event[2].startswith(prefix):
+            return event[2]
+    return None
+
+
+# Load, Pass and Solve by the buttons' own actions, as a reader's user
+# presses them; each is announced.
+for name, prefix in (("Load", "Loaded Zifrel.zfr: "), ("Pass", "Pass: "), ("Solve", "Solve: ")):
+    events.clear()
+    action = buttons[name].queryAction()
+    action.doAction(0)
+    said = wait_for(lambda: announced(prefix))
+    check(said is not None, f"{name} is announced: {events}")
+    if name == "Pass":
+        # An empty cell with pencil marks says what is still possible.
+        marked = [c for c in cells.values() if text_of(c) == "" and c.description.startswith("empty, still possible ")]
+        check(len(marked) > 0, "a pencil-marked cell says what is still possible")
+    if name == "Solve":
+        check(said and said.endswith(", 0 open"), f"Solve finishes this puzzle: {said!r}")
+
+check(text_of(first) == "7" or text_of(first).isdigit(), f"r1c1 holds a digit: {text_of(first)!r}")
+found = [c for c in cells.values() if text_of(c).isdigit() and "found" in c.description]
+check(len(found) > 0 or all(text_of(c).isdigit() for c in cells.values()), "every cell holds a digit after Solve")
+check(all(len(text_of(c)) == 1 for c in cells.values()), "after Solve every cell's text is one digit")
+
+print(f"atspi_test: {len(failures)} failure(s)")
+sys.exit(1 if failures else 0)

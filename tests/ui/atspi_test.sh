@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Starts Zifrel under Xvfb with a session bus and the accessibility bus, as
+# a desktop with a screen reader runs it, walks it with atspi_test.py, and
+# fails if the program printed any accessibility warning.
+#   atspi_test.sh ZIFREL PUZZLE-LINE
+set -uo pipefail
+if [ -z "${ZIFREL_ATSPI_INNER:-}" ]; then
+    export ZIFREL_ATSPI_INNER=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
+fi
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+printf '%s\n' "$2" > "$work/Zifrel.zfr"
+/usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
+(cd "$work" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb exec "$program" 2> "$work/stderr") &
+/usr/bin/python3 "$here/atspi_test.py"
+status=$?
+if grep -q "qt.accessibility" "$work/stderr"; then
+    echo "atspi_test: accessibility warnings on standard error:" >&2
+    grep -m 5 "qt.accessibility" "$work/stderr" >&2
+    status=1
+fi
+exit $status
