@@ -222,9 +222,9 @@ private:
 
     // Keeping the reasons for the digits newly ruled out, by rule.
     void RecordReasons(int index, unsigned newly, const DigitMask (&byRule)[7]);
-    void RecordConfinedAndPairs(int index, unsigned digits, const DigitMask (&byRule)[7]);
+    void RecordConfinedAndPairs(int index, unsigned digits, DigitMask band, DigitMask stack, DigitMask rowPairs);
     void RecordPairs(int index, unsigned digits, bool inRow);
-    void TellObserver(int index, unsigned newly, const DigitMask (&byRule)[7]);
+    void TellObserver(int index, unsigned newly, DigitMask row, DigitMask column, DigitMask box);
 
     Grid& grid_;
     CDeductionObserver* observer_;
@@ -411,9 +411,9 @@ template <Reasons kReasons>
     owed_[static_cast<std::size_t>(index)] |= byRow | std::uint64_t{byColumn} << 16 | std::uint64_t{byBox} << 32;
     owing_[static_cast<std::size_t>(index / 64)] |= std::uint64_t{1} << (index % 64);
     if (const unsigned rest = newly & ~(byRow | byColumn | byBox); rest != 0)
-        RecordConfinedAndPairs(index, rest, byRule);
+        RecordConfinedAndPairs(index, rest, byRule[3], byRule[4], byRule[5]);
     if (observer_)
-        TellObserver(index, newly, byRule);
+        TellObserver(index, newly, byRule[0], byRule[1], byRule[2]);
 }
 
 // Digits ruled out by rules 4 to 7: few, so the box or pair that did it is
@@ -422,12 +422,13 @@ template <Reasons kReasons>
 // are follows no pattern.
 template <Reasons kReasons>
 [[gnu::noinline]] void CSweepOf<kReasons>::CState::RecordConfinedAndPairs(int index, unsigned digits,
-                                                                           const DigitMask (&byRule)[7])
+                                                                           DigitMask byBand, DigitMask byStack,
+                                                                           DigitMask byRowPairs)
 {
     const CPlace& p = PlaceOf(index);
     CCell& cell = grid_[static_cast<std::size_t>(index)];
-    const unsigned band = digits & byRule[3];
-    const unsigned stack = digits & byRule[4] & ~band;
+    const unsigned band = digits & byBand;
+    const unsigned stack = digits & byStack & ~band;
     cell.NoteRule(Rule::Band, static_cast<DigitMask>(band));
     cell.NoteRule(Rule::Stack, static_cast<DigitMask>(stack));
     // The lower box first: it is the one the rule looks at first.
@@ -438,7 +439,7 @@ template <Reasons kReasons>
     const std::uint8_t boxes[4] = {p.bandBoxes[0], p.bandBoxes[1], p.stackBoxes[0], p.stackBoxes[1]};
     cell.NoteEvidence(sets, boxes);
     if (const unsigned pairs = digits & ~(band | stack); pairs != 0) {
-        const unsigned rowPairs = pairs & byRule[5];
+        const unsigned rowPairs = pairs & byRowPairs;
         if (rowPairs != 0)
             RecordPairs(index, rowPairs, true);
         if (const unsigned columnPairs = pairs & ~rowPairs; columnPairs != 0)
@@ -493,9 +494,10 @@ void CSweepOf<kReasons>::CState::RecordPairs(int index, unsigned digits, bool in
 // reason the cell keeps for it (those of rules 1 to 3 are still owed, and
 // are the first holders the object keeps).
 template <Reasons kReasons>
-[[gnu::noinline]] void CSweepOf<kReasons>::CState::TellObserver(int index, unsigned newly,
-                                                                 const DigitMask (&byRule)[7])
+[[gnu::noinline]] void CSweepOf<kReasons>::CState::TellObserver(int index, unsigned newly, DigitMask row,
+                                                                 DigitMask column, DigitMask box)
 {
+    const DigitMask byRule[3] = {row, column, box};
     const CPlace& p = PlaceOf(index);
     const CCell& cell = grid_[static_cast<std::size_t>(index)];
     const std::uint8_t* holders[3] = {rowHolder_[p.row].data(), columnHolder_[p.column].data(),
