@@ -2,13 +2,18 @@
 // Copyright 2026 The Zifrel developers
 //
 // The engine without a window: Solve of one puzzle from a fresh board to
-// the last sweep, averaged over a whole set.
+// the last sweep, averaged over a whole set, as the window runs it (reasons
+// kept), without reasons (as zifrel-batch --cell runs it), in the lanes (as
+// zifrel-batch --solve runs it), and as a plain loop over the same rules.
 
 #include "board.h"
+#include "lane_engine.h"
+#include "plain_rules.h"
 #include "puzzle_sets.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,7 +21,7 @@ namespace {
 
 // Runs command on a fresh board loaded with each puzzle of the set in turn.
 template <typename Command>
-void OverSet(benchmark::State& state, const std::string& name, Command command)
+void OverSet(benchmark::State& state, const std::string& name, Reasons reasons, Command command)
 {
     const std::vector<Values> puzzles = LoadPuzzleSet(name);
     if (puzzles.empty()) {
@@ -26,6 +31,7 @@ void OverSet(benchmark::State& state, const std::string& name, Command command)
     std::size_t next = 0;
     for (auto _ : state) {
         CBoard board;
+        board.SetReasons(reasons);
         board.LoadValues(puzzles[next]);
         benchmark::DoNotOptimize(command(board));
         next = (next + 1) % puzzles.size();
@@ -35,12 +41,76 @@ void OverSet(benchmark::State& state, const std::string& name, Command command)
 
 void SolveSet(benchmark::State& state, const std::string& name)
 {
-    OverSet(state, name, [](CBoard& board) { return board.OnSolve(); });
+    OverSet(state, name, Reasons::Kept, [](CBoard& board) { return board.OnSolve(); });
+}
+
+void SolveWithoutReasons(benchmark::State& state, const std::string& name)
+{
+    OverSet(state, name, Reasons::Skipped, [](CBoard& board) { return board.OnSolve(); });
 }
 
 void PassOnce(benchmark::State& state)
 {
-    OverSet(state, "expert", [](CBoard& board) { return board.DoPass(); });
+    OverSet(state, "expert", Reasons::Kept, [](CBoard& board) { return board.DoPass(); });
+}
+
+CLaneBoard LaneBoardOf(const Values& values)
+{
+    CLaneBoard board{};
+    for (int i = 0; i < kCellCount; ++i) {
+        board.value[i] = static_cast<std::uint8_t>(values[static_cast<std::size_t>(i)]);
+        board.excluded[i] = board.value[i] ? static_cast<DigitMask>(kAllDigits & ~DigitBit(board.value[i])) : 0;
+    }
+    return board;
+}
+
+// The plain loop, after checking that it solves every puzzle of the set to
+// the board the engine leaves.
+void PlainLoop(benchmark::State& state, const std::string& name)
+{
+    std::vector<CPlainBoard> puzzles;
+    for (const Values& values : LoadPuzzleSet(name)) {
+        CPlainBoard plain{};
+        const CLaneBoard loaded = LaneBoardOf(values);
+        std::memcpy(plain.value, loaded.value, sizeof plain.value);
+        std::memcpy(plain.excluded, loaded.excluded, sizeof plain.excluded);
+        CPlainBoard solved = plain;
+        plain::Solve(solved);
+        CBoard board;
+        board.LoadValues(values);
+        board.OnSolve();
+        for (int i = 0; i < kCellCount; ++i)
+            if (solved.value[i] != board.Working()[i].GetValue()
+                || solved.excluded[i] != board.Working()[i].ExcludedMask()) {
+                state.SkipWithError("the plain loop and the engine differ");
+                return;
+            }
+        puzzles.push_back(plain);
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        CPlainBoard board = puzzles[next];
+        plain::Solve(board);
+        benchmark::DoNotOptimize(board);
+        next = (next + 1) % puzzles.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// The whole set at once in the lanes, per puzzle.
+void Lanes(benchmark::State& state, const std::string& name)
+{
+    std::vector<CLaneBoard> puzzles;
+    for (const Values& values : LoadPuzzleSet(name))
+        puzzles.push_back(LaneBoardOf(values));
+    std::vector<CLaneBoard> boards;
+    for (auto _ : state) {
+        boards = puzzles;
+        RunLanes(boards, kUntilUnchanged, ChosenLaneSet());
+        benchmark::DoNotOptimize(boards.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long long>(puzzles.size()));
+    state.SetLabel(LaneSetName(ChosenLaneSet()));
 }
 
 } // namespace
@@ -49,6 +119,18 @@ BENCHMARK_CAPTURE(SolveSet, simple, std::string("simple"));
 BENCHMARK_CAPTURE(SolveSet, easy, std::string("easy"));
 BENCHMARK_CAPTURE(SolveSet, intermediate, std::string("intermediate"));
 BENCHMARK_CAPTURE(SolveSet, expert, std::string("expert"));
+BENCHMARK_CAPTURE(SolveWithoutReasons, simple, std::string("simple"));
+BENCHMARK_CAPTURE(SolveWithoutReasons, easy, std::string("easy"));
+BENCHMARK_CAPTURE(SolveWithoutReasons, intermediate, std::string("intermediate"));
+BENCHMARK_CAPTURE(SolveWithoutReasons, expert, std::string("expert"));
+BENCHMARK_CAPTURE(PlainLoop, simple, std::string("simple"));
+BENCHMARK_CAPTURE(PlainLoop, easy, std::string("easy"));
+BENCHMARK_CAPTURE(PlainLoop, intermediate, std::string("intermediate"));
+BENCHMARK_CAPTURE(PlainLoop, expert, std::string("expert"));
+BENCHMARK_CAPTURE(Lanes, simple, std::string("simple"));
+BENCHMARK_CAPTURE(Lanes, easy, std::string("easy"));
+BENCHMARK_CAPTURE(Lanes, intermediate, std::string("intermediate"));
+BENCHMARK_CAPTURE(Lanes, expert, std::string("expert"));
 BENCHMARK(PassOnce);
 
 BENCHMARK_MAIN();

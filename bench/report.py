@@ -2,7 +2,10 @@
 # SPDX-License-Identifier: MIT
 """Runs every benchmark against its target and prints one table.
 
-Usage: report.py BUILD_FOLDER PUZZLE_FOLDER (under an X server, for start-up)
+Usage: report.py BUILD_FOLDER PUZZLE_FOLDER TODAY_BUILD_FOLDER (under an X
+server, for start-up). TODAY_BUILD_FOLDER holds the build of the program as
+it was before the lane engine, which the engine, window and zifrel-batch
+rows are measured against in the same run.
 """
 import json
 import os
@@ -11,7 +14,7 @@ import subprocess
 import sys
 import time
 
-build, puzzles = sys.argv[1], sys.argv[2]
+build, puzzles, today = sys.argv[1], sys.argv[2], sys.argv[3]
 rows = []
 
 
@@ -26,11 +29,11 @@ def peak_of(argv):
     return int(out.split()[-1])
 
 
-def run_child(argv, stdin=None):
+def run_child(argv, stdin=None, env=None):
     """Wall seconds and peak resident kilobytes of one process."""
     start = time.perf_counter()
     proc = subprocess.Popen(argv, stdin=subprocess.PIPE if stdin else subprocess.DEVNULL,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
     if stdin:
         proc.stdin.write(stdin)
         proc.stdin.close()
@@ -42,31 +45,72 @@ def run_child(argv, stdin=None):
     return elapsed, usage.ru_maxrss
 
 
-# The engine: the median of nine runs, since a virtual machine's neighbours
-# can slow one run by a fifth.
-out = subprocess.run([f"{build}/bench/engine_bench", "--benchmark_format=json", "--benchmark_min_time=0.5",
-                      "--benchmark_repetitions=9", "--benchmark_report_aggregates_only=true"],
-                     capture_output=True, text=True, check=True).stdout
-engine = {b["run_name"]: b["real_time"] / 1000 for b in json.loads(out)["benchmarks"]
-          if b.get("aggregate_name") == "median"}
-for name in ("simple", "easy", "intermediate", "expert"):
-    micro = engine[f"SolveSet/{name}"]
-    row(f"engine Solve, average over {name} (median of 9 runs)", f"{micro:.1f} µs", "≤ 5 µs", micro <= 5)
+def bench_runs(binary, pattern, rounds):
+    """Each benchmark's real times in microseconds, one per repetition."""
+    out = subprocess.run([binary, "--benchmark_format=json", "--benchmark_min_time=0.2",
+                          f"--benchmark_repetitions={rounds}", f"--benchmark_filter={pattern}",
+                          "--benchmark_enable_random_interleaving=true"],
+                         capture_output=True, text=True, check=True).stdout
+    runs, labels = {}, {}
+    for b in json.loads(out)["benchmarks"]:
+        if b.get("run_type") == "iteration":
+            runs.setdefault(b["run_name"], []).append(b["real_time"] / 1000)
+            labels[b["run_name"]] = b.get("label", "")
+    return runs, labels
 
-# The window, offscreen.
+
+# The engine: today's and this build's, three runs each in turn, three
+# repetitions a run, so that both see the same neighbours on this machine.
+ours, theirs = {}, {}
+for _ in range(3):
+    runs, labels = bench_runs(f"{build}/bench/engine_bench", "SolveSet|SolveWithoutReasons|PlainLoop|Lanes", 3)
+    for name, times in runs.items():
+        ours.setdefault(name, []).extend(times)
+    runs, _ = bench_runs(f"{today}/bench/engine_bench", "SolveSet", 3)
+    for name, times in runs.items():
+        theirs.setdefault(name, []).extend(times)
+engine = {name: statistics.median(times) for name, times in ours.items()}
+before = {name: statistics.median(times) for name, times in theirs.items()}
+lane_set = labels.get("Lanes/simple", "?")
+for name in ("simple", "easy", "intermediate", "expert"):
+    kept, now = engine[f"SolveSet/{name}"], before[f"SolveSet/{name}"]
+    row(f"engine Solve with reasons (the window's), {name}, vs today", f"{kept:.2f} µs vs {now:.2f} µs "
+        f"({kept / now:.2f} ×)", "(reported)", True)
+for name in ("simple", "easy", "intermediate", "expert"):
+    quiet, plain = engine[f"SolveWithoutReasons/{name}"], engine[f"PlainLoop/{name}"]
+    row(f"engine Solve without reasons vs a plain loop over the same rules, {name}",
+        f"{quiet:.2f} µs vs {plain:.2f} µs ({quiet / plain:.2f} ×)", "≤ 1.2 ×", quiet <= 1.2 * plain)
+for name in ("simple", "easy", "intermediate", "expert"):
+    quiet, kept = engine[f"SolveWithoutReasons/{name}"], engine[f"SolveSet/{name}"]
+    row(f"engine Solve without reasons vs with them, {name}", f"{quiet:.2f} µs vs {kept:.2f} µs "
+        f"({quiet / kept:.2f} ×)", "(reported)", True)
+for name in ("simple", "easy", "intermediate", "expert"):
+    lanes = engine[f"Lanes/{name}"] / 100
+    row(f"lane engine ({lane_set}), Solve per puzzle of {name}, vs one at a time without reasons",
+        f"{lanes:.2f} µs vs {engine[f'SolveWithoutReasons/{name}']:.2f} µs", "(reported)", True)
+
+# The window, offscreen, this build's and today's in turn.
 env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-out = subprocess.run([f"{build}/bench/window_bench"], capture_output=True, text=True, check=True, env=env).stdout
-for line in out.splitlines():
-    name, *values = line.split()
-    if name == "puzzle":
-        continue
-    median, worst = float(values[0]), float(values[1])
-    if name == "LongPasteClick":
-        row(f"window click in a cell holding {int(values[2]):,} characters (median, worst of 20)",
-            f"{median:.2f} ms, {worst:.2f} ms", "≤ 5 ms", worst <= 5)
-        continue
-    row(f"window {name}, click to last paint (median, worst of 200)", f"{median:.2f} ms, {worst:.2f} ms",
-        "≤ 8 ms", worst <= 8)
+window = {}
+for _ in range(2):
+    for which, folder in (("now", build), ("today", today)):
+        out = subprocess.run([f"{folder}/bench/window_bench"], capture_output=True, text=True, check=True,
+                             env=env).stdout
+        for line in out.splitlines():
+            name, *values = line.split()
+            if name != "puzzle":
+                window.setdefault((which, name), []).append([float(v) for v in values])
+for name in ("Solve", "Pass", "Cell", "Load", "Clear"):
+    median = statistics.median(v[0] for v in window[("now", name)])
+    worst = max(v[1] for v in window[("now", name)])
+    was = statistics.median(v[0] for v in window[("today", name)])
+    row(f"window {name}, click to last paint (median, worst of 2 × 200), vs today's median",
+        f"{median:.2f} ms, {worst:.2f} ms ({median / was:.2f} × {was:.2f} ms)", "≤ 1.10 × today",
+        median <= 1.10 * was)
+click = window[("now", "LongPasteClick")]
+median, worst = statistics.median(v[0] for v in click), max(v[1] for v in click)
+row(f"window click in a cell holding {int(click[0][2]):,} characters (median, worst of 2 × 20)",
+    f"{median:.2f} ms, {worst:.2f} ms", "≤ 5 ms", worst <= 5)
 
 # Start-up and memory, under the X server this runs in.
 times, peaks = {}, {}
@@ -83,23 +127,34 @@ mratio = peaks["board"] / peaks["bare"]
 row("peak resident memory", f"{peaks['board']:.1f} MB ({mratio:.2f} × bare Qt, {peaks['bare']:.1f} MB)",
     "≤ 35 MB and ≤ 1.3 × bare", peaks["board"] <= 35 and mratio <= 1.3)
 
-# zifrel-batch against qqwing --solve, whole processes on the same lines.
+# zifrel-batch against qqwing --solve --one-line and against today's
+# zifrel-batch, whole processes on the same 5,000 lines (each set of 100
+# fifty times), in turn, best of seven each.
+sse2 = dict(os.environ, ZIFREL_LANES="sse2")
 for name in ("simple", "easy", "intermediate", "expert"):
     with open(f"{puzzles}/{name}.csv") as f:
-        lines = "".join(line.split(",")[0] + "\n" for line in f) * 20
+        lines = "".join(line.split(",")[0] + "\n" for line in f) * 50
     data = lines.encode()
     count = lines.count("\n")
-    # Paired runs, one after the other, best of seven each.
-    pairs = [(run_child([f"{build}/tools/zifrel-batch"], data)[0], run_child(["qqwing", "--solve", "--one-line"], data)[0])
-             for _ in range(7)]
-    ours = min(p[0] for p in pairs)
-    theirs = min(p[1] for p in pairs)
-    speedup = theirs / ours
-    measured = f"{count / ours:,.0f}/s vs {count / theirs:,.0f}/s ({speedup:.1f} ×)"
-    if name in ("simple", "easy"):
-        row(f"zifrel-batch vs qqwing --solve, {name}", measured, "≥ 10 ×", speedup >= 10)
-    else:
-        row(f"zifrel-batch vs qqwing --solve, {name}", measured, "(reported)", True)
+    runs = {"ours": [], "sse2": [], "today": [], "qqwing": []}
+    for _ in range(7):
+        runs["ours"].append(run_child([f"{build}/tools/zifrel-batch", "--solve"], data)[0])
+        runs["sse2"].append(run_child([f"{build}/tools/zifrel-batch", "--solve"], data, env=sse2)[0])
+        runs["today"].append(run_child([f"{today}/tools/zifrel-batch", "--solve"], data)[0])
+        runs["qqwing"].append(run_child(["qqwing", "--solve", "--one-line"], data)[0])
+    best = {k: min(v) for k, v in runs.items()}
+    speedup = best["qqwing"] / best["ours"]
+    measured = f"{count / best['ours']:,.0f}/s vs {count / best['qqwing']:,.0f}/s ({speedup:.1f} ×)"
+    target = name in ("simple", "easy")
+    row(f"zifrel-batch --solve vs qqwing --solve --one-line, {name}, {count:,} lines", measured,
+        "≥ 25 ×" if target else "(reported)", speedup >= 25 or not target)
+    gain = best["today"] / best["ours"]
+    row(f"zifrel-batch --solve vs today's, {name}", f"{count / best['ours']:,.0f}/s vs {count / best['today']:,.0f}/s "
+        f"({gain:.1f} ×)", "≥ 1 × (no slower)", gain >= 1)
+    row(f"zifrel-batch --solve on SSE2 lanes vs qqwing, {name}",
+        f"{count / best['sse2']:,.0f}/s ({best['qqwing'] / best['sse2']:.1f} ×)", "(reported)", True)
+row("lane engine's instruction set on this machine", lane_set, "AVX2 where the processor has it",
+    lane_set == "AVX2" or "avx2" not in open("/proc/cpuinfo").read())
 
 # zifrel-batch's memory on one line of 1 GB, fed through a pipe. Measured
 # by /usr/bin/time, whose child has not been forked from this large

@@ -32,21 +32,32 @@ void CBoard::OnReset()
         working_[i].SetValue(snapshot_[i].GetValue());
 }
 
+template <typename Command>
+auto CBoard::WithSweep(Command command)
+{
+    if (reasons_ == Reasons::Kept || observer_ != nullptr) {
+        CSweep sweep(working_, observer_);
+        return command(sweep);
+    }
+    CSweepWithoutReasons sweep(working_);
+    return command(sweep);
+}
+
 bool CBoard::DoPass()
 {
-    CSweep sweep(working_, observer_);
-    return sweep.Pass();
+    return WithSweep([](auto& sweep) { return sweep.Pass(); });
 }
 
 int CBoard::OnSolve()
 {
     // Nothing but the sweeps changes cells until Solve returns, so one
     // bookkeeping serves them all.
-    CSweep sweep(working_, observer_);
-    int sweeps = 1;
-    while (sweep.Pass())
-        ++sweeps;
-    return sweeps;
+    return WithSweep([](auto& sweep) {
+        int sweeps = 1;
+        while (sweep.Pass())
+            ++sweeps;
+        return sweeps;
+    });
 }
 
 bool CBoard::OnCellStep()
@@ -58,8 +69,7 @@ bool CBoard::OnCellStep()
     }
     if (cursorRow_ >= kBoardSize || cursorRow_ < 0)
         cursorRow_ = 0;
-    CSweep sweep(working_, observer_);
-    return sweep.UpdateCell(cursorRow_, cursorColumn_);
+    return WithSweep([this](auto& sweep) { return sweep.UpdateCell(cursorRow_, cursorColumn_); });
 }
 
 void CBoard::OnStart()

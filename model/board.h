@@ -87,6 +87,11 @@ public:
     // Pass, Solve and Cell tell observer of every step they take; nullptr
     // for none. The observer must outlive its use here.
     void SetObserver(CDeductionObserver* observer) { observer_ = observer; }
+    // Whether Pass, Solve and Cell keep in each cell why its digits went
+    // (see Reasons; kept unless told otherwise, and always while an
+    // observer is set). A board whose reasons nobody reads runs faster
+    // without them.
+    void SetReasons(Reasons reasons) { reasons_ = reasons; }
 
 private:
     Grid working_{};
@@ -95,4 +100,9 @@ private:
     int cursorColumn_ = 8;
     CFileSystem& fs_;
     CDeductionObserver* observer_ = nullptr;
+    Reasons reasons_ = Reasons::Kept;
+    // Runs command on a sweep made for this board's grid, observer and
+    // reasons.
+    template <typename Command>
+    auto WithSweep(Command command);
 };

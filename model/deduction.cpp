@@ -127,35 +127,141 @@ void ForEachDigit(unsigned mask, Action action)
 // for an empty cell a place no digit reads.
 constexpr std::uint8_t kHolderPlace[10] = {15, 0, 1, 2, 3, 4, 5, 6, 7, 8};
 
+// The digits ruled out in all six cells of two segments of a box.
+DigitMask Both(const std::array<DigitMask, 27>& segments, const std::uint8_t (&which)[2])
+{
+    return static_cast<DigitMask>(segments[which[0]] & segments[which[1]]);
+}
+
+// The two-candidate cells of one row or column, counted by their pair of
+// digits (one of 36), and the digits of every pair held twice or more.
+struct CPairLine {
+    void Add(int pair)
+    {
+        if (++count[static_cast<std::size_t>(pair)] == 2) {
+            twice |= std::uint64_t{1} << pair;
+            digits |= kPairDigits[static_cast<std::size_t>(pair)];
+        }
+    }
+    void Remove(int pair)
+    {
+        if (count[static_cast<std::size_t>(pair)]-- == 2) {
+            twice &= ~(std::uint64_t{1} << pair);
+            digits = DigitsOfPairs(twice);
+        }
+    }
+    // The pairs held twice or more when one cell holding pair (or no pair)
+    // is left out: a pair held by it and one other cell drops.
+    std::uint64_t PairsWithout(int pair) const
+    {
+        return count[static_cast<std::size_t>(pair)] == 2 ? twice & ~(std::uint64_t{1} << pair) : twice;
+    }
+    // Their digits.
+    DigitMask DigitsWithout(int pair) const
+    {
+        return count[static_cast<std::size_t>(pair)] == 2 ? DigitsOfPairs(PairsWithout(pair)) : digits;
+    }
+
+    // The last counts "no pair", moved like the others so that a change
+    // needs no test: it is only ever off by the cells that have left or
+    // entered a pair since the object was made (nine at most), and has no
+    // digits, so it adds none when it reaches two.
+    std::array<std::int8_t, 37> count{};
+    std::uint64_t twice = 0; // bit k: pair k is held at least twice
+    DigitMask digits = 0;
+};
+
 } // namespace
 
-void CSweep::CPairLine::Add(int pair)
-{
-    if (++count[static_cast<std::size_t>(pair)] == 2) {
-        twice |= std::uint64_t{1} << pair;
-        digits |= kPairDigits[static_cast<std::size_t>(pair)];
+// What the rules read, kept up to date as the cells change, and the rules
+// themselves over it.
+template <Reasons kReasons>
+class CSweepOf<kReasons>::CState {
+public:
+    CState(Grid& grid, CDeductionObserver* observer);
+    // Hands the cells the evidence of rules 1 to 3 that it still owes them.
+    ~CState();
+    CState(const CState&) = delete;
+    CState& operator=(const CState&) = delete;
+
+    bool UpdateCell(int index) { return IsEmpty(index) && UpdateEmptyCell(index); }
+    bool Pass();
+
+private:
+    static constexpr bool kRecord = kReasons == Reasons::Kept;
+
+    // The rules, in the order the deduction applies them. The first seven
+    // give the digits they rule out of the cell at p (pair: the pair the
+    // cell itself holds, which takes no part in its lines' pairs); the last
+    // two the digit to place, if any, as a mask.
+    DigitMask PlacedInRow(const CPlace& p) const { return rowPlaced_[p.row]; }
+    DigitMask PlacedInColumn(const CPlace& p) const { return columnPlaced_[p.column]; }
+    DigitMask PlacedInBox(const CPlace& p) const { return boxPlaced_[p.box]; }
+    DigitMask ConfinedByBandBoxes(const CPlace& p) const
+    {
+        return Both(rowSegment_, p.bandSegments[0]) | Both(rowSegment_, p.bandSegments[1]);
     }
-}
-
-void CSweep::CPairLine::Remove(int pair)
-{
-    if (count[static_cast<std::size_t>(pair)]-- == 2) {
-        twice &= ~(std::uint64_t{1} << pair);
-        digits = DigitsOfPairs(twice);
+    DigitMask ConfinedByStackBoxes(const CPlace& p) const
+    {
+        return Both(columnSegment_, p.stackSegments[0]) | Both(columnSegment_, p.stackSegments[1]);
     }
-}
+    DigitMask PairsOfRow(const CPlace& p, int pair) const { return rowPairs_[p.row].DigitsWithout(pair); }
+    DigitMask PairsOfColumn(const CPlace& p, int pair) const { return columnPairs_[p.column].DigitsWithout(pair); }
+    static unsigned OneDigitLeft(unsigned open) { return kDigitCount[open] == 1 ? open : 0; }
+    unsigned NoOtherPlaceInBox(const CPlace& p, unsigned open) const
+    {
+        return Both(rowSegment_, p.otherRowSegments) & excluded_[p.rowMates[0]] & excluded_[p.rowMates[1]] & open;
+    }
 
-std::uint64_t CSweep::CPairLine::PairsWithout(int pair) const
-{
-    return count[static_cast<std::size_t>(pair)] == 2 ? twice & ~(std::uint64_t{1} << pair) : twice;
-}
+    bool IsEmpty(int index) const { return (empty_[static_cast<std::size_t>(index / 64)] >> (index % 64) & 1) != 0; }
+    bool UpdateEmptyCell(int index);
+    // The cell at index has just been filled with digit.
+    void NotePlaced(int index, int digit);
+    // The ruled-out digits of the cell at index have just grown from before.
+    void NoteExcluded(int index, DigitMask before);
 
-DigitMask CSweep::CPairLine::DigitsWithout(int pair) const
-{
-    return count[static_cast<std::size_t>(pair)] == 2 ? DigitsOfPairs(PairsWithout(pair)) : digits;
-}
+    // Keeping the reasons for the digits newly ruled out, by rule.
+    void RecordReasons(int index, unsigned newly, const DigitMask (&byRule)[7]);
+    void RecordConfinedAndPairs(int index, unsigned digits, DigitMask band, DigitMask stack, DigitMask rowPairs);
+    void RecordPairs(int index, unsigned digits, bool inRow);
+    void TellObserver(int index, unsigned newly, DigitMask row, DigitMask column, DigitMask box);
 
-CSweep::CSweep(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer_(observer)
+    Grid& grid_;
+    CDeductionObserver* observer_;
+    // The grid's ruled-out masks, packed close together for the reads.
+    std::array<DigitMask, kCellCount> excluded_;
+    // Digits placed in each row, column and box.
+    std::array<DigitMask, 9> rowPlaced_{};
+    std::array<DigitMask, 9> columnPlaced_{};
+    std::array<DigitMask, 9> boxPlaced_{};
+    // For box b and its k-th row (column) of three cells, index 3b + k: the
+    // digits ruled out in all three.
+    std::array<DigitMask, 27> rowSegment_;
+    std::array<DigitMask, 27> columnSegment_;
+    std::array<CPairLine, 9> rowPairs_;
+    std::array<CPairLine, 9> columnPairs_;
+    // Bit i % 64 of word i / 64: cell i is empty.
+    std::array<std::uint64_t, 2> empty_{};
+
+    // Kept only with the reasons. For each row, column and box and each
+    // digit d, place d - 1: the first cell in board order that holds d. A
+    // digit is only placed in a line that holds it nowhere (every cell of
+    // the line has it ruled out first), so the first holder never changes
+    // once there is one: it is the evidence of rules 1 to 3 at any moment.
+    // Other places are unused.
+    using Holders = std::array<std::array<std::uint8_t, 16>, 9>;
+    Holders rowHolder_{};
+    Holders columnHolder_{};
+    Holders boxHolder_{};
+    // The digits each cell lost to rules 1, 2 and 3 while this object looked
+    // after it (bits 0, 16 and 32 up), whose evidence it still owes the
+    // cell: it notes each cell once, at the end, however often it changed.
+    std::array<std::uint64_t, kCellCount> owed_{};
+    std::array<std::uint64_t, 2> owing_{};
+};
+
+template <Reasons kReasons>
+CSweepOf<kReasons>::CState::CState(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer_(observer)
 {
     rowSegment_.fill(kAllDigits);
     columnSegment_.fill(kAllDigits);
@@ -167,9 +273,11 @@ CSweep::CSweep(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer
         excluded_[static_cast<std::size_t>(index)] = excluded;
         empty_[static_cast<std::size_t>(index / 64)] |= std::uint64_t{cell.GetValue() == 0} << (index % 64);
         const DigitMask placed = kPlacedDigit[cell.GetValue()];
-        const std::size_t place = kHolderPlace[cell.GetValue()];
-        rowHolder_[p.row][place] = columnHolder_[p.column][place] = boxHolder_[p.box][place] =
-            static_cast<std::uint8_t>(index);
+        if constexpr (kRecord) {
+            const std::size_t place = kHolderPlace[cell.GetValue()];
+            rowHolder_[p.row][place] = columnHolder_[p.column][place] = boxHolder_[p.box][place] =
+                static_cast<std::uint8_t>(index);
+        }
         rowPlaced_[p.row] |= placed;
         columnPlaced_[p.column] |= placed;
         boxPlaced_[p.box] |= placed;
@@ -185,7 +293,8 @@ CSweep::CSweep(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer
 // The evidence of rules 1 to 3 is the first holder of the digit in the
 // line, the same for the object's whole life (see rowHolder_), so each cell
 // is noted once, at the end.
-CSweep::~CSweep()
+template <Reasons kReasons>
+CSweepOf<kReasons>::CState::~CState()
 {
     for (std::size_t word = 0; word < owing_.size(); ++word) {
         for (std::uint64_t cells = owing_[word]; cells != 0; cells &= cells - 1) {
@@ -198,7 +307,8 @@ CSweep::~CSweep()
     }
 }
 
-bool CSweep::Pass()
+template <Reasons kReasons>
+bool CSweepOf<kReasons>::CState::Pass()
 {
     bool changed = false;
     for (std::size_t word = 0; word < empty_.size(); ++word)
@@ -209,20 +319,68 @@ bool CSweep::Pass()
     return changed;
 }
 
-void CSweep::NotePlaced(int index, int digit)
+template <Reasons kReasons>
+bool CSweepOf<kReasons>::CState::UpdateEmptyCell(int index)
+{
+    CCell& cell = grid_[static_cast<std::size_t>(index)];
+    const CPlace& p = PlaceOf(index);
+    const DigitMask excluded = excluded_[static_cast<std::size_t>(index)];
+
+    // Rules 1 to 7 only add to what is ruled out, so their union is ruled
+    // out at once; rules 8 and 9 then see all of it.
+    const DigitMask byRule[7] = {PlacedInRow(p),         PlacedInColumn(p),
+                                 PlacedInBox(p),         ConfinedByBandBoxes(p),
+                                 ConfinedByStackBoxes(p), PairsOfRow(p, PairOf(excluded)),
+                                 PairsOfColumn(p, PairOf(excluded))};
+    const unsigned newly = (byRule[0] | byRule[1] | byRule[2] | byRule[3] | byRule[4] | byRule[5] | byRule[6])
+        & Open(excluded);
+    if (newly != 0) {
+        cell.RuleOut(static_cast<DigitMask>(newly));
+        if constexpr (kRecord)
+            RecordReasons(index, newly, byRule);
+        NoteExcluded(index, excluded);
+    }
+
+    const unsigned open = Open(excluded_[static_cast<std::size_t>(index)]);
+    const unsigned single = OneDigitLeft(open);
+    const unsigned fill = single != 0 ? single : NoOtherPlaceInBox(p, open);
+    if (fill != 0) {
+        const int digit = LowestDigit(fill);
+        const Fill how = single != 0 ? Fill::Single : Fill::OnlyInBox;
+        const DigitMask before = excluded_[static_cast<std::size_t>(index)];
+        cell.Place(digit, how);
+        NotePlaced(index, digit);
+        // A single's other digits were all ruled out already.
+        if (single == 0)
+            NoteExcluded(index, before);
+        if constexpr (kRecord)
+            if (observer_)
+                observer_->OnFilled(index, digit, how);
+    } else if (newly == 0) {
+        return false;
+    }
+    cell.UpdateDisplay();
+    return true;
+}
+
+template <Reasons kReasons>
+void CSweepOf<kReasons>::CState::NotePlaced(int index, int digit)
 {
     const CPlace& p = PlaceOf(index);
     const DigitMask bit = DigitBit(digit);
-    const auto place = static_cast<std::size_t>(digit - 1);
-    rowHolder_[p.row][place] = columnHolder_[p.column][place] = boxHolder_[p.box][place] =
-        static_cast<std::uint8_t>(index);
+    if constexpr (kRecord) {
+        const auto place = static_cast<std::size_t>(digit - 1);
+        rowHolder_[p.row][place] = columnHolder_[p.column][place] = boxHolder_[p.box][place] =
+            static_cast<std::uint8_t>(index);
+    }
     empty_[static_cast<std::size_t>(index / 64)] &= ~(std::uint64_t{1} << (index % 64));
     rowPlaced_[p.row] |= bit;
     columnPlaced_[p.column] |= bit;
     boxPlaced_[p.box] |= bit;
 }
 
-[[gnu::always_inline]] inline void CSweep::NoteExcluded(int index, DigitMask before)
+template <Reasons kReasons>
+[[gnu::always_inline]] inline void CSweepOf<kReasons>::CState::NoteExcluded(int index, DigitMask before)
 {
     const CPlace& p = PlaceOf(index);
     const DigitMask excluded = grid_[static_cast<std::size_t>(index)].ExcludedMask();
@@ -239,104 +397,49 @@ void CSweep::NotePlaced(int index, int digit)
     columnPairs_[p.column].Add(is);
 }
 
-namespace {
-
-DigitMask Both(const std::array<DigitMask, 27>& segments, const std::uint8_t (&which)[2])
-{
-    return static_cast<DigitMask>(segments[which[0]] & segments[which[1]]);
-}
-
-} // namespace
-
-bool CSweep::UpdateEmptyCell(int index)
-{
-    CCell& cell = grid_[static_cast<std::size_t>(index)];
-    const CPlace& p = PlaceOf(index);
-    const DigitMask excluded = excluded_[static_cast<std::size_t>(index)];
-    // The cell itself takes no part in the pairs of its lines.
-    const int pair = PairOf(excluded);
-
-    // Each rule only adds to what is ruled out, so their union is ruled out
-    // at once; the placing steps then see all of it. Which rule each digit
-    // goes to is worked out only for the digits that go.
-    const DigitMask row = rowPlaced_[p.row];
-    const DigitMask column = columnPlaced_[p.column];
-    const DigitMask box = boxPlaced_[p.box];
-    const unsigned newly = (row | column | box | Both(rowSegment_, p.bandSegments[0])
-                            | Both(rowSegment_, p.bandSegments[1]) | Both(columnSegment_, p.stackSegments[0])
-                            | Both(columnSegment_, p.stackSegments[1]) | rowPairs_[p.row].DigitsWithout(pair)
-                            | columnPairs_[p.column].DigitsWithout(pair))
-        & Open(excluded);
-    if (newly != 0) {
-        cell.RuleOut(static_cast<DigitMask>(newly));
-        RecordRuledOut(index, newly, row, column, box);
-        NoteExcluded(index, excluded);
-    }
-
-    // One digit left, or else the digits ruled out in the other eight cells.
-    const unsigned open = Open(excluded_[static_cast<std::size_t>(index)]);
-    const bool single = kDigitCount[open] == 1;
-    const unsigned fill = single ? open
-                                 : Both(rowSegment_, p.otherRowSegments) & excluded_[p.rowMates[0]]
-            & excluded_[p.rowMates[1]] & open;
-    if (fill != 0) {
-        const int digit = LowestDigit(fill);
-        const Fill how = single ? Fill::Single : Fill::OnlyInBox;
-        const DigitMask before = excluded_[static_cast<std::size_t>(index)];
-        cell.Place(digit, how);
-        NotePlaced(index, digit);
-        // A single's other digits were all ruled out already.
-        if (!single)
-            NoteExcluded(index, before);
-        if (observer_)
-            observer_->OnFilled(index, digit, how);
-    } else if (newly == 0) {
-        return false;
-    }
-    cell.UpdateDisplay();
-    return true;
-}
-
 // Each digit newly ruled out is put down to the first rule that rules it
-// out, with that rule's evidence. Rules 1 to 3 take nearly all of them: they
-// are owed a rule at a time, without a branch per digit, and noted when the
-// object ends.
-[[gnu::always_inline]] inline void CSweep::RecordRuledOut(int index, unsigned newly, DigitMask row, DigitMask column,
-                                                          DigitMask box)
+// out, with that rule's evidence. Rules 1 to 3 take nearly all of them:
+// their evidence is owed a rule at a time, without a branch per digit, and
+// noted when the object ends.
+template <Reasons kReasons>
+[[gnu::always_inline]] inline void CSweepOf<kReasons>::CState::RecordReasons(int index, unsigned newly,
+                                                                             const DigitMask (&byRule)[7])
 {
-    const unsigned byRow = newly & row;
-    const unsigned byColumn = newly & column & ~row;
-    const unsigned byBox = newly & box & ~(row | column);
+    const unsigned byRow = newly & byRule[0];
+    const unsigned byColumn = newly & byRule[1] & ~byRow;
+    const unsigned byBox = newly & byRule[2] & ~(byRow | byColumn);
     owed_[static_cast<std::size_t>(index)] |= byRow | std::uint64_t{byColumn} << 16 | std::uint64_t{byBox} << 32;
     owing_[static_cast<std::size_t>(index / 64)] |= std::uint64_t{1} << (index % 64);
-    if (const unsigned rest = newly & ~(row | column | box); rest != 0)
-        RecordRare(index, rest);
+    if (const unsigned rest = newly & ~(byRow | byColumn | byBox); rest != 0)
+        RecordConfinedAndPairs(index, rest, byRule[3], byRule[4], byRule[5]);
     if (observer_)
-        TellObserver(index, newly, row, column, box);
+        TellObserver(index, newly, byRule[0], byRule[1], byRule[2]);
 }
 
-// Digits ruled out by rules 4 to 7: there are few, so which rule took each
-// is worked out again here, from the bookkeeping as the call found it (the
-// cell's own change is not taken in yet). Without a branch per digit: how
-// many there are follows no pattern.
-[[gnu::noinline]] void CSweep::RecordRare(int index, unsigned digits)
+// Digits ruled out by rules 4 to 7: few, so the box or pair that did it is
+// looked for here, in the bookkeeping as the call found it (the cell's own
+// change is not taken in yet). Without a branch per digit: how many there
+// are follows no pattern.
+template <Reasons kReasons>
+[[gnu::noinline]] void CSweepOf<kReasons>::CState::RecordConfinedAndPairs(int index, unsigned digits,
+                                                                           DigitMask byBand, DigitMask byStack,
+                                                                           DigitMask byRowPairs)
 {
     const CPlace& p = PlaceOf(index);
     CCell& cell = grid_[static_cast<std::size_t>(index)];
-    const DigitMask lowerBand = Both(rowSegment_, p.bandSegments[0]);
-    const DigitMask lowerStack = Both(columnSegment_, p.stackSegments[0]);
-    const unsigned band = digits & (lowerBand | Both(rowSegment_, p.bandSegments[1]));
-    const unsigned stack = digits & (lowerStack | Both(columnSegment_, p.stackSegments[1])) & ~band;
+    const unsigned band = digits & byBand;
+    const unsigned stack = digits & byStack & ~band;
     cell.NoteRule(Rule::Band, static_cast<DigitMask>(band));
     cell.NoteRule(Rule::Stack, static_cast<DigitMask>(stack));
     // The lower box first: it is the one the rule looks at first.
+    const DigitMask lowerBand = Both(rowSegment_, p.bandSegments[0]);
+    const DigitMask lowerStack = Both(columnSegment_, p.stackSegments[0]);
     const DigitMask sets[4] = {static_cast<DigitMask>(band & lowerBand), static_cast<DigitMask>(band & ~lowerBand),
                                static_cast<DigitMask>(stack & lowerStack), static_cast<DigitMask>(stack & ~lowerStack)};
     const std::uint8_t boxes[4] = {p.bandBoxes[0], p.bandBoxes[1], p.stackBoxes[0], p.stackBoxes[1]};
     cell.NoteEvidence(sets, boxes);
     if (const unsigned pairs = digits & ~(band | stack); pairs != 0) {
-        const int pair = PairOf(excluded_[static_cast<std::size_t>(index)]);
-        const unsigned rowPairs = pairs & rowPairs_[p.row].DigitsWithout(pair);
+        const unsigned rowPairs = pairs & byRowPairs;
         if (rowPairs != 0)
             RecordPairs(index, rowPairs, true);
         if (const unsigned columnPairs = pairs & ~rowPairs; columnPairs != 0)
@@ -347,7 +450,8 @@ bool CSweep::UpdateEmptyCell(int index)
 // Each digit goes to the first pair along the line, in the order the rule
 // looks at them (by first cell, then second), that holds it. The pairs held
 // twice are known by number, so only their cells are looked for.
-void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
+template <Reasons kReasons>
+void CSweepOf<kReasons>::CState::RecordPairs(int index, unsigned digits, bool inRow)
 {
     const CPlace& p = PlaceOf(index);
     CCell& cell = grid_[static_cast<std::size_t>(index)];
@@ -389,16 +493,18 @@ void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
 // Tells the observer each digit just ruled out, in rule order, with the
 // reason the cell keeps for it (those of rules 1 to 3 are still owed, and
 // are the first holders the object keeps).
-[[gnu::noinline]] void CSweep::TellObserver(int index, unsigned newly, DigitMask row, DigitMask column, DigitMask box)
+template <Reasons kReasons>
+[[gnu::noinline]] void CSweepOf<kReasons>::CState::TellObserver(int index, unsigned newly, DigitMask row,
+                                                                 DigitMask column, DigitMask box)
 {
+    const DigitMask byRule[3] = {row, column, box};
     const CPlace& p = PlaceOf(index);
     const CCell& cell = grid_[static_cast<std::size_t>(index)];
-    const DigitMask byLine[3] = {row, column, box};
     const std::uint8_t* holders[3] = {rowHolder_[p.row].data(), columnHolder_[p.column].data(),
                                       boxHolder_[p.box].data()};
     unsigned left = newly;
     for (int k = 0; k < 3; ++k) {
-        const unsigned hit = left & byLine[k];
+        const unsigned hit = left & byRule[k];
         left &= ~hit;
         ForEachDigit(hit,
                      [&](int d) { observer_->OnRuledOut(index, d, {static_cast<Rule>(k + 1), holders[k][d - 1]}); });
@@ -409,6 +515,36 @@ void CSweep::RecordPairs(int index, unsigned digits, bool inRow)
                 observer_->OnRuledOut(index, d, reason);
         });
 }
+
+template <Reasons kReasons>
+CSweepOf<kReasons>::CSweepOf(Grid& grid) : state_(std::make_unique<CState>(grid, nullptr))
+{
+}
+
+template <Reasons kReasons>
+CSweepOf<kReasons>::CSweepOf(Grid& grid, CDeductionObserver* observer)
+    requires(kReasons == Reasons::Kept)
+    : state_(std::make_unique<CState>(grid, observer))
+{
+}
+
+template <Reasons kReasons>
+CSweepOf<kReasons>::~CSweepOf() = default;
+
+template <Reasons kReasons>
+bool CSweepOf<kReasons>::UpdateCell(int row, int column)
+{
+    return state_->UpdateCell(CellIndex(row, column));
+}
+
+template <Reasons kReasons>
+bool CSweepOf<kReasons>::Pass()
+{
+    return state_->Pass();
+}
+
+template class CSweepOf<Reasons::Kept>;
+template class CSweepOf<Reasons::Skipped>;
 
 bool UpdateCell(Grid& grid, int row, int column)
 {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -243,5 +244,82 @@ TEST(Batch, WritesInLargeBlocksYetAnswersEachTypedLineAtOnce)
                                     "");
     EXPECT_EQ(typed.out, puzzle.solution + "\n");
 }
+
+
+namespace lanes {
+
+// Every shared puzzle, random boards of every kind and lines that are not
+// puzzles, 1,013 puzzle lines in all: no multiple of any lane count.
+std::string MixedInput()
+{
+    std::vector<SetPuzzle> all;
+    for (const char* set : {"simple", "easy", "intermediate", "expert"})
+        for (const SetPuzzle& puzzle : LoadPuzzleSet(set))
+            all.push_back(puzzle);
+    std::mt19937 random(20261211);
+    const auto pick = [&](int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); };
+    std::string input;
+    for (int n = 0; n < 1013; ++n) {
+        const SetPuzzle& chosen = all[static_cast<std::size_t>(n) % all.size()];
+        std::string line = n < 400 ? chosen.puzzle : chosen.solution;
+        if (n >= 400) {
+            for (char& c : line) // nearly full, contradictory or empty
+                c = n % 3 == 0 ? (pick(4) == 0 ? '.' : c) : n % 3 == 1 ? (pick(3) == 0 ? c : '.') : '.';
+        }
+        input += line + "\n";
+        if (n % 97 == 0)
+            input += "not a puzzle\n\n";
+    }
+    return input;
+}
+
+// The lanes on each instruction set this processor runs write exactly what
+// the one-puzzle engine writes (ZIFREL_LANES=off), for --solve and for
+// every --pass from 0 to 5, with and without --candidates and --aligned.
+TEST(BatchLanes, WriteExactlyWhatTheOnePuzzleEngineWrites)
+{
+    const std::string input = MixedInput();
+    const std::string batch = std::string("\"") + ZIFREL_BATCH + "\" ";
+    std::vector<std::string> sets = {"sse2"};
+    if (__builtin_cpu_supports("avx2"))
+        sets.push_back("avx2");
+    int compared = 0;
+    for (const std::string command : {"--solve", "--pass 0", "--pass 1", "--pass 2", "--pass 3", "--pass 4", "--pass 5"}) {
+        for (const std::string form : {"", " --candidates", " --aligned", " --candidates --aligned"}) {
+            const BatchRun alone = RunShell("ZIFREL_LANES=off " + batch + command + form + " < in.txt", input);
+            ASSERT_EQ(alone.status, 1) << alone.err;
+            ASSERT_GE(Lines(alone.out).size(), 1013u);
+            for (const std::string& set : sets) {
+                const BatchRun lanes = RunShell("ZIFREL_LANES=" + set + " " + batch + command + form + " < in.txt", input);
+                EXPECT_EQ(lanes.status, alone.status);
+                EXPECT_EQ(lanes.err, alone.err);
+                ASSERT_TRUE(lanes.out == alone.out) << set << " " << command << form;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_EQ(compared, 28 * static_cast<int>(sets.size()));
+}
+
+// A large collection spread over every core with GNU parallel, as the
+// manual shows, gives what one process gives, line for line.
+TEST(BatchLanes, SpreadOverCoresWithParallelTheOutputIsTheSame)
+{
+    if (std::system("command -v parallel > /dev/null") != 0)
+        GTEST_SKIP() << "GNU parallel is not installed";
+    std::string input;
+    for (int round = 0; round < 10; ++round)
+        input += MixedInput();
+    const std::string batch = std::string("\"") + ZIFREL_BATCH + "\"";
+    const BatchRun one = RunShell(batch + " --aligned < in.txt", input);
+    const BatchRun spread =
+        RunShell("parallel --will-cite --pipe -k --block 64k " + batch + " --aligned < in.txt", input);
+    EXPECT_EQ(one.status, 1);
+    EXPECT_NE(spread.status, 0) << "a chunk with a bad line fails";
+    ASSERT_GE(Lines(one.out).size(), 10130u);
+    EXPECT_TRUE(spread.out == one.out);
+}
+
+} // namespace lanes
 
 } // namespace

@@ -43,5 +43,5 @@ zifrel_compile() {
 # What building the program needs, and what its tests need on top.
 ZIFREL_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2)
 ZIFREL_TEST_PACKAGES=(libgtest-dev xvfb xauth valgrind clang libclang-rt-dev
-    desktop-file-utils appstream dpkg-dev x11-utils openbox xdotool strace lintian file
+    desktop-file-utils appstream dpkg-dev x11-utils openbox xdotool strace lintian file parallel
     at-spi2-core python3-pyatspi dbus-daemon)

@@ -6,6 +6,7 @@
 
 #include "batch_io.h"
 #include "board.h"
+#include "lane_engine.h"
 #include "puzzle_text.h"
 
 #include <algorithm>
@@ -13,11 +14,13 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -189,27 +192,44 @@ const std::array<std::string, 512>& OpenDigitFields()
     return fields;
 }
 
-void WriteBoard(COutput& out, const Grid& grid, bool candidates)
+// Writes a board whose cell i has the value and open digits cell(i) gives.
+template <typename Cell>
+void WriteCells(COutput& out, bool candidates, Cell cell)
 {
     if (!candidates) {
         char line[kCellCount + 1];
         for (int i = 0; i < kCellCount; ++i)
-            line[i] = static_cast<char>('0' + grid[static_cast<std::size_t>(i)].GetValue());
+            line[i] = static_cast<char>('0' + cell(i).first);
         line[kCellCount] = '\n';
         out.Append(std::string_view(line, sizeof line));
         return;
     }
     const auto& fields = OpenDigitFields();
     for (int i = 0; i < kCellCount; ++i) {
-        const CCell& cell = grid[static_cast<std::size_t>(i)];
+        const auto [value, open] = cell(i);
         if (i != 0)
             out.Append(' ');
-        if (cell.GetValue() != 0)
-            out.Append(static_cast<char>('0' + cell.GetValue()));
+        if (value != 0)
+            out.Append(static_cast<char>('0' + value));
         else
-            out.Append(fields[static_cast<unsigned>(cell.CandidateMask())]);
+            out.Append(fields[open]);
     }
     out.Append('\n');
+}
+
+void WriteBoard(COutput& out, const Grid& grid, bool candidates)
+{
+    WriteCells(out, candidates, [&grid](int i) {
+        const CCell& cell = grid[static_cast<std::size_t>(i)];
+        return std::pair{cell.GetValue(), static_cast<unsigned>(cell.CandidateMask())};
+    });
+}
+
+void WriteBoard(COutput& out, const CLaneBoard& board, bool candidates)
+{
+    WriteCells(out, candidates, [&board](int i) {
+        return std::pair{int{board.value[i]}, ~unsigned{board.excluded[i]} & kAllDigits};
+    });
 }
 
 std::string CellName(int index)
@@ -247,17 +267,33 @@ private:
     COutput& out_;
 };
 
+// Whether --solve and --pass run in the lane engine. ZIFREL_LANES=off
+// runs them one puzzle at a time instead, for tests that compare the two.
+bool UseLanes(const Options& options)
+{
+    const char* asked = std::getenv("ZIFREL_LANES");
+    return !options.explain && options.command != Command::Cell
+        && (asked == nullptr || std::string_view(asked) != "off");
+}
+
 // Runs the command on each puzzle and writes what it should.
 class CBatch {
 public:
-    CBatch(const Options& options, COutput& out) : options_(options), out_(out), explainer_(out)
+    CBatch(const Options& options, COutput& out)
+        : options_(options), out_(out), explainer_(out), lanes_(UseLanes(options))
     {
         if (options.explain)
             board_.SetObserver(&explainer_);
+        else
+            board_.SetReasons(Reasons::Skipped);
     }
 
     void Puzzle(const Values& values)
     {
+        if (lanes_) {
+            Wait(values);
+            return;
+        }
         board_.LoadValues(values);
         if (options_.explain) {
             out_.Append("puzzle ");
@@ -276,17 +312,62 @@ public:
         Say("line " + std::to_string(line) + ": " + why);
         status_ = kBadLine;
         if (options_.aligned)
-            out_.Append('\n');
+            Write("\n");
+    }
+
+    // Writes text after every board read so far.
+    void Write(std::string_view text)
+    {
+        if (waiting_.empty())
+            out_.Append(text);
+        else
+            after_[waiting_.size() - 1].append(text);
+    }
+
+    // Solves the boards waiting for the lanes and writes them, with the
+    // text that came between them, in input order.
+    void Finish()
+    {
+        if (waiting_.empty())
+            return;
+        RunLanes(waiting_, options_.command == Command::Solve ? kUntilUnchanged : options_.count, ChosenLaneSet());
+        for (std::size_t k = 0; k < waiting_.size(); ++k) {
+            WriteBoard(out_, waiting_[k], options_.candidates);
+            out_.Append(after_[k]);
+            after_[k].clear();
+        }
+        waiting_.clear();
     }
 
     int Status() const { return status_; }
 
 private:
+    // Enough boards to keep the lanes full all but at the very end.
+    static constexpr std::size_t kLaneBlock = 1024;
+
+    void Wait(const Values& values)
+    {
+        CLaneBoard& board = waiting_.emplace_back();
+        for (int i = 0; i < kCellCount; ++i) {
+            const auto v = static_cast<std::uint8_t>(values[static_cast<std::size_t>(i)]);
+            board.value[i] = v;
+            board.excluded[i] = v != 0 ? static_cast<DigitMask>(kAllDigits & ~DigitBit(v)) : DigitMask{0};
+        }
+        if (after_.size() < waiting_.size())
+            after_.emplace_back();
+        if (waiting_.size() == kLaneBlock)
+            Finish();
+    }
+
     const Options& options_;
     COutput& out_;
     CExplainer explainer_;
     CBoard board_;
     int status_ = kAllPuzzles;
+    bool lanes_;
+    // The boards waiting for the lanes, and the text to write after each.
+    std::vector<CLaneBoard> waiting_;
+    std::vector<std::string> after_;
 };
 
 // Nine lines of nine cells, gathered until the ninth.
@@ -352,12 +433,17 @@ int main(int argc, char** argv)
     std::string_view line;
     Values cells{};
     for (;;) {
-        const auto read = in.Next(line, [&out] { out.Flush(); });
+        // Before waiting for more input, answer every line read so far.
+        const auto read = in.Next(line, [&] {
+            batch.Finish();
+            out.Flush();
+        });
         if (out.Failed())
             return WriteFailed(out);
         if (read == CLineReader::Status::End)
             break;
         if (read == CLineReader::Status::Error) {
+            batch.Finish();
             out.Flush();
             Say(std::string("read error: ") + std::strerror(in.ErrorNumber()));
             return kReadError;
@@ -384,5 +470,6 @@ int main(int argc, char** argv)
             batch.NotAPuzzle(in.Number(), DescribeBadLine(line, found));
     }
     EndBlockEarly(block, batch);
+    batch.Finish();
     return out.Flush() ? batch.Status() : WriteFailed(out);
 }
