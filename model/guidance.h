@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#pragma once
+
+#include "cell.h"
+#include "deduction.h"
+
+#include <array>
+#include <utility>
+#include <vector>
+
+// What to look at next, and what is wrong: worked out on the board as it
+// stands, without changing it.
+
+// The next cell the deduction fills if Pass is pressed again and again:
+// sweeps over a copy of the grid, in the usual order, until a cell gets a
+// value. cell is -1 when the sweeps come to rest first.
+struct CHint {
+    int cell = -1;
+    int digit = 0;
+    Fill how = Fill::Given;
+    // The digits the sweeps ruled out of that cell on the way, in the order
+    // they went, with their reasons; the cell's earlier ones are in filled.
+    std::vector<std::pair<int, CReason>> steps;
+    // The cell as the copy holds it once filled, with every reason it keeps.
+    CCellState filled;
+};
+CHint FindHint(const Grid& grid);
+
+// What contradicts itself in a cell: other cells of its row, column or box
+// that hold its digit, or, for an empty cell, no digit left open.
+struct CConflict {
+    std::vector<int> sameDigit; // board order
+    bool noDigitLeft = false;
+    bool Any() const { return noDigitLeft || !sameDigit.empty(); }
+};
+using Conflicts = std::array<CConflict, kCellCount>;
+Conflicts FindConflicts(const Grid& grid);
+// True when any cell of conflicts has one.
+bool Contradicts(const Conflicts& conflicts);
