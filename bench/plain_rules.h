@@ -93,7 +93,7 @@ public:
             const int v = values[i];
             const int row = i / kBoardSize, column = i % kBoardSize;
             b.value[i] = static_cast<std::uint8_t>(v);
-            b.excluded[i] = kExcludedFor[v];
+            b.excluded[i] = kExcludedForValue[v];
             rowPlaced_[row] |= kBit[v];
             columnPlaced_[column] |= kBit[v];
             boxPlaced_[kPlaces[static_cast<std::size_t>(i)].box] |= kBit[v];
@@ -123,13 +123,6 @@ public:
     CPlainBoard b;
 
 private:
-    // What a cell holding each value has ruled out.
-    static constexpr DigitMask kExcludedFor[10] = {0, kAllDigits & ~kBit[1], kAllDigits & ~kBit[2],
-                                                   kAllDigits & ~kBit[3], kAllDigits & ~kBit[4],
-                                                   kAllDigits & ~kBit[5], kAllDigits & ~kBit[6],
-                                                   kAllDigits & ~kBit[7], kAllDigits & ~kBit[8],
-                                                   kAllDigits & ~kBit[9]};
-
     // The digits ruled out in all three cells from cell rightwards, and
     // from cell down.
     unsigned Across(int cell) const { return b.excluded[cell] & b.excluded[cell + 1] & b.excluded[cell + 2]; }
@@ -180,7 +173,7 @@ private:
         if (fill != 0) {
             const int digit = 10 - std::bit_width(fill); // the lowest digit is the highest bit
             b.value[i] = static_cast<std::uint8_t>(digit);
-            b.excluded[i] = kExcludedFor[digit];
+            b.excluded[i] = kExcludedForValue[digit];
             rowPlaced_[row] |= kBit[digit];
             columnPlaced_[column] |= kBit[digit];
             boxPlaced_[p.box] |= kBit[digit];

@@ -351,7 +351,7 @@ private:
         for (int i = 0; i < kCellCount; ++i) {
             const auto v = static_cast<std::uint8_t>(values[static_cast<std::size_t>(i)]);
             board.value[i] = v;
-            board.excluded[i] = v != 0 ? static_cast<DigitMask>(kAllDigits & ~DigitBit(v)) : DigitMask{0};
+            board.excluded[i] = kExcludedForValue[v];
         }
         if (after_.size() < waiting_.size())
             after_.emplace_back();
