@@ -13,7 +13,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -64,34 +63,32 @@ CLaneBoard LaneBoardOf(const Values& values)
     return board;
 }
 
-// The plain loop, after checking that it solves every puzzle of the set to
-// the board the engine leaves.
+// The plain loop, loading each puzzle as the engine rows do, after checking
+// that it solves every puzzle of the set to the board the engine leaves, in
+// as many sweeps.
 void PlainLoop(benchmark::State& state, const std::string& name)
 {
-    std::vector<CPlainBoard> puzzles;
-    for (const Values& values : LoadPuzzleSet(name)) {
-        CPlainBoard plain{};
-        const CLaneBoard loaded = LaneBoardOf(values);
-        std::memcpy(plain.value, loaded.value, sizeof plain.value);
-        std::memcpy(plain.excluded, loaded.excluded, sizeof plain.excluded);
-        CPlainBoard solved = plain;
-        plain::Solve(solved);
+    const std::vector<Values> puzzles = LoadPuzzleSet(name);
+    for (const Values& values : puzzles) {
+        plain::CSolver solved(values.data());
+        const int sweeps = solved.Solve();
         CBoard board;
+        board.SetReasons(Reasons::Skipped);
         board.LoadValues(values);
-        board.OnSolve();
+        bool same = board.OnSolve() == sweeps;
         for (int i = 0; i < kCellCount; ++i)
-            if (solved.value[i] != board.Working()[i].GetValue()
-                || solved.excluded[i] != board.Working()[i].ExcludedMask()) {
-                state.SkipWithError("the plain loop and the engine differ");
-                return;
-            }
-        puzzles.push_back(plain);
+            same = same && solved.b.value[i] == board.Working()[i].GetValue()
+                && solved.b.excluded[i] == board.Working()[i].ExcludedMask();
+        if (!same) {
+            state.SkipWithError("the plain loop and the engine differ");
+            return;
+        }
     }
     std::size_t next = 0;
     for (auto _ : state) {
-        CPlainBoard board = puzzles[next];
-        plain::Solve(board);
-        benchmark::DoNotOptimize(board);
+        plain::CSolver solver(puzzles[next].data());
+        benchmark::DoNotOptimize(solver.Solve());
+        benchmark::DoNotOptimize(solver.b);
         next = (next + 1) % puzzles.size();
     }
     state.SetItemsProcessed(state.iterations());

@@ -34,16 +34,6 @@ const std::string& CandidateText(int openMask)
 
 } // namespace
 
-// What SetValue leaves ruled out for each value: nothing for an empty cell,
-// all but its own digit for a filled one. A table, since Load sets every
-// cell and the mix of empty and filled ones follows no pattern.
-constexpr DigitMask kExcludedForValue[10] = {
-    0,
-    kAllDigits & ~DigitBit(1), kAllDigits & ~DigitBit(2), kAllDigits & ~DigitBit(3),
-    kAllDigits & ~DigitBit(4), kAllDigits & ~DigitBit(5), kAllDigits & ~DigitBit(6),
-    kAllDigits & ~DigitBit(7), kAllDigits & ~DigitBit(8), kAllDigits & ~DigitBit(9),
-};
-
 void CCell::SetValue(int v)
 {
     assert(v >= 0 && v <= 9);

@@ -17,6 +17,16 @@ using DigitMask = std::uint16_t;
 inline constexpr DigitMask kAllDigits = 0x1FF;
 constexpr DigitMask DigitBit(int digit) { return static_cast<DigitMask>(1u << (9 - digit)); }
 
+// What a cell holding each value has ruled out: nothing for an empty cell,
+// all but its own digit for a filled one. A table, since loading a puzzle
+// sets every cell and the mix of empty and filled ones follows no pattern.
+inline constexpr DigitMask kExcludedForValue[10] = {
+    0,
+    kAllDigits & ~DigitBit(1), kAllDigits & ~DigitBit(2), kAllDigits & ~DigitBit(3),
+    kAllDigits & ~DigitBit(4), kAllDigits & ~DigitBit(5), kAllDigits & ~DigitBit(6),
+    kAllDigits & ~DigitBit(7), kAllDigits & ~DigitBit(8), kAllDigits & ~DigitBit(9),
+};
+
 // The number of digits in a mask. A table, since the deduction counts
 // candidates in its inner loops and not every processor counts bits itself.
 inline constexpr auto kDigitCount = [] {

@@ -227,6 +227,21 @@ void WriteBoard(COutput& out, const Grid& grid, bool candidates)
 
 void WriteBoard(COutput& out, const CLaneBoard& board, bool candidates)
 {
+    if (!candidates) {
+        // Eight cells at a time: a value is at most 9, so adding '0' to
+        // each byte never carries into the next.
+        char line[kCellCount + 1];
+        for (int i = 0; i + 8 <= kCellCount; i += 8) {
+            std::uint64_t eight;
+            std::memcpy(&eight, board.value + i, sizeof eight);
+            eight += 0x3030303030303030;
+            std::memcpy(line + i, &eight, sizeof eight);
+        }
+        line[kCellCount - 1] = static_cast<char>('0' + board.value[kCellCount - 1]);
+        line[kCellCount] = '\n';
+        out.Append(std::string_view(line, sizeof line));
+        return;
+    }
     WriteCells(out, candidates, [&board](int i) {
         return std::pair{int{board.value[i]}, ~unsigned{board.excluded[i]} & kAllDigits};
     });
@@ -351,7 +366,7 @@ private:
         for (int i = 0; i < kCellCount; ++i) {
             const auto v = static_cast<std::uint8_t>(values[static_cast<std::size_t>(i)]);
             board.value[i] = v;
-            board.excluded[i] = v != 0 ? static_cast<DigitMask>(kAllDigits & ~DigitBit(v)) : DigitMask{0};
+            board.excluded[i] = kExcludedForValue[v];
         }
         if (after_.size() < waiting_.size())
             after_.emplace_back();
