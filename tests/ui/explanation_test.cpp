@@ -14,6 +14,7 @@
 //     each as it is now;
 //   - the lines come in order, one for each digit a rule ruled out, and a
 //     last line on counting again exactly when something no longer stands.
+// The reasons told are also those zifrel-batch --explain tells.
 // A sentence the grammar cannot read fails too, so that no new wording goes
 // unchecked. Seeded: a failure names the puzzle and step that replay it.
 
@@ -25,6 +26,7 @@
 #include "puzzle_text.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -414,6 +416,70 @@ private slots:
                                  "no longer: box and line", "no longer: pair", "no longer: found only in box"})
             QVERIFY2(seen[QString::fromLatin1(form)] >= 20, form);
         qInfo("%lld sentences read", lines);
+    }
+
+    // The window tells the reasons zifrel-batch --explain tells: after the
+    // same command on the same puzzle, every digit a cell has ruled out is
+    // the one --explain last wrote for it, with the same rule and cells,
+    // and every sentence of the window holds as above.
+    void windowAndBatchTellTheSameReasons()
+    {
+        const std::vector<std::string> puzzles = Puzzles();
+        QByteArray input;
+        for (const std::string& puzzle : puzzles)
+            input += QByteArray::fromStdString(puzzle) + '\n';
+        const auto name = [](int i) { return QStringLiteral("r%1c%2").arg(i / 9 + 1).arg(i % 9 + 1); };
+        for (const char* command : {"--solve", "--pass"}) {
+            QProcess batch;
+            QStringList arguments{QStringLiteral("--explain"), QString::fromLatin1(command)};
+            if (QLatin1String(command) == QLatin1String("--pass"))
+                arguments << QStringLiteral("1");
+            batch.start(QStringLiteral(ZIFREL_BATCH), arguments);
+            QVERIFY(batch.waitForStarted());
+            batch.write(input);
+            batch.closeWriteChannel();
+            QVERIFY(batch.waitForFinished(60000));
+            QCOMPARE(batch.exitCode(), 0);
+            const QStringList lines = QString::fromLatin1(batch.readAllStandardOutput()).split(QLatin1Char('\n'));
+            qsizetype at = 0;
+            for (const std::string& puzzle : puzzles) {
+                QVERIFY(lines.value(at++).startsWith(QStringLiteral("puzzle ")));
+                // The last step written for each cell and digit: "row r1c5".
+                std::map<std::pair<int, int>, QString> told;
+                for (; at < lines.size() && !lines[at].startsWith(QStringLiteral("board ")); ++at) {
+                    const QStringList words = lines[at].split(QLatin1Char(' '));
+                    if (words.value(1).startsWith(QLatin1Char('-')))
+                        told[{Index(words[0].mid(1, 1).toInt(), words[0].mid(3, 1).toInt()), words[1].mid(1).toInt()}] =
+                            words.mid(2).join(QLatin1Char(' '));
+                }
+                at += 2;
+                CBoard board;
+                board.LoadValues(*ParsePuzzleLine(puzzle));
+                if (QLatin1String(command) == QLatin1String("--solve"))
+                    board.OnSolve();
+                else
+                    board.OnPass();
+                CSentenceChecker checker(board.Working());
+                for (int i = 0; i < kCellCount; ++i) {
+                    const QString wrong = checker.Check(i);
+                    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+                    for (int d = 1; d <= 9; ++d) {
+                        const CReason r = board.Working()[static_cast<std::size_t>(i)].Reason(d);
+                        const QString box = QStringLiteral("b%1").arg(r.a + 1);
+                        const QString expected = r.rule == Rule::Row ? QStringLiteral("row ") + name(r.a)
+                            : r.rule == Rule::Column                 ? QStringLiteral("column ") + name(r.a)
+                            : r.rule == Rule::Box                    ? QStringLiteral("box ") + name(r.a)
+                            : r.rule == Rule::Band                   ? QStringLiteral("band ") + box
+                            : r.rule == Rule::Stack                  ? QStringLiteral("stack ") + box
+                            : r.rule == Rule::RowPair ? QStringLiteral("rowpair %1 %2").arg(name(r.a), name(r.b))
+                            : r.rule == Rule::ColumnPair ? QStringLiteral("columnpair %1 %2").arg(name(r.a), name(r.b))
+                                                         : QString();
+                        const auto found = told.find({i, d});
+                        QCOMPARE(found == told.end() ? QString() : found->second, expected);
+                    }
+                }
+            }
+        }
     }
 
     // Tips placed among random windows and cells on small screens, some
