@@ -163,20 +163,20 @@ int CExplanationTip::Margin() const
     return 2 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this);
 }
 
-int CExplanationTip::Widest() const
+int CExplanationTip::Widest()
 {
     return QFontMetrics(font()).averageCharWidth() * 64 + Frame().left() + Frame().right();
 }
 
-int CExplanationTip::Narrowest() const
+int CExplanationTip::Narrowest()
 {
     return QFontMetrics(font()).averageCharWidth() * 26 + Frame().left() + Frame().right();
 }
 
 // The tip is placed by its frame, where the platform gives a tooltip one.
-QMargins CExplanationTip::Frame() const
+QMargins CExplanationTip::Frame()
 {
-    const_cast<CExplanationTip*>(this)->create();
+    create();
     return windowHandle() ? windowHandle()->frameMargins() : QMargins();
 }
 

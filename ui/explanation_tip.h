@@ -33,7 +33,7 @@ std::vector<int> TipWidths(const QRect& screen, int narrowest);
 // press, click or wheel turn anywhere, when the window loses the focus,
 // when told, or after a while.
 //
-// It shows an explanation under the explained cell's place, each line that
+// It shows an explanation under a title naming the cell, each line that
 // cites cells after its mark, in the colours of the outlines on the board.
 class CExplanationTip : public QWidget {
     Q_OBJECT
@@ -53,8 +53,8 @@ public:
     QSize SizeFor(int width);
     QSize FramedSize(int width);
     // The widest and narrowest the tip is made, framed.
-    int Widest() const;
-    int Narrowest() const;
+    int Widest();
+    int Narrowest();
 
 signals:
     void hidden();
@@ -67,7 +67,7 @@ protected:
 
 private:
     int Margin() const;
-    QMargins Frame() const;
+    QMargins Frame();
 
     QTextDocument document_;
     QString text_;
