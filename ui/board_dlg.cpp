@@ -22,7 +22,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QContextMenuEvent>
-#include <QCursor>
 #include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
@@ -113,7 +112,7 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     connect(tip_, &CExplanationTip::hidden, this, [this] {
         explainedCell_ = -1;
         for (CCellEdit* cell : cells_)
-            cell->SetCited(false);
+            cell->SetCited(QString());
     });
     setAcceptDrops(true);
     cells_[0]->setFocus();
@@ -224,7 +223,7 @@ void CBoardDlg::CreateCells()
                     tip_->hide();
             });
             cell->SetExplainer([this, row, column] {
-                return Explain(board_.Cell(row, column), CellIndex(row, column)).text;
+                return Explain(board_.Working(), CellIndex(row, column)).text;
             });
             cells_[CellIndex(row, column)] = cell;
         }
@@ -526,23 +525,24 @@ void CBoardDlg::dropEvent(QDropEvent* event)
     }
 }
 
-void CBoardDlg::OnExplain(int row, int column, bool byKeyboard)
+void CBoardDlg::OnExplain(int row, int column, bool)
 {
     const int index = CellIndex(row, column);
-    const CExplanation explanation = Explain(board_.Cell(row, column), index);
-    if (explanation.text.isEmpty()) {
-        tip_->hide();
-        return;
-    }
-    CCellEdit* cell = CellControl(row, column);
-    // Beside the pointer as tooltips go, or just below the cell.
-    const QPoint at = byKeyboard ? cell->mapToGlobal(QPoint(0, cell->height() + 2)) : QCursor::pos() + QPoint(2, 16);
+    const CExplanation explanation = Explain(board_.Working(), index);
     tip_->hide();
+    if (explanation.lines.empty())
+        return;
     explainedCell_ = index;
-    for (int i = 0; i < kCellCount; ++i)
-        cells_[static_cast<std::size_t>(i)]->SetCited(
-            std::binary_search(explanation.cited.begin(), explanation.cited.end(), i));
-    tip_->ShowAt(explanation.text, at);
+    // The tip covers neither the cell nor any cell it cites.
+    const auto onScreen = [](const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); };
+    std::vector<QRect> keepClear{onScreen(cells_[static_cast<std::size_t>(index)])};
+    for (int i = 0; i < kCellCount; ++i) {
+        CCellEdit* cell = cells_[static_cast<std::size_t>(i)];
+        cell->SetCited(explanation.marks[static_cast<std::size_t>(i)]);
+        if (cell->IsCited())
+            keepClear.push_back(onScreen(cell));
+    }
+    tip_->ShowExplanation(explanation, this, keepClear);
 }
 
 void CBoardDlg::OpenWindowMenu()

@@ -87,8 +87,10 @@ public:
     // Moves the focus from the focused cell (or the top left one) by the
     // steps, wrapping within its row and column.
     void OnMoveFocus(int columnStep, int rowStep);
-    // Shows why the cell stands as it does, at the pointer or below the
-    // cell, and outlines the cells that the explanation cites while it shows.
+    // Shows why the cell stands as it does, beside the window or where it
+    // covers neither the cell nor any cell it cites, and outlines those
+    // cells, each with the marks of the lines that cite it, while it shows.
+    // Placed the same whether asked for by the pointer or the keyboard.
     void OnExplain(int row, int column, bool byKeyboard);
     CExplanationTip* ExplanationTip() const { return tip_; }
     // The short message by the board and what it last said, and what

@@ -2,6 +2,7 @@
 // Copyright 2026 The Zifrel developers
 #include "cell_edit.h"
 
+#include "citation_style.h"
 #include "clipboard_probe.h"
 #include "palette_colours.h"
 #include "puzzle_text.h"
@@ -18,8 +19,12 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
+
+// The smallest a mark's letter is made, in pixels, where a cell is crowded.
+constexpr int kSmallestMark = 6;
 
 // As much text as an edit field holds by default; more is cut off.
 constexpr int kMaxTextLength = 30000;
@@ -212,12 +217,111 @@ void CCellEdit::SetFound(bool found)
     update();
 }
 
-void CCellEdit::SetCited(bool cited)
+void CCellEdit::SetCited(const QString& marks)
 {
-    if (cited == cited_)
+    if (marks == citedBy_)
         return;
-    cited_ = cited;
+    citedBy_ = marks;
     update();
+}
+
+// A mark's letter at a size: bold, in the window's face.
+QFont CCellEdit::MarkFont(int pixelSize) const
+{
+    QFont marks = font();
+    marks.setBold(true);
+    marks.setPixelSize(pixelSize);
+    return marks;
+}
+
+std::vector<QRect> CCellEdit::MarkRects() const
+{
+    std::vector<QRect> rects;
+    for (const CMarkPlace& place : MarkPlaces())
+        rects.push_back(place.rect);
+    return rects;
+}
+
+// Each mark tries the corners inside the outline, then every place along
+// the top and bottom edges, and takes the first that covers none of the
+// characters shown and no mark before it; failing that, the same at
+// smaller sizes; failing all, the corner that covers the least, at the
+// smallest size.
+std::vector<CCellEdit::CMarkPlace> CCellEdit::MarkPlaces() const
+{
+    std::vector<CMarkPlace> marks;
+    if (citedBy_.isEmpty())
+        return marks;
+    const QRect inside = rect().adjusted(2, 2, -2, -2);
+    // The ink of the characters that can be seen, a pixel wider all round.
+    std::vector<QRect> shown;
+    const QFontMetrics metrics(CurrentFont());
+    int top = TextTop(metrics, static_cast<int>(Lines().size()));
+    for (const CLine& line : Lines()) {
+        if (top > inside.bottom())
+            break;
+        const int left = LineLeft(line);
+        for (int i = 0; i < line.length && top + metrics.height() >= inside.top(); ++i) {
+            const int x = left + line.edges[static_cast<std::size_t>(i)];
+            if (x > inside.right())
+                break;
+            const QChar c = text_[line.start + i];
+            if (!c.isSpace() && x + metrics.maxWidth() >= inside.left())
+                shown.push_back(metrics.boundingRect(c).translated(x, top + metrics.ascent()).adjusted(-1, -1, 1, 1));
+        }
+        top += metrics.height();
+    }
+    const auto covered = [&](const QRect& place) {
+        int area = 0;
+        for (const QRect& r : shown)
+            area += (r & place).width() * (r & place).height();
+        for (const CMarkPlace& m : marks)
+            area += m.rect.intersects(place) ? place.width() * place.height() : 0;
+        return area;
+    };
+    const int largest = std::max(kSmallestMark, height() * 2 / 5);
+    for (const QChar mark : citedBy_) {
+        std::optional<CMarkPlace> found;
+        QRect least;
+        for (int size = largest; size >= kSmallestMark && !found; --size) {
+            const QFontMetrics markMetrics(MarkFont(size));
+            const int padding = size >= 9 ? 4 : 2;
+            const QSize box(markMetrics.tightBoundingRect(mark).width() + padding, markMetrics.capHeight() + padding);
+            const int right = inside.right() - box.width() + 1;
+            const int bottom = inside.bottom() - box.height() + 1;
+            const QPoint corners[] = {inside.topLeft(), {right, inside.top()}, {inside.left(), bottom}, {right, bottom}};
+            std::vector<QPoint> places(std::begin(corners), std::end(corners));
+            for (int y : {inside.top(), bottom})
+                for (int x = inside.left() + 1; x < right; ++x)
+                    places.emplace_back(x, y);
+            const auto free = std::find_if(places.begin(), places.end(), [&](const QPoint& at) { return covered(QRect(at, box)) == 0; });
+            if (free != places.end())
+                found = CMarkPlace{QRect(*free, box), size};
+            least = QRect(*std::min_element(std::begin(corners), std::end(corners), [&](const QPoint& a, const QPoint& b) {
+                return covered(QRect(a, box)) < covered(QRect(b, box));
+            }), box);
+        }
+        marks.push_back(found ? *found : CMarkPlace{least, kSmallestMark});
+    }
+    return marks;
+}
+
+// An outline over the border and just inside it, and the marks, in the
+// palette's highlight made to stand out against the cell's background.
+void CCellEdit::PaintCitation(QPainter& painter) const
+{
+    const QColor colour = CitationColour(palette());
+    painter.setClipping(false);
+    painter.setPen(QPen(colour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    const std::vector<CMarkPlace> places = MarkPlaces();
+    painter.setPen(CitationMarkColour(palette()));
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        painter.fillRect(places[k].rect, colour);
+        painter.setFont(MarkFont(places[k].pixelSize));
+        painter.drawText(places[k].rect, Qt::AlignCenter, QString(citedBy_[static_cast<qsizetype>(k)]));
+    }
 }
 
 bool CCellEdit::event(QEvent* event)
@@ -242,11 +346,6 @@ void CCellEdit::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), colours.color(isEnabled() ? QPalette::Base : QPalette::Window));
     painter.setPen(colours.color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (cited_) {
-        // Over the border and just inside it, clear of the text.
-        painter.setPen(QPen(colours.color(QPalette::Highlight), 2));
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
-    }
 
     const QRect area = TextArea();
     painter.setClipRect(area);
@@ -291,6 +390,8 @@ void CCellEdit::paintEvent(QPaintEvent*)
         }
         top += lineHeight;
     }
+    if (IsCited())
+        PaintCitation(painter);
 }
 
 int CCellEdit::PositionAt(const QPoint& point) const

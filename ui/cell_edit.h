@@ -13,6 +13,8 @@
 #include <functional>
 #include <vector>
 
+class QPainter;
+
 // One cell of the board: a small edit control that shows a single digit or
 // the three-line pencil-mark grid, centred, with no margins or scroll bars.
 // Typing accepts only the digits 0 to 9; editing keys, selection, the edit
@@ -67,9 +69,14 @@ public:
     // for those who cannot tell the colours apart.
     void SetFound(bool found);
     bool IsFound() const { return found_; }
-    // Outlines the cell while an explanation cites it.
-    void SetCited(bool cited);
-    bool IsCited() const { return cited_; }
+    // Outlines the cell while an explanation cites it, with the marks of
+    // the lines that cite it ("AC"); "" for none.
+    void SetCited(const QString& marks);
+    bool IsCited() const { return !citedBy_.isEmpty(); }
+    QString CitedBy() const { return citedBy_; }
+    // Where each mark goes: inside the outline, clear of the characters
+    // shown where there is room.
+    std::vector<QRect> MarkRects() const;
 
     QSize sizeHint() const override;
 
@@ -114,6 +121,13 @@ private:
     int PositionAt(const QPoint& point) const;
     QRect TextArea() const;
     int TextTop(const QFontMetrics& metrics, int lineCount) const;
+    struct CMarkPlace {
+        QRect rect;
+        int pixelSize;
+    };
+    std::vector<CMarkPlace> MarkPlaces() const;
+    QFont MarkFont(int pixelSize) const;
+    void PaintCitation(QPainter& painter) const;
     // One line of the text: where it starts in it, how long it is, and the
     // distance of each gap between characters from its left end (length + 1).
     struct CLine {
@@ -133,7 +147,7 @@ private:
     mutable std::vector<CLine> lines_;
     mutable bool linesStale_ = true;
     std::function<QString()> explainer_;
-    bool cited_ = false;
+    QString citedBy_;
     bool found_ = false;
     const QFont* font_ = nullptr;
     int anchor_ = 0;

@@ -3,89 +3,175 @@
 #include "cell_explanation.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CExplanation", text);
-}
+// Puts the statements of one cell's explanation into words.
+class CExplanationWriter {
+    Q_DECLARE_TR_FUNCTIONS(CExplanation)
 
-int RowOf(int index) { return index / kBoardSize; }
-int ColumnOf(int index) { return index % kBoardSize; }
-int BoxOf(int index) { return RowOf(index) / 3 * 3 + ColumnOf(index) / 3; }
+public:
+    CExplanationWriter(const Grid& grid, int index) : grid_(grid), index_(index) {}
 
-QString Place(int index)
-{
-    return Tr("row %1, column %2").arg(RowOf(index) + 1).arg(ColumnOf(index) + 1);
-}
-
-// The cells of box that pass keep.
-template <typename Keep>
-void CiteBox(std::vector<int>& cited, int box, Keep keep)
-{
-    for (int i = 0; i < kCellCount; ++i)
-        if (BoxOf(i) == box && keep(i))
-            cited.push_back(i);
-}
-
-QString RuledOut(int digit, const CReason& reason, int index, std::vector<int>& cited)
-{
-    const QString d = QString::number(digit);
-    switch (reason.rule) {
-    case Rule::Row:
-    case Rule::Column:
-    case Rule::Box:
-        cited.push_back(reason.a);
-        return Tr("%1 is ruled out: %1 stands in %2").arg(d, Place(reason.a));
-    case Rule::Band:
-        CiteBox(cited, reason.a, [index](int i) { return RowOf(i) != RowOf(index); });
-        return Tr("%1: box %2 must place %1 in this row").arg(d).arg(reason.a + 1);
-    case Rule::Stack:
-        CiteBox(cited, reason.a, [index](int i) { return ColumnOf(i) != ColumnOf(index); });
-        return Tr("%1: box %2 must place %1 in this column").arg(d).arg(reason.a + 1);
-    case Rule::RowPair:
-        cited.push_back(reason.a);
-        cited.push_back(reason.b);
-        return Tr("%1 is ruled out: in row %2, columns %3 and %4 have the same two digits, %1 one of them")
-            .arg(d).arg(RowOf(index) + 1).arg(ColumnOf(reason.a) + 1).arg(ColumnOf(reason.b) + 1);
-    case Rule::ColumnPair:
-        cited.push_back(reason.a);
-        cited.push_back(reason.b);
-        return Tr("%1 is ruled out: in column %2, rows %3 and %4 have the same two digits, %1 one of them")
-            .arg(d).arg(ColumnOf(index) + 1).arg(RowOf(reason.a) + 1).arg(RowOf(reason.b) + 1);
-    case Rule::None: break;
+    static QString Title(int cell)
+    {
+        return tr("Row %1, column %2").arg(RowOf(cell) + 1).arg(ColumnOf(cell) + 1);
     }
-    return Tr("%1 is ruled out").arg(d);
-}
+
+    static QString Place(int cell)
+    {
+        return tr("row %1, column %2").arg(RowOf(cell) + 1).arg(ColumnOf(cell) + 1);
+    }
+
+    // "box 4 (middle left)": numbered row by row, and named by where it lies
+    // so that no numbering needs to be known.
+    static QString Box(int box)
+    {
+        static const char* const kWhere[kBoardSize] = {
+            QT_TR_NOOP("top left"),    QT_TR_NOOP("top middle"), QT_TR_NOOP("top right"),
+            QT_TR_NOOP("middle left"), QT_TR_NOOP("centre"),     QT_TR_NOOP("middle right"),
+            QT_TR_NOOP("bottom left"), QT_TR_NOOP("bottom middle"), QT_TR_NOOP("bottom right"),
+        };
+        return tr("box %1 (%2)").arg(box + 1).arg(tr(kWhere[box]));
+    }
+
+    // "3", "3 and 8", "3, 5 and 8".
+    static QString Digits(DigitMask digits)
+    {
+        QStringList each;
+        for (int d = 1; d <= 9; ++d)
+            if (digits & DigitBit(d))
+                each << QString::number(d);
+        if (each.size() < 2)
+            return each.join(QString());
+        const QString last = each.takeLast();
+        return tr("%1 and %2").arg(each.join(QLatin1String(", ")), last);
+    }
+
+    QString Line(const CExplanationLine& line) const
+    {
+        const QString d = QString::number(line.digit);
+        switch (line.what) {
+        case Statement::StillPossible:
+            return line.digits ? tr("Still possible: %1").arg(Digits(line.digits))
+                               : tr("Nothing is still possible here: every digit is ruled out");
+        case Statement::Given: return tr("%1 is given").arg(d);
+        case Statement::FoundSingle: return tr("%1 was found: it was the only digit left in this cell").arg(d);
+        case Statement::FoundOnlyInBox:
+            return WithLapse(tr("%1 was found: %2 had no other place for %1").arg(d, Box(BoxOf(index_))), line);
+        case Statement::RuledOut: return WithLapse(RuledOut(line), line);
+        case Statement::RuledOutWithoutReason: return tr("%1 is ruled out, for a reason no longer kept").arg(d);
+        }
+        return {};
+    }
+
+    static QString CountAgain()
+    {
+        return tr("To count again from the board as it is now, press Set, then Pass (Set keeps the digits shown, "
+                  "wipes the pencil marks and makes this the board that Reset brings back)");
+    }
+
+private:
+    QString RuledOut(const CExplanationLine& line) const
+    {
+        const QString d = QString::number(line.digit);
+        const CReason& r = line.reason;
+        // Present tense only while the evidence stands on the board as it is.
+        const bool stands = line.lapsed.empty();
+        switch (r.rule) {
+        case Rule::Row:
+            return (stands ? tr("%1 is ruled out: row %2 holds %1 already, in column %3")
+                           : tr("%1 was ruled out: row %2 held %1, in column %3"))
+                .arg(d).arg(RowOf(r.a) + 1).arg(ColumnOf(r.a) + 1);
+        case Rule::Column:
+            return (stands ? tr("%1 is ruled out: column %2 holds %1 already, in row %3")
+                           : tr("%1 was ruled out: column %2 held %1, in row %3"))
+                .arg(d).arg(ColumnOf(r.a) + 1).arg(RowOf(r.a) + 1);
+        case Rule::Box:
+            return (stands ? tr("%1 is ruled out: %2 holds %1 already, in row %3, column %4")
+                           : tr("%1 was ruled out: %2 held %1, in row %3, column %4"))
+                .arg(d, Box(BoxOf(r.a))).arg(RowOf(r.a) + 1).arg(ColumnOf(r.a) + 1);
+        case Rule::Band:
+            return (stands ? tr("%1 is ruled out: %2 has no place for %1 outside row %3, so its %1 goes in row %3, not here")
+                           : tr("%1 was ruled out: %2 had no place for %1 outside row %3, so its %1 had to go in row %3, not here"))
+                .arg(d, Box(r.a)).arg(RowOf(index_) + 1);
+        case Rule::Stack:
+            return (stands ? tr("%1 is ruled out: %2 has no place for %1 outside column %3, so its %1 goes in column %3, not here")
+                           : tr("%1 was ruled out: %2 had no place for %1 outside column %3, so its %1 had to go in column %3, not here"))
+                .arg(d, Box(r.a)).arg(ColumnOf(index_) + 1);
+        case Rule::RowPair:
+        case Rule::ColumnPair: {
+            // A pair is a moment's evidence: its cells fill soon after.
+            const auto pair = static_cast<DigitMask>(DigitBit(line.digit) | (r.other ? DigitBit(r.other) : 0));
+            const int first = std::min(r.a, r.b);
+            const int second = std::max(r.a, r.b);
+            if (r.rule == Rule::RowPair)
+                return tr("%1 was ruled out: in row %2, columns %3 and %4 both had only %5 left, so one of them had to take %1")
+                    .arg(d).arg(RowOf(index_) + 1).arg(ColumnOf(first) + 1).arg(ColumnOf(second) + 1).arg(Digits(pair));
+            return tr("%1 was ruled out: in column %2, rows %3 and %4 both had only %5 left, so one of them had to take %1")
+                .arg(d).arg(ColumnOf(index_) + 1).arg(RowOf(first) + 1).arg(RowOf(second) + 1).arg(Digits(pair));
+        }
+        case Rule::None: break;
+        }
+        return {};
+    }
+
+    // The statement, and what no longer bears it out: each such cell as it
+    // is now.
+    QString WithLapse(const QString& statement, const CExplanationLine& line) const
+    {
+        if (line.lapsed.empty())
+            return statement;
+        QStringList now;
+        for (int cell : line.lapsed)
+            now << Now(cell);
+        return tr("%1. No longer so: %2").arg(statement, now.join(QLatin1String("; ")));
+    }
+
+    // A cell as the board shows it now.
+    QString Now(int cell) const
+    {
+        const CCell& c = grid_[static_cast<std::size_t>(cell)];
+        if (c.GetValue() != 0)
+            return tr("%1 holds %2 now").arg(Place(cell)).arg(c.GetValue());
+        if (c.ExcludedMask() == 0)
+            return tr("%1 is empty now, nothing ruled out").arg(Place(cell));
+        if (c.CandidateMask() == 0)
+            return tr("%1 has no digit possible now").arg(Place(cell));
+        return tr("%1 has %2 possible now").arg(Place(cell), Digits(static_cast<DigitMask>(c.CandidateMask())));
+    }
+
+    const Grid& grid_;
+    int index_;
+};
 
 } // namespace
 
-CExplanation Explain(const CCell& cell, int index)
+CExplanation Explain(const Grid& grid, int index)
 {
     CExplanation explanation;
-    QStringList lines;
-    const int value = cell.GetValue();
-    if (value != 0) {
-        const QString v = QString::number(value);
-        switch (cell.HowFilled()) {
-        case Fill::Given: lines << Tr("%1 is given").arg(v); break;
-        case Fill::Single: lines << Tr("filled: %1 was the only digit left").arg(v); break;
-        case Fill::OnlyInBox:
-            lines << Tr("filled: %1 had no other place in box %2").arg(v).arg(BoxOf(index) + 1);
-            CiteBox(explanation.cited, BoxOf(index), [index](int i) { return i != index; });
-            break;
+    explanation.title = CExplanationWriter::Title(index);
+    const CCellExplanation statements = ExplainCell(grid, index);
+    const CExplanationWriter writer(grid, index);
+    QStringList texts;
+    char16_t nextMark = u'A';
+    for (const CExplanationLine& statement : statements.lines) {
+        CExplanation::CLine line{writer.Line(statement), QChar(), statement.cited};
+        if (!line.cited.empty()) {
+            line.mark = QChar(nextMark++);
+            for (int cell : line.cited)
+                explanation.marks[static_cast<std::size_t>(cell)] += line.mark;
         }
+        texts << line.text;
+        explanation.lines.push_back(std::move(line));
     }
-    for (int d = 1; d <= 9; ++d) {
-        const CReason reason = cell.Reason(d);
-        if (reason.rule != Rule::None || (value == 0 && !cell.IsOpen(d)))
-            lines << RuledOut(d, reason, index, explanation.cited);
+    if (statements.AnyLapsed()) {
+        explanation.lines.push_back({CExplanationWriter::CountAgain(), QChar(), {}});
+        texts << explanation.lines.back().text;
     }
-    explanation.text = lines.join(QLatin1Char('\n'));
-    std::sort(explanation.cited.begin(), explanation.cited.end());
-    explanation.cited.erase(std::unique(explanation.cited.begin(), explanation.cited.end()), explanation.cited.end());
+    explanation.text = texts.join(QLatin1Char('\n'));
     return explanation;
 }

@@ -2,18 +2,40 @@
 // Copyright 2026 The Zifrel developers
 #pragma once
 
-#include "cell.h"
+#include "explanation.h"
 
 #include <QString>
 
+#include <array>
 #include <vector>
 
-// Why a cell stands as it does, in plain words, with the cells the words
-// cite: one line for each ruled-out digit, and for a filled cell first how
-// it was filled. Rows, columns and boxes count from 1.
+// Why a cell stands as it does, in plain words: what it holds or may still
+// hold, then one line for each digit a rule ruled out of it. Rows, columns
+// and boxes count from 1; a box is also named by where it lies ("box 4
+// (middle left)").
+//
+// Every line is true of the grid as it is now. A line tells a kept reason
+// in the present tense when its evidence still stands on the grid ("5 is
+// ruled out: row 3 holds 5 already, in column 7"), and in the past tense
+// when it is a record of a moment that has passed: a pair (its cells have
+// usually filled since), a fill, or evidence that an edit has undone since,
+// which the line then says ("No longer so: row 3, column 7 is empty now").
+// When anything no longer stands, a last line says how to count again.
+//
+// Each line that rests on other cells has a mark, a letter from A, which
+// the window repeats on those cells' outlines.
 struct CExplanation {
-    QString text;      // empty for an empty cell with nothing ruled out
-    std::vector<int> cited; // board indices, for outlining
+    struct CLine {
+        QString text;
+        QChar mark;             // null for a line that cites no cell
+        std::vector<int> cited; // board indices, in board order
+    };
+    QString title;              // the cell's place: "Row 3, column 3"
+    std::vector<CLine> lines;   // none for an empty cell with nothing ruled out
+    QString text;               // the lines' texts, one per line: what a screen reader reads
+    // For each cell, the marks of the lines that cite it, in line order
+    // ("AC"); empty for a cell no line cites.
+    std::array<QString, kCellCount> marks;
 };
 
-CExplanation Explain(const CCell& cell, int index);
+CExplanation Explain(const Grid& grid, int index);

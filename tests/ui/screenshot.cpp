@@ -3,14 +3,17 @@
 //
 // Shows the board with a puzzle loaded and one Pass run, saves what the
 // screen shows of the window as a PNG, and fails if any cell's text needs
-// more room than the cell has. Pictures of the Help and About windows go
-// beside it (help.png, about.png). Run under a real X server (xvfb-run).
+// more room than the cell has, or if any cell's explanation covers the cell
+// or a cell it cites. Pictures of an explanation and of the Help and About
+// windows go beside it (explain.png, help.png, about.png). Run under a real
+// X server (xvfb-run).
 //
 //   zifrel_screenshot OUTPUT.png [PUZZLE-LINE]
 
 #include "about_dlg.h"
 #include "board_dlg.h"
 #include "cell_edit.h"
+#include "explanation.h"
 #include "explanation_tip.h"
 #include "help_dlg.h"
 #include "puzzle_text.h"
@@ -79,25 +82,67 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString folder = QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath();
-    // An explanation with the cells it cites outlined: the pointer rests
-    // on a cell with pencil marks.
-    for (int i = 0; i < kCellCount; ++i) {
-        const CCell& cell = board.Board().Working()[static_cast<std::size_t>(i)];
-        if (cell.ShowsCandidates() && cell.CandidateCount() <= 4) {
-            CCellEdit* control = board.CellControl(i / kBoardSize, i % kBoardSize);
-            QCursor::setPos(control->mapToGlobal(control->rect().center()));
-            board.OnExplain(i / kBoardSize, i % kBoardSize, false);
-            QTest::qWait(200);
-            const QRect tip = board.ExplanationTip()->frameGeometry();
-            const QRect area = board.frameGeometry().united(tip);
-            if (!board.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(folder + "/explain.png")) {
-                std::fputs("zifrel_screenshot: cannot picture the explanation\n", stderr);
-                return 1;
+    // Every explanation, on a board after one Pass and after Solve, covers
+    // neither its cell nor any cell it cites.
+    const auto onScreen = [](const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); };
+    int covering = 0;
+    for (bool solved : {false, true}) {
+        if (solved)
+            board.OnSolve();
+        for (int i = 0; i < kCellCount; ++i) {
+            board.OnExplain(i / kBoardSize, i % kBoardSize, true);
+            const CExplanationTip* tip = board.ExplanationTip();
+            if (tip->isHidden())
+                continue;
+            const QRect place = tip->frameGeometry();
+            for (int k = 0; k < kCellCount; ++k) {
+                const CCellEdit* cell = board.CellControl(k / kBoardSize, k % kBoardSize);
+                if ((k == i || cell->IsCited()) && place.intersects(onScreen(cell))) {
+                    std::fprintf(stderr, "the explanation of cell (%d, %d) covers cell (%d, %d)\n", i / kBoardSize,
+                                 i % kBoardSize, k / kBoardSize, k % kBoardSize);
+                    ++covering;
+                }
             }
             board.ExplanationTip()->hide();
-            break;
         }
     }
+
+    // The picture of an explanation: a cell after one Pass whose
+    // explanation has a pair and a box that confines a digit to a line,
+    // the fewest lines of those, the pointer resting on it.
+    const std::string explained = "..6...4..571....9..8...9.3.1.....8...5......73.7...654.49.3....6.....5.9.....7...";
+    board.Board().LoadValues(*ParsePuzzleLine(explained));
+    board.OnPass();
+    int chosen = -1;
+    std::size_t fewest = 0;
+    for (int i = 0; i < kCellCount; ++i) {
+        const CCellExplanation statements = ExplainCell(board.Board().Working(), i);
+        bool pair = false;
+        bool confined = false;
+        for (const CExplanationLine& line : statements.lines) {
+            pair |= line.reason.rule == Rule::RowPair || line.reason.rule == Rule::ColumnPair;
+            confined |= line.reason.rule == Rule::Band || line.reason.rule == Rule::Stack;
+        }
+        if (pair && confined && (chosen < 0 || statements.lines.size() < fewest)) {
+            chosen = i;
+            fewest = statements.lines.size();
+        }
+    }
+    if (chosen < 0) {
+        std::fputs("zifrel_screenshot: no cell to picture an explanation of\n", stderr);
+        return 1;
+    }
+    CCellEdit* control = board.CellControl(chosen / kBoardSize, chosen % kBoardSize);
+    QCursor::setPos(control->mapToGlobal(control->rect().center()));
+    board.OnExplain(chosen / kBoardSize, chosen % kBoardSize, false);
+    QTest::qWait(200);
+    const QRect tip = board.ExplanationTip()->frameGeometry();
+    const QRect area = board.frameGeometry().united(tip);
+    if (!board.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(folder + "/explain.png")) {
+        std::fputs("zifrel_screenshot: cannot picture the explanation\n", stderr);
+        return 1;
+    }
+    board.ExplanationTip()->hide();
     CHelpDlg help(&board);
     CAboutDlg about(&board);
     // At any scale, the About icon's box holds the whole icon.
@@ -117,6 +162,7 @@ int main(int argc, char** argv)
         }
         window->hide();
     }
-    std::printf("saved %s (%dx%d), %d of 81 cells overflow\n", argv[1], shot.width(), shot.height(), overflowing);
-    return overflowing == 0 ? 0 : 1;
+    std::printf("saved %s (%dx%d), %d of 81 cells overflow, %d explanations cover a cell they explain or cite\n", argv[1],
+                shot.width(), shot.height(), overflowing, covering);
+    return overflowing == 0 && covering == 0 ? 0 : 1;
 }
