@@ -129,9 +129,13 @@ QString CCellEdit::SpokenValue() const
 
 QString CCellEdit::AccessibleDescription() const
 {
-    const QString explanation = Explanation();
+    QString explanation = Explanation();
     if (IsDigitText(text_))
         return explanation;
+    // A pencil-mark grid is explained first by the digits still possible,
+    // which the value has just said.
+    if (text_.contains(QLatin1Char('\n')))
+        explanation = explanation.section(QLatin1Char('\n'), 1);
     return explanation.isEmpty() ? SpokenValue() : SpokenValue() + QLatin1String(".\n") + explanation;
 }
 

@@ -56,7 +56,7 @@ public:
     // What the cell's text is to a screen reader: the digit, or nothing.
     QString AccessibleText() const;
     // The cell's description for screen readers: an empty cell's value,
-    // then the explanation.
+    // then the explanation (without its own line on what is possible).
     QString AccessibleDescription() const;
     // Replaces the whole text by text as the user's typing would.
     void TypeOver(const QString& text);
