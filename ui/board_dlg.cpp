@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolTip>
 #include <QWindow>
 
 #include <utility>
@@ -169,6 +170,11 @@ void CBoardDlg::SetScale(double scale)
     if (scale != scale_) {
         scale_ = scale;
         LayOut();
+        // Explanations and messages grow with the board.
+        QFont tipFont = QToolTip::font();
+        tipFont.setPointSizeF(tipFont.pointSizeF() * scale_);
+        tip_->setFont(tipFont);
+        notice_->setFont(tipFont);
         Centre();
     }
     Announce(tr("Size %1%").arg(qRound(scale_ * 100)));

@@ -40,6 +40,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <functional>
 
@@ -770,6 +771,9 @@ private slots:
         }
         // This screen holds 150%: the next step is refused, with a word why.
         QCOMPARE(seen, (std::vector<double>{1.0, 1.25, 1.5}));
+        // Explanations and messages grow with it.
+        QCOMPARE(board_->Notice()->font().pointSizeF(), QToolTip::font().pointSizeF() * 1.5);
+        QCOMPARE(board_->ExplanationTip()->font().pointSizeF(), QToolTip::font().pointSizeF() * 1.5);
         QVERIFY(board_->Notice()->isVisible());
         QCOMPARE(board_->Notice()->text(), QStringLiteral("The board is as large as the screen allows (150%)"));
         QTest::keyClick(Cell(4, 4), Qt::Key_Minus, Qt::ControlModifier);
