@@ -103,10 +103,94 @@ TEST(Batch, BadLinesAreReportedAndTheRestStillRun)
                                   "zifrel-batch: line 8: a 9x9 block stops after 2 rows",
                               }));
 
-    // One output line per puzzle line, an empty one for each that is not.
+    // One output line per input line: an empty one for the empty line, for
+    // each bad line and for both rows of the block cut short.
     const BatchRun aligned = RunBatch("--aligned", input);
-    EXPECT_EQ(Lines(aligned.out), (std::vector<std::string>{set[0].solution, "", set[1].solution, "", "", "", "",
-                                                            set[4].solution}));
+    EXPECT_EQ(Lines(aligned.out), (std::vector<std::string>{set[0].solution, "", "", set[1].solution, "", "", "", "",
+                                                            "", set[4].solution}));
+}
+
+// The man page's own example pairs each input line with its answer,
+// whatever lies between the puzzles: empty lines, bad lines, a puzzle of
+// nine lines with an empty line and a separator line inside it.
+TEST(Batch, AlignedOutputKeepsInStepWithEveryInputLine)
+{
+    const auto set = LoadPuzzleSet("simple");
+    std::string block;
+    for (int row = 0; row < 9; ++row) {
+        block += set[2].puzzle.substr(static_cast<std::size_t>(row) * 9, 9) + "\n";
+        if (row == 2)
+            block += "\n------+-------+------\n";
+    }
+    const std::string input = set[0].puzzle + "\n\n" + set[1].puzzle + "\n" + "12345\n\n" + block + "\n" + set[3].puzzle
+        + "\n123456789\n\n" + set[4].puzzle + "\n";
+    const BatchRun run = RunShell(std::string("\"") + ZIFREL_BATCH
+                                      + "\" --aligned < in.txt | paste -d \" \" in.txt -; exit ${PIPESTATUS[0]}",
+                                  input);
+    EXPECT_EQ(run.status, 1) << run.err;
+    const auto in = Lines(input);
+    const auto out = Lines(run.out);
+    ASSERT_EQ(out.size(), in.size());
+    std::vector<std::string> expected;
+    for (const std::string& line : in)
+        expected.push_back(line + " ");
+    const auto answer = [&](std::size_t line, const std::string& solution) { expected[line] += solution; };
+    answer(0, set[0].solution);
+    answer(2, set[1].solution);
+    answer(5, set[2].solution); // the block's first row
+    answer(17, set[3].solution);
+    answer(20, set[4].solution);
+    EXPECT_EQ(out, expected);
+    EXPECT_EQ(Lines(run.err), (std::vector<std::string>{"zifrel-batch: line 4: expected 81 cells, found 5",
+                                                       "zifrel-batch: line 19: a 9x9 block stops after 1 rows"}));
+
+}
+
+// Spacing is never what makes a line too long: a line of spaces is an
+// empty line, and a puzzle may spread its cells as wide as it likes.
+TEST(Batch, SpacingNeverMakesALineTooLong)
+{
+    const SetPuzzle puzzle = LoadPuzzleSet("simple")[0];
+    std::string spaced, block;
+    for (std::size_t i = 0; i < puzzle.puzzle.size(); ++i)
+        spaced += (i == 0 ? "" : "      ") + std::string(1, puzzle.puzzle[i]);
+    ASSERT_EQ(spaced.size(), 561u);
+    for (std::size_t row = 0; row < 9; ++row) {
+        for (std::size_t c = 0; c < 9; ++c)
+            block += std::string(70, ' ') + puzzle.puzzle[row * 9 + c];
+        block += "\t\r\n";
+    }
+    const std::string input = std::string(600, ' ') + "\n" + spaced + "      \r\n" + block + std::string(100000, '\t')
+        + "|" + std::string(100000, '-') + "\n";
+    const BatchRun run = RunBatch("", input);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, puzzle.solution + "\n" + puzzle.solution + "\n");
+    EXPECT_EQ(Lines(RunBatch("--aligned", input).out).size(), 12u);
+
+    // Box-drawing characters are spacing too, even cut in two where the
+    // input is read in blocks (of 64 KiB), and a grid drawn with them reads.
+    std::string drawn;
+    for (std::size_t row = 0; row < 9; ++row) {
+        for (std::size_t c = 0; c < 9; ++c)
+            drawn += std::string(c % 3 == 0 ? "\u2502 " : "") + puzzle.puzzle[row * 9 + c] + " ";
+        drawn += "\u2502\n";
+        if (row % 3 == 2)
+            drawn += "\u251C\u2500\u2500\u253C\u2500\u2500\u2524\n";
+    }
+    const std::string cut = std::string(65535, ' ') + "\u2502" + std::string(1000, '-') + puzzle.puzzle + "\n" + drawn;
+    const BatchRun boxes = RunBatch("", cut);
+    EXPECT_EQ(boxes.status, 0) << boxes.err;
+    EXPECT_EQ(boxes.out, puzzle.solution + "\n" + puzzle.solution + "\n");
+
+    // Bad lines say what they said before; a long one that is not spacing
+    // is still too long.
+    const BatchRun bad = RunBatch("", std::string(600, ' ') + "y\n" + std::string(600, '5') + "\n"
+                                         + std::string(300, '5') + std::string(300, 'y') + "\n");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(Lines(bad.err), (std::vector<std::string>{"zifrel-batch: line 1: cell 1 is 'y', not 1-9, 0, ., _, *, x or ?",
+                                                       "zifrel-batch: line 2: too long",
+                                                       "zifrel-batch: line 3: too long"}));
 }
 
 // The forms puzzles travel in, each of the same puzzle.
@@ -221,6 +305,13 @@ TEST(Batch, AHugeLineIsSkippedWithoutBeingKept)
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_EQ(run.err, "zifrel-batch: line 1: too long\n");
     EXPECT_EQ(run.out, puzzle.solution + "\n");
+
+    // 50 MB of spaces is an empty line, read without being kept either.
+    const std::string spaces = limit + "{ head -c 50000000 /dev/zero | tr \"\\\\0\" \" \"; echo; cat in.txt; } | \""
+        + std::string(ZIFREL_BATCH) + "\"";
+    const BatchRun blank = RunShell(spaces, puzzle.puzzle + "\n");
+    EXPECT_EQ(blank.status, 0) << blank.err;
+    EXPECT_EQ(blank.out, puzzle.solution + "\n");
 }
 
 TEST(Batch, WritesInLargeBlocksYetAnswersEachTypedLineAtOnce)

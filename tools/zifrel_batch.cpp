@@ -54,8 +54,10 @@ Writes one line per puzzle: the 81 cells, each its digit or 0. With
                   r3c4 -5 columnpair r1c4 r6c4
                   r3c4 =6 single           6 was the only digit left
                   r3c4 =6 onlyinbox        6 had no other place in its box
-  --aligned     also write an empty line for each line that is not a puzzle,
-                so that output line N belongs to input puzzle line N.
+  --aligned     write one line for every line read, so that output line N
+                belongs to input line N: an empty line for a line that is
+                not a puzzle or holds no cells, and for a puzzle of nine
+                lines its board on the first and an empty line for the others.
 
 A line that is not a puzzle is named on standard error with its number, and
 the other lines are still processed.
@@ -66,9 +68,9 @@ be read.
 
 enum ExitStatus { kAllPuzzles = 0, kBadLine = 1, kBadOption = 2, kWriteError = 3, kReadError = 4 };
 
-// Longer lines are never puzzles: 81 cells with a separator after each and
-// a few more fit in well under this.
-constexpr std::size_t kMaxLine = 512;
+// A line that holds more text than this besides spacing and separators,
+// and is not a puzzle, is called too long rather than described.
+constexpr std::uint64_t kMaxLineText = 512;
 
 enum class Command { Solve, Pass, Cell };
 
@@ -311,6 +313,12 @@ public:
     {
         Say("line " + std::to_string(line) + ": " + why);
         status_ = kBadLine;
+        Blank();
+    }
+
+    // The line written, under --aligned, for a line that gets no other.
+    void Blank()
+    {
         if (options_.aligned)
             Write("\n");
     }
@@ -370,20 +378,25 @@ private:
     std::vector<std::string> after_;
 };
 
-// Nine lines of nine cells, gathered until the ninth.
+// Nine lines of nine cells, gathered until the ninth, with the lines
+// without cells among them.
 class CBlock {
 public:
     bool Started() const { return rows_ > 0; }
     unsigned long long FirstLine() const { return firstLine_; }
     int Rows() const { return rows_; }
+    // Lines read since the first row, that one included.
+    unsigned long long Lines() const { return lines_; }
     // Adds a row; true when it was the ninth.
     bool Add(const Values& cells, unsigned long long line)
     {
         if (rows_ == 0)
             firstLine_ = line;
         std::copy_n(cells.begin(), kBoardSize, values_.begin() + CellIndex(rows_++, 0));
+        lines_ = line - firstLine_ + 1;
         return rows_ == kBoardSize;
     }
+    void AddBlank(unsigned long long line) { lines_ = line - firstLine_ + 1; }
     const Values& Take()
     {
         rows_ = 0;
@@ -395,13 +408,23 @@ private:
     Values values_{};
     int rows_ = 0;
     unsigned long long firstLine_ = 0;
+    unsigned long long lines_ = 0;
 };
+
+// Writes, under --aligned, an empty line for each line of a block but the
+// first, which holds the block's board or, for a bad block, another empty line.
+void BlankAfterFirst(const CBlock& block, CBatch& batch)
+{
+    for (unsigned long long k = 1; k < block.Lines(); ++k)
+        batch.Blank();
+}
 
 void EndBlockEarly(CBlock& block, CBatch& batch)
 {
     if (!block.Started())
         return;
     batch.NotAPuzzle(block.FirstLine(), "a 9x9 block stops after " + std::to_string(block.Rows()) + " rows");
+    BlankAfterFirst(block, batch);
     block.Drop();
 }
 
@@ -429,9 +452,8 @@ int main(int argc, char** argv)
 
     CBatch batch(*options, out);
     CBlock block;
-    CLineReader in(STDIN_FILENO, kMaxLine);
-    std::string_view line;
-    Values cells{};
+    CLineReader in(STDIN_FILENO);
+    CLineCellReader line;
     for (;;) {
         // Before waiting for more input, answer every line read so far.
         const auto read = in.Next(line, [&] {
@@ -448,26 +470,27 @@ int main(int argc, char** argv)
             Say(std::string("read error: ") + std::strerror(in.ErrorNumber()));
             return kReadError;
         }
-        if (read == CLineReader::Status::TooLong) {
-            EndBlockEarly(block, batch);
-            batch.NotAPuzzle(in.Number(), "too long");
+        const CLineCells found = line.End();
+        const Values& cells = line.Cells();
+        if (found.kind == CLineCells::Cells && found.count == 0) {
+            if (block.Started())
+                block.AddBlank(in.Number());
+            else
+                batch.Blank();
             continue;
         }
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        const CLineCells found = ReadLineCells(line, cells);
-        if (found.kind == CLineCells::Cells && found.count == 0)
-            continue;
         if (found.kind == CLineCells::Cells && found.count == kBoardSize) {
-            if (block.Add(cells, in.Number()))
+            if (block.Add(cells, in.Number())) {
                 batch.Puzzle(block.Take());
+                BlankAfterFirst(block, batch);
+            }
             continue;
         }
         EndBlockEarly(block, batch);
         if (found.kind == CLineCells::Cells && found.count == kCellCount)
             batch.Puzzle(cells);
         else
-            batch.NotAPuzzle(in.Number(), DescribeBadLine(line, found));
+            batch.NotAPuzzle(in.Number(), found.text > kMaxLineText ? "too long" : DescribeBadLine(found));
     }
     EndBlockEarly(block, batch);
     batch.Finish();
