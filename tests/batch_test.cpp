@@ -3,6 +3,8 @@
 //
 // zifrel-batch run as a whole process, the way people use it.
 
+#include "puzzle_maker.h"
+#include "puzzle_text.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +146,11 @@ TEST(Batch, AlignedOutputKeepsInStepWithEveryInputLine)
     EXPECT_EQ(Lines(run.err), (std::vector<std::string>{"zifrel-batch: line 4: expected 81 cells, found 5",
                                                        "zifrel-batch: line 19: a 9x9 block stops after 1 rows"}));
 
+    // --grade keeps in step the same way.
+    const auto graded = Lines(RunBatch("--grade --aligned", input).out);
+    ASSERT_EQ(graded.size(), in.size());
+    EXPECT_EQ(graded[5], set[2].puzzle + " 1 " + std::to_string(static_cast<int>(Grade(ValuesFrom(set[2].puzzle)))));
+    EXPECT_EQ(graded[6], "");
 }
 
 // Spacing is never what makes a line too long: a line of spaces is an
@@ -235,6 +242,29 @@ TEST(Batch, BadOptionsAreNamedInOneLine)
         {"--pass 1 --cell 1", "give only one of --solve, --pass and --cell"},
         {"extra", "unexpected argument 'extra'; try --help"},
         {"--explain --aligned", "--aligned and --explain do not go together: --explain writes many lines per puzzle"},
+        {"--generate", "--generate needs a number of puzzles; try --help"},
+        {"--generate 0", "--generate takes a number of puzzles from 1 to 1000000000, not '0'"},
+        {"--generate -3", "--generate takes a number of puzzles from 1 to 1000000000, not '-3'"},
+        {"--generate 1000000001", "--generate takes a number of puzzles from 1 to 1000000000, not '1000000001'"},
+        {"--generate 99999999999999999999", "--generate takes a number of puzzles from 1 to 1000000000, not "
+                                            "'99999999999999999999'"},
+        {"--generate ten", "--generate takes a number of puzzles from 1 to 1000000000, not 'ten'"},
+        {"--generate 5 --level 0", "--level takes 1, 2, 3 or 4, not '0'"},
+        {"--generate 5 --level 5", "--level takes 1, 2, 3 or 4, not '5'"},
+        {"--generate 5 --level easy", "--level takes 1, 2, 3 or 4, not 'easy'"},
+        {"--generate 5 --level", "--level needs a level, 1 to 4; try --help"},
+        {"--generate 5 --symmetry mirror", "--symmetry takes none or rotate180, not 'mirror'"},
+        {"--generate 5 --seed -1", "--seed takes a whole number from 0 to 18446744073709551615, not '-1'"},
+        {"--generate 5 --seed 18446744073709551616",
+         "--seed takes a whole number from 0 to 18446744073709551615, not '18446744073709551616'"},
+        {"--generate 5 --seed 1e6", "--seed takes a whole number from 0 to 18446744073709551615, not '1e6'"},
+        {"--generate 5 --solve", "--generate reads no puzzles: it goes only with --level, --symmetry and --seed"},
+        {"--generate 5 --grade", "--generate reads no puzzles: it goes only with --level, --symmetry and --seed"},
+        {"--aligned --generate 5", "--generate reads no puzzles: it goes only with --level, --symmetry and --seed"},
+        {"--level 2", "--level goes with --generate N"},
+        {"--seed 7 --grade", "--seed goes with --generate N"},
+        {"--grade --pass 1", "--grade runs no command: it goes only with --aligned"},
+        {"--candidates --grade", "--grade runs no command: it goes only with --aligned"},
     };
     for (const auto& [args, message] : cases) {
         const BatchRun run = RunBatch(args, "");
@@ -244,11 +274,96 @@ TEST(Batch, BadOptionsAreNamedInOneLine)
     }
 }
 
+// A collection rated line by line: each puzzle with its number of
+// solutions and its level, bad lines as the other commands name them.
+TEST(Batch, GradeRatesEachPuzzle)
+{
+    const auto expert = LoadPuzzleSet("expert");
+    const auto simple = LoadPuzzleSet("simple");
+    const std::string full = simple[0].solution;
+    std::string twice = full;
+    twice[1] = twice[0];
+    std::string forum;
+    for (int row = 0; row < 9; ++row)
+        forum += simple[1].puzzle.substr(static_cast<std::size_t>(row) * 9, 9) + "\n";
+    struct Case {
+        std::string input;
+        std::string output; // "" for a bad line
+    };
+    const auto level = [](const std::string& puzzle) {
+        return std::to_string(static_cast<int>(Grade(ValuesFrom(puzzle))));
+    };
+    const std::vector<Case> cases = {
+        {simple[0].puzzle, simple[0].puzzle + " 1 " + level(simple[0].puzzle)},
+        {expert[0].puzzle, expert[0].puzzle + " 1 4"},
+        {std::string(81, '0'), std::string(81, '.') + " 2+ -"},
+        {"5" + std::string(80, '.'), "5" + std::string(80, '.') + " 2+ -"},
+        {full, full + " 1 1"},
+        {twice, twice + " 0 -"},
+        {"11" + std::string(79, '.'), "11" + std::string(79, '.') + " 0 -"},
+        {forum, simple[1].puzzle + " 1 " + level(simple[1].puzzle)},
+        {"12345", ""},
+        {std::string(600, '9'), ""},
+    };
+    std::string input, expected;
+    for (const Case& c : cases) {
+        input += c.input + "\n";
+        if (!c.output.empty())
+            expected += c.output + "\n";
+    }
+    const BatchRun run = RunBatch("--grade", input);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(Lines(run.err), (std::vector<std::string>{"zifrel-batch: line 18: expected 81 cells, found 5",
+                                                       "zifrel-batch: line 19: too long"}));
+
+    // The whole expert set: one solution each, and the level Solve agrees with.
+    std::string lines;
+    for (const SetPuzzle& puzzle : expert)
+        lines += puzzle.puzzle + "\n";
+    const auto graded = Lines(RunBatch("--grade", lines).out);
+    ASSERT_EQ(graded.size(), expert.size());
+    for (std::size_t i = 0; i < expert.size(); ++i)
+        EXPECT_EQ(graded[i], expert[i].puzzle + " 1 " + level(expert[i].puzzle));
+}
+
+TEST(Batch, GenerateWritesTheSamePuzzlesForTheSameSeed)
+{
+    const BatchRun first = RunBatch("--generate 4 --seed 42", "");
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.err, "");
+    // As they came out when this was written, on any machine.
+    EXPECT_EQ(Lines(first.out), (std::vector<std::string>{
+                                    "7.5....16..1.5...29..........653...9...1.7...1...463..........45...9.8..64....5.7",
+                                    ".8....2..6....4..9.5..87..1.7.3.....4...5...2.....1.9.9..57..1.8..9....4..6....2.",
+                                    "....8..3..62......5.8..371.8..65.................91..8.973..2.1......34..5..7....",
+                                    "45.7..8....6....7.3..41...5..13.....9.......2.....95..5...84..3.9....7....3..5.86",
+                                }));
+    EXPECT_EQ(RunBatch("--seed 42 --generate 4 --symmetry rotate180", "").out, first.out);
+
+    // Without a seed, it names the one it took, which gives the same again.
+    const BatchRun clock = RunBatch("--generate 3 --symmetry none --level 2", "");
+    EXPECT_EQ(clock.status, 0);
+    ASSERT_TRUE(clock.err.starts_with("zifrel-batch: seed ")) << clock.err;
+    const std::string seed = clock.err.substr(19, clock.err.size() - 20);
+    EXPECT_EQ(RunBatch("--generate 3 --symmetry none --level 2 --seed " + seed, "").out, clock.out);
+
+    // Each of the level asked, with one solution.
+    for (const char* level : {"1", "2", "3", "4"}) {
+        const BatchRun made = RunBatch(std::string("--generate 3 --seed 5 --level ") + level, "");
+        const auto graded = Lines(RunBatch("--grade", made.out).out);
+        ASSERT_EQ(graded.size(), 3u) << level;
+        for (const std::string& line : graded)
+            EXPECT_TRUE(line.ends_with(std::string(" 1 ") + level)) << line;
+    }
+}
+
 TEST(Batch, HelpAndVersion)
 {
     const BatchRun help = RunBatch("--help", "");
     EXPECT_EQ(help.status, 0);
-    for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "Exit status"})
+    for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "--grade",
+                             "--generate N", "--level L", "--symmetry S", "--seed S", "Beyond the rules", "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     const BatchRun version = RunBatch("--version", "");
     EXPECT_EQ(version.status, 0);

@@ -5,6 +5,7 @@
 // input and prints each resulting board, or every step that led to it.
 
 #include "batch_io.h"
+#include "batch_puzzles.h"
 #include "board.h"
 #include "lane_engine.h"
 #include "puzzle_text.h"
@@ -25,6 +26,8 @@
 namespace {
 
 constexpr const char* kUsage = R"(Usage: zifrel-batch [--solve | --pass N | --cell N] [--candidates | --explain] [--aligned]
+       zifrel-batch --grade [--aligned]
+       zifrel-batch --generate N [--level 1-4] [--symmetry none|rotate180] [--seed S]
        zifrel-batch --help | --version
 
 Reads puzzles from standard input. A puzzle is one line of 81 cells, row by
@@ -59,6 +62,31 @@ Writes one line per puzzle: the 81 cells, each its digit or 0. With
                 not a puzzle or holds no cells, and for a puzzle of nine
                 lines its board on the first and an empty line for the others.
 
+  --grade       instead of a command, write for each puzzle one line: the
+                puzzle as 81 cells (. for an empty one), the number of its
+                solutions (0, 1, or 2+ for more than one) and its level (1-4,
+                or - unless it has exactly one solution), with single spaces
+                between them. The level is the smallest of these sets of
+                rules with which sweeps until nothing changes fill every cell:
+                  1  Singles: the digits placed in the row, column and box,
+                     one digit left, no other place in the box
+                  2  Box and line: adds a neighbouring box that confines a
+                     digit to the cell's row or column
+                  3  Pairs: all the rules, adding the pairs in the row and
+                     the column; --solve finishes the puzzle
+                  4  Beyond the rules: --solve does not finish it
+
+  --generate N  write N (1 to 1000000000) new puzzles, one line of 81
+                cells each (. for an empty cell), each with exactly one
+                solution and minimal: taking away any given leaves more than
+                one. With
+  --level L     only puzzles of level L (1-4, see --grade); any by default
+  --symmetry S  rotate180 (the default): givens stand where they would after
+                half a turn; none: anywhere
+  --seed S      the same S (0 to 18446744073709551615) gives the same
+                puzzles on every machine; without it, a seed is taken from
+                the clock and written to standard error, "seed S"
+
 A line that is not a puzzle is named on standard error with its number, and
 the other lines are still processed.
 Exit status: 0 when every line was a puzzle, 1 when one was not, 2 on a bad
@@ -82,6 +110,7 @@ struct Options {
     bool aligned = false;
     bool help = false;
     bool version = false;
+    CPuzzleOptions puzzles;
 };
 
 void Say(const std::string& message)
@@ -141,6 +170,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
             if (!count)
                 return std::nullopt;
             options.count = *count;
+        } else if (const OptionTaken taken = TakePuzzleOption(argc, argv, i, options.puzzles, error);
+                   taken != OptionTaken::No) {
+            if (taken == OptionTaken::Wrong)
+                return std::nullopt;
         } else {
             error = (arg.starts_with("-") ? "unknown option '" : "unexpected argument '") + std::string(arg)
                 + "'; try --help";
@@ -149,6 +182,21 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
     }
     if (options.explain && options.aligned) {
         error = "--aligned and --explain do not go together: --explain writes many lines per puzzle";
+        return std::nullopt;
+    }
+    const CPuzzleOptions& puzzles = options.puzzles;
+    if (puzzles.generate
+        && (commandGiven || options.candidates || options.explain || options.aligned || puzzles.grade)) {
+        error = "--generate reads no puzzles: it goes only with --level, --symmetry and --seed";
+        return std::nullopt;
+    }
+    if (!puzzles.generate && (puzzles.level || puzzles.symmetry || puzzles.seed)) {
+        error = std::string(puzzles.level ? "--level" : puzzles.symmetry ? "--symmetry" : "--seed")
+            + " goes with --generate N";
+        return std::nullopt;
+    }
+    if (puzzles.grade && (commandGiven || options.candidates || options.explain)) {
+        error = "--grade runs no command: it goes only with --aligned";
         return std::nullopt;
     }
     return options;
@@ -274,7 +322,7 @@ private:
 bool UseLanes(const Options& options)
 {
     const char* asked = std::getenv("ZIFREL_LANES");
-    return !options.explain && options.command != Command::Cell
+    return !options.explain && !options.puzzles.grade && options.command != Command::Cell
         && (asked == nullptr || std::string_view(asked) != "off");
 }
 
@@ -292,6 +340,10 @@ public:
 
     void Puzzle(const Values& values)
     {
+        if (options_.puzzles.grade) {
+            out_.Append(GradeLine(values));
+            return;
+        }
         if (lanes_) {
             Wait(values);
             return;
@@ -449,6 +501,9 @@ int main(int argc, char** argv)
         out.Append(options->help ? kUsage : "zifrel-batch " ZIFREL_VERSION "\n");
         return out.Flush() ? kAllPuzzles : WriteFailed(out);
     }
+
+    if (options->puzzles.generate)
+        return RunGenerate(options->puzzles, out, Say) ? kAllPuzzles : WriteFailed(out);
 
     CBatch batch(*options, out);
     CBlock block;
