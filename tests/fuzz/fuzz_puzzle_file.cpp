@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Prepare(board);
     Prepare(before);
 
-    const bool loaded = board.OnLoad();
+    const bool loaded = static_cast<bool>(board.OnLoad());
     const auto parsed = ParsePuzzleFile(contents);
     if (loaded != (parsed.has_value() && size <= CBoard::kMaxPuzzleFileBytes))
         std::abort();
