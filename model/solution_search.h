@@ -9,18 +9,18 @@
 #include <cstdint>
 
 // Depth-first search for the solutions of a board: the backtracking behind
-// CountSolutions and the generator. Each cell keeps its open digits as
-// nine bits (digit d at bit d - 1); a filled cell keeps only its own. Before
-// each guess, cells with one digit left are filled and digits with one place
-// left in a row, column or box are placed there; the guess is then made on
-// a cell with the fewest digits left.
+// CountSolutions, CheckPuzzle and the generator. An empty cell's open digits
+// (nine bits, digit d at bit d - 1) follow from the digits placed in its
+// row, column and box. Before each guess, cells with one digit left are
+// filled and digits with one place left in a row, column or box are placed
+// there; the guess is then made on a cell with the fewest digits left.
 class CSolutionSearch {
 public:
     // Starts from values (0 for an empty cell). False when the givens
     // contradict each other or a value is not 0 to 9: no solution.
     bool Load(const Values& values);
     // Leaves digit out of the empty cell at index for the searches to come;
-    // false when that leaves the board without a solution.
+    // false when that leaves the cell no digit, and so the board no solution.
     bool Forbid(int index, int digit);
     // Rules out the digits of excluded (a mask as CCell keeps it) of the
     // empty cell at index, as Forbid does each.
@@ -35,7 +35,7 @@ public:
     void Restore(const CStart& start);
 
     // Counts the solutions of what was loaded, stopping at limit (at least
-    // 1). When there is one, the first found goes to *first, if given.
+    // 1). The first found, if any, goes to *first, if given.
     int Count(int limit, Values* first = nullptr);
     // Finds one solution, trying the digits of each guess in an order drawn
     // from random: a random solution grid from an empty board.
