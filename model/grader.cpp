@@ -309,7 +309,7 @@ CRuleSolve SolveWithRules(const Values& values, Level level)
     return sweep.Result();
 }
 
-// Each level's rules include the one's before, and every rule is sound: on
+// Each level's rules include those before, and every rule is sound: on
 // a board with a solution it never rules out a digit that a solution has
 // there. Rules that only add what they see, applied in any order until
 // nothing changes, end in the same place, so Solve with more rules may go on
@@ -320,9 +320,10 @@ CRuleSolve SolveWithRules(const Values& values, Level level)
 // from the start, on every puzzle of the test sets and on many others.
 namespace {
 
-// Solve with the rules of each level in turn, going on from where the one
-// before stopped; the level is the first with which every cell fills.
-Level GradeWith(CRuleSweep& sweep)
+// Solve with the rules of each level in turn, up to last, going on from
+// where the one before stopped; the level is the first with which every
+// cell fills, and the one after last when none does.
+Level GradeWith(CRuleSweep& sweep, Level last)
 {
     for (const Level level : {Level::Singles, Level::BoxAndLine, Level::Pairs}) {
         sweep.UseRules(level);
@@ -330,33 +331,36 @@ Level GradeWith(CRuleSweep& sweep)
         }
         if (sweep.Result().Finished())
             return level;
+        if (level == last)
+            break;
     }
-    return Level::BeyondTheRules;
+    return static_cast<Level>(static_cast<int>(last) + 1);
 }
 
-} // namespace
-
-Level Grade(const Values& values)
-{
-    CRuleSweep sweep(values, Level::Singles);
-    return GradeWith(sweep);
-}
-
+// CheckPuzzle given what Solve with all the rules left of values.
+//
 // Each digit the rules rule out, and each cell they fill, holds in every
 // solution there is (on a board without one, vacuously): the solutions of
 // the board as Solve leaves it are the board's own.
-CPuzzleCheck CheckPuzzle(const Values& values)
+//
+// On a board with a solution, fewer rules never get further than more:
+// what all the rules leave is a board none of the fewer rules changes, and
+// those rules only ever add to what they see, so what they leave from the
+// start lies below it. The level is therefore BeyondTheRules when all the
+// rules leave a cell open, and otherwise the first level that finishes.
+CPuzzleCheck CheckSolved(const Values& values, const CRuleSolve& solved)
 {
     CPuzzleCheck check;
-    CRuleSweep sweep(values, Level::Singles);
-    check.level = GradeWith(sweep);
-    const CRuleSolve& solved = sweep.Result();
     CSolutionSearch search;
     bool possible = search.Load(solved.values);
-    if (possible && check.level != Level::BeyondTheRules) {
+    if (solved.Finished()) {
         // Filled without a contradiction: the one solution.
-        check.solutions = 1;
-        check.solution = solved.values;
+        if (possible) {
+            check.solutions = 1;
+            check.solution = solved.values;
+            CRuleSweep sweep(values, Level::Singles);
+            check.level = GradeWith(sweep, Level::BoxAndLine);
+        }
         return check;
     }
     for (int i = 0; i < kCellCount && possible; ++i)
@@ -364,7 +368,31 @@ CPuzzleCheck CheckPuzzle(const Values& values)
             possible = search.ForbidAll(i, solved.excluded[static_cast<std::size_t>(i)]);
     if (possible)
         check.solutions = search.Count(2, &check.solution);
+    check.level = Level::BeyondTheRules;
     return check;
+}
+
+} // namespace
+
+Level Grade(const Values& values)
+{
+    CRuleSweep sweep(values, Level::Singles);
+    return GradeWith(sweep, Level::Pairs);
+}
+
+CPuzzleCheck CheckPuzzle(const Values& values)
+{
+    return CheckSolved(values, SolveWithRules(values, Level::Pairs));
+}
+
+CPuzzleCheck CheckSolvedPuzzle(const Values& values, const CLaneBoard& solved)
+{
+    CRuleSolve board;
+    for (std::size_t i = 0; i < board.values.size(); ++i) {
+        board.values[i] = solved.value[i];
+        board.excluded[i] = solved.excluded[i];
+    }
+    return CheckSolved(values, board);
 }
 
 std::string_view LevelName(Level level)

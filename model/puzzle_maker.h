@@ -10,6 +10,7 @@
 // thread while the window goes on, several at once.
 
 #include "cell.h"
+#include "lane_engine.h"
 
 #include <cstdint>
 #include <optional>
@@ -93,6 +94,9 @@ struct CPuzzleCheck {
 // out, since no solution can have a digit that the rules rule out, and is
 // not needed at all when Solve fills every cell.
 CPuzzleCheck CheckPuzzle(const Values& values);
+// The same for a board on which Solve has already run from values, as the
+// lanes of RunLanes run it on many at once: solved is what it left.
+CPuzzleCheck CheckSolvedPuzzle(const Values& values, const CLaneBoard& solved);
 
 enum class Symmetry : std::uint8_t {
     None,

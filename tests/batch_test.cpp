@@ -490,21 +490,26 @@ TEST(BatchLanes, WriteExactlyWhatTheOnePuzzleEngineWrites)
     if (__builtin_cpu_supports("avx2"))
         sets.push_back("avx2");
     int compared = 0;
-    for (const std::string command : {"--solve", "--pass 0", "--pass 1", "--pass 2", "--pass 3", "--pass 4", "--pass 5"}) {
-        for (const std::string form : {"", " --candidates", " --aligned", " --candidates --aligned"}) {
-            const BatchRun alone = RunShell("ZIFREL_LANES=off " + batch + command + form + " < in.txt", input);
-            ASSERT_EQ(alone.status, 1) << alone.err;
-            ASSERT_GE(Lines(alone.out).size(), 1013u);
-            for (const std::string& set : sets) {
-                const BatchRun lanes = RunShell("ZIFREL_LANES=" + set + " " + batch + command + form + " < in.txt", input);
-                EXPECT_EQ(lanes.status, alone.status);
-                EXPECT_EQ(lanes.err, alone.err);
-                ASSERT_TRUE(lanes.out == alone.out) << set << " " << command << form;
-                ++compared;
-            }
+    std::vector<std::string> runs;
+    for (const std::string command : {"--solve", "--pass 0", "--pass 1", "--pass 2", "--pass 3", "--pass 4", "--pass 5"})
+        for (const std::string form : {"", " --candidates", " --aligned", " --candidates --aligned"})
+            runs.push_back(command + form);
+    // --grade starts from Solve in the lanes.
+    runs.push_back("--grade");
+    runs.push_back("--grade --aligned");
+    for (const std::string& run : runs) {
+        const BatchRun alone = RunShell("ZIFREL_LANES=off " + batch + run + " < in.txt", input);
+        ASSERT_EQ(alone.status, 1) << alone.err;
+        ASSERT_GE(Lines(alone.out).size(), 1013u);
+        for (const std::string& set : sets) {
+            const BatchRun lanes = RunShell("ZIFREL_LANES=" + set + " " + batch + run + " < in.txt", input);
+            EXPECT_EQ(lanes.status, alone.status);
+            EXPECT_EQ(lanes.err, alone.err);
+            ASSERT_TRUE(lanes.out == alone.out) << set << " " << run;
+            ++compared;
         }
     }
-    EXPECT_EQ(compared, 28 * static_cast<int>(sets.size()));
+    EXPECT_EQ(compared, 30 * static_cast<int>(sets.size()));
 }
 
 // A large collection spread over every core with GNU parallel, as the

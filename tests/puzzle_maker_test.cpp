@@ -415,6 +415,35 @@ TEST(Grade, IsTheFirstSetOfRulesThatFinishes)
     EXPECT_EQ(LevelName(Level::BoxAndLine), "Box and line");
 }
 
+// Both at once, from Solve run here or in the lanes, as the two apart.
+TEST(CheckPuzzle, AgreesWithTheCounterAndTheGrade)
+{
+    std::vector<Values> boards = ManyBoards();
+    std::vector<CLaneBoard> solved(boards.size());
+    for (std::size_t k = 0; k < boards.size(); ++k) {
+        for (int i = 0; i < kCellCount; ++i) {
+            const int v = boards[k][i];
+            solved[k].value[i] = static_cast<std::uint8_t>(v);
+            solved[k].excluded[i] = v != 0 ? static_cast<DigitMask>(kAllDigits & ~DigitBit(v)) : DigitMask{0};
+        }
+    }
+    RunLanes(solved, kUntilUnchanged, ChosenLaneSet());
+    int unique = 0;
+    for (std::size_t k = 0; k < boards.size(); ++k) {
+        const Values& board = boards[k];
+        const CSolutionCount count = CountSolutions(board);
+        for (const CPuzzleCheck& check : {CheckPuzzle(board), CheckSolvedPuzzle(board, solved[k])}) {
+            ASSERT_EQ(check.solutions, count.count) << FormatPuzzleLine(board);
+            if (check.solutions != 1)
+                continue;
+            ASSERT_EQ(check.solution, count.solution) << FormatPuzzleLine(board);
+            ASSERT_EQ(check.level, Grade(board)) << FormatPuzzleLine(board);
+            ++unique;
+        }
+    }
+    EXPECT_GT(unique, 800);
+}
+
 // Cells where the givens break the symmetry.
 bool Symmetric(const Values& puzzle)
 {

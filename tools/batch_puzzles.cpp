@@ -99,9 +99,8 @@ OptionTaken TakePuzzleOption(int argc, char** argv, int& i, CPuzzleOptions& opti
     return OptionTaken::No;
 }
 
-std::string GradeLine(const Values& values)
+std::string GradeLine(const Values& values, const CPuzzleCheck& check)
 {
-    const CPuzzleCheck check = CheckPuzzle(values);
     std::string line = FormatPuzzleLine(values);
     line += check.solutions == 0 ? " 0 -\n" : check.solutions == 1 ? " 1 " : " 2+ -\n";
     if (check.solutions == 1) {

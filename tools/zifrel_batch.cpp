@@ -322,7 +322,7 @@ private:
 bool UseLanes(const Options& options)
 {
     const char* asked = std::getenv("ZIFREL_LANES");
-    return !options.explain && !options.puzzles.grade && options.command != Command::Cell
+    return !options.explain && options.command != Command::Cell
         && (asked == nullptr || std::string_view(asked) != "off");
 }
 
@@ -340,12 +340,12 @@ public:
 
     void Puzzle(const Values& values)
     {
-        if (options_.puzzles.grade) {
-            out_.Append(GradeLine(values));
-            return;
-        }
         if (lanes_) {
             Wait(values);
+            return;
+        }
+        if (options_.puzzles.grade) {
+            out_.Append(GradeLine(values, CheckPuzzle(values)));
             return;
         }
         board_.LoadValues(values);
@@ -392,11 +392,15 @@ public:
             return;
         RunLanes(waiting_, options_.command == Command::Solve ? kUntilUnchanged : options_.count, ChosenLaneSet());
         for (std::size_t k = 0; k < waiting_.size(); ++k) {
-            WriteBoard(out_, waiting_[k], options_.candidates);
+            if (options_.puzzles.grade)
+                out_.Append(GradeLine(givens_[k], CheckSolvedPuzzle(givens_[k], waiting_[k])));
+            else
+                WriteBoard(out_, waiting_[k], options_.candidates);
             out_.Append(after_[k]);
             after_[k].clear();
         }
         waiting_.clear();
+        givens_.clear();
     }
 
     int Status() const { return status_; }
@@ -407,6 +411,9 @@ private:
 
     void Wait(const Values& values)
     {
+        // --grade starts from Solve run in the lanes.
+        if (options_.puzzles.grade)
+            givens_.push_back(values);
         CLaneBoard& board = waiting_.emplace_back();
         for (int i = 0; i < kCellCount; ++i) {
             const auto v = static_cast<std::uint8_t>(values[static_cast<std::size_t>(i)]);
@@ -428,6 +435,8 @@ private:
     // The boards waiting for the lanes, and the text to write after each.
     std::vector<CLaneBoard> waiting_;
     std::vector<std::string> after_;
+    // Under --grade, the puzzles as read of the boards waiting.
+    std::vector<Values> givens_;
 };
 
 // Nine lines of nine cells, gathered until the ninth, with the lines
