@@ -174,6 +174,17 @@ peak = int(timed.stderr.read().split()[-1]) / 1024
 timed.wait()
 row("zifrel-batch peak resident memory on a line of 1 GB", f"{peak:.1f} MB", "≤ 10 MB", peak <= 10)
 
+# New Puzzle and Check Puzzle: the longest the window goes without taking
+# an event while it makes or checks a puzzle.
+out = subprocess.run([f"{build}/bench/puzzle_window_bench"], capture_output=True, text=True, check=True,
+                     env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout
+for line in out.splitlines():
+    name, median, worst = line.split()
+    median, worst = float(median), float(worst)
+    what = (f"window New Puzzle, level {name[-1]}, longest without an event (median, worst of 20)"
+            if name.startswith("NewPuzzle") else "window Check Puzzle, whole call (median, worst of 401 boards)")
+    row(what, f"{median:.2f} ms, {worst:.2f} ms", "≤ 100 ms", worst <= 100)
+
 # Paste Puzzle while a program holds the X clipboard and never answers:
 # the toolkit's own read waits for it, the board only briefly and once.
 out = subprocess.run([f"{build}/bench/clipboard_bench", f"{build}/bench/silent_clipboard_owner_bench"],

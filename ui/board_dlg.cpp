@@ -13,6 +13,7 @@
 #include "dialog_units.h"
 #include "help_dlg.h"
 #include "notice.h"
+#include "puzzle_job.h"
 #include "push_button.h"
 #include "puzzle_clipboard.h"
 
@@ -33,6 +34,8 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include <chrono>
+#include <random>
 #include <utility>
 
 namespace {
@@ -109,6 +112,8 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     board_.OnStart();
     tip_ = new CExplanationTip(this);
     notice_ = new CNotice(this);
+    puzzleJob_ = new CPuzzleJob(this);
+    connect(puzzleJob_, &CPuzzleJob::made, this, &CBoardDlg::TakeNewPuzzle);
     announcer_ = new CAnnouncer(this);
     connect(tip_, &CExplanationTip::hidden, this, [this] {
         explainedCell_ = -1;
@@ -267,6 +272,18 @@ void CBoardDlg::CreateWindowMenu()
     add(Action::CopyPuzzle, tr("Copy Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &CBoardDlg::OnCopyPuzzle);
     add(Action::PastePuzzle, tr("Paste Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
         &CBoardDlg::OnPastePuzzle);
+    QMenu* newPuzzle = windowMenu_->addMenu(tr("Ne&w Puzzle"));
+    const std::pair<Level, QString> levels[] = {
+        {Level::Singles, tr("Level &1: Singles")}, {Level::BoxAndLine, tr("Level &2: Box and Line")},
+        {Level::Pairs, tr("Level &3: Pairs")}, {Level::BeyondTheRules, tr("Level &4: Beyond the Rules")}};
+    for (int k = 0; k < 4; ++k) {
+        const Level level = levels[k].first;
+        QAction* action = newPuzzle->addAction(levels[k].second, this, [this, level] { OnNewPuzzle(level); });
+        action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + k)));
+        addAction(action);
+        newPuzzleActions_[level] = action;
+    }
+    add(Action::CheckPuzzle, tr("Chec&k Puzzle"), {QKeySequence(Qt::CTRL | Qt::Key_K)}, &CBoardDlg::OnCheckPuzzle);
     windowMenu_->addSeparator();
     add(Action::Larger, tr("&Larger"),
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
@@ -435,6 +452,35 @@ void CBoardDlg::OnPastePuzzle()
         Tell(tr("Not pasted: the clipboard holds no text"));
     else
         Tell(tr("Not pasted: the clipboard's text is not a puzzle: %1").arg(QString::fromStdString(why)));
+}
+
+void CBoardDlg::OnNewPuzzle(Level level)
+{
+    std::random_device entropy;
+    const std::uint64_t seed = (std::uint64_t{entropy()} << 32 | entropy())
+        ^ static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    puzzleJob_->Make(seed, level);
+    Announce(tr("Making a new puzzle: %1").arg(LevelWords(level)));
+}
+
+// As Paste takes one, then as Set captures it: one step to undo.
+void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
+{
+    const CBoardState before = Change(tr("New Puzzle"), [&] {
+        board_.LoadValues(values);
+        board_.OnSet();
+    });
+    Announce(BoardSentence(tr("New puzzle, %1").arg(LevelWords(level)), CountChange(before, board_.State())));
+}
+
+QAction* CBoardDlg::NewPuzzleAction(Level level) const
+{
+    return newPuzzleActions_.at(level);
+}
+
+void CBoardDlg::OnCheckPuzzle()
+{
+    Tell(CheckSentence(CheckPuzzle(board_.WorkingValues()), board_.WorkingValues()));
 }
 
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.

@@ -5,6 +5,7 @@
 #include "board.h"
 #include "dialog.h"
 #include "history.h"
+#include "puzzle_maker.h"
 
 #include <QDialog>
 #include <QFont>
@@ -17,6 +18,7 @@ class CAnnouncer;
 class CCellEdit;
 class CExplanationTip;
 class CNotice;
+class CPuzzleJob;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -45,7 +47,7 @@ public:
     // The window's own menu: Minimize, Close, Undo, Redo, Copy Puzzle,
     // Paste Puzzle and About.
     QMenu* WindowMenu() const { return windowMenu_; }
-    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, Larger, Smaller, NormalSize };
+    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize };
     QAction* MenuAction(Action action) const;
     const CHistory& History() const { return history_; }
     const QFont& ValueFont() const { return valueFont_; }
@@ -65,6 +67,16 @@ public:
     void OnRedo();
     void OnCopyPuzzle();
     void OnPastePuzzle();
+    // Starts a new puzzle of level (Singles to BeyondTheRules), made on a
+    // worker thread; it arrives as a paste does, and as Set captures it,
+    // so that Reset brings it back. A later request replaces an earlier one.
+    void OnNewPuzzle(Level level);
+    // Tells in one sentence whether the board's digits have no solution,
+    // one or more, and at which level Zifrel's rules finish it.
+    void OnCheckPuzzle();
+    // The action that starts a new puzzle of level.
+    QAction* NewPuzzleAction(Level level) const;
+    const CPuzzleJob* PuzzleJob() const { return puzzleJob_; }
     void OnHelp();
     void OnAbout();
     // Opens the window menu at the window's top left, unless it is open.
@@ -133,6 +145,7 @@ private:
     // Tells each cell whether its digit was given or found.
     void ShowHowCellsWereFilled();
     void TakePuzzle(const QString& how, const Values& values);
+    void TakeNewPuzzle(const Values& values, Level level);
     // Tells the user, seen and heard, why something did not happen.
     void Tell(const QString& message);
     // Tells screen readers what a command did.
@@ -155,6 +168,8 @@ private:
     CExplanationTip* tip_ = nullptr;
     CNotice* notice_ = nullptr;
     CAnnouncer* announcer_ = nullptr;
+    CPuzzleJob* puzzleJob_ = nullptr;
+    std::map<Level, QAction*> newPuzzleActions_;
     // The last message told.
     QString said_;
     // The values as last saved or loaded.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board.h"
+#include "puzzle_maker.h"
 
 #include <QString>
 
@@ -28,3 +29,8 @@ QString PassSentence(const CBoardChange& change);
 // For the Cell step on index, which now holds after.
 QString CellSentence(int index, const CCellState& before, const CCellState& after);
 QString BoardSentence(const QString& what, const CBoardChange& change);
+
+// A level as the window names it: "level 3, Pairs".
+QString LevelWords(Level level);
+// What Check Puzzle found on the board's values, in one sentence.
+QString CheckSentence(const CPuzzleCheck& check, const Values& values);
