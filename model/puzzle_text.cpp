@@ -153,6 +153,9 @@ CLineCells ReadLineCells(std::string_view line, Values& cells)
     return read;
 }
 
+// A line's text is counted as it goes only once the line is no row of
+// cells: until then every character but spacing was a cell, and the cells
+// are counted anyway.
 void CLineCellReader::Add(std::string_view piece)
 {
     if (piece.empty())
@@ -166,23 +169,32 @@ void CLineCellReader::Add(std::string_view piece)
         carriageReturn_ = true;
         piece.remove_suffix(1);
     }
-    for (const char c : piece) {
-        const auto byte = static_cast<unsigned char>(c);
-        // Most characters need nothing of what came before them.
-        if (markMatched_ >= 0 && markMatched_ < 3) {
-            Take(c);
-            continue;
+    const std::size_t size = piece.size();
+    for (std::size_t i = 0; i < size;) {
+        // Most characters need nothing of what came before them: those are
+        // read here, the others, and the first few of a line, by Take.
+        const bool markKnown = markMatched_ < 0 || markMatched_ == 3;
+        if (markKnown && boxDrawing_ == 0) {
+            if (read_.kind == CLineCells::Cells) {
+                // The count in a local: the cells' stores might be the count's.
+                int count = read_.count;
+                for (; i < size; ++i) {
+                    const int kind = kTextByte[static_cast<unsigned char>(piece[i])];
+                    if (kind == kSeparator)
+                        continue;
+                    if (kind == kNotPuzzle || count == kCellCount)
+                        break;
+                    cells_[static_cast<std::size_t>(count++)] = kind;
+                }
+                read_.count = count;
+            } else {
+                for (; i < size && static_cast<unsigned char>(piece[i]) != kBoxDrawingLead; ++i)
+                    read_.text += kTextByte[static_cast<unsigned char>(piece[i])] != kSeparator;
+            }
+            if (i == size)
+                break;
         }
-        if (boxDrawing_ != 0 || byte == kBoxDrawingLead) {
-            Take(c);
-            continue;
-        }
-        const int kind = kTextByte[byte];
-        if (kind == kSeparator)
-            continue;
-        ++read_.text;
-        if (read_.kind == CLineCells::Cells)
-            TakeText(byte, kind);
+        Take(piece[i++]);
     }
 }
 
@@ -191,6 +203,8 @@ CLineCells CLineCellReader::End()
     // A box-drawing character cut short is no cell.
     if (boxDrawing_ != 0)
         NotBoxDrawing();
+    if (read_.kind == CLineCells::Cells)
+        read_.text = static_cast<std::uint64_t>(read_.count);
     return read_;
 }
 
@@ -216,9 +230,10 @@ void CLineCellReader::Take(char c)
     const int kind = kTextByte[byte];
     if (kind == kSeparator)
         return;
-    ++read_.text;
     if (read_.kind == CLineCells::Cells)
         TakeText(byte, kind);
+    else
+        ++read_.text;
 }
 
 void CLineCellReader::TakeText(unsigned char byte, int kind)
@@ -226,21 +241,26 @@ void CLineCellReader::TakeText(unsigned char byte, int kind)
     if (kind == kNotPuzzle) {
         read_.kind = CLineCells::Bad;
         read_.bad = byte;
-        ++read_.count;
     } else if (read_.count == kCellCount) {
         read_.kind = CLineCells::TooMany;
-        ++read_.count;
     } else {
         cells_[static_cast<std::size_t>(read_.count++)] = kind;
+        return;
     }
+    // The cells so far and this character.
+    read_.text = static_cast<std::uint64_t>(++read_.count);
 }
 
 void CLineCellReader::NotBoxDrawing()
 {
-    read_.text += static_cast<unsigned>(boxDrawing_);
+    const int held = boxDrawing_;
+    boxDrawing_ = 0;
     if (read_.kind == CLineCells::Cells)
         TakeText(kBoxDrawingLead, kNotPuzzle);
-    boxDrawing_ = 0;
+    else
+        ++read_.text;
+    // The byte after the lead, when it came.
+    read_.text += held == 2;
 }
 
 namespace {

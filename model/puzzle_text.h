@@ -65,8 +65,15 @@ CLineCells ReadLineCells(std::string_view line, Values& cells);
 // not part of it.
 class CLineCellReader {
 public:
-    // Starts a new line.
-    void Start() { *this = CLineCellReader(); }
+    // Starts a new line. The cells of the last stay until overwritten:
+    // only the first count of them are the line's.
+    void Start()
+    {
+        read_ = {};
+        carriageReturn_ = false;
+        markMatched_ = 0;
+        boxDrawing_ = 0;
+    }
     // More of the line, without its LF.
     void Add(std::string_view piece);
     // The line has ended: what it held. Its cells are in Cells().
