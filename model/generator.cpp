@@ -169,15 +169,19 @@ bool Carve(CCarver& carver, CRandom& random, Symmetry symmetry, const std::stop_
     return true;
 }
 
-// Whether no single given can go with the puzzle keeping one solution.
-// Taking cells away one at a time never leaves one that could go, since a
-// cell that could not go from a larger puzzle cannot go from a smaller; a
-// pair that could not go together may still hold one that could alone.
-bool Minimal(CCarver& carver)
+// Whether no single given can go with the puzzle keeping one solution
+// (false too when stopped). Taking cells away one at a time never leaves
+// one that could go, since a cell that could not go from a larger puzzle
+// cannot go from a smaller; a pair that could not go together may still
+// hold one that could alone.
+bool Minimal(CCarver& carver, const std::stop_token& stop)
 {
-    for (int i = 0; i < kCellCount; ++i)
+    for (int i = 0; i < kCellCount; ++i) {
+        if (stop.stop_requested())
+            return false;
         if (carver.Given(i) && carver.TakeAway({static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i)}, false))
             return false;
+    }
     return true;
 }
 
@@ -195,7 +199,7 @@ std::optional<Values> Generate(std::uint64_t seed, Level level, Symmetry symmetr
             carver.Restart();
             if (!Carve(carver, random, symmetry, stop))
                 return std::nullopt;
-            if (symmetry != Symmetry::None && !Minimal(carver))
+            if (symmetry != Symmetry::None && !Minimal(carver, stop))
                 continue;
             if (level != Level::Any && Grade(carver.Puzzle()) != level)
                 continue;

@@ -118,6 +118,6 @@ enum class Symmetry : std::uint8_t {
 // they take some milliseconds, and for a given level tens of milliseconds
 // and at worst a few hundred: call it on a worker thread (the README has
 // measured figures). Returns nullopt only when stop is requested, which it
-// checks between removals, every few microseconds.
+// checks before each given it tries to take away, every few microseconds.
 std::optional<Values> Generate(std::uint64_t seed, Level level = Level::Any, Symmetry symmetry = Symmetry::Rotate180,
                                std::stop_token stop = {});
