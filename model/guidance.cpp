@@ -42,19 +42,40 @@ CHint FindHint(const Grid& grid)
     for (CCell& cell : copy)
         cell.AttachControl(nullptr);
     CFirstFill watch;
+    int sweeps = 0;
     {
+        // Cell by cell, as a sweep goes, so that the copy stops at the very
+        // moment of the fill.
         CSweep sweep(copy, &watch);
-        while (watch.hint.cell < 0 && sweep.Pass()) {
+        for (bool changed = true; changed && watch.hint.cell < 0;) {
+            changed = false;
+            ++sweeps;
+            for (int i = 0; i < kCellCount && watch.hint.cell < 0; ++i)
+                changed |= sweep.UpdateCell(i / kBoardSize, i % kBoardSize);
         }
     }
     CHint hint = watch.hint;
     if (hint.cell < 0)
         return hint;
+    hint.sweep = sweeps;
     for (const auto& [cell, step] : watch.ruledOut)
         if (cell == hint.cell)
             hint.steps.push_back(step);
     hint.filled = copy[static_cast<std::size_t>(hint.cell)].State();
+    hint.grid = copy;
     return hint;
+}
+
+std::vector<int> SameDigitPeers(const Grid& grid, int index)
+{
+    std::vector<int> peers;
+    const int value = grid[static_cast<std::size_t>(index)].GetValue();
+    if (value == 0)
+        return peers;
+    for (int j = 0; j < kCellCount; ++j)
+        if (j != index && grid[static_cast<std::size_t>(j)].GetValue() == value && SameLine(index, j))
+            peers.push_back(j);
+    return peers;
 }
 
 Conflicts FindConflicts(const Grid& grid)
@@ -62,13 +83,10 @@ Conflicts FindConflicts(const Grid& grid)
     Conflicts conflicts;
     for (int i = 0; i < kCellCount; ++i) {
         const CCell& cell = grid[static_cast<std::size_t>(i)];
-        if (cell.GetValue() == 0) {
+        if (cell.GetValue() == 0)
             conflicts[static_cast<std::size_t>(i)].noDigitLeft = cell.CandidateCount() == 0;
-            continue;
-        }
-        for (int j = 0; j < kCellCount; ++j)
-            if (j != i && grid[static_cast<std::size_t>(j)].GetValue() == cell.GetValue() && SameLine(i, j))
-                conflicts[static_cast<std::size_t>(i)].sameDigit.push_back(j);
+        else
+            conflicts[static_cast<std::size_t>(i)].sameDigit = SameDigitPeers(grid, i);
     }
     return conflicts;
 }
@@ -76,4 +94,20 @@ Conflicts FindConflicts(const Grid& grid)
 bool Contradicts(const Conflicts& conflicts)
 {
     return std::any_of(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return c.Any(); });
+}
+
+bool GivensContradict(const Grid& grid)
+{
+    Grid givens{};
+    for (int i = 0; i < kCellCount; ++i) {
+        const CCell& cell = grid[static_cast<std::size_t>(i)];
+        if (cell.GetValue() != 0 && cell.HowFilled() == Fill::Given)
+            givens[static_cast<std::size_t>(i)].SetValue(cell.GetValue());
+    }
+    {
+        CSweepWithoutReasons sweep(givens);
+        while (sweep.Pass()) {
+        }
+    }
+    return Contradicts(FindConflicts(givens));
 }
