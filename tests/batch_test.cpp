@@ -151,6 +151,9 @@ TEST(Batch, BadOptionsAreNamedInOneLine)
         {"--pass 1 --cell 1", "give only one of --solve, --pass and --cell"},
         {"extra", "unexpected argument 'extra'; try --help"},
         {"--explain --aligned", "--aligned and --explain do not go together: --explain writes many lines per puzzle"},
+        {"--hint --explain", "--hint goes alone: it runs no command and writes its own lines"},
+        {"--pass 1 --hint", "--hint goes alone: it runs no command and writes its own lines"},
+        {"--hint --aligned", "--hint goes alone: it runs no command and writes its own lines"},
     };
     for (const auto& [args, message] : cases) {
         const BatchRun run = RunBatch(args, "");
@@ -164,7 +167,7 @@ TEST(Batch, HelpAndVersion)
 {
     const BatchRun help = RunBatch("--help", "");
     EXPECT_EQ(help.status, 0);
-    for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "Exit status"})
+    for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "--hint", "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     const BatchRun version = RunBatch("--version", "");
     EXPECT_EQ(version.status, 0);
