@@ -125,3 +125,48 @@ QString BoardSentence(const QString& what, const CBoardChange& change)
 {
     return Tr("%1: %2 filled, %3 open").arg(what, Cells(change.givens)).arg(change.open);
 }
+
+namespace {
+
+QString Place(int cell)
+{
+    return Tr("row %1, column %2").arg(cell / kBoardSize + 1).arg(cell % kBoardSize + 1);
+}
+
+} // namespace
+
+QString HintPointer(const CHint& hint)
+{
+    return hint.how == Fill::OnlyInBox
+        ? Tr("Look at %1: one digit has no other place in its box").arg(Place(hint.cell))
+        : Tr("Look at %1: every digit but one can be ruled out there").arg(Place(hint.cell));
+}
+
+QString HintDigit(const CHint& hint)
+{
+    return hint.sweep <= 1 ? Tr("%1 goes here: the next Pass fills it, for these reasons").arg(hint.digit)
+                           : Tr("%1 goes here: Pass, pressed %2 times, fills it, for these reasons")
+                                 .arg(hint.digit)
+                                 .arg(hint.sweep);
+}
+
+int FirstConflict(const Conflicts& conflicts)
+{
+    for (int i = 0; i < kCellCount; ++i)
+        if (conflicts[static_cast<std::size_t>(i)].Any())
+            return i;
+    return -1;
+}
+
+QString ContradictionSentence(const Grid& grid, const Conflicts& conflicts)
+{
+    const int cell = FirstConflict(conflicts);
+    if (cell < 0)
+        return {};
+    const CConflict& conflict = conflicts[static_cast<std::size_t>(cell)];
+    if (conflict.noDigitLeft)
+        return Tr("The board contradicts itself: no digit is left for %1").arg(Place(cell));
+    return Tr("The board contradicts itself: %1 stands in %2 and in %3")
+        .arg(grid[static_cast<std::size_t>(cell)].GetValue())
+        .arg(Place(cell), Place(conflict.sameDigit.front()));
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board.h"
+#include "guidance.h"
 
 #include <QString>
 
@@ -28,3 +29,16 @@ QString PassSentence(const CBoardChange& change);
 // For the Cell step on index, which now holds after.
 QString CellSentence(int index, const CCellState& before, const CCellState& after);
 QString BoardSentence(const QString& what, const CBoardChange& change);
+
+// The hint in words. Where to look and which kind of rule fills the cell
+// there: "Look at row 4, column 7: one digit has no other place in its box".
+QString HintPointer(const CHint& hint);
+// Its digit, before the reasons: "7 goes here: the next Pass fills it, for
+// these reasons".
+QString HintDigit(const CHint& hint);
+// What contradicts the board, for its first cell (in board order) that has
+// a conflict: "The board contradicts itself: 5 stands in row 3, column 2 and
+// in row 3, column 7". Empty on a sound board.
+QString ContradictionSentence(const Grid& grid, const Conflicts& conflicts);
+// The first cell, in board order, that contradicts the board, or -1.
+int FirstConflict(const Conflicts& conflicts);
