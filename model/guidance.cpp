@@ -78,14 +78,40 @@ std::vector<int> SameDigitPeers(const Grid& grid, int index)
     return peers;
 }
 
+// The window runs this after every change, Solve's included: a sound board
+// costs one look at each cell, and only a digit that stands twice in one of
+// its row, column or box has its peers sought.
 Conflicts FindConflicts(const Grid& grid)
 {
+    std::array<DigitMask, kBoardSize> rowSeen{}, columnSeen{}, boxSeen{};
+    std::array<DigitMask, kBoardSize> rowTwice{}, columnTwice{}, boxTwice{};
+    const auto note = [](DigitMask& seen, DigitMask& twice, DigitMask bit) {
+        twice |= seen & bit;
+        seen |= bit;
+    };
+    for (int i = 0; i < kCellCount; ++i) {
+        const int value = grid[static_cast<std::size_t>(i)].GetValue();
+        if (value == 0)
+            continue;
+        const DigitMask bit = DigitBit(value);
+        const auto row = static_cast<std::size_t>(i / kBoardSize);
+        const auto column = static_cast<std::size_t>(i % kBoardSize);
+        const auto box = static_cast<std::size_t>(i / 27 * 3 + i % kBoardSize / 3);
+        note(rowSeen[row], rowTwice[row], bit);
+        note(columnSeen[column], columnTwice[column], bit);
+        note(boxSeen[box], boxTwice[box], bit);
+    }
     Conflicts conflicts;
     for (int i = 0; i < kCellCount; ++i) {
         const CCell& cell = grid[static_cast<std::size_t>(i)];
-        if (cell.GetValue() == 0)
+        if (cell.GetValue() == 0) {
             conflicts[static_cast<std::size_t>(i)].noDigitLeft = cell.CandidateCount() == 0;
-        else
+            continue;
+        }
+        const DigitMask twice = rowTwice[static_cast<std::size_t>(i / kBoardSize)]
+            | columnTwice[static_cast<std::size_t>(i % kBoardSize)]
+            | boxTwice[static_cast<std::size_t>(i / 27 * 3 + i % kBoardSize / 3)];
+        if (twice & DigitBit(cell.GetValue()))
             conflicts[static_cast<std::size_t>(i)].sameDigit = SameDigitPeers(grid, i);
     }
     return conflicts;
