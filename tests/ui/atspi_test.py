@@ -75,11 +75,14 @@ def on_event(event):
         events.append((event.type, "gone", str(error), 0, None))
 
 
-pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed")
-
 app = wait_for(application)
 if app is None:
     sys.exit("atspi_test: Zifrel never appeared on the accessibility bus")
+# Listening once the registry has surely started (a listener asked for
+# before may never be heard of), and then a moment for the program to learn
+# that someone listens: until then it sends no events.
+pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed")
+pump(1.0)
 window = app.getChildAtIndex(0)
 cells = {c.name: c for c in children(window) if c.getRoleName() == "text"}
 buttons = {c.name: c for c in children(window) if c.getRoleName() == "push button"}

@@ -1452,6 +1452,12 @@ private slots:
         QFETCH(int, passes);
         QFETCH(bool, byMenu);
         QFETCH(QString, ending);
+        // The window menu's Hint, on a key nothing else in the window takes.
+        QAction* menuHint = board_->MenuAction(CBoardDlg::Action::Hint);
+        QCOMPARE(menuHint->text(), QStringLiteral("&Hint"));
+        QCOMPARE(menuHint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+        for (const QAction* other : board_->WindowMenu()->actions())
+            QVERIFY(other == menuHint || !other->shortcuts().contains(menuHint->shortcut()));
         Load(puzzle.toStdString());
         for (int k = 0; k < passes; ++k)
             board_->OnPass();
