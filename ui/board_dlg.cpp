@@ -128,6 +128,10 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
 
 CBoardDlg::~CBoardDlg()
 {
+    // While the widgets below go, the focus moves and an open tip hides:
+    // nothing of this window, gone by then, may hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(tip_, nullptr, this, nullptr);
     // The cells go before the board, which still points at them.
     for (CCell& cell : board_.Working())
         cell.AttachControl(nullptr);
