@@ -185,6 +185,17 @@ peak = int(timed.stderr.read().split()[-1]) / 1024
 timed.wait()
 row("zifrel-batch peak resident memory on a line of 1 GB", f"{peak:.1f} MB", "≤ 10 MB", peak <= 10)
 
+# New Puzzle and Check Puzzle: the longest the window goes without taking
+# an event while it makes or checks a puzzle.
+out = subprocess.run([f"{build}/bench/puzzle_window_bench"], capture_output=True, text=True, check=True,
+                     env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout
+for line in out.splitlines():
+    name, median, worst = line.split()
+    median, worst = float(median), float(worst)
+    what = (f"window New Puzzle, level {name[-1]}, longest without an event (median, worst of 20)"
+            if name.startswith("NewPuzzle") else "window Check Puzzle, whole call (median, worst of 401 boards)")
+    row(what, f"{median:.2f} ms, {worst:.2f} ms", "≤ 100 ms", worst <= 100)
+
 # Paste Puzzle while a program holds the X clipboard and never answers:
 # the toolkit's own read waits for it, the board only briefly and once.
 out = subprocess.run([f"{build}/bench/clipboard_bench", f"{build}/bench/silent_clipboard_owner_bench"],
@@ -194,6 +205,57 @@ first, second = waits["first"] / waits["toolkit"], waits["second"] / waits["tool
 row("Paste Puzzle with a silent clipboard owner, first and second press",
     f"{waits['first']:.0f} ms, {waits['second']:.1f} ms ({first:.2f} ×, {second:.3f} × the toolkit's "
     f"{waits['toolkit']:.0f} ms)", "≤ 0.12 × and ≤ 0.01 ×", first <= 0.12 and second <= 0.01)
+
+# New puzzles and grades: zifrel-batch against qqwing, whole processes on
+# the same machine in the same run, paired; and one Generate at a time in a
+# process of its own, as the window calls it on a worker thread.
+calls = {}
+mixes = {}
+out = subprocess.run([f"{build}/bench/generate_bench", "100"], capture_output=True, text=True, check=True).stdout
+for line in out.splitlines():
+    kind, *fields = line.split()
+    if kind == "level":
+        calls[(int(fields[0]), fields[1])] = (float(fields[2]), float(fields[3]), int(fields[4]))
+    else:
+        counts = [int(n) for n in fields[1:]]
+        mixes[fields[0]] = "/".join(f"{100 * n / sum(counts):.0f}" for n in counts)
+
+
+def paired(argv, count, peer_argv, peer_count, runs, stdin=None):
+    """Puzzles per second of each side, the best of runs paired runs."""
+    times = [(run_child(argv, stdin)[0], run_child(peer_argv, stdin)[0]) for _ in range(runs)]
+    return count / min(t[0] for t in times), peer_count / min(t[1] for t in times)
+
+
+def one_call(level, symmetry):
+    median, worst, count = calls[(level, symmetry)]
+    return f"one call {median:.1f} ms median, {worst:.1f} ms worst of {count}"
+
+
+batch = f"{build}/tools/zifrel-batch"
+rate, peer = paired([batch, "--generate", "2000", "--symmetry", "none", "--seed", "1"], 2000,
+                    ["qqwing", "--generate", "300", "--one-line"], 300, 3)
+row("zifrel-batch --generate, any level, --symmetry none, vs qqwing --generate",
+    f"{rate:,.0f}/s vs {peer:,.0f}/s ({rate / peer:.1f} ×); levels 1/2/3/4: {mixes['none']} %; "
+    + one_call(0, "none"), "≥ 10 ×", rate >= 10 * peer)
+rate, peer = paired([batch, "--generate", "300", "--seed", "1"], 300,
+                    ["qqwing", "--generate", "100", "--symmetry", "rotate180", "--one-line"], 100, 2)
+row("zifrel-batch --generate, any level, rotate180 (minimal) vs qqwing --symmetry rotate180 (not minimal)",
+    f"{rate:,.0f}/s vs {peer:,.0f}/s ({rate / peer:.1f} ×); levels 1/2/3/4: {mixes['rotate180']} %; "
+    + one_call(0, "rotate180"), "(reported)", True)
+for level, difficulty in ((1, "simple"), (2, "easy"), (3, "intermediate"), (4, "expert")):
+    rate, peer = paired([batch, "--generate", "30", "--level", str(level), "--seed", "1"], 30,
+                        ["qqwing", "--generate", "30", "--difficulty", difficulty, "--symmetry", "rotate180",
+                         "--one-line"], 30, 1)
+    row(f"zifrel-batch --generate --level {level}, rotate180, vs qqwing --difficulty {difficulty}",
+        f"{rate:,.1f}/s vs {peer:,.1f}/s ({rate / peer:.1f} ×); " + one_call(level, "rotate180"),
+        "(reported)", True)
+with open(f"{puzzles}/expert.csv") as f:
+    lines = "".join(line.split(",")[0] + "\n" for line in f) * 20
+rate, peer = paired([batch, "--grade"], lines.count("\n"), ["qqwing", "--solve", "--count-solutions", "--one-line"],
+                    lines.count("\n"), 5, lines.encode())
+row("zifrel-batch --grade vs qqwing --solve --count-solutions, expert", f"{rate:,.0f}/s vs {peer:,.0f}/s "
+    f"({rate / peer:.1f} ×)", "≥ 20 ×", rate >= 20 * peer)
 
 width = [max(len(r[i]) for r in rows + [("what", "measured", "target", "")]) for i in range(4)]
 print(f"| {'what'.ljust(width[0])} | {'measured'.ljust(width[1])} | {'target'.ljust(width[2])} | result |")

@@ -34,6 +34,8 @@ constexpr auto kTextByte = [] {
 }();
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The first byte of every box-drawing character in UTF-8.
+constexpr unsigned char kBoxDrawingLead = 0xE2;
 
 // Splits text at LF, dropping one CR before each LF, so both line-end
 // styles give the same lines. A final line end does not start a line.
@@ -131,6 +133,7 @@ std::size_t BoxDrawingAt(std::string_view text, std::size_t at)
 CLineCells ReadLineCells(std::string_view line, Values& cells)
 {
     CLineCells read;
+    read.byteOrderMark = line.starts_with(kByteOrderMark);
     for (std::size_t at = 0; at < line.size(); ++at) {
         const char c = line[at];
         const int kind = kTextByte[static_cast<unsigned char>(c)];
@@ -141,13 +144,103 @@ CLineCells ReadLineCells(std::string_view line, Values& cells)
                 at += length - 1;
                 continue;
             }
-            return {CLineCells::Bad, read.count + 1, static_cast<unsigned char>(c)};
+            return {CLineCells::Bad, read.count + 1, static_cast<unsigned char>(c), read.byteOrderMark};
         }
         if (read.count == kCellCount)
-            return {CLineCells::TooMany, read.count + 1, 0};
+            return {CLineCells::TooMany, read.count + 1, 0, read.byteOrderMark};
         cells[static_cast<std::size_t>(read.count++)] = kind;
     }
     return read;
+}
+
+void CLineCellReader::Add(std::string_view piece)
+{
+    if (piece.empty())
+        return;
+    if (carriageReturn_) {
+        carriageReturn_ = false;
+        Take('\r');
+    }
+    // Perhaps the line's last character, not part of it.
+    if (piece.back() == '\r') {
+        carriageReturn_ = true;
+        piece.remove_suffix(1);
+    }
+    for (const char c : piece) {
+        const auto byte = static_cast<unsigned char>(c);
+        // Most characters need nothing of what came before them.
+        if (markMatched_ >= 0 && markMatched_ < 3) {
+            Take(c);
+            continue;
+        }
+        if (boxDrawing_ != 0 || byte == kBoxDrawingLead) {
+            Take(c);
+            continue;
+        }
+        const int kind = kTextByte[byte];
+        if (kind == kSeparator)
+            continue;
+        ++read_.text;
+        if (read_.kind == CLineCells::Cells)
+            TakeText(byte, kind);
+    }
+}
+
+CLineCells CLineCellReader::End()
+{
+    // A box-drawing character cut short is no cell.
+    if (boxDrawing_ != 0)
+        NotBoxDrawing();
+    return read_;
+}
+
+void CLineCellReader::Take(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (markMatched_ >= 0 && markMatched_ < 3) {
+        markMatched_ = c == kByteOrderMark[static_cast<std::size_t>(markMatched_)] ? markMatched_ + 1 : -1;
+        read_.byteOrderMark = markMatched_ == 3;
+    }
+    if (boxDrawing_ != 0) {
+        const bool goesOn = boxDrawing_ == 1 ? byte == 0x94 || byte == 0x95 : (byte & 0xC0) == 0x80;
+        if (goesOn) {
+            boxDrawing_ = (boxDrawing_ + 1) % 3;
+            return;
+        }
+        NotBoxDrawing();
+    }
+    if (byte == kBoxDrawingLead) {
+        boxDrawing_ = 1;
+        return;
+    }
+    const int kind = kTextByte[byte];
+    if (kind == kSeparator)
+        return;
+    ++read_.text;
+    if (read_.kind == CLineCells::Cells)
+        TakeText(byte, kind);
+}
+
+void CLineCellReader::TakeText(unsigned char byte, int kind)
+{
+    if (kind == kNotPuzzle) {
+        read_.kind = CLineCells::Bad;
+        read_.bad = byte;
+        ++read_.count;
+    } else if (read_.count == kCellCount) {
+        read_.kind = CLineCells::TooMany;
+        ++read_.count;
+    } else {
+        cells_[static_cast<std::size_t>(read_.count++)] = kind;
+    }
+}
+
+void CLineCellReader::NotBoxDrawing()
+{
+    read_.text += static_cast<unsigned>(boxDrawing_);
+    if (read_.kind == CLineCells::Cells)
+        TakeText(kBoxDrawingLead, kNotPuzzle);
+    boxDrawing_ = 0;
 }
 
 namespace {
@@ -230,9 +323,9 @@ std::optional<Values> ParsePuzzleText(std::string_view text, std::string* why)
     return values;
 }
 
-std::string DescribeBadLine(std::string_view line, const CLineCells& read)
+std::string DescribeBadLine(const CLineCells& read)
 {
-    if (line.starts_with(kByteOrderMark))
+    if (read.byteOrderMark)
         return "starts with a UTF-8 byte-order mark; save the text without it";
     switch (read.kind) {
     case CLineCells::Bad: {
@@ -256,7 +349,7 @@ std::optional<Values> ParsePuzzleLine(std::string_view line, std::string* error)
     if (read.kind == CLineCells::Cells && read.count == kCellCount)
         return values;
     if (error)
-        *error = DescribeBadLine(line, read);
+        *error = DescribeBadLine(read);
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 
 #include "cell.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,11 +46,52 @@ struct CLineCells {
     // Bad: the 1-based number of the cell the bad character stands for.
     int count = 0;
     unsigned char bad = 0; // Bad: the character
+    // The line starts with a UTF-8 byte-order mark.
+    bool byteOrderMark = false;
+    // CLineCellReader only: the characters of the line other than spacing
+    // and separators (box-drawing characters among them), bad ones
+    // included, and those after them.
+    std::uint64_t text = 0;
 };
 // Reads the cells of one line (no line end in it) into cells, in order,
 // stopping at the first character that is neither a cell nor a separator,
 // or once there are more than 81.
 CLineCells ReadLineCells(std::string_view line, Values& cells);
+
+// The cells of one line, read a piece at a time as the text arrives. Only
+// the cells are kept, at most 81, never the text itself, so memory stays
+// the same whatever the length of the line. Reads as ReadLineCells does,
+// with one difference: a carriage return at the very end of the line is
+// not part of it.
+class CLineCellReader {
+public:
+    // Starts a new line.
+    void Start() { *this = CLineCellReader(); }
+    // More of the line, without its LF.
+    void Add(std::string_view piece);
+    // The line has ended: what it held. Its cells are in Cells().
+    CLineCells End();
+    const Values& Cells() const { return cells_; }
+
+private:
+    // Takes one character, whatever came before it.
+    void Take(char c);
+    // Takes a character that is a cell or no cell at all, in a line that
+    // has been all cells so far.
+    void TakeText(unsigned char byte, int kind);
+    // The box-drawing character begun was none.
+    void NotBoxDrawing();
+
+    CLineCells read_;
+    Values cells_{};
+    // A carriage return not yet known to be the last character.
+    bool carriageReturn_ = false;
+    // How many characters of the byte-order mark the line starts with so
+    // far; -1 once it cannot start with the mark.
+    int markMatched_ = 0;
+    // How many bytes of a box-drawing character have come, 0 for none.
+    int boxDrawing_ = 0;
+};
 
 // A puzzle in pasted text: one line of 81 cells, or nine lines of nine, with
 // blank and separator lines anywhere, CR LF or LF line ends, and a UTF-8
@@ -64,7 +106,7 @@ std::optional<Values> ParsePuzzleText(std::string_view text, std::string* why = 
 std::optional<Values> ParsePuzzleLine(std::string_view line, std::string* error = nullptr);
 
 // Says in a few words why a line is not a puzzle line.
-std::string DescribeBadLine(std::string_view line, const CLineCells& read);
+std::string DescribeBadLine(const CLineCells& read);
 
 // The board as one line of 81 characters, "." for an empty cell, and as nine
 // lines of nine with LF line ends.

@@ -3,6 +3,8 @@
 //
 // zifrel-batch run as a whole process, the way people use it.
 
+#include "puzzle_maker.h"
+#include "puzzle_text.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -103,10 +105,99 @@ TEST(Batch, BadLinesAreReportedAndTheRestStillRun)
                                   "zifrel-batch: line 8: a 9x9 block stops after 2 rows",
                               }));
 
-    // One output line per puzzle line, an empty one for each that is not.
+    // One output line per input line: an empty one for the empty line, for
+    // each bad line and for both rows of the block cut short.
     const BatchRun aligned = RunBatch("--aligned", input);
-    EXPECT_EQ(Lines(aligned.out), (std::vector<std::string>{set[0].solution, "", set[1].solution, "", "", "", "",
-                                                            set[4].solution}));
+    EXPECT_EQ(Lines(aligned.out), (std::vector<std::string>{set[0].solution, "", "", set[1].solution, "", "", "", "",
+                                                            "", set[4].solution}));
+}
+
+// The man page's own example pairs each input line with its answer,
+// whatever lies between the puzzles: empty lines, bad lines, a puzzle of
+// nine lines with an empty line and a separator line inside it.
+TEST(Batch, AlignedOutputKeepsInStepWithEveryInputLine)
+{
+    const auto set = LoadPuzzleSet("simple");
+    std::string block;
+    for (int row = 0; row < 9; ++row) {
+        block += set[2].puzzle.substr(static_cast<std::size_t>(row) * 9, 9) + "\n";
+        if (row == 2)
+            block += "\n------+-------+------\n";
+    }
+    const std::string input = set[0].puzzle + "\n\n" + set[1].puzzle + "\n" + "12345\n\n" + block + "\n" + set[3].puzzle
+        + "\n123456789\n\n" + set[4].puzzle + "\n";
+    const BatchRun run = RunShell(std::string("\"") + ZIFREL_BATCH
+                                      + "\" --aligned < in.txt | paste -d \" \" in.txt -; exit ${PIPESTATUS[0]}",
+                                  input);
+    EXPECT_EQ(run.status, 1) << run.err;
+    const auto in = Lines(input);
+    const auto out = Lines(run.out);
+    ASSERT_EQ(out.size(), in.size());
+    std::vector<std::string> expected;
+    for (const std::string& line : in)
+        expected.push_back(line + " ");
+    const auto answer = [&](std::size_t line, const std::string& solution) { expected[line] += solution; };
+    answer(0, set[0].solution);
+    answer(2, set[1].solution);
+    answer(5, set[2].solution); // the block's first row
+    answer(17, set[3].solution);
+    answer(20, set[4].solution);
+    EXPECT_EQ(out, expected);
+    EXPECT_EQ(Lines(run.err), (std::vector<std::string>{"zifrel-batch: line 4: expected 81 cells, found 5",
+                                                       "zifrel-batch: line 19: a 9x9 block stops after 1 rows"}));
+
+    // --grade keeps in step the same way.
+    const auto graded = Lines(RunBatch("--grade --aligned", input).out);
+    ASSERT_EQ(graded.size(), in.size());
+    EXPECT_EQ(graded[5], set[2].puzzle + " 1 " + std::to_string(static_cast<int>(Grade(ValuesFrom(set[2].puzzle)))));
+    EXPECT_EQ(graded[6], "");
+}
+
+// Spacing is never what makes a line too long: a line of spaces is an
+// empty line, and a puzzle may spread its cells as wide as it likes.
+TEST(Batch, SpacingNeverMakesALineTooLong)
+{
+    const SetPuzzle puzzle = LoadPuzzleSet("simple")[0];
+    std::string spaced, block;
+    for (std::size_t i = 0; i < puzzle.puzzle.size(); ++i)
+        spaced += (i == 0 ? "" : "      ") + std::string(1, puzzle.puzzle[i]);
+    ASSERT_EQ(spaced.size(), 561u);
+    for (std::size_t row = 0; row < 9; ++row) {
+        for (std::size_t c = 0; c < 9; ++c)
+            block += std::string(70, ' ') + puzzle.puzzle[row * 9 + c];
+        block += "\t\r\n";
+    }
+    const std::string input = std::string(600, ' ') + "\n" + spaced + "      \r\n" + block + std::string(100000, '\t')
+        + "|" + std::string(100000, '-') + "\n";
+    const BatchRun run = RunBatch("", input);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, puzzle.solution + "\n" + puzzle.solution + "\n");
+    EXPECT_EQ(Lines(RunBatch("--aligned", input).out).size(), 12u);
+
+    // Box-drawing characters are spacing too, even cut in two where the
+    // input is read in blocks (of 64 KiB), and a grid drawn with them reads.
+    std::string drawn;
+    for (std::size_t row = 0; row < 9; ++row) {
+        for (std::size_t c = 0; c < 9; ++c)
+            drawn += std::string(c % 3 == 0 ? "\u2502 " : "") + puzzle.puzzle[row * 9 + c] + " ";
+        drawn += "\u2502\n";
+        if (row % 3 == 2)
+            drawn += "\u251C\u2500\u2500\u253C\u2500\u2500\u2524\n";
+    }
+    const std::string cut = std::string(65535, ' ') + "\u2502" + std::string(1000, '-') + puzzle.puzzle + "\n" + drawn;
+    const BatchRun boxes = RunBatch("", cut);
+    EXPECT_EQ(boxes.status, 0) << boxes.err;
+    EXPECT_EQ(boxes.out, puzzle.solution + "\n" + puzzle.solution + "\n");
+
+    // Bad lines say what they said before; a long one that is not spacing
+    // is still too long.
+    const BatchRun bad = RunBatch("", std::string(600, ' ') + "y\n" + std::string(600, '5') + "\n"
+                                         + std::string(300, '5') + std::string(300, 'y') + "\n");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(Lines(bad.err), (std::vector<std::string>{"zifrel-batch: line 1: cell 1 is 'y', not 1-9, 0, ., _, *, x or ?",
+                                                       "zifrel-batch: line 2: too long",
+                                                       "zifrel-batch: line 3: too long"}));
 }
 
 // The forms puzzles travel in, each of the same puzzle.
@@ -151,9 +242,33 @@ TEST(Batch, BadOptionsAreNamedInOneLine)
         {"--pass 1 --cell 1", "give only one of --solve, --pass and --cell"},
         {"extra", "unexpected argument 'extra'; try --help"},
         {"--explain --aligned", "--aligned and --explain do not go together: --explain writes many lines per puzzle"},
+        {"--generate", "--generate needs a number of puzzles; try --help"},
+        {"--generate 0", "--generate takes a number of puzzles from 1 to 1000000000, not '0'"},
+        {"--generate -3", "--generate takes a number of puzzles from 1 to 1000000000, not '-3'"},
+        {"--generate 1000000001", "--generate takes a number of puzzles from 1 to 1000000000, not '1000000001'"},
+        {"--generate 99999999999999999999", "--generate takes a number of puzzles from 1 to 1000000000, not "
+                                            "'99999999999999999999'"},
+        {"--generate ten", "--generate takes a number of puzzles from 1 to 1000000000, not 'ten'"},
+        {"--generate 5 --level 0", "--level takes 1, 2, 3 or 4, not '0'"},
+        {"--generate 5 --level 5", "--level takes 1, 2, 3 or 4, not '5'"},
+        {"--generate 5 --level easy", "--level takes 1, 2, 3 or 4, not 'easy'"},
+        {"--generate 5 --level", "--level needs a level, 1 to 4; try --help"},
+        {"--generate 5 --symmetry mirror", "--symmetry takes none or rotate180, not 'mirror'"},
+        {"--generate 5 --seed -1", "--seed takes a whole number from 0 to 18446744073709551615, not '-1'"},
+        {"--generate 5 --seed 18446744073709551616",
+         "--seed takes a whole number from 0 to 18446744073709551615, not '18446744073709551616'"},
+        {"--generate 5 --seed 1e6", "--seed takes a whole number from 0 to 18446744073709551615, not '1e6'"},
+        {"--generate 5 --solve", "--generate reads no puzzles: it goes only with --level, --symmetry and --seed"},
+        {"--generate 5 --grade", "--generate reads no puzzles: it goes only with --level, --symmetry and --seed"},
+        {"--aligned --generate 5", "--generate reads no puzzles: it goes only with --level, --symmetry and --seed"},
+        {"--level 2", "--level goes with --generate N"},
+        {"--seed 7 --grade", "--seed goes with --generate N"},
+        {"--grade --pass 1", "--grade runs no command: it goes only with --aligned"},
+        {"--candidates --grade", "--grade runs no command: it goes only with --aligned"},
         {"--hint --explain", "--hint goes alone: it runs no command and writes its own lines"},
         {"--pass 1 --hint", "--hint goes alone: it runs no command and writes its own lines"},
         {"--hint --aligned", "--hint goes alone: it runs no command and writes its own lines"},
+        {"--hint --grade", "--hint goes alone: it runs no command and writes its own lines"},
     };
     for (const auto& [args, message] : cases) {
         const BatchRun run = RunBatch(args, "");
@@ -163,11 +278,97 @@ TEST(Batch, BadOptionsAreNamedInOneLine)
     }
 }
 
+// A collection rated line by line: each puzzle with its number of
+// solutions and its level, bad lines as the other commands name them.
+TEST(Batch, GradeRatesEachPuzzle)
+{
+    const auto expert = LoadPuzzleSet("expert");
+    const auto simple = LoadPuzzleSet("simple");
+    const std::string full = simple[0].solution;
+    std::string twice = full;
+    twice[1] = twice[0];
+    std::string forum;
+    for (int row = 0; row < 9; ++row)
+        forum += simple[1].puzzle.substr(static_cast<std::size_t>(row) * 9, 9) + "\n";
+    struct Case {
+        std::string input;
+        std::string output; // "" for a bad line
+    };
+    const auto level = [](const std::string& puzzle) {
+        return std::to_string(static_cast<int>(Grade(ValuesFrom(puzzle))));
+    };
+    const std::vector<Case> cases = {
+        {simple[0].puzzle, simple[0].puzzle + " 1 " + level(simple[0].puzzle)},
+        {expert[0].puzzle, expert[0].puzzle + " 1 4"},
+        {std::string(81, '0'), std::string(81, '.') + " 2+ -"},
+        {"5" + std::string(80, '.'), "5" + std::string(80, '.') + " 2+ -"},
+        {full, full + " 1 1"},
+        {twice, twice + " 0 -"},
+        {"11" + std::string(79, '.'), "11" + std::string(79, '.') + " 0 -"},
+        {forum, simple[1].puzzle + " 1 " + level(simple[1].puzzle)},
+        {"12345", ""},
+        {std::string(600, '9'), ""},
+    };
+    std::string input, expected;
+    for (const Case& c : cases) {
+        input += c.input + "\n";
+        if (!c.output.empty())
+            expected += c.output + "\n";
+    }
+    const BatchRun run = RunBatch("--grade", input);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(Lines(run.err), (std::vector<std::string>{"zifrel-batch: line 18: expected 81 cells, found 5",
+                                                       "zifrel-batch: line 19: too long"}));
+
+    // The whole expert set: one solution each, and the level Solve agrees with.
+    std::string lines;
+    for (const SetPuzzle& puzzle : expert)
+        lines += puzzle.puzzle + "\n";
+    const auto graded = Lines(RunBatch("--grade", lines).out);
+    ASSERT_EQ(graded.size(), expert.size());
+    for (std::size_t i = 0; i < expert.size(); ++i)
+        EXPECT_EQ(graded[i], expert[i].puzzle + " 1 " + level(expert[i].puzzle));
+}
+
+TEST(Batch, GenerateWritesTheSamePuzzlesForTheSameSeed)
+{
+    const BatchRun first = RunBatch("--generate 4 --seed 42", "");
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.err, "");
+    // As they came out when this was written, on any machine.
+    EXPECT_EQ(Lines(first.out), (std::vector<std::string>{
+                                    "7.5....16..1.5...29..........653...9...1.7...1...463..........45...9.8..64....5.7",
+                                    ".8....2..6....4..9.5..87..1.7.3.....4...5...2.....1.9.9..57..1.8..9....4..6....2.",
+                                    "....8..3..62......5.8..371.8..65.................91..8.973..2.1......34..5..7....",
+                                    "45.7..8....6....7.3..41...5..13.....9.......2.....95..5...84..3.9....7....3..5.86",
+                                }));
+    EXPECT_EQ(RunBatch("--seed 42 --generate 4 --symmetry rotate180", "").out, first.out);
+
+    // Without a seed, it names the one it took, which gives the same again.
+    const BatchRun clock = RunBatch("--generate 3 --symmetry none --level 2", "");
+    EXPECT_EQ(clock.status, 0);
+    ASSERT_TRUE(clock.err.starts_with("zifrel-batch: seed ")) << clock.err;
+    const std::string seed = clock.err.substr(19, clock.err.size() - 20);
+    EXPECT_EQ(RunBatch("--generate 3 --symmetry none --level 2 --seed " + seed, "").out, clock.out);
+
+    // Each of the level asked, with one solution.
+    for (const char* level : {"1", "2", "3", "4"}) {
+        const BatchRun made = RunBatch(std::string("--generate 3 --seed 5 --level ") + level, "");
+        const auto graded = Lines(RunBatch("--grade", made.out).out);
+        ASSERT_EQ(graded.size(), 3u) << level;
+        for (const std::string& line : graded)
+            EXPECT_TRUE(line.ends_with(std::string(" 1 ") + level)) << line;
+    }
+}
+
 TEST(Batch, HelpAndVersion)
 {
     const BatchRun help = RunBatch("--help", "");
     EXPECT_EQ(help.status, 0);
-    for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "--hint", "Exit status"})
+    for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "--grade",
+                             "--generate N", "--level L", "--symmetry S", "--seed S", "Beyond the rules", "--hint",
+                             "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     const BatchRun version = RunBatch("--version", "");
     EXPECT_EQ(version.status, 0);
@@ -224,6 +425,13 @@ TEST(Batch, AHugeLineIsSkippedWithoutBeingKept)
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_EQ(run.err, "zifrel-batch: line 1: too long\n");
     EXPECT_EQ(run.out, puzzle.solution + "\n");
+
+    // 50 MB of spaces is an empty line, read without being kept either.
+    const std::string spaces = limit + "{ head -c 50000000 /dev/zero | tr \"\\\\0\" \" \"; echo; cat in.txt; } | \""
+        + std::string(ZIFREL_BATCH) + "\"";
+    const BatchRun blank = RunShell(spaces, puzzle.puzzle + "\n");
+    EXPECT_EQ(blank.status, 0) << blank.err;
+    EXPECT_EQ(blank.out, puzzle.solution + "\n");
 }
 
 TEST(Batch, WritesInLargeBlocksYetAnswersEachTypedLineAtOnce)
@@ -287,21 +495,26 @@ TEST(BatchLanes, WriteExactlyWhatTheOnePuzzleEngineWrites)
     if (__builtin_cpu_supports("avx2"))
         sets.push_back("avx2");
     int compared = 0;
-    for (const std::string command : {"--solve", "--pass 0", "--pass 1", "--pass 2", "--pass 3", "--pass 4", "--pass 5"}) {
-        for (const std::string form : {"", " --candidates", " --aligned", " --candidates --aligned"}) {
-            const BatchRun alone = RunShell("ZIFREL_LANES=off " + batch + command + form + " < in.txt", input);
-            ASSERT_EQ(alone.status, 1) << alone.err;
-            ASSERT_GE(Lines(alone.out).size(), 1013u);
-            for (const std::string& set : sets) {
-                const BatchRun lanes = RunShell("ZIFREL_LANES=" + set + " " + batch + command + form + " < in.txt", input);
-                EXPECT_EQ(lanes.status, alone.status);
-                EXPECT_EQ(lanes.err, alone.err);
-                ASSERT_TRUE(lanes.out == alone.out) << set << " " << command << form;
-                ++compared;
-            }
+    std::vector<std::string> runs;
+    for (const std::string command : {"--solve", "--pass 0", "--pass 1", "--pass 2", "--pass 3", "--pass 4", "--pass 5"})
+        for (const std::string form : {"", " --candidates", " --aligned", " --candidates --aligned"})
+            runs.push_back(command + form);
+    // --grade starts from Solve in the lanes.
+    runs.push_back("--grade");
+    runs.push_back("--grade --aligned");
+    for (const std::string& run : runs) {
+        const BatchRun alone = RunShell("ZIFREL_LANES=off " + batch + run + " < in.txt", input);
+        ASSERT_EQ(alone.status, 1) << alone.err;
+        ASSERT_GE(Lines(alone.out).size(), 1013u);
+        for (const std::string& set : sets) {
+            const BatchRun lanes = RunShell("ZIFREL_LANES=" + set + " " + batch + run + " < in.txt", input);
+            EXPECT_EQ(lanes.status, alone.status);
+            EXPECT_EQ(lanes.err, alone.err);
+            ASSERT_TRUE(lanes.out == alone.out) << set << " " << run;
+            ++compared;
         }
     }
-    EXPECT_EQ(compared, 28 * static_cast<int>(sets.size()));
+    EXPECT_EQ(compared, 30 * static_cast<int>(sets.size()));
 }
 
 // A large collection spread over every core with GNU parallel, as the

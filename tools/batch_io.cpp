@@ -2,7 +2,6 @@
 // Copyright 2026 The Zifrel developers
 #include "batch_io.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
@@ -14,7 +13,7 @@ constexpr std::size_t kBlock = 64 * 1024;
 
 } // namespace
 
-CLineReader::CLineReader(int fd, std::size_t maxLine) : fd_(fd), maxLine_(maxLine), buffer_(maxLine + 1 + kBlock) {}
+CLineReader::CLineReader(int fd) : fd_(fd), buffer_(kBlock) {}
 
 bool CLineReader::InputWaiting() const
 {
@@ -24,12 +23,7 @@ bool CLineReader::InputWaiting() const
 
 void CLineReader::Fill()
 {
-    if (start_ > 0) {
-        std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(start_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
-                  buffer_.begin());
-        end_ -= start_;
-        start_ = 0;
-    }
+    start_ = end_ = 0;
     for (;;) {
         const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
         if (got < 0 && errno == EINTR)

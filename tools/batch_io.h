@@ -2,36 +2,38 @@
 // Copyright 2026 The Zifrel developers
 #pragma once
 
+#include "puzzle_text.h"
+
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Standard input a line at a time, read in large blocks. Memory stays
-// bounded whatever comes in: a line longer than the limit is not kept but
-// reported as too long and skipped to its end.
+// Standard input a line at a time, read in large blocks and handed on to a
+// CLineCellReader as it arrives: memory stays bounded whatever comes in,
+// however long a line is.
 class CLineReader {
 public:
-    enum class Status { Line, TooLong, End, Error };
+    enum class Status { Line, End, Error };
 
-    CLineReader(int fd, std::size_t maxLine);
-    // The next line, without its LF, in line (valid until the next call).
+    explicit CLineReader(int fd);
+    // Reads the next line, without its LF, into cells (started afresh).
     // Before it waits for more input it calls flush, so that whoever is
     // typing or talking through a pipe sees each answer at once.
     template <typename Flush>
-    Status Next(std::string_view& line, Flush flush);
+    Status Next(CLineCellReader& cells, Flush flush);
     // The line number of the line Next returned last (1-based).
     unsigned long long Number() const { return number_; }
     // After Error: what went wrong.
     int ErrorNumber() const { return error_; }
 
 private:
-    // Moves the unread part to the front and reads what comes next.
+    // Reads what comes next into the emptied buffer.
     void Fill();
     bool InputWaiting() const;
 
     int fd_;
-    std::size_t maxLine_;
     std::vector<char> buffer_;
     std::size_t start_ = 0;
     std::size_t end_ = 0;
@@ -69,38 +71,33 @@ private:
 };
 
 template <typename Flush>
-CLineReader::Status CLineReader::Next(std::string_view& line, Flush flush)
+CLineReader::Status CLineReader::Next(CLineCellReader& cells, Flush flush)
 {
-    bool skipping = false;
-    std::size_t scanned = start_;
+    cells.Start();
+    bool begun = false;
     for (;;) {
-        for (; scanned < end_; ++scanned) {
-            if (buffer_[scanned] != '\n')
-                continue;
+        const char* from = buffer_.data() + start_;
+        if (const void* lf = std::memchr(from, '\n', end_ - start_)) {
+            const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - from);
+            cells.Add(std::string_view(from, length));
+            start_ += length + 1;
             ++number_;
-            line = std::string_view(buffer_.data() + start_, scanned - start_);
-            start_ = scanned + 1;
-            return skipping || line.size() > maxLine_ ? Status::TooLong : Status::Line;
+            return Status::Line;
         }
-        // Too long to be a puzzle: forget it, and what follows up to its end.
-        skipping = skipping || end_ - start_ > maxLine_;
-        if (skipping)
-            start_ = scanned = end_ = 0;
-        if (eof_ || error_ != 0) {
-            if (error_ != 0)
-                return Status::Error;
-            if (end_ == start_ && !skipping)
+        begun = begun || end_ > start_;
+        cells.Add(std::string_view(from, end_ - start_));
+        start_ = end_;
+        if (error_ != 0)
+            return Status::Error;
+        if (eof_) {
+            if (!begun)
                 return Status::End;
             // A last line without its LF.
             ++number_;
-            line = std::string_view(buffer_.data() + start_, end_ - start_);
-            start_ = end_;
-            eof_ = true;
-            return skipping || line.size() > maxLine_ ? Status::TooLong : Status::Line;
+            return Status::Line;
         }
         if (!InputWaiting())
             flush();
-        scanned -= start_;
         Fill();
     }
 }

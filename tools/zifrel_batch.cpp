@@ -5,6 +5,7 @@
 // input and prints each resulting board, or every step that led to it.
 
 #include "batch_io.h"
+#include "batch_puzzles.h"
 #include "board.h"
 #include "guidance.h"
 #include "lane_engine.h"
@@ -26,6 +27,8 @@
 namespace {
 
 constexpr const char* kUsage = R"(Usage: zifrel-batch [--solve | --pass N | --cell N] [--candidates | --explain] [--aligned]
+       zifrel-batch --grade [--aligned]
+       zifrel-batch --generate N [--level 1-4] [--symmetry none|rotate180] [--seed S]
        zifrel-batch --hint
        zifrel-batch --help | --version
 
@@ -56,8 +59,35 @@ Writes one line per puzzle: the 81 cells, each its digit or 0. With
                   r3c4 -5 columnpair r1c4 r6c4
                   r3c4 =6 single           6 was the only digit left
                   r3c4 =6 onlyinbox        6 had no other place in its box
-  --aligned     also write an empty line for each line that is not a puzzle,
-                so that output line N belongs to input puzzle line N.
+  --aligned     write one line for every line read, so that output line N
+                belongs to input line N: an empty line for a line that is
+                not a puzzle or holds no cells, and for a puzzle of nine
+                lines its board on the first and an empty line for the others.
+
+  --grade       instead of a command, write for each puzzle one line: the
+                puzzle as 81 cells (. for an empty one), the number of its
+                solutions (0, 1, or 2+ for more than one) and its level (1-4,
+                or - unless it has exactly one solution), with single spaces
+                between them. The level is the smallest of these sets of
+                rules with which sweeps until nothing changes fill every cell:
+                  1  Singles: the digits placed in the row, column and box,
+                     one digit left, no other place in the box
+                  2  Box and line: adds a neighbouring box that confines a
+                     digit to the cell's row or column
+                  3  Pairs: all the rules, adding the pairs in the row and
+                     the column; --solve finishes the puzzle
+                  4  Beyond the rules: --solve does not finish it
+
+  --generate N  write N (1 to 1000000000) new puzzles, one line of 81
+                cells each (. for an empty cell), each with exactly one
+                solution and minimal: taking away any given leaves more than
+                one. With
+  --level L     only puzzles of level L (1-4, see --grade); any by default
+  --symmetry S  rotate180 (the default): givens stand where they would after
+                half a turn; none: anywhere
+  --seed S      the same S (0 to 18446744073709551615) gives the same
+                puzzles on every machine; without it, a seed is taken from
+                the clock and written to standard error, "seed S"
 
   --hint        instead of a command, the next step on the puzzle as loaded:
                 the first cell that Pass, pressed again and again, would
@@ -77,9 +107,9 @@ be read.
 
 enum ExitStatus { kAllPuzzles = 0, kBadLine = 1, kBadOption = 2, kWriteError = 3, kReadError = 4 };
 
-// Longer lines are never puzzles: 81 cells with a separator after each and
-// a few more fit in well under this.
-constexpr std::size_t kMaxLine = 512;
+// A line that holds more text than this besides spacing and separators,
+// and is not a puzzle, is called too long rather than described.
+constexpr std::uint64_t kMaxLineText = 512;
 
 enum class Command { Solve, Pass, Cell };
 
@@ -92,6 +122,7 @@ struct Options {
     bool aligned = false;
     bool help = false;
     bool version = false;
+    CPuzzleOptions puzzles;
 };
 
 void Say(const std::string& message)
@@ -153,6 +184,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
             if (!count)
                 return std::nullopt;
             options.count = *count;
+        } else if (const OptionTaken taken = TakePuzzleOption(argc, argv, i, options.puzzles, error);
+                   taken != OptionTaken::No) {
+            if (taken == OptionTaken::Wrong)
+                return std::nullopt;
         } else {
             error = (arg.starts_with("-") ? "unknown option '" : "unexpected argument '") + std::string(arg)
                 + "'; try --help";
@@ -163,8 +198,23 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
         error = "--aligned and --explain do not go together: --explain writes many lines per puzzle";
         return std::nullopt;
     }
-    if (options.hint && (commandGiven || options.candidates || options.explain || options.aligned)) {
+    const CPuzzleOptions& puzzles = options.puzzles;
+    if (puzzles.generate
+        && (commandGiven || options.candidates || options.explain || options.aligned || puzzles.grade || options.hint)) {
+        error = "--generate reads no puzzles: it goes only with --level, --symmetry and --seed";
+        return std::nullopt;
+    }
+    if (!puzzles.generate && (puzzles.level || puzzles.symmetry || puzzles.seed)) {
+        error = std::string(puzzles.level ? "--level" : puzzles.symmetry ? "--symmetry" : "--seed")
+            + " goes with --generate N";
+        return std::nullopt;
+    }
+    if (options.hint && (commandGiven || options.candidates || options.explain || options.aligned || puzzles.grade)) {
         error = "--hint goes alone: it runs no command and writes its own lines";
+        return std::nullopt;
+    }
+    if (puzzles.grade && (commandGiven || options.candidates || options.explain)) {
+        error = "--grade runs no command: it goes only with --aligned";
         return std::nullopt;
     }
     return options;
@@ -327,6 +377,10 @@ public:
             Wait(values);
             return;
         }
+        if (options_.puzzles.grade) {
+            out_.Append(GradeLine(values, CheckPuzzle(values)));
+            return;
+        }
         board_.LoadValues(values);
         if (options_.hint) {
             Hint();
@@ -348,6 +402,12 @@ public:
     {
         Say("line " + std::to_string(line) + ": " + why);
         status_ = kBadLine;
+        Blank();
+    }
+
+    // The line written, under --aligned, for a line that gets no other.
+    void Blank()
+    {
         if (options_.aligned)
             Write("\n");
     }
@@ -369,11 +429,15 @@ public:
             return;
         RunLanes(waiting_, options_.command == Command::Solve ? kUntilUnchanged : options_.count, ChosenLaneSet());
         for (std::size_t k = 0; k < waiting_.size(); ++k) {
-            WriteBoard(out_, waiting_[k], options_.candidates);
+            if (options_.puzzles.grade)
+                out_.Append(GradeLine(givens_[k], CheckSolvedPuzzle(givens_[k], waiting_[k])));
+            else
+                WriteBoard(out_, waiting_[k], options_.candidates);
             out_.Append(after_[k]);
             after_[k].clear();
         }
         waiting_.clear();
+        givens_.clear();
     }
 
     int Status() const { return status_; }
@@ -399,6 +463,9 @@ private:
 
     void Wait(const Values& values)
     {
+        // --grade starts from Solve run in the lanes.
+        if (options_.puzzles.grade)
+            givens_.push_back(values);
         CLaneBoard& board = waiting_.emplace_back();
         for (int i = 0; i < kCellCount; ++i) {
             const auto v = static_cast<std::uint8_t>(values[static_cast<std::size_t>(i)]);
@@ -420,22 +487,29 @@ private:
     // The boards waiting for the lanes, and the text to write after each.
     std::vector<CLaneBoard> waiting_;
     std::vector<std::string> after_;
+    // Under --grade, the puzzles as read of the boards waiting.
+    std::vector<Values> givens_;
 };
 
-// Nine lines of nine cells, gathered until the ninth.
+// Nine lines of nine cells, gathered until the ninth, with the lines
+// without cells among them.
 class CBlock {
 public:
     bool Started() const { return rows_ > 0; }
     unsigned long long FirstLine() const { return firstLine_; }
     int Rows() const { return rows_; }
+    // Lines read since the first row, that one included.
+    unsigned long long Lines() const { return lines_; }
     // Adds a row; true when it was the ninth.
     bool Add(const Values& cells, unsigned long long line)
     {
         if (rows_ == 0)
             firstLine_ = line;
         std::copy_n(cells.begin(), kBoardSize, values_.begin() + CellIndex(rows_++, 0));
+        lines_ = line - firstLine_ + 1;
         return rows_ == kBoardSize;
     }
+    void AddBlank(unsigned long long line) { lines_ = line - firstLine_ + 1; }
     const Values& Take()
     {
         rows_ = 0;
@@ -447,13 +521,23 @@ private:
     Values values_{};
     int rows_ = 0;
     unsigned long long firstLine_ = 0;
+    unsigned long long lines_ = 0;
 };
+
+// Writes, under --aligned, an empty line for each line of a block but the
+// first, which holds the block's board or, for a bad block, another empty line.
+void BlankAfterFirst(const CBlock& block, CBatch& batch)
+{
+    for (unsigned long long k = 1; k < block.Lines(); ++k)
+        batch.Blank();
+}
 
 void EndBlockEarly(CBlock& block, CBatch& batch)
 {
     if (!block.Started())
         return;
     batch.NotAPuzzle(block.FirstLine(), "a 9x9 block stops after " + std::to_string(block.Rows()) + " rows");
+    BlankAfterFirst(block, batch);
     block.Drop();
 }
 
@@ -479,11 +563,13 @@ int main(int argc, char** argv)
         return out.Flush() ? kAllPuzzles : WriteFailed(out);
     }
 
+    if (options->puzzles.generate)
+        return RunGenerate(options->puzzles, out, Say) ? kAllPuzzles : WriteFailed(out);
+
     CBatch batch(*options, out);
     CBlock block;
-    CLineReader in(STDIN_FILENO, kMaxLine);
-    std::string_view line;
-    Values cells{};
+    CLineReader in(STDIN_FILENO);
+    CLineCellReader line;
     for (;;) {
         // Before waiting for more input, answer every line read so far.
         const auto read = in.Next(line, [&] {
@@ -500,26 +586,27 @@ int main(int argc, char** argv)
             Say(std::string("read error: ") + std::strerror(in.ErrorNumber()));
             return kReadError;
         }
-        if (read == CLineReader::Status::TooLong) {
-            EndBlockEarly(block, batch);
-            batch.NotAPuzzle(in.Number(), "too long");
+        const CLineCells found = line.End();
+        const Values& cells = line.Cells();
+        if (found.kind == CLineCells::Cells && found.count == 0) {
+            if (block.Started())
+                block.AddBlank(in.Number());
+            else
+                batch.Blank();
             continue;
         }
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        const CLineCells found = ReadLineCells(line, cells);
-        if (found.kind == CLineCells::Cells && found.count == 0)
-            continue;
         if (found.kind == CLineCells::Cells && found.count == kBoardSize) {
-            if (block.Add(cells, in.Number()))
+            if (block.Add(cells, in.Number())) {
                 batch.Puzzle(block.Take());
+                BlankAfterFirst(block, batch);
+            }
             continue;
         }
         EndBlockEarly(block, batch);
         if (found.kind == CLineCells::Cells && found.count == kCellCount)
             batch.Puzzle(cells);
         else
-            batch.NotAPuzzle(in.Number(), DescribeBadLine(line, found));
+            batch.NotAPuzzle(in.Number(), found.text > kMaxLineText ? "too long" : DescribeBadLine(found));
     }
     EndBlockEarly(block, batch);
     batch.Finish();

@@ -14,6 +14,7 @@
 #include "guidance.h"
 #include "help_dlg.h"
 #include "notice.h"
+#include "puzzle_job.h"
 #include "push_button.h"
 #include "puzzle_clipboard.h"
 
@@ -31,9 +32,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
+#include <random>
 #include <utility>
 
 namespace {
@@ -110,6 +114,8 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     board_.OnStart();
     tip_ = new CExplanationTip(this);
     notice_ = new CNotice(this);
+    puzzleJob_ = new CPuzzleJob(this);
+    connect(puzzleJob_, &CPuzzleJob::made, this, &CBoardDlg::TakeNewPuzzle);
     announcer_ = new CAnnouncer(this);
     connect(tip_, &CExplanationTip::hidden, this, [this] {
         explainedCell_ = -1;
@@ -181,6 +187,11 @@ void CBoardDlg::SetScale(double scale)
     if (scale != scale_) {
         scale_ = scale;
         LayOut();
+        // Explanations and messages grow with the board.
+        QFont tipFont = QToolTip::font();
+        tipFont.setPointSizeF(tipFont.pointSizeF() * scale_);
+        tip_->setFont(tipFont);
+        notice_->setFont(tipFont);
         Centre();
     }
     Announce(tr("Size %1%").arg(qRound(scale_ * 100)));
@@ -273,6 +284,18 @@ void CBoardDlg::CreateWindowMenu()
     add(Action::CopyPuzzle, tr("Copy Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &CBoardDlg::OnCopyPuzzle);
     add(Action::PastePuzzle, tr("Paste Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
         &CBoardDlg::OnPastePuzzle);
+    QMenu* newPuzzle = windowMenu_->addMenu(tr("Ne&w Puzzle"));
+    const std::pair<Level, QString> levels[] = {
+        {Level::Singles, tr("Level &1: Singles")}, {Level::BoxAndLine, tr("Level &2: Box and Line")},
+        {Level::Pairs, tr("Level &3: Pairs")}, {Level::BeyondTheRules, tr("Level &4: Beyond the Rules")}};
+    for (int k = 0; k < 4; ++k) {
+        const Level level = levels[k].first;
+        QAction* action = newPuzzle->addAction(levels[k].second, this, [this, level] { OnNewPuzzle(level); });
+        action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + k)));
+        addAction(action);
+        newPuzzleActions_[level] = action;
+    }
+    add(Action::CheckPuzzle, tr("Chec&k Puzzle"), {QKeySequence(Qt::CTRL | Qt::Key_K)}, &CBoardDlg::OnCheckPuzzle);
     windowMenu_->addSeparator();
     add(Action::Hint, tr("&Hint"), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &CBoardDlg::OnHint);
     windowMenu_->addSeparator();
@@ -523,6 +546,35 @@ void CBoardDlg::OnPastePuzzle()
         Tell(tr("Not pasted: the clipboard holds no text"));
     else
         Tell(tr("Not pasted: the clipboard's text is not a puzzle: %1").arg(QString::fromStdString(why)));
+}
+
+void CBoardDlg::OnNewPuzzle(Level level)
+{
+    std::random_device entropy;
+    const std::uint64_t seed = (std::uint64_t{entropy()} << 32 | entropy())
+        ^ static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    puzzleJob_->Make(seed, level);
+    Announce(tr("Making a new puzzle: %1").arg(LevelWords(level)));
+}
+
+// As Paste takes one, then as Set captures it: one step to undo.
+void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
+{
+    const CBoardState before = Change(tr("New Puzzle"), [&] {
+        board_.LoadValues(values);
+        board_.OnSet();
+    });
+    Announce(BoardSentence(tr("New puzzle, %1").arg(LevelWords(level)), CountChange(before, board_.State())));
+}
+
+QAction* CBoardDlg::NewPuzzleAction(Level level) const
+{
+    return newPuzzleActions_.at(level);
+}
+
+void CBoardDlg::OnCheckPuzzle()
+{
+    Tell(CheckSentence(CheckPuzzle(board_.WorkingValues()), board_.WorkingValues()));
 }
 
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.

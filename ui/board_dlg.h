@@ -5,6 +5,7 @@
 #include "board.h"
 #include "dialog.h"
 #include "history.h"
+#include "puzzle_maker.h"
 
 #include <QDialog>
 #include <QFont>
@@ -18,6 +19,7 @@ class CCellEdit;
 struct CExplanation;
 class CExplanationTip;
 class CNotice;
+class CPuzzleJob;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -46,7 +48,7 @@ public:
     // The window's own menu: Minimize, Close, Undo, Redo, Copy Puzzle,
     // Paste Puzzle and About.
     QMenu* WindowMenu() const { return windowMenu_; }
-    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, Larger, Smaller, NormalSize, Hint };
+    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize, Hint };
     QAction* MenuAction(Action action) const;
     const CHistory& History() const { return history_; }
     const QFont& ValueFont() const { return valueFont_; }
@@ -66,6 +68,16 @@ public:
     void OnRedo();
     void OnCopyPuzzle();
     void OnPastePuzzle();
+    // Starts a new puzzle of level (Singles to BeyondTheRules), made on a
+    // worker thread; it arrives as a paste does, and as Set captures it,
+    // so that Reset brings it back. A later request replaces an earlier one.
+    void OnNewPuzzle(Level level);
+    // Tells in one sentence whether the board's digits have no solution,
+    // one or more, and at which level Zifrel's rules finish it.
+    void OnCheckPuzzle();
+    // The action that starts a new puzzle of level.
+    QAction* NewPuzzleAction(Level level) const;
+    const CPuzzleJob* PuzzleJob() const { return puzzleJob_; }
     void OnHelp();
     void OnAbout();
     // Ctrl+H and the menu's Hint. The first press points at the cell the
@@ -151,6 +163,7 @@ private:
     // cell and of them.
     void ShowTip(const CExplanation& explanation, int cell);
     void TakePuzzle(const QString& how, const Values& values);
+    void TakeNewPuzzle(const Values& values, Level level);
     // Tells the user, seen and heard, why something did not happen.
     void Tell(const QString& message);
     // Tells screen readers what a command did.
@@ -173,6 +186,8 @@ private:
     CExplanationTip* tip_ = nullptr;
     CNotice* notice_ = nullptr;
     CAnnouncer* announcer_ = nullptr;
+    CPuzzleJob* puzzleJob_ = nullptr;
+    std::map<Level, QAction*> newPuzzleActions_;
     // The last message told.
     QString said_;
     // The values as last saved or loaded.

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -124,6 +125,33 @@ QString CellSentence(int index, const CCellState& before, const CCellState& afte
 QString BoardSentence(const QString& what, const CBoardChange& change)
 {
     return Tr("%1: %2 filled, %3 open").arg(what, Cells(change.givens)).arg(change.open);
+}
+
+QString LevelWords(Level level)
+{
+    switch (level) {
+    case Level::Any: break;
+    case Level::Singles: return Tr("level 1, Singles");
+    case Level::BoxAndLine: return Tr("level 2, Box and Line");
+    case Level::Pairs: return Tr("level 3, Pairs");
+    case Level::BeyondTheRules: return Tr("level 4, Beyond the Rules");
+    }
+    return Tr("any level");
+}
+
+QString CheckSentence(const CPuzzleCheck& check, const Values& values)
+{
+    const bool full = std::find(values.begin(), values.end(), 0) == values.end();
+    if (check.solutions == 0)
+        return full ? Tr("Check Puzzle: the board is full, and wrong: a digit stands twice in a row, column or box")
+                    : Tr("Check Puzzle: the digits on the board have no solution");
+    if (check.solutions > 1)
+        return Tr("Check Puzzle: the digits on the board have more than one solution");
+    if (full)
+        return Tr("Check Puzzle: the board is full and right");
+    if (check.level == Level::BeyondTheRules)
+        return Tr("Check Puzzle: exactly one solution, beyond Zifrel's rules (level 4): Solve leaves cells open");
+    return Tr("Check Puzzle: exactly one solution, and Zifrel's rules finish it: %1").arg(LevelWords(check.level));
 }
 
 namespace {

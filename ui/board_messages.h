@@ -4,6 +4,7 @@
 
 #include "board.h"
 #include "guidance.h"
+#include "puzzle_maker.h"
 
 #include <QString>
 
@@ -29,6 +30,11 @@ QString PassSentence(const CBoardChange& change);
 // For the Cell step on index, which now holds after.
 QString CellSentence(int index, const CCellState& before, const CCellState& after);
 QString BoardSentence(const QString& what, const CBoardChange& change);
+
+// A level as the window names it: "level 3, Pairs".
+QString LevelWords(Level level);
+// What Check Puzzle found on the board's values, in one sentence.
+QString CheckSentence(const CPuzzleCheck& check, const Values& values);
 
 // The hint in words. Where to look and which kind of rule fills the cell
 // there: "Look at row 4, column 7: one digit has no other place in its box".

@@ -201,6 +201,8 @@ void CExplanationTip::ShowExplanation(const CExplanation& explanation, const QWi
 {
     text_ = explanation.text;
     title_ = explanation.title;
+    // The window may have enlarged the tip's font since the last one.
+    document_.setDefaultFont(font());
     const QColor fill = CitationColour(window->palette());
     const QColor letter = CitationMarkColour(window->palette());
     QString html = QStringLiteral("<p style=\"margin-bottom:3px\"><b>%1</b></p><table cellspacing=\"0\" cellpadding=\"2\">")

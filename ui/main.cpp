@@ -67,7 +67,8 @@ Save (Alt+V) and Load (Alt+L) use the file Zifrel.zfr in the current folder.
 Keys: arrows move between cells, a digit fills the focused cell (0 empties
 it), Tab runs through the cells and the buttons, Alt and the underlined
 letter presses a button, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+Shift+C and
-Ctrl+Shift+V copy and paste the puzzle, Shift+F1 explains the focused cell,
+Ctrl+Shift+V copy and paste the puzzle, Ctrl+1 to Ctrl+4 make a new puzzle
+of that level, Ctrl+K checks the puzzle, Shift+F1 explains the focused cell,
 Ctrl+H gives a hint (where to look next; pressed again, the digit and why),
 Ctrl+Plus and Ctrl+Minus enlarge and shrink the board (Ctrl+0: normal size),
 the Menu key opens the window menu, Escape closes a hint, an explanation or

@@ -18,6 +18,7 @@
 #include "notice.h"
 #include "palette_colours.h"
 #include "placement_check.h"
+#include "puzzle_maker.h"
 #include "puzzle_text.h"
 #include "../solution_search.h"
 
@@ -44,6 +45,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <functional>
 
@@ -60,6 +62,14 @@ std::string ValuesOf(const CBoard& board)
     for (const CCell& cell : board.Working())
         cells += static_cast<char>('0' + cell.GetValue());
     return cells;
+}
+
+// The first puzzle of a shared set, as a line.
+std::string LoadPuzzleSetLine(const char* set)
+{
+    QFile file(QStringLiteral(ZIFREL_PUZZLE_DIR "/%1.csv").arg(QLatin1String(set)));
+    file.open(QIODevice::ReadOnly);
+    return file.readLine().split(',').front().toStdString();
 }
 
 std::string Zeroed(std::string cells)
@@ -771,6 +781,64 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Cell(4, 4));
     }
 
+    // Ctrl+1 to Ctrl+4 make a new puzzle of that level, minimal and with one
+    // solution, which arrives as a paste and as Set captures it: Reset
+    // brings it back, and one Undo takes it away.
+    void aNewPuzzleOfEachLevelArrivesAsPasteAndSetWouldLeaveIt()
+    {
+        Load(kPuzzle);
+        const std::string before = ValuesOf(board_->Board());
+        const Level levels[] = {Level::Singles, Level::BoxAndLine, Level::Pairs, Level::BeyondTheRules};
+        for (int k = 0; k < 4; ++k) {
+            FocusCell(4, 4);
+            const std::size_t steps = board_->History().Size();
+            QTest::keyClick(Cell(4, 4), static_cast<Qt::Key>(Qt::Key_1 + k), Qt::ControlModifier);
+            QTRY_VERIFY_WITH_TIMEOUT(board_->History().Size() == steps + 1, 10000);
+            QCOMPARE(board_->History().UndoName(), std::string("New Puzzle"));
+            const Values made = board_->Board().WorkingValues();
+            QCOMPARE(CountSolutions(made).count, 1);
+            QCOMPARE(Grade(made), levels[k]);
+            QVERIFY2(board_->Announcer()->Said().startsWith(QStringLiteral("New puzzle, level %1").arg(k + 1)),
+                     qPrintable(board_->Announcer()->Said()));
+            board_->OnClear();
+            board_->OnReset();
+            QVERIFY(board_->Board().WorkingValues() == made);
+        }
+        for (int k = 0; k < 12; ++k)
+            board_->OnUndo();
+        QCOMPARE(ValuesOf(board_->Board()), before);
+    }
+
+    // Check Puzzle says in one sentence how many solutions the board's digits
+    // have and how far Zifrel's rules get, by the keyboard and to screen
+    // readers, and changes nothing.
+    void checkPuzzleTellsSolutionsAndLevel()
+    {
+        const std::string expert = LoadPuzzleSetLine("expert");
+        std::string twice = kPuzzle;
+        twice[1] = '4'; // beside the 4 of r1c5
+        const std::pair<std::string, QString> boards[] = {
+            {std::string(81, '.'), QStringLiteral("^Check Puzzle: the digits on the board have more than one solution$")},
+            {twice, QStringLiteral("^Check Puzzle: the digits on the board have no solution$")},
+            {kPuzzle, QStringLiteral("^Check Puzzle: exactly one solution, and Zifrel's rules finish it: level [123], ")},
+            {expert, QStringLiteral("^Check Puzzle: exactly one solution, beyond Zifrel's rules \\(level 4\\)")},
+            {kSolution, QStringLiteral("^Check Puzzle: the board is full and right$")},
+        };
+        for (const auto& [puzzle, sentence] : boards) {
+            Load(puzzle);
+            const std::string values = ValuesOf(board_->Board());
+            FocusCell(0, 0);
+            QTest::keyClick(Cell(0, 0), Qt::Key_K, Qt::ControlModifier);
+            QVERIFY(board_->Notice()->isVisible());
+            QVERIFY2(QRegularExpression(sentence).match(board_->Notice()->text()).hasMatch(),
+                     qPrintable(board_->Notice()->text()));
+            QCOMPARE(ValuesOf(board_->Board()), values);
+            QTest::keyClick(Cell(0, 0), Qt::Key_Escape);
+            QVERIFY(!board_->Notice()->isVisible());
+            QVERIFY(board_->isVisible());
+        }
+    }
+
     // Ctrl+Plus, Ctrl+Minus and Ctrl+0 scale the whole window in
     // proportion, keep it centred, and stop where the screen ends.
     void theBoardGrowsAndShrinksInProportionWithinTheScreen()
@@ -819,6 +887,9 @@ private slots:
         }
         // This screen holds 150%: the next step is refused, with a word why.
         QCOMPARE(seen, (std::vector<double>{1.0, 1.25, 1.5}));
+        // Explanations and messages grow with it.
+        QCOMPARE(board_->Notice()->font().pointSizeF(), QToolTip::font().pointSizeF() * 1.5);
+        QCOMPARE(board_->ExplanationTip()->font().pointSizeF(), QToolTip::font().pointSizeF() * 1.5);
         QVERIFY(board_->Notice()->isVisible());
         QCOMPARE(board_->Notice()->text(), QStringLiteral("The board is as large as the screen allows (150%)"));
         QTest::keyClick(Cell(4, 4), Qt::Key_Minus, Qt::ControlModifier);

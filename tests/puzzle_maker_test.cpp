@@ -1,0 +1,553 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+//
+// The solution counter, the grade and the generator, each held to a plain
+// version written here: backtracking without any propagation, and the
+// rules applied cell by cell exactly as they read, with no bookkeeping.
+
+#include "board.h"
+#include "puzzle_maker.h"
+#include "puzzle_text.h"
+#include "random.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+bool SameUnit(int a, int b)
+{
+    return a / 9 == b / 9 || a % 9 == b % 9 || (a / 27 == b / 27 && a % 9 / 3 == b % 9 / 3);
+}
+
+// Counts solutions by plain backtracking: the empty cell with the fewest
+// digits that no other cell of its row, column or box holds, each digit
+// in turn, until limit.
+class CPlainCounter {
+public:
+    int Count(Values values, int limit)
+    {
+        limit_ = limit;
+        found_ = 0;
+        for (int i = 0; i < kCellCount; ++i) {
+            if (values[i] < 0 || values[i] > 9)
+                return 0;
+            for (int j = 0; j < i; ++j)
+                if (values[i] != 0 && values[i] == values[j] && SameUnit(i, j))
+                    return 0;
+            if (values[i] != 0)
+                Mark(i, values[i], true);
+        }
+        Search(values);
+        return found_;
+    }
+    Values first{};
+
+private:
+    void Mark(int i, int d, bool placed)
+    {
+        const int bit = 1 << d;
+        for (int* unit : {&row_[i / 9], &column_[i % 9], &box_[i / 27 * 3 + i % 9 / 3]})
+            *unit = placed ? *unit | bit : *unit & ~bit;
+    }
+
+    int Free(int i) const { return ~(row_[i / 9] | column_[i % 9] | box_[i / 27 * 3 + i % 9 / 3]) & 0x3FE; }
+
+    void Search(Values& values)
+    {
+        int best = -1;
+        int bestFree = 0;
+        for (int i = 0; i < kCellCount; ++i) {
+            if (values[i] != 0)
+                continue;
+            const int free = Free(i);
+            if (best < 0 || std::popcount(unsigned(free)) < std::popcount(unsigned(bestFree))) {
+                best = i;
+                bestFree = free;
+            }
+        }
+        if (best < 0) {
+            if (found_++ == 0)
+                first = values;
+            return;
+        }
+        for (int d = 1; d <= 9 && found_ < limit_; ++d) {
+            if (bestFree & (1 << d)) {
+                values[best] = d;
+                Mark(best, d, true);
+                Search(values);
+                Mark(best, d, false);
+                values[best] = 0;
+            }
+        }
+    }
+
+    int row_[9] = {};
+    int column_[9] = {};
+    int box_[9] = {};
+    int limit_ = 2;
+    int found_ = 0;
+};
+
+int PlainCount(const Values& values, int limit = 2)
+{
+    return CPlainCounter().Count(values, limit);
+}
+
+// The deduction's rules applied as they read, over 81 values and 81 x 9
+// flags, with only the rules of level (1 to 3).
+struct CPlainBoard {
+    explicit CPlainBoard(const Values& values)
+    {
+        for (int i = 0; i < kCellCount; ++i)
+            SetValue(i, values[i]);
+    }
+
+    void SetValue(int i, int v)
+    {
+        value[i] = v;
+        for (int d = 1; d <= 9; ++d)
+            excluded[i][d] = v != 0 && d != v;
+    }
+
+    bool Open(int i, int d) const { return !excluded[i][d]; }
+    int Cell(int r, int c) const { return r * 9 + c; }
+
+    bool UpdateCell(int row, int column, int level)
+    {
+        const int x = Cell(row, column);
+        if (value[x] != 0)
+            return false;
+        bool changed = false;
+        const auto ruleOut = [&](int d) {
+            if (!excluded[x][d]) {
+                excluded[x][d] = true;
+                changed = true;
+            }
+        };
+        const int row0 = row / 3 * 3;
+        const int column0 = column / 3 * 3;
+        for (int k = 0; k < 9; ++k) {
+            if (value[Cell(row, k)] != 0)
+                ruleOut(value[Cell(row, k)]);
+            if (value[Cell(k, column)] != 0)
+                ruleOut(value[Cell(k, column)]);
+            if (value[Cell(row0 + k / 3, column0 + k % 3)] != 0)
+                ruleOut(value[Cell(row0 + k / 3, column0 + k % 3)]);
+        }
+        if (level >= 2) {
+            for (int d = 1; d <= 9; ++d) {
+                if (!Open(x, d))
+                    continue;
+                for (int other = 0; other < 9; other += 3) {
+                    bool band = other != column0;
+                    bool stack = other != row0;
+                    for (int a = 0; a < 3; ++a) {
+                        for (int b = 0; b < 3; ++b) {
+                            if (row0 + a != row && Open(Cell(row0 + a, other + b), d))
+                                band = false;
+                            if (column0 + b != column && Open(Cell(other + a, column0 + b), d))
+                                stack = false;
+                        }
+                    }
+                    if (band || stack)
+                        ruleOut(d);
+                }
+            }
+        }
+        if (level >= 3) {
+            for (int line = 0; line < 2; ++line) {
+                const auto at = [&](int k) { return line == 0 ? Cell(row, k) : Cell(k, column); };
+                const int self = line == 0 ? column : row;
+                for (int m = 0; m < 9; ++m) {
+                    for (int n = m + 1; n < 9; ++n) {
+                        if (m == self || n == self)
+                            continue;
+                        int pm = 0, pn = 0, count = 0;
+                        for (int d = 1; d <= 9; ++d) {
+                            pm |= Open(at(m), d) << d;
+                            pn |= Open(at(n), d) << d;
+                            count += Open(at(m), d);
+                        }
+                        if (count == 2 && pm == pn)
+                            for (int d = 1; d <= 9; ++d)
+                                if (pm & (1 << d))
+                                    ruleOut(d);
+                    }
+                }
+            }
+        }
+        int open = 0, last = 0;
+        for (int d = 1; d <= 9; ++d)
+            if (Open(x, d)) {
+                ++open;
+                last = d;
+            }
+        if (open == 1) {
+            SetValue(x, last);
+            return true;
+        }
+        for (int d = 1; d <= 9; ++d) {
+            if (!Open(x, d))
+                continue;
+            bool elsewhere = false;
+            for (int k = 0; k < 9; ++k) {
+                const int mate = Cell(row0 + k / 3, column0 + k % 3);
+                if (mate != x && Open(mate, d))
+                    elsewhere = true;
+            }
+            if (!elsewhere) {
+                SetValue(x, d);
+                return true;
+            }
+        }
+        return changed;
+    }
+
+    int Solve(int level)
+    {
+        int sweeps = 1;
+        for (;;) {
+            bool changed = false;
+            for (int r = 0; r < 9; ++r)
+                for (int c = 0; c < 9; ++c)
+                    changed |= UpdateCell(r, c, level);
+            if (!changed)
+                return sweeps;
+            ++sweeps;
+        }
+    }
+
+    DigitMask Mask(int i) const
+    {
+        DigitMask mask = 0;
+        for (int d = 1; d <= 9; ++d)
+            if (excluded[i][d])
+                mask |= DigitBit(d);
+        return mask;
+    }
+
+    Values value{};
+    bool excluded[kCellCount][10] = {};
+};
+
+// Empty when SolveWithRules left what the plain rules leave, else where not.
+std::string SameAsPlain(const Values& values, Level level)
+{
+    CPlainBoard plain(values);
+    const int sweeps = plain.Solve(static_cast<int>(level));
+    const CRuleSolve solved = SolveWithRules(values, level);
+    if (solved.sweeps != sweeps)
+        return std::to_string(solved.sweeps) + " sweeps, plain " + std::to_string(sweeps);
+    for (int i = 0; i < kCellCount; ++i)
+        if (solved.values[i] != plain.value[i] || solved.excluded[i] != plain.Mask(i))
+            return "cell " + std::to_string(i);
+    return {};
+}
+
+// Empty when SolveWithRules with all the rules left what Solve leaves.
+std::string SameAsBoard(const Values& values)
+{
+    CBoard board;
+    board.LoadValues(values);
+    const int sweeps = board.OnSolve();
+    const CRuleSolve solved = SolveWithRules(values, Level::Pairs);
+    if (solved.sweeps != sweeps)
+        return std::to_string(solved.sweeps) + " sweeps, Solve " + std::to_string(sweeps);
+    for (int i = 0; i < kCellCount; ++i)
+        if (solved.values[i] != board.Working()[i].GetValue()
+            || solved.excluded[i] != board.Working()[i].ExcludedMask())
+            return "cell " + std::to_string(i);
+    return {};
+}
+
+// The level by its definition: the first set of rules that fills every
+// cell, each solving from the start.
+Level DefinedLevel(const Values& values)
+{
+    for (const Level level : {Level::Singles, Level::BoxAndLine, Level::Pairs})
+        if (SolveWithRules(values, level).Finished())
+            return level;
+    return Level::BeyondTheRules;
+}
+
+std::vector<Values> SetPuzzles()
+{
+    std::vector<Values> puzzles;
+    for (const char* set : {"simple", "easy", "intermediate", "expert"})
+        for (const SetPuzzle& puzzle : LoadPuzzleSet(set))
+            puzzles.push_back(ValuesFrom(puzzle.puzzle));
+    return puzzles;
+}
+
+// Boards of every kind: the test sets' puzzles, the same with givens of
+// their solution added or taken away (one solution or many), and random
+// givens that mostly contradict each other.
+std::vector<Values> ManyBoards()
+{
+    std::vector<Values> boards = SetPuzzles();
+    const auto sets = boards;
+    CRandom random(20261209);
+    for (std::size_t k = 0; k < 400; ++k) {
+        const Values& puzzle = sets[k % sets.size()];
+        const Values solution = CountSolutions(puzzle).solution;
+        Values board = puzzle;
+        for (int i = 0; i < kCellCount; ++i) {
+            if (board[i] == 0 && random.Below(4) == 0)
+                board[i] = solution[i];
+            else if (board[i] != 0 && random.Below(3) == 0)
+                board[i] = 0;
+        }
+        boards.push_back(board);
+    }
+    for (int k = 0; k < 300; ++k) {
+        Values board{};
+        const std::uint32_t sparse = 1 + random.Below(8);
+        for (int& v : board)
+            v = random.Below(sparse) == 0 ? static_cast<int>(1 + random.Below(9)) : 0;
+        boards.push_back(board);
+    }
+    return boards;
+}
+
+const std::string kSolved = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+TEST(SolutionCount, KnownBoards)
+{
+    std::string twice = kSolved;
+    twice[1] = '5'; // 5 twice in the first row, and in the first box
+    std::string rectangle = kSolved;
+    // 6 and 7 of r1c4, r1c5, r4c4 and r4c5 can swap: two solutions.
+    for (const std::size_t i : {3u, 4u, 30u, 31u})
+        rectangle[i] = '.';
+    struct Case {
+        const char* name;
+        std::string board;
+        int count;
+    };
+    const std::vector<Case> cases = {
+        {"empty board", std::string(81, '.'), 2},
+        {"full board", kSolved, 1},
+        {"full board with a digit twice", twice, 0},
+        {"a digit twice in a row", "11" + std::string(79, '.'), 0},
+        {"a digit twice in a column", "1" + std::string(8, '.') + "1" + std::string(71, '.'), 0},
+        {"a digit twice in a box", "1" + std::string(9, '.') + "1" + std::string(70, '.'), 0},
+        {"no digit left for a cell", "12345678." + std::string(8, '.') + "9" + std::string(63, '.'), 0},
+        {"two digits with one place in a row, the same cell",
+         ".............1..2.....2..1..1........2..................1........2...............", 0},
+        {"17 givens", "...8.1..........435............7.8........1...2..3....6......75..34........2..6..", 1},
+        {"17 givens", ".......1.4.........2...........5.4.7..8...3....1.9....3..4..2...5.1........8.6...", 1},
+        {"one given: millions of solutions", "5" + std::string(80, '.'), 2},
+        {"a swappable rectangle", rectangle, 2},
+        {"a puzzle of the test sets", LoadPuzzleSet("expert")[0].puzzle, 1},
+    };
+    for (const Case& c : cases) {
+        const Values values = ValuesFrom(c.board);
+        const CSolutionCount count = CountSolutions(values);
+        EXPECT_EQ(count.count, c.count) << c.name;
+        EXPECT_EQ(PlainCount(values), c.count) << c.name;
+        if (c.count == 1) {
+            CPlainCounter plain;
+            plain.Count(values, 1);
+            EXPECT_EQ(count.solution, plain.first) << c.name;
+        }
+        if (c.count == 0) {
+            EXPECT_EQ(count.solution, Values{}) << c.name;
+        }
+    }
+    Values outOfRange = ValuesFrom(kSolved);
+    outOfRange[40] = 10;
+    EXPECT_EQ(CountSolutions(outOfRange).count, 0);
+    // Counting on past two: the rectangle has exactly two.
+    EXPECT_EQ(CountSolutions(ValuesFrom(rectangle), 100).count, 2);
+    EXPECT_EQ(CountSolutions(Values{}, 1000).count, 1000);
+}
+
+// Every board of many kinds against the plain counter, up to three
+// solutions; a solution found must solve the board.
+TEST(SolutionCount, AgreesWithPlainBacktracking)
+{
+    for (const Values& board : ManyBoards()) {
+        const CSolutionCount count = CountSolutions(board, 3);
+        ASSERT_EQ(count.count, PlainCount(board, 3)) << FormatPuzzleLine(board);
+        if (count.count == 0)
+            continue;
+        ASSERT_EQ(PlainCount(count.solution, 2), 1) << FormatPuzzleLine(board);
+        for (int i = 0; i < kCellCount; ++i)
+            ASSERT_TRUE(board[i] == 0 || board[i] == count.solution[i]) << FormatPuzzleLine(board);
+    }
+}
+
+// With all the rules, exactly what Solve leaves, cell for cell and sweep
+// for sweep; with each set of rules, exactly what the plain rules leave.
+TEST(Grade, SolveWithEachSetOfRulesIsExact)
+{
+    for (const Values& board : ManyBoards()) {
+        ASSERT_EQ(SameAsBoard(board), "") << FormatPuzzleLine(board);
+        for (const Level level : {Level::Singles, Level::BoxAndLine, Level::Pairs})
+            ASSERT_EQ(SameAsPlain(board, level), "") << FormatPuzzleLine(board) << " level " << int(level);
+    }
+}
+
+TEST(Grade, IsTheFirstSetOfRulesThatFinishes)
+{
+    int levels[5] = {};
+    for (const Values& board : ManyBoards()) {
+        const Level level = Grade(board);
+        ASSERT_EQ(level, DefinedLevel(board)) << FormatPuzzleLine(board);
+        CBoard solved;
+        solved.LoadValues(board);
+        solved.OnSolve();
+        const Values after = solved.WorkingValues();
+        const bool filled = std::find(after.begin(), after.end(), 0) == after.end();
+        ASSERT_EQ(level != Level::BeyondTheRules, filled) << FormatPuzzleLine(board);
+        ++levels[static_cast<int>(level)];
+    }
+    // The test sets hold puzzles of every level.
+    for (int level = 1; level <= 4; ++level)
+        EXPECT_GT(levels[level], 0) << level;
+    EXPECT_EQ(Grade(ValuesFrom(kSolved)), Level::Singles);
+    EXPECT_EQ(Grade(Values{}), Level::BeyondTheRules);
+    EXPECT_EQ(LevelName(Level::BoxAndLine), "Box and line");
+}
+
+// Both at once, from Solve run here or in the lanes, as the two apart.
+TEST(CheckPuzzle, AgreesWithTheCounterAndTheGrade)
+{
+    std::vector<Values> boards = ManyBoards();
+    std::vector<CLaneBoard> solved(boards.size());
+    for (std::size_t k = 0; k < boards.size(); ++k) {
+        for (int i = 0; i < kCellCount; ++i) {
+            const int v = boards[k][i];
+            solved[k].value[i] = static_cast<std::uint8_t>(v);
+            solved[k].excluded[i] = v != 0 ? static_cast<DigitMask>(kAllDigits & ~DigitBit(v)) : DigitMask{0};
+        }
+    }
+    RunLanes(solved, kUntilUnchanged, ChosenLaneSet());
+    int unique = 0;
+    for (std::size_t k = 0; k < boards.size(); ++k) {
+        const Values& board = boards[k];
+        const CSolutionCount count = CountSolutions(board);
+        for (const CPuzzleCheck& check : {CheckPuzzle(board), CheckSolvedPuzzle(board, solved[k])}) {
+            ASSERT_EQ(check.solutions, count.count) << FormatPuzzleLine(board);
+            if (check.solutions != 1)
+                continue;
+            ASSERT_EQ(check.solution, count.solution) << FormatPuzzleLine(board);
+            ASSERT_EQ(check.level, Grade(board)) << FormatPuzzleLine(board);
+            ++unique;
+        }
+    }
+    EXPECT_GT(unique, 800);
+}
+
+// Cells where the givens break the symmetry.
+bool Symmetric(const Values& puzzle)
+{
+    for (int i = 0; i < kCellCount; ++i)
+        if ((puzzle[i] == 0) != (puzzle[kCellCount - 1 - i] == 0))
+            return false;
+    return true;
+}
+
+// Empty when puzzle is all that Generate promises, else what it is not.
+std::string Broken(const Values& puzzle, Level level, Symmetry symmetry)
+{
+    CPlainCounter plain;
+    if (plain.Count(puzzle, 2) != 1)
+        return "not one solution";
+    for (int i = 0; i < kCellCount; ++i) {
+        if (puzzle[i] == 0)
+            continue;
+        Values less = puzzle;
+        less[i] = 0;
+        if (PlainCount(less) != 2)
+            return "given " + std::to_string(i) + " can go";
+    }
+    if (symmetry == Symmetry::Rotate180 && !Symmetric(puzzle))
+        return "not symmetric";
+    // The level by the program's own sweeps: Solve finishes levels 1 to 3,
+    // and the plain rules of each level finish it from there on.
+    CBoard board;
+    board.LoadValues(puzzle);
+    board.OnSolve();
+    if ((board.WorkingValues() == plain.first) != (level != Level::BeyondTheRules))
+        return "Solve does not agree with the level";
+    for (int rules = 1; rules <= 3; ++rules) {
+        CPlainBoard sweeps(puzzle);
+        sweeps.Solve(rules);
+        if ((sweeps.value == plain.first) != (rules >= static_cast<int>(level)))
+            return "the rules of level " + std::to_string(rules) + " do not agree";
+    }
+    return {};
+}
+
+// A few hundred puzzles, of each level and symmetry.
+TEST(Generate, MakesMinimalPuzzlesOfTheLevelAsked)
+{
+    int made = 0;
+    for (const Symmetry symmetry : {Symmetry::None, Symmetry::Rotate180}) {
+        const int seeds = symmetry == Symmetry::None ? 30 : 12;
+        for (const Level level : {Level::Any, Level::Singles, Level::BoxAndLine, Level::Pairs, Level::BeyondTheRules}) {
+            for (int seed = 0; seed < seeds; ++seed) {
+                const auto puzzle = Generate(static_cast<std::uint64_t>(seed) * 7919 + 11, level, symmetry);
+                ASSERT_TRUE(puzzle);
+                const Level graded = Grade(*puzzle);
+                if (level != Level::Any) {
+                    ASSERT_EQ(graded, level) << FormatPuzzleLine(*puzzle);
+                }
+                ASSERT_EQ(Broken(*puzzle, graded, symmetry), "") << FormatPuzzleLine(*puzzle);
+                ++made;
+            }
+        }
+    }
+    std::cout << made << " puzzles checked\n";
+}
+
+// Golden lines: the same seed, level and symmetry give the same puzzle in
+// every build on every machine. One case a line: seed, level (0 for any),
+// symmetry, puzzle.
+TEST(Generate, SameSeedSamePuzzleEverywhere)
+{
+    std::ifstream in(std::string(ZIFREL_TEST_DATA) + "/generated.txt");
+    int cases = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::uint64_t seed = 0;
+        int level = 0;
+        std::string symmetry, expected;
+        fields >> seed >> level >> symmetry >> expected;
+        const auto puzzle = Generate(seed, static_cast<Level>(level),
+                                     symmetry == "none" ? Symmetry::None : Symmetry::Rotate180);
+        ASSERT_TRUE(puzzle);
+        EXPECT_EQ(FormatPuzzleLine(*puzzle), expected) << line;
+        ++cases;
+    }
+    EXPECT_GE(cases, 10);
+}
+
+// Stopped before it starts, it gives up at once; several at a time on
+// threads of their own, each makes what it makes alone.
+TEST(Generate, StopsWhenAskedAndRunsOnManyThreads)
+{
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_FALSE(Generate(1, Level::Pairs, Symmetry::Rotate180, stop.get_token()));
+
+    std::vector<std::optional<Values>> alone, together(4);
+    for (std::uint64_t seed = 0; seed < 4; ++seed)
+        alone.push_back(Generate(seed, Level::BoxAndLine, Symmetry::Rotate180));
+    std::vector<std::thread> threads;
+    for (std::uint64_t seed = 0; seed < 4; ++seed)
+        threads.emplace_back([&, seed] { together[seed] = Generate(seed, Level::BoxAndLine, Symmetry::Rotate180); });
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(together, alone);
+}
+
+} // namespace
