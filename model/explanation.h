@@ -33,7 +33,7 @@
 // What contradicts the board comes right after the first statement, as it
 // is now: each other cell of the row, column or box that holds the cell's
 // digit too, and, for an empty cell with nothing left open, whether the
-// givens themselves contradict each other.
+// givens themselves contradict each other (have no solution at all).
 //
 // Built from the grid alone, so it explains any grid: the working one or a
 // copy of it.
@@ -45,8 +45,8 @@ enum class Statement : std::uint8_t {
     RuledOut,              // digit ruled out by reason
     RuledOutWithoutReason, // an empty cell's digit ruled out with no reason kept
     AlsoStands,            // digit, the cell's, stands in cited too: a contradiction
-    NoDigitLeft,           // empty, nothing open, and the givens contradict each other
-    NoDigitLeftYetGivensAllow, // empty, nothing open, yet the rules on the givens alone leave a digit here
+    NoDigitLeft,           // empty, nothing open, and the givens have no solution
+    NoDigitLeftYetGivensAllow, // empty, nothing open, though the givens have a solution
 };
 
 struct CExplanationLine {

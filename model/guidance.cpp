@@ -2,6 +2,8 @@
 // Copyright 2026 The Zifrel developers
 #include "guidance.h"
 
+#include "puzzle_maker.h"
+
 #include <algorithm>
 
 namespace {
@@ -124,16 +126,11 @@ bool Contradicts(const Conflicts& conflicts)
 
 bool GivensContradict(const Grid& grid)
 {
-    Grid givens{};
+    Values givens{};
     for (int i = 0; i < kCellCount; ++i) {
         const CCell& cell = grid[static_cast<std::size_t>(i)];
-        if (cell.GetValue() != 0 && cell.HowFilled() == Fill::Given)
-            givens[static_cast<std::size_t>(i)].SetValue(cell.GetValue());
+        if (cell.HowFilled() == Fill::Given)
+            givens[static_cast<std::size_t>(i)] = cell.GetValue();
     }
-    {
-        CSweepWithoutReasons sweep(givens);
-        while (sweep.Pass()) {
-        }
-    }
-    return Contradicts(FindConflicts(givens));
+    return CountSolutions(givens, 1).count == 0;
 }

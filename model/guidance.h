@@ -48,8 +48,6 @@ bool Contradicts(const Conflicts& conflicts);
 std::vector<int> SameDigitPeers(const Grid& grid, int index);
 
 // True when the given digits of grid (those typed, loaded or restored, not
-// those the deduction found), put on an empty board and swept until the
-// sweeps come to rest, contradict themselves. The rules only ever draw
-// what must follow, so the givens then admit no solution at all. False says
-// only that these rules find no contradiction in them.
+// those the deduction found) admit no solution at all, by a complete count
+// (CountSolutions), not by the rules alone, which may not see it.
 bool GivensContradict(const Grid& grid);

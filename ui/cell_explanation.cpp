@@ -67,8 +67,7 @@ public:
         case Statement::AlsoStands: return tr("%1 also stands in %2").arg(d, Place(line.cited.front()));
         case Statement::NoDigitLeft: return tr("No digit is left for this cell: the givens contradict each other");
         case Statement::NoDigitLeftYetGivensAllow:
-            return tr("No digit is left for this cell, though Zifrel's rules, run on the givens alone, do not rule out "
-                      "every digit here");
+            return tr("No digit is left for this cell, though the givens have a solution");
         }
         return {};
     }

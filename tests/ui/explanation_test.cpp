@@ -15,7 +15,8 @@
 //   - what contradicts the board comes right after the first line: each
 //     other cell of the row, column and box that holds the cell's digit
 //     too, and for an empty cell with nothing open whether the givens
-//     contradict each other, which must mean they have no solution at all;
+//     contradict each other: whether they have no solution at all, as a
+//     complete count finds;
 //   - the lines come in order, one for each digit a rule ruled out, and a
 //     last line on counting again exactly when something no longer stands.
 // The hint's explanation of the cell it fills, on the copy of the board it
@@ -24,13 +25,13 @@
 // A sentence the grammar cannot read fails too, so that no new wording goes
 // unchecked. Seeded: a failure names the puzzle and step that replay it.
 
-#include "../solution_search.h"
 #include "board.h"
 #include "cell_explanation.h"
 #include "guidance.h"
 #include "explanation_tip.h"
 #include "history.h"
 #include "placement_check.h"
+#include "puzzle_maker.h"
 #include "puzzle_text.h"
 
 #include <QFile>
@@ -147,8 +148,7 @@ private:
         if (also.match(lines.value(0)).hasMatch())
             return lines.front() + QStringLiteral(": no such cell, or not in order");
         static const QRegularExpression none(QStringLiteral(
-            "^No digit is left for this cell(?:: (the givens contradict each other)|, (though Zifrel's rules, run on the "
-            "givens alone, do not rule out every digit here))$"));
+            "^No digit is left for this cell(?:: (the givens contradict each other)|, (though the givens have a solution))$"));
         const auto m = none.match(lines.value(0));
         const bool empty = c.GetValue() == 0 && c.CandidateMask() == 0;
         if (m.hasMatch() != empty)
@@ -157,24 +157,16 @@ private:
         if (!empty)
             return {};
         lines.removeFirst();
-        std::array<int, kCellCount> givens{};
+        Values givens{};
         for (int i = 0; i < kCellCount; ++i)
             if (grid_[static_cast<std::size_t>(i)].HowFilled() == Fill::Given)
                 givens[static_cast<std::size_t>(i)] = Value(i);
-        if (m.capturedLength(1)) {
-            ++seen[QStringLiteral("no digit left: the givens")];
-            return CSolutionSearch(givens).HasSolution() ? QStringLiteral("the givens have a solution") : QString();
-        }
-        // The rules on the givens alone leave this cell a digit.
-        ++seen[QStringLiteral("no digit left: not the givens")];
-        CBoard fresh;
-        Values values{};
-        std::copy(givens.begin(), givens.end(), values.begin());
-        fresh.LoadValues(values);
-        fresh.OnSolve();
-        return fresh.Working()[static_cast<std::size_t>(cell_)].CandidateCount() > 0
-            ? QString()
-            : QStringLiteral("the rules on the givens alone leave no digit here either");
+        const bool solvable = CountSolutions(givens, 1).count > 0;
+        const bool blamed = m.capturedLength(1) > 0;
+        ++seen[blamed ? QStringLiteral("no digit left: the givens") : QStringLiteral("no digit left: not the givens")];
+        if (blamed == solvable)
+            return blamed ? QStringLiteral("the givens have a solution") : QStringLiteral("the givens have none");
+        return {};
     }
 
     QString Header(const QString& line, bool& lapsed)
