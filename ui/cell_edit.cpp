@@ -330,7 +330,8 @@ CCellEdit::CLook CCellEdit::Look() const
             look.markBackground = SameDigitBackground(colours);
     }
     look.text = found_ && IsDigitText(text_) ? FoundDigitColour(colours) : colours.color(QPalette::Text);
-    if (ContrastRatio(look.text, look.background) < 4.5)
+    // On a tint, the text is taken darker or lighter where it must be.
+    if (look.background != colours.color(QPalette::Base) && ContrastRatio(look.text, look.background) < 4.5)
         look.text = Legible(look.text, look.background);
     if (IsCited()) {
         look.outline = CitationColour(colours);
