@@ -83,7 +83,8 @@ public:
     // Ctrl+H and the menu's Hint. The first press points at the cell the
     // next fill of Pass goes to and says which kind of rule fills it; the
     // next tells its digit and why. On a board that contradicts itself it
-    // says what is wrong instead, and where the rules fill nothing, so.
+    // says what is wrong instead; where the rules fill nothing more, it says
+    // that.
     // Changes nothing; any change to the board, or Escape, ends it.
     void OnHint();
     // The cell the hint points at, or -1.
