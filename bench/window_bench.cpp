@@ -2,7 +2,10 @@
 // Copyright 2026 The Zifrel developers
 //
 // Each board command in the window, from the click to the last cell
-// repainted, on the puzzle of the test sets that takes Solve longest.
+// repainted, on the puzzle of the test sets that takes Solve longest; and a
+// focus change by an arrow key, to the last cell repainted, with the
+// focused cell's digit highlighted across the board, against the same on
+// the empty board, where nothing is highlighted.
 // Prints "command median-ms worst-ms" lines. Run with QT_QPA_PLATFORM=offscreen.
 
 #include "board_dlg.h"
@@ -13,6 +16,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -112,6 +116,30 @@ int main(int argc, char** argv)
         std::sort(times.begin(), times.end());
         std::printf("LongPasteClick %.3f %.3f %lld\n", times[times.size() / 2], times.back(),
                     static_cast<long long>(cell->Text().size()));
+    }
+    // The arrow keys held down: Right along each row, Down at its end, over
+    // the whole board six times, on the board after one Pass (digits and
+    // pencil marks everywhere) and on the empty one.
+    for (const bool marked : {true, false}) {
+        load(marked ? puzzles[slowest] : Values{});
+        if (marked)
+            board.OnPass();
+        board.CellControl(0, 0)->setFocus();
+        QApplication::processEvents();
+        std::vector<double> times;
+        for (int move = 0; move < 6 * kCellCount; ++move) {
+            QWidget* focus = QApplication::focusWidget();
+            QKeyEvent press(QEvent::KeyPress, (move + 1) % kBoardSize ? Qt::Key_Right : Qt::Key_Down, Qt::NoModifier,
+                            QString(), move > 0);
+            QElapsedTimer timer;
+            timer.start();
+            QApplication::sendEvent(focus, &press);
+            QApplication::processEvents();
+            times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("%s %.3f %.3f %zu\n", marked ? "FocusChange" : "FocusChangeEmpty", times[times.size() / 2],
+                    times.back(), times.size());
     }
     std::printf("puzzle %zu\n", slowest);
     return 0;

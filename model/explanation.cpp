@@ -2,6 +2,8 @@
 // Copyright 2026 The Zifrel developers
 #include "explanation.h"
 
+#include "guidance.h"
+
 #include <algorithm>
 
 namespace {
@@ -87,6 +89,11 @@ CCellExplanation ExplainCell(const Grid& grid, int index)
     } else {
         explanation.lines.push_back({cell.HowFilled() == Fill::Single ? Statement::FoundSingle : Statement::Given, value, 0, {}, {}, {}});
     }
+    for (int peer : SameDigitPeers(grid, index))
+        explanation.lines.push_back({Statement::AlsoStands, value, 0, {}, {peer}, {}});
+    if (value == 0 && cell.CandidateMask() == 0)
+        explanation.lines.push_back(
+            {GivensContradict(grid) ? Statement::NoDigitLeft : Statement::NoDigitLeftYetGivensAllow, 0, 0, {}, {}, {}});
     for (int d = 1; d <= 9; ++d) {
         const CReason reason = cell.Reason(d);
         // A filled cell's other digits went when it was filled; only those

@@ -30,6 +30,11 @@
 // A fill because one digit was left rests on the cell's own ruled-out
 // digits, each told by its own statement.
 //
+// What contradicts the board comes right after the first statement, as it
+// is now: each other cell of the row, column or box that holds the cell's
+// digit too, and, for an empty cell with nothing left open, whether the
+// givens themselves contradict each other (have no solution at all).
+//
 // Built from the grid alone, so it explains any grid: the working one or a
 // copy of it.
 enum class Statement : std::uint8_t {
@@ -39,6 +44,9 @@ enum class Statement : std::uint8_t {
     FoundOnlyInBox,        // holds digit: the box's other eight cells had it ruled out
     RuledOut,              // digit ruled out by reason
     RuledOutWithoutReason, // an empty cell's digit ruled out with no reason kept
+    AlsoStands,            // digit, the cell's, stands in cited too: a contradiction
+    NoDigitLeft,           // empty, nothing open, and the givens have no solution
+    NoDigitLeftYetGivensAllow, // empty, nothing open, though the givens have a solution
 };
 
 struct CExplanationLine {

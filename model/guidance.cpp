@@ -2,6 +2,8 @@
 // Copyright 2026 The Zifrel developers
 #include "guidance.h"
 
+#include "puzzle_maker.h"
+
 #include <algorithm>
 
 namespace {
@@ -42,23 +44,65 @@ CHint FindHint(const Grid& grid)
     for (CCell& cell : copy)
         cell.AttachControl(nullptr);
     CFirstFill watch;
+    int sweeps = 0;
     {
+        // Cell by cell, as a sweep goes, so that the copy stops at the very
+        // moment of the fill.
         CSweep sweep(copy, &watch);
-        while (watch.hint.cell < 0 && sweep.Pass()) {
+        for (bool changed = true; changed && watch.hint.cell < 0;) {
+            changed = false;
+            ++sweeps;
+            for (int i = 0; i < kCellCount && watch.hint.cell < 0; ++i)
+                changed |= sweep.UpdateCell(i / kBoardSize, i % kBoardSize);
         }
     }
     CHint hint = watch.hint;
     if (hint.cell < 0)
         return hint;
+    hint.sweep = sweeps;
     for (const auto& [cell, step] : watch.ruledOut)
         if (cell == hint.cell)
             hint.steps.push_back(step);
     hint.filled = copy[static_cast<std::size_t>(hint.cell)].State();
+    hint.grid = copy;
     return hint;
 }
 
+std::vector<int> SameDigitPeers(const Grid& grid, int index)
+{
+    std::vector<int> peers;
+    const int value = grid[static_cast<std::size_t>(index)].GetValue();
+    if (value == 0)
+        return peers;
+    for (int j = 0; j < kCellCount; ++j)
+        if (j != index && grid[static_cast<std::size_t>(j)].GetValue() == value && SameLine(index, j))
+            peers.push_back(j);
+    return peers;
+}
+
+// The window runs this after every change, Solve's included: a sound board
+// costs one look at each cell, and only a digit that stands twice in one of
+// its row, column or box has its peers sought.
 Conflicts FindConflicts(const Grid& grid)
 {
+    std::array<DigitMask, kBoardSize> rowSeen{}, columnSeen{}, boxSeen{};
+    std::array<DigitMask, kBoardSize> rowTwice{}, columnTwice{}, boxTwice{};
+    const auto note = [](DigitMask& seen, DigitMask& twice, DigitMask bit) {
+        twice |= seen & bit;
+        seen |= bit;
+    };
+    for (int i = 0; i < kCellCount; ++i) {
+        const int value = grid[static_cast<std::size_t>(i)].GetValue();
+        if (value == 0)
+            continue;
+        const DigitMask bit = DigitBit(value);
+        const auto row = static_cast<std::size_t>(i / kBoardSize);
+        const auto column = static_cast<std::size_t>(i % kBoardSize);
+        const auto box = static_cast<std::size_t>(i / 27 * 3 + i % kBoardSize / 3);
+        note(rowSeen[row], rowTwice[row], bit);
+        note(columnSeen[column], columnTwice[column], bit);
+        note(boxSeen[box], boxTwice[box], bit);
+    }
     Conflicts conflicts;
     for (int i = 0; i < kCellCount; ++i) {
         const CCell& cell = grid[static_cast<std::size_t>(i)];
@@ -66,9 +110,11 @@ Conflicts FindConflicts(const Grid& grid)
             conflicts[static_cast<std::size_t>(i)].noDigitLeft = cell.CandidateCount() == 0;
             continue;
         }
-        for (int j = 0; j < kCellCount; ++j)
-            if (j != i && grid[static_cast<std::size_t>(j)].GetValue() == cell.GetValue() && SameLine(i, j))
-                conflicts[static_cast<std::size_t>(i)].sameDigit.push_back(j);
+        const DigitMask twice = rowTwice[static_cast<std::size_t>(i / kBoardSize)]
+            | columnTwice[static_cast<std::size_t>(i % kBoardSize)]
+            | boxTwice[static_cast<std::size_t>(i / 27 * 3 + i % kBoardSize / 3)];
+        if (twice & DigitBit(cell.GetValue()))
+            conflicts[static_cast<std::size_t>(i)].sameDigit = SameDigitPeers(grid, i);
     }
     return conflicts;
 }
@@ -76,4 +122,15 @@ Conflicts FindConflicts(const Grid& grid)
 bool Contradicts(const Conflicts& conflicts)
 {
     return std::any_of(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return c.Any(); });
+}
+
+bool GivensContradict(const Grid& grid)
+{
+    Values givens{};
+    for (int i = 0; i < kCellCount; ++i) {
+        const CCell& cell = grid[static_cast<std::size_t>(i)];
+        if (cell.HowFilled() == Fill::Given)
+            givens[static_cast<std::size_t>(i)] = cell.GetValue();
+    }
+    return CountSolutions(givens, 1).count == 0;
 }

@@ -19,11 +19,16 @@ struct CHint {
     int cell = -1;
     int digit = 0;
     Fill how = Fill::Given;
+    // The sweep that fills it: 1 for the next Pass, 2 for the one after.
+    int sweep = 0;
     // The digits the sweeps ruled out of that cell on the way, in the order
     // they went, with their reasons; the cell's earlier ones are in filled.
     std::vector<std::pair<int, CReason>> steps;
     // The cell as the copy holds it once filled, with every reason it keeps.
     CCellState filled;
+    // The copy at the moment the cell was filled (no control bound): what
+    // the cell's explanation then rests on.
+    Grid grid{};
 };
 CHint FindHint(const Grid& grid);
 
@@ -38,3 +43,11 @@ using Conflicts = std::array<CConflict, kCellCount>;
 Conflicts FindConflicts(const Grid& grid);
 // True when any cell of conflicts has one.
 bool Contradicts(const Conflicts& conflicts);
+// The other cells of index's row, column and box that hold its digit, in
+// board order; none for an empty cell.
+std::vector<int> SameDigitPeers(const Grid& grid, int index);
+
+// True when the given digits of grid (those typed, loaded or restored, not
+// those the deduction found) admit no solution at all, by a complete count
+// (CountSolutions), not by the rules alone, which may not see it.
+bool GivensContradict(const Grid& grid);

@@ -265,6 +265,10 @@ TEST(Batch, BadOptionsAreNamedInOneLine)
         {"--seed 7 --grade", "--seed goes with --generate N"},
         {"--grade --pass 1", "--grade runs no command: it goes only with --aligned"},
         {"--candidates --grade", "--grade runs no command: it goes only with --aligned"},
+        {"--hint --explain", "--hint goes alone: it runs no command and writes its own lines"},
+        {"--pass 1 --hint", "--hint goes alone: it runs no command and writes its own lines"},
+        {"--hint --aligned", "--hint goes alone: it runs no command and writes its own lines"},
+        {"--hint --grade", "--hint goes alone: it runs no command and writes its own lines"},
     };
     for (const auto& [args, message] : cases) {
         const BatchRun run = RunBatch(args, "");
@@ -363,7 +367,8 @@ TEST(Batch, HelpAndVersion)
     const BatchRun help = RunBatch("--help", "");
     EXPECT_EQ(help.status, 0);
     for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "--grade",
-                             "--generate N", "--level L", "--symmetry S", "--seed S", "Beyond the rules", "Exit status"})
+                             "--generate N", "--level L", "--symmetry S", "--seed S", "Beyond the rules", "--hint",
+                             "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     const BatchRun version = RunBatch("--version", "");
     EXPECT_EQ(version.status, 0);

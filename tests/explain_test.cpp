@@ -202,6 +202,75 @@ TEST_P(ExplainedCommand, EveryLineHoldsAndReplayingThemGivesTheFinalBoard)
 
 INSTANTIATE_TEST_SUITE_P(Commands, ExplainedCommand, testing::Values("--solve", "--pass 1", "--cell 200"));
 
+// zifrel-batch --hint names the first fill that --explain --solve writes,
+// with exactly the lines --explain writes for that cell up to it; those
+// hold when replayed in the order --explain wrote them. A board the rules
+// fill nothing of has no hint.
+TEST(ExplainedHint, IsTheFirstFillAndItsLinesHoldByReplay)
+{
+    std::vector<std::string> puzzles;
+    for (const char* set : {"simple", "easy", "intermediate", "expert"})
+        for (const SetPuzzle& puzzle : LoadPuzzleSet(set))
+            puzzles.push_back(puzzle.puzzle);
+    // Nothing to fill: an empty board, a solved one.
+    puzzles.push_back(std::string(kCellCount, '.'));
+    puzzles.push_back(LoadPuzzleSet("easy")[0].solution);
+    // One digit short of solved: the hint is that cell, at once.
+    std::string almost = LoadPuzzleSet("easy")[0].solution;
+    almost[40] = '.';
+    puzzles.push_back(almost);
+    std::string input;
+    for (const std::string& puzzle : puzzles)
+        input += puzzle + "\n";
+    const BatchRun hinted = RunBatch("--hint", input);
+    const BatchRun explained = RunBatch("--explain --solve", input);
+    ASSERT_EQ(hinted.status, 0) << hinted.err;
+    ASSERT_EQ(explained.status, 0) << explained.err;
+    const auto hints = Lines(hinted.out);
+    const auto steps = Lines(explained.out);
+    std::size_t h = 0;
+    std::size_t e = 0;
+    int none = 0;
+    for (std::size_t n = 0; n < puzzles.size(); ++n) {
+        const std::string what = "puzzle " + std::to_string(n);
+        ASSERT_LT(h, hints.size());
+        ASSERT_EQ(hints[h], "puzzle " + Zeroed(puzzles[n])) << what;
+        ASSERT_EQ(steps[e], hints[h]) << what;
+        std::vector<std::string> hint;
+        for (++h; h < hints.size() && !hints[h].empty(); ++h)
+            hint.push_back(hints[h]);
+        ++h;
+        // --explain's lines up to its first fill, each replayed as it goes,
+        // and of those the lines of the cell that fill names.
+        CReplay replay(Zeroed(puzzles[n]));
+        std::vector<std::string> prefix;
+        std::string fill;
+        for (++e; e < steps.size() && !steps[e].starts_with("board "); ++e) {
+            if (fill.empty()) {
+                ASSERT_EQ(replay.Step(steps[e]), "") << what << ": " << steps[e];
+                prefix.push_back(steps[e]);
+                if (steps[e].find(" =") != std::string::npos)
+                    fill = steps[e];
+            }
+        }
+        e += 2;
+        if (fill.empty()) {
+            EXPECT_EQ(hint, std::vector<std::string>{"none"}) << what;
+            ++none;
+            continue;
+        }
+        const std::string cell = fill.substr(0, fill.find(' '));
+        std::vector<std::string> expected;
+        for (const std::string& line : prefix)
+            if (line.starts_with(cell + " "))
+                expected.push_back(line);
+        EXPECT_EQ(hint, expected) << what;
+        EXPECT_EQ(hint.back(), fill) << what;
+    }
+    EXPECT_EQ(h, hints.size());
+    EXPECT_EQ(none, 2);
+}
+
 // Collects the steps of one call at a time.
 class CStepLog : public CDeductionObserver {
 public:

@@ -7,6 +7,7 @@
 #include "batch_io.h"
 #include "batch_puzzles.h"
 #include "board.h"
+#include "guidance.h"
 #include "lane_engine.h"
 #include "puzzle_text.h"
 
@@ -28,6 +29,7 @@ namespace {
 constexpr const char* kUsage = R"(Usage: zifrel-batch [--solve | --pass N | --cell N] [--candidates | --explain] [--aligned]
        zifrel-batch --grade [--aligned]
        zifrel-batch --generate N [--level 1-4] [--symmetry none|rotate180] [--seed S]
+       zifrel-batch --hint
        zifrel-batch --help | --version
 
 Reads puzzles from standard input. A puzzle is one line of 81 cells, row by
@@ -87,6 +89,15 @@ Writes one line per puzzle: the 81 cells, each its digit or 0. With
                 puzzles on every machine; without it, a seed is taken from
                 the clock and written to standard error, "seed S"
 
+  --hint        instead of a command, the next step on the puzzle as loaded:
+                the first cell that Pass, pressed again and again, would
+                fill. In the --explain format: a line "puzzle", the digits
+                ruled out of that cell on the way, in order, and the line
+                that fills it (=d single or =d onlyinbox), or a line "none"
+                when the sweeps come to rest first; then an empty line.
+                The window's hint (Ctrl+H) points at the same cell; unlike
+                the window, --hint does not first look for contradictions.
+
 A line that is not a puzzle is named on standard error with its number, and
 the other lines are still processed.
 Exit status: 0 when every line was a puzzle, 1 when one was not, 2 on a bad
@@ -107,6 +118,7 @@ struct Options {
     unsigned long long count = 0;
     bool candidates = false;
     bool explain = false;
+    bool hint = false;
     bool aligned = false;
     bool help = false;
     bool version = false;
@@ -157,6 +169,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
             options.explain = true;
         } else if (arg == "--aligned") {
             options.aligned = true;
+        } else if (arg == "--hint") {
+            options.hint = true;
         } else if (arg == "--solve" || arg == "--pass" || arg == "--cell") {
             if (commandGiven) {
                 error = "give only one of --solve, --pass and --cell";
@@ -186,13 +200,17 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
     }
     const CPuzzleOptions& puzzles = options.puzzles;
     if (puzzles.generate
-        && (commandGiven || options.candidates || options.explain || options.aligned || puzzles.grade)) {
+        && (commandGiven || options.candidates || options.explain || options.aligned || puzzles.grade || options.hint)) {
         error = "--generate reads no puzzles: it goes only with --level, --symmetry and --seed";
         return std::nullopt;
     }
     if (!puzzles.generate && (puzzles.level || puzzles.symmetry || puzzles.seed)) {
         error = std::string(puzzles.level ? "--level" : puzzles.symmetry ? "--symmetry" : "--seed")
             + " goes with --generate N";
+        return std::nullopt;
+    }
+    if (options.hint && (commandGiven || options.candidates || options.explain || options.aligned || puzzles.grade)) {
+        error = "--hint goes alone: it runs no command and writes its own lines";
         return std::nullopt;
     }
     if (puzzles.grade && (commandGiven || options.candidates || options.explain)) {
@@ -337,7 +355,7 @@ private:
 bool UseLanes(const Options& options)
 {
     const char* asked = std::getenv("ZIFREL_LANES");
-    return !options.explain && options.command != Command::Cell
+    return !options.explain && !options.hint && options.command != Command::Cell
         && (asked == nullptr || std::string_view(asked) != "off");
 }
 
@@ -364,6 +382,10 @@ public:
             return;
         }
         board_.LoadValues(values);
+        if (options_.hint) {
+            Hint();
+            return;
+        }
         if (options_.explain) {
             out_.Append("puzzle ");
             WriteBoard(out_, board_.Working(), false);
@@ -421,6 +443,21 @@ public:
     int Status() const { return status_; }
 
 private:
+    // The hint on the board as loaded, in the lines --explain writes.
+    void Hint()
+    {
+        out_.Append("puzzle ");
+        WriteBoard(out_, board_.Working(), false);
+        const CHint hint = FindHint(board_.Working());
+        if (hint.cell < 0)
+            out_.Append("none\n");
+        for (const auto& [digit, reason] : hint.steps)
+            explainer_.OnRuledOut(hint.cell, digit, reason);
+        if (hint.cell >= 0)
+            explainer_.OnFilled(hint.cell, hint.digit, hint.how);
+        out_.Append('\n');
+    }
+
     // Enough boards to keep the lanes full all but at the very end.
     static constexpr std::size_t kLaneBlock = 1024;
 

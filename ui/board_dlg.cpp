@@ -11,6 +11,7 @@
 #include "clipboard_probe.h"
 #include "explanation_tip.h"
 #include "dialog_units.h"
+#include "guidance.h"
 #include "help_dlg.h"
 #include "notice.h"
 #include "puzzle_job.h"
@@ -34,6 +35,7 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <utility>
@@ -117,8 +119,14 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     announcer_ = new CAnnouncer(this);
     connect(tip_, &CExplanationTip::hidden, this, [this] {
         explainedCell_ = -1;
+        tipShowsHint_ = false;
         for (CCellEdit* cell : cells_)
             cell->SetCited(QString());
+    });
+    connect(tip_, &CExplanationTip::dismissed, this, &CBoardDlg::EndHint);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this)
+            ShowSameDigit();
     });
     setAcceptDrops(true);
     cells_[0]->setFocus();
@@ -126,6 +134,10 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
 
 CBoardDlg::~CBoardDlg()
 {
+    // While the widgets below go, the focus moves and an open tip hides:
+    // nothing of this window, gone by then, may hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(tip_, nullptr, this, nullptr);
     // The cells go before the board, which still points at them.
     for (CCell& cell : board_.Working())
         cell.AttachControl(nullptr);
@@ -285,6 +297,8 @@ void CBoardDlg::CreateWindowMenu()
     }
     add(Action::CheckPuzzle, tr("Chec&k Puzzle"), {QKeySequence(Qt::CTRL | Qt::Key_K)}, &CBoardDlg::OnCheckPuzzle);
     windowMenu_->addSeparator();
+    add(Action::Hint, tr("&Hint"), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &CBoardDlg::OnHint);
+    windowMenu_->addSeparator();
     add(Action::Larger, tr("&Larger"),
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
@@ -329,16 +343,96 @@ CBoardState CBoardDlg::Change(const QString& name, Command command)
     command();
     history_.Record(name.toStdString(), before, board_.State());
     UpdateMenuActions();
-    ShowHowCellsWereFilled();
+    AfterBoardChange();
     return before;
 }
 
-void CBoardDlg::ShowHowCellsWereFilled()
+void CBoardDlg::AfterBoardChange()
 {
+    const Conflicts conflicts = FindConflicts(board_.Working());
     for (int i = 0; i < kCellCount; ++i) {
         const CCell& cell = board_.Working()[static_cast<std::size_t>(i)];
         cells_[static_cast<std::size_t>(i)]->SetFound(cell.GetValue() != 0 && cell.HowFilled() != Fill::Given);
+        cells_[static_cast<std::size_t>(i)]->SetConflicting(conflicts[static_cast<std::size_t>(i)].Any());
     }
+    const bool contradicts = Contradicts(conflicts);
+    contradictionNews_ = contradicts && !contradicts_ ? ContradictionSentence(board_.Working(), conflicts) : QString();
+    contradicts_ = contradicts;
+    EndHint();
+    ShowSameDigit();
+}
+
+void CBoardDlg::ShowSameDigit()
+{
+    const QWidget* focus = focusWidget();
+    const auto focused = std::find(cells_.begin(), cells_.end(), focus);
+    const QString shown = focused != cells_.end() ? (*focused)->AccessibleText() : QString();
+    const int digit = shown.isEmpty() ? 0 : shown[0].digitValue();
+    for (CCellEdit* cell : cells_)
+        cell->SetSameDigit(cell == focus ? 0 : digit);
+}
+
+void CBoardDlg::EndHint()
+{
+    if (hintCell_ >= 0)
+        cells_[static_cast<std::size_t>(hintCell_)]->SetHinted(false);
+    hintCell_ = -1;
+    hintStage_ = 0;
+    if (tipShowsHint_)
+        tip_->hide();
+}
+
+void CBoardDlg::OnHint()
+{
+    notice_->hide();
+    const bool first = hintStage_ == 0;
+    EndHint();
+    CExplanation shown;
+    shown.title = tr("Hint");
+    const auto say = [&shown](const QString& line) { shown.lines.push_back({line, QChar(), {}}); };
+    const Conflicts conflicts = FindConflicts(board_.Working());
+    int cell = FirstConflict(conflicts);
+    if (cell >= 0) {
+        // What is wrong, then, pressed again, the cell's own explanation of it.
+        if (first) {
+            say(ContradictionSentence(board_.Working(), conflicts));
+        } else {
+            shown = Explain(board_.Working(), cell);
+            shown.title = tr("Hint: %1").arg(shown.title.toLower());
+        }
+    } else if (const CHint hint = FindHint(board_.Working()); hint.cell >= 0) {
+        cell = hint.cell;
+        hintCell_ = cell;
+        cells_[static_cast<std::size_t>(cell)]->SetHinted(true);
+        if (first) {
+            say(HintPointer(hint));
+        } else {
+            // As the cell would explain itself once Pass has filled it.
+            shown = Explain(hint.grid, hint.cell);
+            shown.title = tr("Hint: %1").arg(shown.title.toLower());
+            shown.lines.insert(shown.lines.begin(), {HintDigit(hint), QChar(), {}});
+        }
+    } else {
+        say(tr("Zifrel's rules fill no further cell"));
+    }
+    QStringList texts;
+    for (const CExplanation::CLine& line : shown.lines)
+        texts << line.text;
+    shown.text = texts.join(QLatin1Char('\n'));
+    ShowTip(shown, cell);
+    tipShowsHint_ = true;
+    hintStage_ = cell < 0 ? 0 : first ? 1 : 2;
+    Announce(shown.title + QLatin1Char('\n') + shown.text);
+}
+
+void CBoardDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Escape ends a hint before it closes the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && hintStage_ > 0) {
+        EndHint();
+        return;
+    }
+    CDialog::keyPressEvent(event);
 }
 
 void CBoardDlg::OnClear()
@@ -418,7 +512,7 @@ void CBoardDlg::OnUndo()
         return;
     notice_->hide();
     UpdateMenuActions();
-    ShowHowCellsWereFilled();
+    AfterBoardChange();
     Announce(tr("Undo %1").arg(name));
 }
 
@@ -429,7 +523,7 @@ void CBoardDlg::OnRedo()
         return;
     notice_->hide();
     UpdateMenuActions();
-    ShowHowCellsWereFilled();
+    AfterBoardChange();
     Announce(tr("Redo %1").arg(name));
 }
 
@@ -498,7 +592,9 @@ void CBoardDlg::Tell(const QString& message)
 
 void CBoardDlg::Announce(const QString& sentence)
 {
-    announcer_->Announce(sentence);
+    // A change that made the board contradict itself says so too.
+    const QString news = std::exchange(contradictionNews_, QString());
+    announcer_->Announce(news.isEmpty() ? sentence : sentence.isEmpty() ? news : sentence + QStringLiteral(". ") + news);
 }
 
 QString CBoardDlg::PuzzleFilePath() const
@@ -584,15 +680,23 @@ void CBoardDlg::OnExplain(int row, int column, bool)
     tip_->hide();
     if (explanation.lines.empty())
         return;
+    ShowTip(explanation, index);
     explainedCell_ = index;
+}
+
+void CBoardDlg::ShowTip(const CExplanation& explanation, int cell)
+{
+    tip_->hide();
     // The tip covers neither the cell nor any cell it cites.
     const auto onScreen = [](const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); };
-    std::vector<QRect> keepClear{onScreen(cells_[static_cast<std::size_t>(index)])};
+    std::vector<QRect> keepClear;
+    if (cell >= 0)
+        keepClear.push_back(onScreen(cells_[static_cast<std::size_t>(cell)]));
     for (int i = 0; i < kCellCount; ++i) {
-        CCellEdit* cell = cells_[static_cast<std::size_t>(i)];
-        cell->SetCited(explanation.marks[static_cast<std::size_t>(i)]);
-        if (cell->IsCited())
-            keepClear.push_back(onScreen(cell));
+        CCellEdit* cited = cells_[static_cast<std::size_t>(i)];
+        cited->SetCited(explanation.marks[static_cast<std::size_t>(i)]);
+        if (cited->IsCited())
+            keepClear.push_back(onScreen(cited));
     }
     tip_->ShowExplanation(explanation, this, keepClear);
 }
@@ -645,6 +749,10 @@ void CBoardDlg::OnCellChange(int row, int column)
         const int v = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? c.unicode() - '0' : 0;
         Change(tr("Typing"), [&] { board_.Cell(row, column).SetValue(v); });
     }
+    // A digit deleted without a change to the board is no longer shown.
+    ShowSameDigit();
+    if (!contradictionNews_.isEmpty())
+        Announce(QString());
 }
 
 void CBoardDlg::OnMoveFocus(int columnStep, int rowStep)

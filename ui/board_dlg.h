@@ -16,6 +16,7 @@
 
 class CAnnouncer;
 class CCellEdit;
+struct CExplanation;
 class CExplanationTip;
 class CNotice;
 class CPuzzleJob;
@@ -47,7 +48,7 @@ public:
     // The window's own menu: Minimize, Close, Undo, Redo, Copy Puzzle,
     // Paste Puzzle and About.
     QMenu* WindowMenu() const { return windowMenu_; }
-    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize };
+    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize, Hint };
     QAction* MenuAction(Action action) const;
     const CHistory& History() const { return history_; }
     const QFont& ValueFont() const { return valueFont_; }
@@ -79,6 +80,15 @@ public:
     const CPuzzleJob* PuzzleJob() const { return puzzleJob_; }
     void OnHelp();
     void OnAbout();
+    // Ctrl+H and the menu's Hint. The first press points at the cell the
+    // next fill of Pass goes to and says which kind of rule fills it; the
+    // next tells its digit and why. On a board that contradicts itself it
+    // says what is wrong instead; where the rules fill nothing more, it says
+    // that.
+    // Changes nothing; any change to the board, or Escape, ends it.
+    void OnHint();
+    // The cell the hint points at, or -1.
+    int HintedCell() const { return hintCell_; }
     // Opens the window menu at the window's top left, unless it is open.
     void OpenWindowMenu();
     // Enlarge the whole window, cells, fonts and buttons, by a step, shrink
@@ -120,6 +130,7 @@ public:
     void reject() override;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -142,8 +153,16 @@ private:
     template <typename Command>
     CBoardState Change(const QString& name, Command command);
     void UpdateMenuActions();
-    // Tells each cell whether its digit was given or found.
-    void ShowHowCellsWereFilled();
+    // After every change to the board: marks each cell's digit as given or
+    // found and each cell that contradicts the board, highlights the
+    // focused cell's digit, and ends the hint.
+    void AfterBoardChange();
+    // Highlights, in every other cell, the digit the focused cell shows.
+    void ShowSameDigit();
+    void EndHint();
+    // Shows explanation in the tip, outlining the cells it cites, clear of
+    // cell and of them.
+    void ShowTip(const CExplanation& explanation, int cell);
     void TakePuzzle(const QString& how, const Values& values);
     void TakeNewPuzzle(const Values& values, Level level);
     // Tells the user, seen and heard, why something did not happen.
@@ -177,5 +196,13 @@ private:
     // The puzzle being dragged over the window, if it is one.
     std::optional<Values> dragged_;
     int explainedCell_ = -1;
+    // The hint: 1 once it points at hintCell_, 2 once it has told why.
+    int hintStage_ = 0;
+    int hintCell_ = -1;
+    bool tipShowsHint_ = false;
+    // Whether the board contradicted itself after the last change, and a
+    // sentence saying so when that change made it, for the next announcement.
+    bool contradicts_ = false;
+    QString contradictionNews_;
     CHistory history_;
 };

@@ -153,3 +153,48 @@ QString CheckSentence(const CPuzzleCheck& check, const Values& values)
         return Tr("Check Puzzle: exactly one solution, beyond Zifrel's rules (level 4): Solve leaves cells open");
     return Tr("Check Puzzle: exactly one solution, and Zifrel's rules finish it: %1").arg(LevelWords(check.level));
 }
+
+namespace {
+
+QString Place(int cell)
+{
+    return Tr("row %1, column %2").arg(cell / kBoardSize + 1).arg(cell % kBoardSize + 1);
+}
+
+} // namespace
+
+QString HintPointer(const CHint& hint)
+{
+    return hint.how == Fill::OnlyInBox
+        ? Tr("Look at %1: one digit has no other place in its box").arg(Place(hint.cell))
+        : Tr("Look at %1: every digit but one can be ruled out there").arg(Place(hint.cell));
+}
+
+QString HintDigit(const CHint& hint)
+{
+    return hint.sweep <= 1 ? Tr("%1 goes here: the next Pass fills it, for these reasons").arg(hint.digit)
+                           : Tr("%1 goes here: Pass, pressed %2 times, fills it, for these reasons")
+                                 .arg(hint.digit)
+                                 .arg(hint.sweep);
+}
+
+int FirstConflict(const Conflicts& conflicts)
+{
+    for (int i = 0; i < kCellCount; ++i)
+        if (conflicts[static_cast<std::size_t>(i)].Any())
+            return i;
+    return -1;
+}
+
+QString ContradictionSentence(const Grid& grid, const Conflicts& conflicts)
+{
+    const int cell = FirstConflict(conflicts);
+    if (cell < 0)
+        return {};
+    const CConflict& conflict = conflicts[static_cast<std::size_t>(cell)];
+    if (conflict.noDigitLeft)
+        return Tr("The board contradicts itself: no digit is left for %1").arg(Place(cell));
+    return Tr("The board contradicts itself: %1 stands in %2 and in %3")
+        .arg(grid[static_cast<std::size_t>(cell)].GetValue())
+        .arg(Place(cell), Place(conflict.sameDigit.front()));
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board.h"
+#include "guidance.h"
 #include "puzzle_maker.h"
 
 #include <QString>
@@ -34,3 +35,16 @@ QString BoardSentence(const QString& what, const CBoardChange& change);
 QString LevelWords(Level level);
 // What Check Puzzle found on the board's values, in one sentence.
 QString CheckSentence(const CPuzzleCheck& check, const Values& values);
+
+// The hint in words. Where to look and which kind of rule fills the cell
+// there: "Look at row 4, column 7: one digit has no other place in its box".
+QString HintPointer(const CHint& hint);
+// Its digit, before the reasons: "7 goes here: the next Pass fills it, for
+// these reasons".
+QString HintDigit(const CHint& hint);
+// What contradicts the board, for its first cell (in board order) that has
+// a conflict: "The board contradicts itself: 5 stands in row 3, column 2 and
+// in row 3, column 7". Empty on a sound board.
+QString ContradictionSentence(const Grid& grid, const Conflicts& conflicts);
+// The first cell, in board order, that contradicts the board, or -1.
+int FirstConflict(const Conflicts& conflicts);

@@ -4,6 +4,7 @@
 
 #include "citation_style.h"
 #include "clipboard_probe.h"
+#include "guidance_style.h"
 #include "palette_colours.h"
 #include "puzzle_text.h"
 
@@ -37,6 +38,29 @@ bool IsDigitText(const QString& text)
 QString FromModelText(const std::string& text)
 {
     return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// A frame of width inside rect, whole or in dashes, painted pixel-exact.
+void PaintFrame(QPainter& painter, const QRect& rect, const QColor& colour, int width, bool dashed)
+{
+    constexpr int kDash = 5;
+    constexpr int kGap = 3;
+    const auto along = [&](int from, int to, const auto& piece) {
+        if (!dashed) {
+            piece(from, to - from);
+            return;
+        }
+        for (int at = from; at < to; at += kDash + kGap)
+            piece(at, std::min(kDash, to - at));
+    };
+    along(rect.left(), rect.right() + 1, [&](int x, int length) {
+        painter.fillRect(QRect(x, rect.top(), length, width), colour);
+        painter.fillRect(QRect(x, rect.bottom() - width + 1, length, width), colour);
+    });
+    along(rect.top() + width, rect.bottom() - width + 1, [&](int y, int length) {
+        painter.fillRect(QRect(rect.left(), y, width, length), colour);
+        painter.fillRect(QRect(rect.right() - width + 1, y, width, length), colour);
+    });
 }
 
 } // namespace
@@ -229,6 +253,100 @@ void CCellEdit::SetCited(const QString& marks)
     update();
 }
 
+void CCellEdit::SetConflicting(bool conflicting)
+{
+    if (conflicting == conflicting_)
+        return;
+    conflicting_ = conflicting;
+    update();
+}
+
+void CCellEdit::SetHinted(bool hinted)
+{
+    if (hinted == hinted_)
+        return;
+    hinted_ = hinted;
+    update();
+}
+
+void CCellEdit::SetSameDigit(int digit)
+{
+    if (digit == sameDigit_)
+        return;
+    // Only a cell that shows the digit it had or has paints anew.
+    const bool repaint = ShownAt(sameDigit_) >= 0 || ShownAt(digit) >= 0;
+    sameDigit_ = digit;
+    if (repaint)
+        update();
+}
+
+// The pencil-mark grid is three lines of seven characters, digit d on line
+// (d - 1) / 3 at column (d - 1) % 3 * 3; anything else the user may have
+// typed or pasted shows no mark.
+int CCellEdit::ShownAt(int digit) const
+{
+    if (digit < 1 || digit > 9)
+        return -1;
+    const QChar wanted(u'0' + digit);
+    if (text_.size() == 1)
+        return text_[0] == wanted ? 0 : -1;
+    if (text_.size() != 23 || text_[7] != QLatin1Char('\n') || text_[15] != QLatin1Char('\n'))
+        return -1;
+    const int at = (digit - 1) / 3 * 8 + (digit - 1) % 3 * 3;
+    return text_[at] == wanted ? at : -1;
+}
+
+QRect CCellEdit::SameDigitRect() const
+{
+    const int at = ShownAt(sameDigit_);
+    if (at < 0)
+        return {};
+    if (text_.size() == 1)
+        return rect().adjusted(1, 1, -1, -1);
+    const QFontMetrics metrics(CurrentFont());
+    const std::vector<CLine>& lines = Lines();
+    const int row = at / 8;
+    const CLine& line = lines[static_cast<std::size_t>(row)];
+    const int column = at - line.start;
+    const int left = LineLeft(line) + line.edges[static_cast<std::size_t>(column)];
+    const int width = line.edges[static_cast<std::size_t>(column) + 1] - line.edges[static_cast<std::size_t>(column)];
+    const QRect mark(left - 1, TextTop(metrics, static_cast<int>(lines.size())) + row * metrics.height(), width + 2,
+                     metrics.height());
+    return mark & TextArea();
+}
+
+CCellEdit::CLook CCellEdit::Look() const
+{
+    const QPalette& colours = palette();
+    CLook look;
+    look.background = colours.color(isEnabled() ? QPalette::Base : QPalette::Window);
+    if (conflicting_)
+        look.background = ConflictBackground(colours);
+    const QRect same = SameDigitRect();
+    if (!same.isNull()) {
+        if (text_.size() == 1)
+            look.background = SameDigitBackground(colours);
+        else
+            look.markBackground = SameDigitBackground(colours);
+    }
+    look.text = found_ && IsDigitText(text_) ? FoundDigitColour(colours) : colours.color(QPalette::Text);
+    // On a tint, the text is taken darker or lighter where it must be.
+    if (look.background != colours.color(QPalette::Base) && ContrastRatio(look.text, look.background) < 4.5)
+        look.text = Legible(look.text, look.background);
+    if (IsCited()) {
+        look.outline = CitationColour(colours);
+        look.outlineWidth = 2;
+    } else if (hinted_) {
+        look.outline = HintColour(colours);
+        look.outlineWidth = 3;
+    } else if (conflicting_) {
+        look.outline = WarningColour(colours);
+        look.outlineWidth = 2;
+        look.dashed = true;
+    }
+    return look;
+}
+
 // A mark's letter at a size: bold, in the window's face.
 QFont CCellEdit::MarkFont(int pixelSize) const
 {
@@ -347,12 +465,15 @@ void CCellEdit::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QPalette& colours = palette();
-    painter.fillRect(rect(), colours.color(isEnabled() ? QPalette::Base : QPalette::Window));
+    const CLook look = Look();
+    painter.fillRect(rect(), look.background);
     painter.setPen(colours.color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     const QRect area = TextArea();
     painter.setClipRect(area);
+    if (look.markBackground.isValid())
+        painter.fillRect(SameDigitRect(), look.markBackground);
     painter.setFont(CurrentFont());
     const QFontMetrics metrics(CurrentFont());
     const int lineHeight = metrics.height();
@@ -372,7 +493,7 @@ void CCellEdit::paintEvent(QPaintEvent*)
                                  text_.mid(line.start + first, last - first));
         };
         const bool found = found_ && IsDigitText(text_);
-        painter.setPen(found ? FoundDigitColour(colours) : colours.color(QPalette::Text));
+        painter.setPen(look.text);
         drawPart(0, line.length);
         if (found) {
             const int under = baseline + std::max(1, metrics.underlinePos());
@@ -394,8 +515,12 @@ void CCellEdit::paintEvent(QPaintEvent*)
         }
         top += lineHeight;
     }
-    if (IsCited())
+    if (IsCited()) {
         PaintCitation(painter);
+    } else if (look.outline.isValid()) {
+        painter.setClipping(false);
+        PaintFrame(painter, rect(), look.outline, look.outlineWidth, look.dashed);
+    }
 }
 
 int CCellEdit::PositionAt(const QPoint& point) const

@@ -77,6 +77,33 @@ public:
     // Where each mark goes: inside the outline, clear of the characters
     // shown where there is room.
     std::vector<QRect> MarkRects() const;
+    // Marks the cell as one that contradicts the board: a dashed outline
+    // and a tint behind its text in the warning colour, so that it shows
+    // also to those who cannot tell the colours apart.
+    void SetConflicting(bool conflicting);
+    bool IsConflicting() const { return conflicting_; }
+    // Outlines the cell a hint points at, more thickly than a citation.
+    void SetHinted(bool hinted);
+    bool IsHinted() const { return hinted_; }
+    // Highlights digit (0: none) where the cell shows it: behind the whole
+    // cell when it is the cell's digit, behind its place when it is one of
+    // the pencil marks.
+    void SetSameDigit(int digit);
+    int SameDigit() const { return sameDigit_; }
+    // What the highlight covers; empty where the cell shows no such digit.
+    QRect SameDigitRect() const;
+    // The colours the cell paints with as it stands: behind its text, its
+    // text, behind a highlighted pencil mark (invalid: none), and its
+    // outline (invalid: none), how wide and whether dashed.
+    struct CLook {
+        QColor background;
+        QColor text;
+        QColor markBackground;
+        QColor outline;
+        int outlineWidth = 0;
+        bool dashed = false;
+    };
+    CLook Look() const;
 
     QSize sizeHint() const override;
 
@@ -128,6 +155,9 @@ private:
     std::vector<CMarkPlace> MarkPlaces() const;
     QFont MarkFont(int pixelSize) const;
     void PaintCitation(QPainter& painter) const;
+    // Where the text shows digit: 0 for the cell's own digit, the place of
+    // that pencil mark, or -1.
+    int ShownAt(int digit) const;
     // One line of the text: where it starts in it, how long it is, and the
     // distance of each gap between characters from its left end (length + 1).
     struct CLine {
@@ -149,6 +179,9 @@ private:
     std::function<QString()> explainer_;
     QString citedBy_;
     bool found_ = false;
+    bool conflicting_ = false;
+    bool hinted_ = false;
+    int sameDigit_ = 0;
     const QFont* font_ = nullptr;
     int anchor_ = 0;
     int caret_ = 0;

@@ -64,6 +64,10 @@ public:
             return WithLapse(tr("%1 was found: %2 had no other place for %1").arg(d, Box(BoxOf(index_))), line);
         case Statement::RuledOut: return WithLapse(RuledOut(line), line);
         case Statement::RuledOutWithoutReason: return tr("%1 is ruled out, for a reason no longer kept").arg(d);
+        case Statement::AlsoStands: return tr("%1 also stands in %2").arg(d, Place(line.cited.front()));
+        case Statement::NoDigitLeft: return tr("No digit is left for this cell: the givens contradict each other");
+        case Statement::NoDigitLeftYetGivensAllow:
+            return tr("No digit is left for this cell, though the givens have a solution");
         }
         return {};
     }

@@ -21,6 +21,8 @@
 // usually filled since), a fill, or evidence that an edit has undone since,
 // which the line then says ("No longer so: row 3, column 7 is empty now").
 // When anything no longer stands, a last line says how to count again.
+// What contradicts the board is said right after the first line ("5 also
+// stands in row 3, column 7").
 //
 // Each line that rests on other cells has a mark, a letter from A, which
 // the window repeats on those cells' outlines.

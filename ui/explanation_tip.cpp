@@ -233,8 +233,10 @@ bool CExplanationTip::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         hide();
         // Escape closes the explanation and nothing else.
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            emit dismissed();
             return true;
+        }
         break;
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:

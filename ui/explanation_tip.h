@@ -58,6 +58,8 @@ public:
 
 signals:
     void hidden();
+    // Escape closed it: what it showed is dismissed, not only out of sight.
+    void dismissed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,8 +5,10 @@
 
 Run by atspi_test.sh, which starts the buses, the program and this. Checks
 what a cell offers (role, name, text, description, states) before and after
-typing and Solve, that each command is announced, and that typing a digit
-reaches the reader as new text. Exit status 0 when all holds.
+typing and Solve, that each command is announced, that typing a digit
+reaches the reader as new text, that the hint (Ctrl+H) is announced and
+Escape dismisses it, and that a digit typed twice into a row is announced
+and described as a contradiction. Exit status 0 when all holds.
 """
 import subprocess
 import sys
@@ -73,11 +75,14 @@ def on_event(event):
         events.append((event.type, "gone", str(error), 0, None))
 
 
-pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed")
-
 app = wait_for(application)
 if app is None:
     sys.exit("atspi_test: Zifrel never appeared on the accessibility bus")
+# Listening once the registry has surely started (a listener asked for
+# before may never be heard of), and then a moment for the program to learn
+# that someone listens: until then it sends no events.
+pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed")
+pump(1.0)
 window = app.getChildAtIndex(0)
 cells = {c.name: c for c in children(window) if c.getRoleName() == "text"}
 buttons = {c.name: c for c in children(window) if c.getRoleName() == "push button"}
@@ -118,6 +123,20 @@ for name, prefix in (("Load", "Loaded Zifrel.zfr: "), ("Pass", "Pass: "), ("Solv
     action.doAction(0)
     said = wait_for(lambda: announced(prefix))
     check(said is not None, f"{name} is announced: {events}")
+    if name == "Load":
+        # The hint, from the keyboard alone: where to look, then the digit
+        # and why; Escape dismisses it and leaves the window open.
+        events.clear()
+        subprocess.run(["xdotool", "key", "ctrl+h"], check=True)
+        said = wait_for(lambda: announced("Hint\nLook at row "))
+        check(said is not None, f"the hint's first press is announced: {events}")
+        events.clear()
+        subprocess.run(["xdotool", "key", "ctrl+h"], check=True)
+        said = wait_for(lambda: announced("Hint: row "))
+        check(said is not None and " goes here: " in said, f"the second press tells the digit and why: {said!r}")
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+        pump(0.5)
+        check("showing" in states(window) and len(children(window)) > 81, "Escape dismisses the hint, not the window")
     if name == "Pass":
         # An empty cell with pencil marks says what is still possible.
         marked = [c for c in cells.values() if text_of(c) == "" and c.description.startswith("empty, still possible ")]
@@ -129,6 +148,17 @@ check(text_of(first) == "7" or text_of(first).isdigit(), f"r1c1 holds a digit: {
 found = [c for c in cells.values() if text_of(c).isdigit() and "found" in c.description]
 check(len(found) > 0 or all(text_of(c).isdigit() for c in cells.values()), "every cell holds a digit after Solve")
 check(all(len(text_of(c)) == 1 for c in cells.values()), "after Solve every cell's text is one digit")
+
+# A digit typed twice into row 1: announced, and the cell says why.
+row_one = [text_of(cells[f"Row 1, column {c}"]) for c in range(1, 10)]
+twice = row_one[4]
+events.clear()
+subprocess.run(["xdotool", "key", twice], check=True)
+said = wait_for(lambda: announced("The board contradicts itself: "))
+check(said is not None and f"{twice} stands in row 1, column 1 and in row 1, column 5" in said,
+      f"the contradiction is announced: {said!r} {events}")
+described = wait_for(lambda: f"{twice} also stands in row 1, column 5" in first.description)
+check(described, f"the cell's description says what is wrong: {first.description!r}")
 
 print(f"atspi_test: {len(failures)} failure(s)")
 sys.exit(1 if failures else 0)

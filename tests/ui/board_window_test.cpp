@@ -11,7 +11,10 @@
 #include "dialog_units.h"
 #include "cell_explanation.h"
 #include "citation_style.h"
+#include "dark_palette.h"
 #include "explanation_tip.h"
+#include "guidance.h"
+#include "guidance_style.h"
 #include "notice.h"
 #include "palette_colours.h"
 #include "placement_check.h"
@@ -109,6 +112,51 @@ private:
     QString previousFolder_;
 
     CCellEdit* Cell(int row, int column) { return board_->CellControl(row, column); }
+    bool NoCellMarked()
+    {
+        for (int i = 0; i < kCellCount; ++i)
+            if (Cell(i / 9, i % 9)->IsConflicting())
+                return false;
+        return true;
+    }
+    // A digit that, typed into an empty cell of the puzzle where no digit
+    // shown clashes with it, leaves after Solve a cell with no digit: the
+    // first such, in board order.
+    static std::pair<int, int> WrongDigit()
+    {
+        const Values puzzle = *ParsePuzzleLine(kPuzzle);
+        for (int i = 0; i < kCellCount; ++i) {
+            for (int digit = 1; digit <= 9 && puzzle[static_cast<std::size_t>(i)] == 0; ++digit) {
+                CBoard board;
+                board.LoadValues(puzzle);
+                board.Working()[static_cast<std::size_t>(i)].SetValue(digit);
+                if (!SameDigitPeers(board.Working(), i).empty())
+                    continue;
+                board.OnSolve();
+                for (const CCell& c : board.Working())
+                    if (c.GetValue() == 0 && c.CandidateCount() == 0)
+                        return {i, digit};
+            }
+        }
+        return {-1, 0};
+    }
+    static CBoardState WrongDigitSolved()
+    {
+        const auto [cell, digit] = WrongDigit();
+        CBoard board;
+        board.LoadValues(*ParsePuzzleLine(kPuzzle));
+        board.Working()[static_cast<std::size_t>(cell)].SetValue(digit);
+        board.OnSolve();
+        return board.State();
+    }
+    int FirstEmptiedCell()
+    {
+        for (int i = 0; i < kCellCount; ++i)
+            if (board_->Board().Working()[static_cast<std::size_t>(i)].GetValue() == 0
+                && board_->Board().Working()[static_cast<std::size_t>(i)].CandidateCount() == 0)
+                return i;
+        return -1;
+    }
     void Load(const std::string& puzzle) { board_->Board().LoadValues(*ParsePuzzleLine(puzzle)); }
     // Clicks into the cell as a person arriving there does.
     void FocusCell(int row, int column)
@@ -1441,6 +1489,487 @@ private slots:
                         if (bare.pixelColor(x, y) != background && marked.pixelColor(x, y) != bare.pixelColor(x, y))
                             QFAIL(qPrintable(QStringLiteral("a mark on cell %1 hides what it shows").arg(k)));
                 cell->SetCited(QString());
+            }
+        }
+    }
+
+    // Ctrl+H, or the menu's Hint, points first at the cell that Pass,
+    // pressed again and again, would fill next, and says which kind of rule
+    // fills it; pressed again, it tells the digit and why, as the cell will
+    // explain itself once filled. Neither changes the board or the undo
+    // history; any change to the board, and Escape, end the hint.
+    void hintPointsThenTellsAndAnyChangeEndsIt_data()
+    {
+        QTest::addColumn<QString>("puzzle");
+        QTest::addColumn<int>("passes");
+        QTest::addColumn<bool>("byMenu");
+        QTest::addColumn<QString>("ending");
+        const QString twoSweeps = QStringLiteral(
+            "9.8.....4..1973.....5....6..5..4.........8..36.7....1....381.5......6....93..7...");
+        const QString inBox = QStringLiteral(
+            ".....7.52..1...4...6.2....3....7.3.6.1...3.78......2..7.4..8......6128...........");
+        const QString puzzle = QString::fromStdString(kPuzzle);
+        QTest::newRow("fresh, by the key, ended by typing its digit") << puzzle << 0 << false << "typing";
+        QTest::newRow("after a Pass, by the menu, ended by Pass") << puzzle << 1 << true << "pass";
+        QTest::newRow("filled in the second sweep, ended by Escape") << twoSweeps << 0 << false << "escape";
+        QTest::newRow("only place in its box, after a Pass, ended by Undo") << inBox << 1 << true << "undo";
+        QTest::newRow("ended by Escape once the tip has gone") << puzzle << 1 << false << "arrow, escape";
+    }
+
+    void hintPointsThenTellsAndAnyChangeEndsIt()
+    {
+        QFETCH(QString, puzzle);
+        QFETCH(int, passes);
+        QFETCH(bool, byMenu);
+        QFETCH(QString, ending);
+        // The window menu's Hint, on a key nothing else in the window takes.
+        QAction* menuHint = board_->MenuAction(CBoardDlg::Action::Hint);
+        QCOMPARE(menuHint->text(), QStringLiteral("&Hint"));
+        QCOMPARE(menuHint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+        for (const QAction* other : board_->WindowMenu()->actions())
+            QVERIFY(other == menuHint || !other->shortcuts().contains(menuHint->shortcut()));
+        Load(puzzle.toStdString());
+        for (int k = 0; k < passes; ++k)
+            board_->OnPass();
+        FocusCell(8, 4);
+        const CBoardState before = board_->Board().State();
+        const std::size_t steps = board_->History().Size();
+        // Where the hint must point, found by pressing Pass on a copy.
+        CBoard copy;
+        copy.Restore(before);
+        int cell = -1;
+        int presses = 0;
+        while (cell < 0 && copy.DoPass()) {
+            ++presses;
+            for (int i = 0; i < kCellCount && cell < 0; ++i)
+                if (before.working[static_cast<std::size_t>(i)].value == 0 && copy.Working()[static_cast<std::size_t>(i)].GetValue() != 0)
+                    cell = i;
+        }
+        QVERIFY(cell >= 0);
+        const CCell& filled = copy.Working()[static_cast<std::size_t>(cell)];
+        const QString place = QStringLiteral("row %1, column %2").arg(cell / 9 + 1).arg(cell % 9 + 1);
+        const auto ask = [&] {
+            if (byMenu)
+                board_->MenuAction(CBoardDlg::Action::Hint)->trigger();
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::ControlModifier);
+        };
+        const auto outlined = [this] {
+            std::vector<int> cells;
+            for (int i = 0; i < kCellCount; ++i)
+                if (Cell(i / 9, i % 9)->IsHinted())
+                    cells.push_back(i);
+            return cells;
+        };
+        CExplanationTip* tip = board_->ExplanationTip();
+        const QRect onScreen(Cell(cell / 9, cell % 9)->mapToGlobal(QPoint()), Cell(cell / 9, cell % 9)->size());
+
+        ask();
+        QCOMPARE(board_->HintedCell(), cell);
+        QCOMPARE(outlined(), std::vector<int>{cell});
+        QVERIFY(tip->isVisible());
+        QCOMPARE(tip->Title(), QStringLiteral("Hint"));
+        QCOMPARE(tip->Text(), QStringLiteral("Look at %1: %2").arg(place, filled.HowFilled() == Fill::OnlyInBox
+            ? QStringLiteral("one digit has no other place in its box")
+            : QStringLiteral("every digit but one can be ruled out there")));
+        QCOMPARE(board_->Announcer()->Said(), QStringLiteral("Hint\n") + tip->Text());
+        QVERIFY(!tip->frameGeometry().intersects(onScreen));
+        QVERIFY(board_->Board().State() == before);
+        QCOMPARE(board_->History().Size(), steps);
+
+        ask();
+        const CHint hint = FindHint(board_->Board().Working());
+        const CExplanation why = Explain(hint.grid, cell);
+        QVERIFY(tip->isVisible());
+        QCOMPARE(tip->Title(), QStringLiteral("Hint: ") + place);
+        const QString digit = presses == 1
+            ? QStringLiteral("%1 goes here: the next Pass fills it, for these reasons").arg(filled.GetValue())
+            : QStringLiteral("%1 goes here: Pass, pressed %2 times, fills it, for these reasons").arg(filled.GetValue()).arg(presses);
+        QCOMPARE(tip->Text(), digit + QLatin1Char('\n') + why.text);
+        // What the cell will say once filled: how, then each digit ruled out.
+        QVERIFY(why.text.startsWith(QStringLiteral("%1 was found: ").arg(filled.GetValue())));
+        // "Every digit but one can be ruled out": so it says, digit by digit.
+        if (filled.HowFilled() == Fill::Single)
+            QCOMPARE(why.text.count(QStringLiteral(" ruled out: ")), 8);
+        for (int k = 0; k < kCellCount; ++k)
+            QCOMPARE(Cell(k / 9, k % 9)->CitedBy(), why.marks[static_cast<std::size_t>(k)]);
+        QCOMPARE(outlined(), std::vector<int>{cell});
+        QVERIFY(!tip->frameGeometry().intersects(onScreen));
+        QCOMPARE(board_->Announcer()->Said(), tip->Title() + QLatin1Char('\n') + tip->Text());
+        QVERIFY(board_->Board().State() == before);
+        QCOMPARE(board_->History().Size(), steps);
+
+        if (ending == QLatin1String("typing")) {
+            FocusCell(cell / 9, cell % 9);
+            QTest::keyClick(Cell(cell / 9, cell % 9), static_cast<Qt::Key>(Qt::Key_0 + filled.GetValue()));
+        } else if (ending == QLatin1String("pass")) {
+            QTest::keyClick(board_.get(), Qt::Key_P, Qt::AltModifier);
+        } else if (ending == QLatin1String("undo")) {
+            QTest::keyClick(board_.get(), Qt::Key_Z, Qt::ControlModifier);
+        } else if (ending == QLatin1String("escape")) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        } else {
+            // The tip goes at the next key; the outline stays until Escape.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            QVERIFY(tip->isHidden());
+            QCOMPARE(outlined(), std::vector<int>{cell});
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }
+        QCOMPARE(board_->HintedCell(), -1);
+        QVERIFY(outlined().empty());
+        QVERIFY(tip->isHidden());
+        for (int k = 0; k < kCellCount; ++k)
+            QVERIFY(!Cell(k / 9, k % 9)->IsCited());
+        // Escape ended the hint, not the window; the next press points again.
+        QVERIFY(board_->isVisible());
+        ask();
+        QVERIFY(tip->Text().startsWith(QStringLiteral("Look at ")) || tip->Text().startsWith(QStringLiteral("Zifrel")));
+    }
+
+    // Where the rules fill nothing, the hint says so; on a board that
+    // contradicts itself it says what is wrong, and pressed again, shows
+    // the explanation of the first cell involved, which says it too.
+    void hintOnABoardWithNothingToFillOrAContradiction_data()
+    {
+        QTest::addColumn<QString>("puzzle");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("explained");
+        QTest::newRow("empty") << QString(81, QLatin1Char('.')) << "Zifrel's rules fill no further cell" << -1;
+        QTest::newRow("solved") << QString::fromStdString(kSolution) << "Zifrel's rules fill no further cell" << -1;
+        QString twice = QString::fromStdString(kPuzzle);
+        twice[0] = QLatin1Char('4');
+        QTest::newRow("a digit twice in a row")
+            << twice << "The board contradicts itself: 4 stands in row 1, column 1 and in row 1, column 5" << 0;
+        QTest::newRow("no digit left") << QString() << "The board contradicts itself: no digit is left for " << -2;
+    }
+
+    void hintOnABoardWithNothingToFillOrAContradiction()
+    {
+        QFETCH(QString, puzzle);
+        QFETCH(QString, first);
+        QFETCH(int, explained);
+        if (explained == -2) {
+            board_->Board().Restore(WrongDigitSolved());
+            explained = FirstEmptiedCell();
+            first += QStringLiteral("row %1, column %2").arg(explained / 9 + 1).arg(explained % 9 + 1);
+        } else {
+            Load(puzzle.toStdString());
+        }
+        const CBoardState before = board_->Board().State();
+        CExplanationTip* tip = board_->ExplanationTip();
+        for (int press = 0; press < 2; ++press) {
+            QTest::keyClick(board_.get(), Qt::Key_H, Qt::ControlModifier);
+            QVERIFY(tip->isVisible());
+            QCOMPARE(board_->HintedCell(), -1);
+            if (press == 0 || explained < 0) {
+                QCOMPARE(tip->Title(), QStringLiteral("Hint"));
+                QCOMPARE(tip->Text(), first);
+            } else {
+                QCOMPARE(tip->Title(), QStringLiteral("Hint: row %1, column %2").arg(explained / 9 + 1).arg(explained % 9 + 1));
+                QCOMPARE(tip->Text(), Explain(board_->Board().Working(), explained).text);
+                QVERIFY(tip->Text().contains(QStringLiteral(" also stands in ")) || tip->Text().contains(QStringLiteral("No digit is left")));
+            }
+            QCOMPARE(board_->Announcer()->Said(), tip->Title() + QLatin1Char('\n') + tip->Text());
+        }
+        QVERIFY(board_->Board().State() == before);
+        QCOMPARE(board_->History().Size(), std::size_t{0});
+    }
+
+    // A digit twice in a row, column or box, and an empty cell with no
+    // digit left, are marked as soon as they arise, however they arise: a
+    // dashed outline and a tint in the warning colour. Each such cell says
+    // what is wrong in its explanation and its description for screen
+    // readers, and the change that brought it is announced with it. The
+    // marks go with the contradiction.
+    void contradictionsAreMarkedAsTheyAriseAndGoWithThem_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"typing", "load", "paste", "pass", "solve", "cell", "undo", "redo"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+
+    void contradictionsAreMarkedAsTheyAriseAndGoWithThem()
+    {
+        QFETCH(QString, how);
+        std::string twice = kPuzzle;
+        twice[0] = '4'; // r1c5 holds 4 too
+        // A digit typed where nothing shows it wrong, whose consequences
+        // leave a cell with no digit, and how many Passes and cell steps
+        // that takes.
+        const auto [wrongCell, wrongDigit] = WrongDigit();
+        Load(kPuzzle);
+        board_->Board().Cell(wrongCell / 9, wrongCell % 9).SetValue(wrongDigit);
+        const CBoardState wrong = board_->Board().State();
+        const auto firstEmptied = [&](const std::function<void(CBoard&)>& step) {
+            CBoard copy;
+            copy.Restore(wrong);
+            for (int n = 1; n < 2000; ++n) {
+                step(copy);
+                for (const CCell& c : copy.Working())
+                    if (c.GetValue() == 0 && c.CandidateCount() == 0)
+                        return n;
+            }
+            return -1;
+        };
+        Load(kPuzzle);
+        QVERIFY(NoCellMarked());
+
+        if (how == QLatin1String("typing") || how == QLatin1String("undo") || how == QLatin1String("redo")) {
+            FocusCell(0, 0);
+            QTest::keyClick(Cell(0, 0), Qt::Key_4);
+            if (how != QLatin1String("typing")) {
+                QTest::keyClick(Cell(0, 0), Qt::Key_0);
+                QVERIFY(NoCellMarked());
+                QTest::keyClick(Cell(0, 0), Qt::Key_Z, Qt::ControlModifier);
+                if (how == QLatin1String("redo")) {
+                    QVERIFY(!NoCellMarked());
+                    QTest::keyClick(Cell(0, 0), Qt::Key_Y, Qt::ControlModifier);
+                    QVERIFY(NoCellMarked());
+                    QTest::keyClick(Cell(0, 0), Qt::Key_Z, Qt::ControlModifier);
+                    QTest::keyClick(Cell(0, 0), Qt::Key_Z, Qt::ControlModifier);
+                    QVERIFY(NoCellMarked());
+                    QTest::keyClick(Cell(0, 0), Qt::Key_Y, Qt::ControlModifier);
+                }
+            }
+        } else if (how == QLatin1String("load")) {
+            QFile file(QStringLiteral("Zifrel.zfr"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(twice) + "\n");
+            file.close();
+            QTest::keyClick(board_.get(), Qt::Key_L, Qt::AltModifier);
+        } else if (how == QLatin1String("paste")) {
+            QApplication::clipboard()->setText(QString::fromStdString(twice));
+            QTest::keyClick(board_.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        } else if (how == QLatin1String("pass") || how == QLatin1String("solve")) {
+            board_->Board().Restore(wrong);
+            const bool pass = how == QLatin1String("pass");
+            const int passes = firstEmptied([](CBoard& b) { b.DoPass(); });
+            QVERIFY(passes > 0);
+            for (int k = 1; pass && k < passes; ++k)
+                board_->Board().DoPass();
+            QVERIFY(NoCellMarked());
+            QTest::keyClick(board_.get(), pass ? Qt::Key_P : Qt::Key_S, Qt::AltModifier);
+        } else {
+            board_->Board().Restore(wrong);
+            const int steps = firstEmptied([](CBoard& b) { b.OnCellStep(); });
+            QVERIFY(steps > 0);
+            for (int k = 1; k < steps; ++k)
+                board_->Board().OnCellStep();
+            QTest::keyClick(board_.get(), Qt::Key_C, Qt::AltModifier);
+        }
+
+        // The marks are exactly the cells a plain check of every pair and
+        // every empty cell finds. (Off the cells, no digit is highlighted.)
+        board_->Button(CBoardDlg::IdSolve)->setFocus();
+        const Grid& grid = board_->Board().Working();
+        int marked = 0;
+        for (int i = 0; i < kCellCount; ++i) {
+            const CCell& c = grid[static_cast<std::size_t>(i)];
+            QStringList wrongs;
+            for (int j = 0; j < kCellCount; ++j) {
+                const bool peer = j != i && (i / 9 == j / 9 || i % 9 == j % 9 || (i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3));
+                if (peer && c.GetValue() != 0 && grid[static_cast<std::size_t>(j)].GetValue() == c.GetValue())
+                    wrongs << QStringLiteral("%1 also stands in row %2, column %3").arg(c.GetValue()).arg(j / 9 + 1).arg(j % 9 + 1);
+            }
+            const bool empty = c.GetValue() == 0 && c.CandidateCount() == 0;
+            CCellEdit* control = Cell(i / 9, i % 9);
+            QCOMPARE(control->IsConflicting(), empty || !wrongs.isEmpty());
+            if (!control->IsConflicting())
+                continue;
+            ++marked;
+            const QString description = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
+            for (const QString& line : wrongs) {
+                QVERIFY2(control->Explanation().split(QLatin1Char('\n')).contains(line), qPrintable(line));
+                QVERIFY(description.split(QLatin1Char('\n')).contains(line));
+            }
+            if (empty) {
+                // The givens are blamed only when they have no solution.
+                const QString blamed = QStringLiteral("No digit is left for this cell: the givens contradict each other");
+                QVERIFY(control->Explanation().split(QLatin1Char('\n')).contains(blamed));
+                QVERIFY(description.split(QLatin1Char('\n')).contains(blamed));
+                Values givens{};
+                for (int k = 0; k < kCellCount; ++k)
+                    if (grid[static_cast<std::size_t>(k)].HowFilled() == Fill::Given)
+                        givens[static_cast<std::size_t>(k)] = grid[static_cast<std::size_t>(k)].GetValue();
+                QCOMPARE(CountSolutions(givens, 1).count, 0);
+            }
+            // Painted so: a dashed outline in the warning colour, the tint behind.
+            const QImage image = control->grab().toImage();
+            const qreal ratio = image.devicePixelRatio();
+            QCOMPARE(image.pixelColor(0, 0).rgb(), WarningColour(control->palette()).rgb());
+            QCOMPARE(image.pixelColor(qRound(6 * ratio), 0).rgb(), control->palette().color(QPalette::Dark).rgb());
+            QCOMPARE(image.pixelColor(qRound(4 * ratio), qRound(4 * ratio)).rgb(), ConflictBackground(control->palette()).rgb());
+        }
+        QVERIFY(marked >= 1);
+        QVERIFY2(board_->Announcer()->Said().contains(QStringLiteral("The board contradicts itself: ")),
+                 qPrintable(board_->Announcer()->Said()));
+
+        // A sound board again: no mark is left.
+        QApplication::clipboard()->setText(QString::fromStdString(kPuzzle));
+        QTest::keyClick(board_.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(NoCellMarked());
+        QCOMPARE(board_->Announcer()->Said(), QStringLiteral("Paste: 26 cells filled, 55 open"));
+    }
+
+    // While the focused cell shows a digit, every other cell showing it,
+    // as its digit or as a pencil mark, has it highlighted; the highlight
+    // follows the focus by arrow keys and Tab, and typing, and is off on an
+    // empty cell and off the board.
+    void theFocusedDigitIsHighlightedWhereverItShows()
+    {
+        Load(kPuzzle);
+        board_->OnPass();
+        const auto shows = [this](int i, int digit) {
+            const CCell& c = board_->Board().Working()[static_cast<std::size_t>(i)];
+            return digit != 0 && (c.GetValue() == digit || (c.ShowsCandidates() && c.IsOpen(digit)));
+        };
+        // How many cells are lit; wrong names a cell lit that should not be,
+        // or the other way round.
+        QString wrong;
+        const auto check = [&](int focused, const QString& how) {
+            if (QApplication::focusWidget() != Cell(focused / 9, focused % 9))
+                wrong = how + QStringLiteral(": the focus is not on cell %1").arg(focused);
+            const int digit = board_->Board().Working()[static_cast<std::size_t>(focused)].GetValue();
+            int lit = 0;
+            for (int i = 0; i < kCellCount; ++i) {
+                const bool expected = i != focused && shows(i, digit);
+                if (Cell(i / 9, i % 9)->SameDigitRect().isEmpty() == expected && wrong.isEmpty())
+                    wrong = how + QStringLiteral(": cell %1 with %2 focused").arg(i).arg(focused);
+                lit += expected;
+            }
+            return lit;
+        };
+        FocusCell(0, 0);
+        int lit = 0;
+        // Right along each row, then Down, with wrap-around.
+        for (int i = 0; i < kCellCount; ++i) {
+            lit += check(i, QStringLiteral("arrows"));
+            QTest::keyClick(QApplication::focusWidget(), (i + 1) % 9 ? Qt::Key_Right : Qt::Key_Down);
+            if ((i + 1) % 9 == 0)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        QVERIFY(lit > 200);
+        // Tab, backwards, from the bottom right.
+        Cell(8, 8)->setFocus();
+        for (int i = kCellCount - 1; i >= 40; --i) {
+            check(i, QStringLiteral("tab"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        // Painted: behind a pencil mark and behind a whole digit.
+        FocusCell(0, 4);
+        const QColor behind = SameDigitBackground(board_->palette());
+        int painted = 0;
+        for (int i = 0; i < kCellCount; ++i) {
+            const QRect lit = Cell(i / 9, i % 9)->SameDigitRect();
+            if (lit.isEmpty())
+                continue;
+            const QImage image = Cell(i / 9, i % 9)->grab().toImage();
+            const qreal ratio = image.devicePixelRatio();
+            QCOMPARE(image.pixelColor(qRound(lit.left() * ratio), qRound(lit.top() * ratio)).rgb(), behind.rgb());
+            ++painted;
+        }
+        QVERIFY(painted >= 5);
+        // Typing a digit lights it up; 0 empties the cell and puts it out.
+        FocusCell(1, 1);
+        QTest::keyClick(Cell(1, 1), Qt::Key_4);
+        QVERIFY(check(CellIndex(1, 1), QStringLiteral("typed")) > 0);
+        QVERIFY(!Cell(0, 4)->SameDigitRect().isEmpty());
+        QTest::keyClick(Cell(1, 1), Qt::Key_0);
+        QCOMPARE(check(CellIndex(1, 1), QStringLiteral("emptied")), 0);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        // Off the board, off.
+        FocusCell(0, 4);
+        board_->Button(CBoardDlg::IdSolve)->setFocus();
+        for (int i = 0; i < kCellCount; ++i)
+            QVERIFY(Cell(i / 9, i % 9)->SameDigitRect().isEmpty());
+    }
+
+    // Every state a cell can be painted in keeps its text legible, 4.5:1
+    // against what is behind it (WCAG AA), and its outline 3:1 against the
+    // cells' base and the window's background (WCAG's for marks that are
+    // no text), under the style's light palette and a dark Fusion palette;
+    // painted in exactly those colours.
+    void everyStateIsLegibleOnALightAndADarkPalette()
+    {
+        Load(kPuzzle);
+        board_->OnPass();
+        // r1c5 holds a given 4; after Pass, r4c5 a found 2, r1c1 pencil marks.
+        struct State {
+            const char* name;
+            int cell;
+            std::function<void()> show;
+        };
+        const int found = CellIndex(3, 4);
+        QVERIFY(board_->Board().Cell(3, 4).HowFilled() != Fill::Given);
+        const std::vector<State> states = {
+            {"plain digit", CellIndex(0, 4), [] {}},
+            {"found digit", found, [] {}},
+            {"pencil marks", CellIndex(0, 0), [] {}},
+            {"hint outline", -1, [this] { board_->OnHint(); }},
+            {"contradiction", CellIndex(0, 0), [this] {
+                 FocusCell(0, 0);
+                 QTest::keyClick(Cell(0, 0), Qt::Key_4);
+                 board_->Button(CBoardDlg::IdSolve)->setFocus();
+             }},
+            {"same digit", CellIndex(8, 8), [this] { FocusCell(0, 8); }},
+            {"same digit, found", found, [this] { FocusCell(7, 8); }},
+            {"same pencil mark", CellIndex(0, 0), [this] { FocusCell(3, 4); }},
+            {"explanation outline", CellIndex(0, 4), [this] { board_->OnExplain(0, 0, true); }},
+        };
+        for (const auto& [tone, palette] : {std::pair{"light", QApplication::style()->standardPalette()},
+                                            std::pair{"dark", DarkFusionPalette()}}) {
+            board_->setPalette(palette);
+            for (const State& state : states) {
+                Load(kPuzzle);
+                board_->OnPass();
+                board_->Button(CBoardDlg::IdSolve)->setFocus();
+                state.show();
+                const int i = state.cell >= 0 ? state.cell : board_->HintedCell();
+                CCellEdit* cell = Cell(i / 9, i % 9);
+                const CCellEdit::CLook look = cell->Look();
+                const QColor behind = look.markBackground.isValid() ? look.markBackground : look.background;
+                const double text = ContrastRatio(look.text, behind);
+                QString line = QStringLiteral("%1, %2: text %3:1").arg(QLatin1String(tone), QLatin1String(state.name)).arg(text, 0, 'f', 2);
+                QVERIFY2(text >= 4.5, qPrintable(line));
+                // What is painted is those colours: the text's ink, the background.
+                const QImage image = cell->grab().toImage();
+                const qreal ratio = image.devicePixelRatio();
+                // A digit has pixels in the text's colour; pencil marks, so small
+                // that smoothing never reaches it, at least pixels as legible.
+                bool exact = false;
+                double strongest = 1;
+                const QRect area = cell->rect().adjusted(4, 4, -4, -4);
+                for (int y = qRound(area.top() * ratio); y <= qRound(area.bottom() * ratio); ++y)
+                    for (int x = qRound(area.left() * ratio); x <= qRound(area.right() * ratio); ++x) {
+                        exact = exact || image.pixelColor(x, y).rgb() == look.text.rgb();
+                        strongest = std::max(strongest, ContrastRatio(image.pixelColor(x, y), behind));
+                    }
+                const bool digit = cell->Text().size() == 1;
+                line += QStringLiteral(" (strongest pixel %1:1)").arg(std::min(strongest, text), 0, 'f', 2);
+                QVERIFY2(digit ? exact : strongest >= 4.5, qPrintable(line + QStringLiteral(": the text is not painted so")));
+                const QRect lit = cell->SameDigitRect();
+                // A corner inside the outline that no mark's letter covers.
+                QPoint inside = lit.topLeft();
+                for (const QPoint corner : {QPoint(4, 4), QPoint(cell->width() - 5, 4), QPoint(4, cell->height() - 5),
+                                            QPoint(cell->width() - 5, cell->height() - 5)}) {
+                    const std::vector<QRect> marks = cell->MarkRects();
+                    if (lit.isEmpty() && std::none_of(marks.begin(), marks.end(), [&](const QRect& r) { return r.contains(corner); })) {
+                        inside = corner;
+                        break;
+                    }
+                }
+                QCOMPARE(image.pixelColor(qRound(inside.x() * ratio), qRound(inside.y() * ratio)).rgb(), behind.rgb());
+                if (look.outline.isValid()) {
+                    const double onBase = ContrastRatio(look.outline, palette.color(QPalette::Base));
+                    const double onWindow = ContrastRatio(look.outline, palette.color(QPalette::Window));
+                    line += QStringLiteral(", outline %1:1 on the base, %2:1 on the window").arg(onBase, 0, 'f', 2).arg(onWindow, 0, 'f', 2);
+                    QVERIFY2(onBase >= 3 && onWindow >= 3, qPrintable(line));
+                    QCOMPARE(image.pixelColor(0, qRound(cell->height() / 2 * ratio)).rgb(), look.outline.rgb());
+                }
+                qInfo("%s", qPrintable(line));
+                board_->ExplanationTip()->hide();
             }
         }
     }

@@ -12,17 +12,26 @@
 //   - a "No longer so" clause must appear exactly when the evidence no
 //     longer stands, and name exactly the cells that no longer bear it out,
 //     each as it is now;
+//   - what contradicts the board comes right after the first line: each
+//     other cell of the row, column and box that holds the cell's digit
+//     too, and for an empty cell with nothing open whether the givens
+//     contradict each other: whether they have no solution at all, as a
+//     complete count finds;
 //   - the lines come in order, one for each digit a rule ruled out, and a
 //     last line on counting again exactly when something no longer stands.
+// The hint's explanation of the cell it fills, on the copy of the board it
+// is filled on, reads the same way.
 // The reasons told are also those zifrel-batch --explain tells.
 // A sentence the grammar cannot read fails too, so that no new wording goes
 // unchecked. Seeded: a failure names the puzzle and step that replay it.
 
 #include "board.h"
 #include "cell_explanation.h"
+#include "guidance.h"
 #include "explanation_tip.h"
 #include "history.h"
 #include "placement_check.h"
+#include "puzzle_maker.h"
 #include "puzzle_text.h"
 
 #include <QFile>
@@ -89,6 +98,8 @@ public:
         if (const QString wrong = Header(lines.front(), lapsed); !wrong.isEmpty())
             return lines.front() + QStringLiteral(": ") + wrong;
         lines.removeFirst();
+        if (const QString wrong = Contradictions(lines); !wrong.isEmpty())
+            return wrong;
         for (int d = 1; d <= 9; ++d) {
             const bool told = c.Reason(d).rule != Rule::None || (c.GetValue() == 0 && !c.IsOpen(d));
             if (!told)
@@ -118,6 +129,45 @@ private:
     const CCell& Target() const { return grid_[static_cast<std::size_t>(cell_)]; }
     int Value(int index) const { return grid_[static_cast<std::size_t>(index)].GetValue(); }
     bool Open(int index, int d) const { return grid_[static_cast<std::size_t>(index)].IsOpen(d); }
+
+    // The lines on what contradicts the board, which it takes from lines.
+    QString Contradictions(QStringList& lines)
+    {
+        const CCell& c = Target();
+        static const QRegularExpression also(QStringLiteral("^(\\d) also stands in row (\\d), column (\\d)$"));
+        for (int j = 0; j < kCellCount; ++j) {
+            const bool peer = j != cell_ && (RowOf(j) == RowOf(cell_) || ColumnOf(j) == ColumnOf(cell_) || Box(j) == Box(cell_));
+            if (!peer || c.GetValue() == 0 || Value(j) != c.GetValue())
+                continue;
+            const auto m = also.match(lines.value(0));
+            if (!m.hasMatch() || m.captured(1).toInt() != c.GetValue() || Index(m.captured(2).toInt(), m.captured(3).toInt()) != j)
+                return QStringLiteral("no line that row %1, column %2 holds the digit too").arg(RowOf(j) + 1).arg(ColumnOf(j) + 1);
+            ++seen[QStringLiteral("also stands")];
+            lines.removeFirst();
+        }
+        if (also.match(lines.value(0)).hasMatch())
+            return lines.front() + QStringLiteral(": no such cell, or not in order");
+        static const QRegularExpression none(QStringLiteral(
+            "^No digit is left for this cell(?:: (the givens contradict each other)|, (though the givens have a solution))$"));
+        const auto m = none.match(lines.value(0));
+        const bool empty = c.GetValue() == 0 && c.CandidateMask() == 0;
+        if (m.hasMatch() != empty)
+            return empty ? QStringLiteral("no digit is left, and the explanation does not say what is wrong")
+                         : lines.front() + QStringLiteral(": a digit is left");
+        if (!empty)
+            return {};
+        lines.removeFirst();
+        Values givens{};
+        for (int i = 0; i < kCellCount; ++i)
+            if (grid_[static_cast<std::size_t>(i)].HowFilled() == Fill::Given)
+                givens[static_cast<std::size_t>(i)] = Value(i);
+        const bool solvable = CountSolutions(givens, 1).count > 0;
+        const bool blamed = m.capturedLength(1) > 0;
+        ++seen[blamed ? QStringLiteral("no digit left: the givens") : QStringLiteral("no digit left: not the givens")];
+        if (blamed == solvable)
+            return blamed ? QStringLiteral("the givens have a solution") : QStringLiteral("the givens have none");
+        return {};
+    }
 
     QString Header(const QString& line, bool& lapsed)
     {
@@ -406,6 +456,15 @@ private slots:
                     seen[form] += count;
                     lines += count;
                 }
+                // The hint's explanation of its cell, on the copy it rests on.
+                const CHint hint = FindHint(board.Working());
+                if (hint.cell >= 0) {
+                    CSentenceChecker told(hint.grid);
+                    if (const QString wrong = told.Check(hint.cell); !wrong.isEmpty())
+                        QFAIL(qPrintable(QStringLiteral("puzzle %1 after %2, the hint at row %3, column %4: %5")
+                                             .arg(n).arg(done).arg(hint.cell / 9 + 1).arg(hint.cell % 9 + 1).arg(wrong)));
+                    ++seen[QStringLiteral("hint")];
+                }
             }
         }
         // Every form was read, often: the checks above cannot pass by
@@ -413,8 +472,11 @@ private slots:
         for (const char* form : {"still possible", "given", "found single", "found only in box", "row now", "row then",
                                  "column now", "column then", "box now", "box then", "box and line now",
                                  "box and line then", "pair", "no longer: row", "no longer: column", "no longer: box",
-                                 "no longer: box and line", "no longer: pair", "no longer: found only in box"})
+                                 "no longer: box and line", "no longer: pair", "no longer: found only in box",
+                                 "also stands", "no digit left: the givens", "no digit left: not the givens", "hint"})
             QVERIFY2(seen[QString::fromLatin1(form)] >= 20, form);
+        for (const auto& [form, count] : seen)
+            qInfo("%s: %d", qPrintable(form), count);
         qInfo("%lld sentences read", lines);
     }
 

@@ -5,13 +5,16 @@
 // screen shows of the window as a PNG, and fails if any cell's text needs
 // more room than the cell has, or if any cell's explanation covers the cell
 // or a cell it cites. Pictures of an explanation and of the Help and About
-// windows go beside it (explain.png, help.png, about.png). Run under a real
+// windows go beside it (explain.png, help.png, about.png), and pictures of
+// what the board marks (guide-*.png, see PictureGuidance). Run under a real
 // X server (xvfb-run).
 //
 //   zifrel_screenshot OUTPUT.png [PUZZLE-LINE]
 
 #include "about_dlg.h"
 #include "board_dlg.h"
+#include "dark_palette.h"
+#include "guidance.h"
 #include "cell_edit.h"
 #include "explanation.h"
 #include "explanation_tip.h"
@@ -20,6 +23,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolTip>
 #include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
@@ -27,6 +33,130 @@
 
 #include <cmath>
 #include <cstdio>
+
+namespace {
+
+// The window, with the tip where it shows, as the screen shows them.
+bool Picture(const CBoardDlg& board, const QString& file)
+{
+    QTest::qWait(150);
+    QRect area = board.frameGeometry();
+    if (board.ExplanationTip()->isVisible())
+        area = area.united(board.ExplanationTip()->frameGeometry());
+    if (board.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file))
+        return true;
+    std::fprintf(stderr, "zifrel_screenshot: cannot write %s\n", qPrintable(file));
+    return false;
+}
+
+// Pictures of what the board marks, under the style's own light palette and
+// a dark one, each on a board of its own: guide-STATE-light.png and
+// guide-STATE-dark.png in folder, for the states plain (after a Pass: found
+// digits and pencil marks), same-digit (the focused cell's digit
+// highlighted), hint and hint-told (the first and second press of Ctrl+H),
+// explanation (a cell's explanation and the outlines of what it cites),
+// contradiction (a wrong digit typed, then Solve) and
+// contradiction-explained. Fails if a state cannot be reached.
+bool PictureGuidance(const QString& folder, const Values& puzzle)
+{
+    const QPalette light = QApplication::style()->standardPalette();
+    for (const auto& [palette, tone] : {std::pair{light, "light"}, std::pair{DarkFusionPalette(), "dark"}}) {
+        QApplication::setPalette(palette);
+        QToolTip::setPalette(palette);
+        CBoardDlg board;
+        board.show();
+        board.activateWindow();
+        if (!QTest::qWaitForWindowActive(&board))
+            return false;
+        const auto save = [&, tone = tone](const char* state) {
+            return Picture(board, folder + QStringLiteral("/guide-%1-%2.png").arg(QLatin1String(state), QLatin1String(tone)));
+        };
+        const auto cell = [&](int i) { return board.CellControl(i / kBoardSize, i % kBoardSize); };
+        QPushButton* solve = board.Button(CBoardDlg::IdSolve);
+        QCursor::setPos(board.screen()->geometry().bottomRight());
+
+        board.Board().LoadValues(puzzle);
+        board.OnPass();
+        solve->setFocus();
+        if (!save("plain"))
+            return false;
+        // The filled cell whose digit stands most often among the pencil marks.
+        int focus = -1;
+        int most = 0;
+        for (int i = 0; i < kCellCount; ++i) {
+            const int digit = board.Board().Working()[static_cast<std::size_t>(i)].GetValue();
+            int marks = 0;
+            for (const CCell& other : board.Board().Working())
+                marks += digit != 0 && other.ShowsCandidates() && other.IsOpen(digit);
+            if (marks > most) {
+                most = marks;
+                focus = i;
+            }
+        }
+        cell(focus)->setFocus();
+        if (focus < 0 || !save("same-digit"))
+            return false;
+        solve->setFocus();
+        board.OnHint();
+        if (board.HintedCell() < 0 || !save("hint"))
+            return false;
+        board.OnHint();
+        if (!board.ExplanationTip()->isVisible() || !save("hint-told"))
+            return false;
+        QTest::keyClick(solve, Qt::Key_Escape);
+        board.OnExplain(focus / kBoardSize, focus % kBoardSize, true);
+        if (!board.ExplanationTip()->isVisible() || !save("explanation"))
+            return false;
+        board.ExplanationTip()->hide();
+
+        // A wrong digit typed into the first empty cell where it clashes
+        // with no digit shown, but leaves, after Solve, a cell with no digit
+        // left; then a digit typed over a found one, twice in its row.
+        bool shown = false;
+        int wrong = 0;
+        for (int i = 0; i < kCellCount && !shown; ++i) {
+            for (int digit = 1; digit <= 9 && !shown; ++digit) {
+                if (puzzle[static_cast<std::size_t>(i)] != 0)
+                    continue;
+                board.Board().LoadValues(puzzle);
+                Grid typed = board.Board().Working();
+                typed[static_cast<std::size_t>(i)].SetValue(digit);
+                if (!SameDigitPeers(typed, i).empty())
+                    continue;
+                cell(i)->setFocus();
+                cell(i)->TypeOver(QString::number(digit));
+                board.OnSolve();
+                const Conflicts conflicts = FindConflicts(board.Board().Working());
+                shown = std::any_of(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return c.noDigitLeft; });
+                wrong = i;
+            }
+        }
+        for (int i = wrong + 1; i + 1 < kCellCount && shown; ++i) {
+            const CCell& next = board.Board().Working()[static_cast<std::size_t>(i) + 1];
+            if (puzzle[static_cast<std::size_t>(i)] == 0 && board.Board().Working()[static_cast<std::size_t>(i)].GetValue() != 0
+                && next.GetValue() != 0 && (i + 1) % kBoardSize != 0) {
+                cell(i)->setFocus();
+                cell(i)->TypeOver(QString::number(next.GetValue()));
+                break;
+            }
+        }
+        solve->setFocus();
+        if (!shown || !save("contradiction"))
+            return false;
+        const Conflicts conflicts = FindConflicts(board.Board().Working());
+        const auto clash = std::find_if(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return !c.sameDigit.empty(); });
+        const int explained = static_cast<int>(clash - conflicts.begin());
+        board.OnExplain(explained / kBoardSize, explained % kBoardSize, true);
+        if (!board.ExplanationTip()->isVisible() || !save("contradiction-explained"))
+            return false;
+        board.ExplanationTip()->hide();
+    }
+    QApplication::setPalette(light);
+    QToolTip::setPalette(light);
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -153,6 +283,10 @@ int main(int argc, char** argv)
                          icon.height(), label->width(), label->height());
             return 1;
         }
+    }
+    if (!PictureGuidance(folder, *values)) {
+        std::fputs("zifrel_screenshot: cannot picture what the board marks\n", stderr);
+        return 1;
     }
     for (auto [window, name] : {std::pair<QDialog*, const char*>{&help, "help.png"}, {&about, "about.png"}}) {
         window->show();
