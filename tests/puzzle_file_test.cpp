@@ -402,6 +402,41 @@ TEST(PuzzleLine, SaysWhatIsWrong)
     EXPECT_FALSE(ParsePuzzleLine(kPuzzle + ",1234", &error));
 }
 
+// The reader zifrel-batch streams lines through reads each line, in any
+// two pieces, as the whole line is read: runs of cells of every length,
+// broken anywhere by a separator, a mark, a bad byte, a box-drawing
+// character or a carriage return, and lines with too many cells.
+TEST(PuzzleLine, ReadInPiecesAsTheWholeLine)
+{
+    std::vector<std::string> lines;
+    const std::string digits = kPuzzle + "123456789" + kPuzzle;
+    for (std::size_t length : {0, 15, 16, 17, 31, 32, 33, 64, 80, 81, 82, 97, 170})
+        lines.push_back(digits.substr(0, length));
+    for (std::size_t at = 0; at <= kPuzzle.size(); ++at)
+        for (const std::string_view insert : {" ", "?", "q", "\x01", "\xE2\x94\x80", "\r", "9"})
+            lines.push_back(kPuzzle.substr(0, at) + std::string(insert) + kPuzzle.substr(at));
+    for (const std::string& line : lines) {
+        Values whole{};
+        const std::string_view text = line;
+        const CLineCells expected = ReadLineCells(text.ends_with('\r') ? text.substr(0, text.size() - 1) : text, whole);
+        for (std::size_t split = 0; split <= line.size(); split += line.size() > 40 ? 7 : 1) {
+            CLineCellReader reader;
+            reader.Start();
+            reader.Add(text.substr(0, split));
+            reader.Add(text.substr(split));
+            const CLineCells read = reader.End();
+            ASSERT_EQ(std::tie(read.kind, read.count, read.bad, read.byteOrderMark),
+                      std::tie(expected.kind, expected.count, expected.bad, expected.byteOrderMark))
+                << line << " split at " << split;
+            const int kept = std::min(expected.kind == CLineCells::Cells ? expected.count : expected.count - 1,
+                                      kCellCount);
+            for (int i = 0; i < kept; ++i)
+                ASSERT_EQ(reader.Cells()[static_cast<std::size_t>(i)], whole[static_cast<std::size_t>(i)])
+                    << line << " split at " << split << ", cell " << i;
+        }
+    }
+}
+
 // Text as people paste it: what is a puzzle and what is not.
 TEST(PuzzleText, AcceptsThePastedFormsAndNothingElse)
 {
