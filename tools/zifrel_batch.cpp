@@ -458,8 +458,10 @@ private:
         out_.Append('\n');
     }
 
-    // Enough boards to keep the lanes full all but at the very end.
-    static constexpr std::size_t kLaneBlock = 1024;
+    // Enough boards to keep the lanes full all but at the very end, and
+    // few enough that they stay in the processor's cache from the line
+    // read to the board written (1,024 ran 5 to 7 % slower here).
+    static constexpr std::size_t kLaneBlock = 256;
 
     void Wait(const Values& values)
     {
