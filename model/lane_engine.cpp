@@ -12,6 +12,7 @@ bool LaneSetRuns(LaneSet set)
 {
 #if defined(__x86_64__)
     switch (set) {
+    case LaneSet::Avx512: return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl");
     case LaneSet::Avx2: return __builtin_cpu_supports("avx2");
     case LaneSet::Sse2: return true;
     case LaneSet::Portable: return false;
@@ -26,7 +27,7 @@ LaneSet ChosenLaneSet()
 {
     static const LaneSet chosen = [] {
         if (const char* asked = std::getenv("ZIFREL_LANES")) {
-            for (const LaneSet set : {LaneSet::Avx2, LaneSet::Sse2, LaneSet::Portable}) {
+            for (const LaneSet set : {LaneSet::Avx512, LaneSet::Avx2, LaneSet::Sse2, LaneSet::Portable}) {
                 std::string_view name = LaneSetName(set);
                 if (name.size() == std::string_view(asked).size()
                     && std::equal(name.begin(), name.end(), asked,
@@ -35,7 +36,7 @@ LaneSet ChosenLaneSet()
                     return set;
             }
         }
-        for (const LaneSet set : {LaneSet::Avx2, LaneSet::Sse2})
+        for (const LaneSet set : {LaneSet::Avx512, LaneSet::Avx2, LaneSet::Sse2})
             if (LaneSetRuns(set))
                 return set;
         return LaneSet::Portable;
@@ -46,6 +47,7 @@ LaneSet ChosenLaneSet()
 const char* LaneSetName(LaneSet set)
 {
     switch (set) {
+    case LaneSet::Avx512: return "AVX512";
     case LaneSet::Avx2: return "AVX2";
     case LaneSet::Sse2: return "SSE2";
     case LaneSet::Portable: return "portable";
@@ -55,7 +57,7 @@ const char* LaneSetName(LaneSet set)
 
 int LaneCount(LaneSet set)
 {
-    return set == LaneSet::Avx2 ? 16 : 8;
+    return set == LaneSet::Avx512 || set == LaneSet::Avx2 ? 16 : 8;
 }
 
 void RunLanes(std::span<CLaneBoard> boards, unsigned long long maxSweeps, LaneSet set)
@@ -63,6 +65,10 @@ void RunLanes(std::span<CLaneBoard> boards, unsigned long long maxSweeps, LaneSe
     if (maxSweeps == 0 || boards.empty())
         return;
 #if defined(__x86_64__)
+    if (set == LaneSet::Avx512 && LaneSetRuns(set)) {
+        RunLanesAvx512(boards.data(), boards.size(), maxSweeps);
+        return;
+    }
     if (set == LaneSet::Avx2 && LaneSetRuns(set)) {
         RunLanesAvx2(boards.data(), boards.size(), maxSweeps);
         return;

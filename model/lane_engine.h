@@ -22,13 +22,14 @@ struct CLaneBoard {
     std::uint16_t excluded[81];
 };
 
-// The instruction sets the lanes run on: 16 lanes of AVX2 or 8 of SSE2 on
-// x86-64 (which every x86-64 processor has), or 8 lanes of the compiler's
-// portable vector code on other processors.
-enum class LaneSet { Avx2, Sse2, Portable };
+// The instruction sets the lanes run on: on x86-64, 16 lanes of AVX-512
+// (BW and VL, in 256-bit vectors), 16 of AVX2 or 8 of SSE2 (which every
+// x86-64 processor has); on other processors, 8 lanes of the compiler's
+// portable vector code.
+enum class LaneSet { Avx512, Avx2, Sse2, Portable };
 
 // The best set this processor runs, found at run time. The environment
-// variable ZIFREL_LANES (avx2, sse2 or portable) asks for another, for
+// variable ZIFREL_LANES (avx512, avx2, sse2 or portable) asks for another, for
 // tests; a set the processor cannot run is never chosen.
 LaneSet ChosenLaneSet();
 bool LaneSetRuns(LaneSet set);

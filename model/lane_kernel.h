@@ -13,4 +13,5 @@
 void RunLanesBaseline(CLaneBoard* boards, std::size_t count, unsigned long long maxSweeps);
 #if defined(__x86_64__)
 void RunLanesAvx2(CLaneBoard* boards, std::size_t count, unsigned long long maxSweeps);
+void RunLanesAvx512(CLaneBoard* boards, std::size_t count, unsigned long long maxSweeps);
 #endif

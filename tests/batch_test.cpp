@@ -494,6 +494,8 @@ TEST(BatchLanes, WriteExactlyWhatTheOnePuzzleEngineWrites)
     std::vector<std::string> sets = {"sse2"};
     if (__builtin_cpu_supports("avx2"))
         sets.push_back("avx2");
+    if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl"))
+        sets.push_back("avx512");
     int compared = 0;
     std::vector<std::string> runs;
     for (const std::string command : {"--solve", "--pass 0", "--pass 1", "--pass 2", "--pass 3", "--pass 4", "--pass 5"})
