@@ -10,59 +10,14 @@
 // UpdateCell applies it, in the same visiting order, reading the other
 // cells' flags as they stand.
 #include "puzzle_maker.h"
+
+#include "cell_places.h"
 #include "solution_search.h"
 
 #include <algorithm>
 #include <bit>
 
 namespace {
-
-// Where a cell stands, worked out once for all 81. A segment is the three
-// cells of a box within one row (or column): index 3 * box + the row (or
-// column) within the box.
-struct CCellReach {
-    std::uint8_t row, column, box;
-    std::uint8_t rowSegment, columnSegment;
-    // The box's other two row segments: its six cells outside the cell's row.
-    std::uint8_t otherRowSegments[2];
-    // For each of the other two boxes of the band of rows, the two row
-    // segments outside the cell's row; the same for the stack of columns.
-    std::uint8_t bandSegments[2][2], stackSegments[2][2];
-    // The other two cells of the segment of the cell's row.
-    std::uint8_t rowMates[2];
-};
-
-constexpr auto kReach = [] {
-    std::array<CCellReach, kCellCount> reach{};
-    const auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
-    const auto others = [](int k) { return std::array<int, 2>{k == 0 ? 1 : 0, k == 2 ? 1 : 2}; };
-    for (int row = 0; row < kBoardSize; ++row) {
-        for (int column = 0; column < kBoardSize; ++column) {
-            CCellReach& r = reach[static_cast<std::size_t>(CellIndex(row, column))];
-            const int box = row / 3 * 3 + column / 3;
-            const auto otherRows = others(row % 3);
-            const auto otherColumns = others(column % 3);
-            const auto otherBandBoxes = others(box % 3);
-            const auto otherStackBoxes = others(box / 3);
-            r.row = u8(row);
-            r.column = u8(column);
-            r.box = u8(box);
-            r.rowSegment = u8(3 * box + row % 3);
-            r.columnSegment = u8(3 * box + column % 3);
-            for (std::size_t i = 0; i < 2; ++i) {
-                const int bandBox = box / 3 * 3 + otherBandBoxes[i];
-                const int stackBox = otherStackBoxes[i] * 3 + box % 3;
-                r.otherRowSegments[i] = u8(3 * box + otherRows[i]);
-                r.rowMates[i] = u8(CellIndex(row, column / 3 * 3 + otherColumns[i]));
-                for (std::size_t j = 0; j < 2; ++j) {
-                    r.bandSegments[i][j] = u8(3 * bandBox + otherRows[j]);
-                    r.stackSegments[i][j] = u8(3 * stackBox + otherColumns[j]);
-                }
-            }
-        }
-    }
-    return reach;
-}();
 
 // The cells of each segment.
 constexpr auto kSegmentCells = [] {
@@ -109,8 +64,8 @@ constexpr auto kReaders = [] {
             const bool sameBox = i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3;
             if (i / 9 == j / 9 || i % 9 == j % 9 || sameBox)
                 Add(readers.cell[static_cast<std::size_t>(i)], j);
-            const CCellReach& r = kReach[static_cast<std::size_t>(i)];
-            const CCellReach& s = kReach[static_cast<std::size_t>(j)];
+            const CPlace& r = kPlaces[static_cast<std::size_t>(i)];
+            const CPlace& s = kPlaces[static_cast<std::size_t>(j)];
             if (i / 27 == j / 27 && i / 9 != j / 9)
                 Add(readers.rowSegment[r.rowSegment], j);
             if (i % 9 / 3 == j % 9 / 3 && i % 9 != j % 9 && r.box != s.box)
@@ -193,7 +148,7 @@ private:
     // The cell's ruled-out digits have just become excluded.
     void Exclude(int index, DigitMask excluded)
     {
-        const CCellReach& r = kReach[static_cast<std::size_t>(index)];
+        const CPlace& r = kPlaces[static_cast<std::size_t>(index)];
         result_.excluded[static_cast<std::size_t>(index)] = excluded;
         Touch(kReaders.cell[static_cast<std::size_t>(index)]);
         for (int k = 0; k < 2; ++k) {
@@ -213,7 +168,7 @@ private:
 
     void Fill(int index, int digit)
     {
-        const CCellReach& r = kReach[static_cast<std::size_t>(index)];
+        const CPlace& r = kPlaces[static_cast<std::size_t>(index)];
         const DigitMask bit = DigitBit(digit);
         result_.values[static_cast<std::size_t>(index)] = digit;
         empty_[static_cast<std::size_t>(index / 64)] &= ~(std::uint64_t{1} << (index % 64));
@@ -244,7 +199,7 @@ private:
 
     bool UpdateEmptyCell(int index)
     {
-        const CCellReach& r = kReach[static_cast<std::size_t>(index)];
+        const CPlace& r = kPlaces[static_cast<std::size_t>(index)];
         const DigitMask before = Excluded(static_cast<std::size_t>(index));
         unsigned ruled = rowPlaced_[r.row] | columnPlaced_[r.column] | boxPlaced_[r.box];
         if (boxAndLine_)
