@@ -7,36 +7,16 @@
 // "second ms" (Paste Puzzle twice in a row). Runs on a real X server.
 
 #include "board_dlg.h"
+#include "silent_owner.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QProcess>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-// The owner's process, ended and waited for when it goes.
-struct CEndProcess {
-    void operator()(QProcess* process) const
-    {
-        process->kill();
-        process->waitForFinished();
-        delete process;
-    }
-};
-using COwner = std::unique_ptr<QProcess, CEndProcess>;
-
-COwner SilentOwner(const char* program)
-{
-    COwner owner(new QProcess);
-    owner->start(QString::fromLocal8Bit(program), {});
-    if (!owner->waitForReadyRead(5000))
-        return nullptr;
-    return owner;
-}
 
 template <typename Action>
 double Milliseconds(Action action)
@@ -58,11 +38,11 @@ int main(int argc, char** argv)
     }
     CBoardDlg board;
     board.show();
-    auto owner = SilentOwner(argv[1]);
+    auto owner = StartSilentOwner(QString::fromLocal8Bit(argv[1]));
     if (!owner)
         return 1;
     std::printf("toolkit %.1f\n", Milliseconds([] { QApplication::clipboard()->text(); }));
-    owner = SilentOwner(argv[1]);
+    owner = StartSilentOwner(QString::fromLocal8Bit(argv[1]));
     if (!owner)
         return 1;
     std::printf("first %.1f\n", Milliseconds([&] { board.OnPastePuzzle(); }));

@@ -8,38 +8,22 @@
 #include "board_dlg.h"
 #include "cell_edit.h"
 #include "notice.h"
+#include "silent_owner.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QProcess>
 #include <QTest>
 
 namespace {
-
-// The owner's process, ended and waited for when it goes.
-struct CEndProcess {
-    void operator()(QProcess* process) const
-    {
-        process->kill();
-        process->waitForFinished();
-        delete process;
-    }
-};
-using COwner = std::unique_ptr<QProcess, CEndProcess>;
 
 const QString kSilent = QStringLiteral("Not pasted: the program that holds the clipboard does not answer");
 const std::string kPuzzle =
     "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
 
-// The silent owner, started; it holds the clipboard once it says so. Given
-// a text, it holds that and answers.
+// The silent owner, started; given a text, it holds that and answers.
 COwner StartOwner(const QStringList& text = {})
 {
-    COwner owner(new QProcess);
-    owner->start(QStringLiteral(ZIFREL_SILENT_OWNER), text);
-    if (!owner->waitForReadyRead(5000) || owner->readLine().trimmed() != "owner")
-        return nullptr;
-    return owner;
+    return StartSilentOwner(QStringLiteral(ZIFREL_SILENT_OWNER), text);
 }
 
 } // namespace
