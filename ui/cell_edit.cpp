@@ -111,12 +111,13 @@ QFont CCellEdit::CurrentFont() const
 
 void CCellEdit::ChangeText(QString text)
 {
-    const QString wasSaid = AccessibleText();
+    const bool heard = QAccessible::isActive();
+    const QString wasSaid = heard ? AccessibleText() : QString();
     text_ = std::move(text);
     linesStale_ = true;
     update();
     // A screen reader hears the digit go and come as text changes.
-    if (const QString said = AccessibleText(); said != wasSaid && QAccessible::isActive()) {
+    if (const QString said = heard ? AccessibleText() : QString(); said != wasSaid) {
         if (!wasSaid.isEmpty()) {
             QAccessibleTextRemoveEvent removed(this, 0, wasSaid);
             QAccessible::updateAccessibility(&removed);
@@ -237,14 +238,6 @@ int CCellEdit::LineLeft(const CLine& line) const
     return area.left() + (area.width() - line.edges.back()) / 2;
 }
 
-void CCellEdit::SetFound(bool found)
-{
-    if (found == found_)
-        return;
-    found_ = found;
-    update();
-}
-
 void CCellEdit::SetCited(const QString& marks)
 {
     if (marks == citedBy_)
@@ -253,26 +246,8 @@ void CCellEdit::SetCited(const QString& marks)
     update();
 }
 
-void CCellEdit::SetConflicting(bool conflicting)
+void CCellEdit::ChangeSameDigit(int digit)
 {
-    if (conflicting == conflicting_)
-        return;
-    conflicting_ = conflicting;
-    update();
-}
-
-void CCellEdit::SetHinted(bool hinted)
-{
-    if (hinted == hinted_)
-        return;
-    hinted_ = hinted;
-    update();
-}
-
-void CCellEdit::SetSameDigit(int digit)
-{
-    if (digit == sameDigit_)
-        return;
     // Only a cell that shows the digit it had or has paints anew.
     const bool repaint = ShownAt(sameDigit_) >= 0 || ShownAt(digit) >= 0;
     sameDigit_ = digit;

@@ -67,7 +67,7 @@ public:
     // Draws the digit as one the deduction found: in the palette's link
     // colour, underlined, so that it stands apart from a given digit also
     // for those who cannot tell the colours apart.
-    void SetFound(bool found);
+    void SetFound(bool found) { ChangeMark(found_, found); }
     bool IsFound() const { return found_; }
     // Outlines the cell while an explanation cites it, with the marks of
     // the lines that cite it ("AC"); "" for none.
@@ -80,15 +80,19 @@ public:
     // Marks the cell as one that contradicts the board: a dashed outline
     // and a tint behind its text in the warning colour, so that it shows
     // also to those who cannot tell the colours apart.
-    void SetConflicting(bool conflicting);
+    void SetConflicting(bool conflicting) { ChangeMark(conflicting_, conflicting); }
     bool IsConflicting() const { return conflicting_; }
     // Outlines the cell a hint points at, more thickly than a citation.
-    void SetHinted(bool hinted);
+    void SetHinted(bool hinted) { ChangeMark(hinted_, hinted); }
     bool IsHinted() const { return hinted_; }
     // Highlights digit (0: none) where the cell shows it: behind the whole
     // cell when it is the cell's digit, behind its place when it is one of
     // the pencil marks.
-    void SetSameDigit(int digit);
+    void SetSameDigit(int digit)
+    {
+        if (digit != sameDigit_)
+            ChangeSameDigit(digit);
+    }
     int SameDigit() const { return sameDigit_; }
     // What the highlight covers; empty where the cell shows no such digit.
     QRect SameDigitRect() const;
@@ -136,6 +140,15 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // Sets one of the marks painted around the text, repainting on a change.
+    void ChangeMark(bool& mark, bool on)
+    {
+        if (mark != on) {
+            mark = on;
+            update();
+        }
+    }
+    void ChangeSameDigit(int digit);
     bool HasSelection() const { return anchor_ != caret_; }
     // Replaces the selection by text as a user edit, keeping one level of undo.
     void ReplaceSelection(const QString& text);
