@@ -336,15 +336,16 @@ QAction* CBoardDlg::MenuAction(Action action) const
 }
 
 template <typename Command>
-CBoardState CBoardDlg::Change(const QString& name, Command command)
+CBoardDlg::CStep CBoardDlg::Change(const QString& name, Command command)
 {
     notice_->hide();
-    const CBoardState before = board_.State();
+    CStep step{board_.State(), {}};
     command();
-    history_.Record(name.toStdString(), before, board_.State());
+    step.after = board_.State();
+    history_.Record(name.toStdString(), step.before, step.after);
     UpdateMenuActions();
     AfterBoardChange();
-    return before;
+    return step;
 }
 
 void CBoardDlg::AfterBoardChange()
@@ -443,35 +444,38 @@ void CBoardDlg::OnClear()
 
 void CBoardDlg::OnSet()
 {
-    const CBoardState before = Change(tr("Set"), [this] { board_.OnSet(); });
-    Announce(tr("Set: %n digit(s) kept for Reset", nullptr, CountChange(before, board_.State()).givens));
+    const CStep step = Change(tr("Set"), [this] { board_.OnSet(); });
+    Announce([kept = CountChange(step.before, step.after).givens] {
+        return tr("Set: %n digit(s) kept for Reset", nullptr, kept);
+    });
 }
 
 void CBoardDlg::OnReset()
 {
-    const CBoardState before = Change(tr("Reset"), [this] { board_.OnReset(); });
-    Announce(BoardSentence(tr("Reset"), CountChange(before, board_.State())));
+    const CStep step = Change(tr("Reset"), [this] { board_.OnReset(); });
+    Announce([change = CountChange(step.before, step.after)] { return BoardSentence(tr("Reset"), change); });
 }
 
 void CBoardDlg::OnPass()
 {
-    const CBoardState before = Change(tr("Pass"), [this] { board_.OnPass(); });
-    Announce(PassSentence(CountChange(before, board_.State())));
+    const CStep step = Change(tr("Pass"), [this] { board_.OnPass(); });
+    Announce([change = CountChange(step.before, step.after)] { return PassSentence(change); });
 }
 
 void CBoardDlg::OnSolve()
 {
     int sweeps = 0;
-    const CBoardState before = Change(tr("Solve"), [&] { sweeps = board_.OnSolve(); });
-    Announce(SolveSentence(sweeps, CountChange(before, board_.State())));
+    const CStep step = Change(tr("Solve"), [&] { sweeps = board_.OnSolve(); });
+    Announce([sweeps, change = CountChange(step.before, step.after)] { return SolveSentence(sweeps, change); });
 }
 
 void CBoardDlg::OnCellStep()
 {
-    const CBoardState before = Change(tr("Cell"), [this] { board_.OnCellStep(); });
-    const int index = CellIndex(board_.CursorRow(), board_.CursorColumn());
-    Announce(CellSentence(index, before.working[static_cast<std::size_t>(index)],
-                          board_.Cell(board_.CursorRow(), board_.CursorColumn()).State()));
+    const CStep step = Change(tr("Cell"), [this] { board_.OnCellStep(); });
+    const auto index = static_cast<std::size_t>(CellIndex(board_.CursorRow(), board_.CursorColumn()));
+    Announce([index, was = step.before.working[index], is = step.after.working[index]] {
+        return CellSentence(static_cast<int>(index), was, is);
+    });
 }
 
 void CBoardDlg::OnStart()
@@ -484,14 +488,15 @@ void CBoardDlg::OnStart()
 void CBoardDlg::OnLoad()
 {
     CBoard::CLoadResult loaded;
-    const CBoardState before = Change(tr("Load"), [&] { loaded = board_.OnLoad(); });
+    const CStep step = Change(tr("Load"), [&] { loaded = board_.OnLoad(); });
     if (!loaded) {
         Tell(LoadFailure(PuzzleFilePath(), loaded));
         return;
     }
     savedValues_ = board_.WorkingValues();
-    Announce(BoardSentence(tr("Loaded %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)),
-                           CountChange(before, board_.State())));
+    Announce([change = CountChange(step.before, step.after)] {
+        return BoardSentence(tr("Loaded %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)), change);
+    });
 }
 
 void CBoardDlg::OnSave()
@@ -560,11 +565,13 @@ void CBoardDlg::OnNewPuzzle(Level level)
 // As Paste takes one, then as Set captures it: one step to undo.
 void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
 {
-    const CBoardState before = Change(tr("New Puzzle"), [&] {
+    const CStep step = Change(tr("New Puzzle"), [&] {
         board_.LoadValues(values);
         board_.OnSet();
     });
-    Announce(BoardSentence(tr("New puzzle, %1").arg(LevelWords(level)), CountChange(before, board_.State())));
+    Announce([level, change = CountChange(step.before, step.after)] {
+        return BoardSentence(tr("New puzzle, %1").arg(LevelWords(level)), change);
+    });
 }
 
 QAction* CBoardDlg::NewPuzzleAction(Level level) const
@@ -580,8 +587,8 @@ void CBoardDlg::OnCheckPuzzle()
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.
 void CBoardDlg::TakePuzzle(const QString& how, const Values& values)
 {
-    const CBoardState before = Change(how, [&] { board_.LoadValues(values); });
-    Announce(BoardSentence(how, CountChange(before, board_.State())));
+    const CStep step = Change(how, [&] { board_.LoadValues(values); });
+    Announce([how, change = CountChange(step.before, step.after)] { return BoardSentence(how, change); });
 }
 
 void CBoardDlg::Tell(const QString& message)
@@ -592,9 +599,21 @@ void CBoardDlg::Tell(const QString& message)
 
 void CBoardDlg::Announce(const QString& sentence)
 {
+    Announce([sentence] { return sentence; });
+}
+
+void CBoardDlg::Announce(std::function<QString()> sentence)
+{
     // A change that made the board contradict itself says so too.
-    const QString news = std::exchange(contradictionNews_, QString());
-    announcer_->Announce(news.isEmpty() ? sentence : sentence.isEmpty() ? news : sentence + QStringLiteral(". ") + news);
+    QString news = std::exchange(contradictionNews_, QString());
+    if (news.isEmpty()) {
+        announcer_->Announce(std::move(sentence));
+        return;
+    }
+    announcer_->Announce([sentence = std::move(sentence), news = std::move(news)] {
+        const QString said = sentence();
+        return said.isEmpty() ? news : said + QStringLiteral(". ") + news;
+    });
 }
 
 QString CBoardDlg::PuzzleFilePath() const

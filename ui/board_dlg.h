@@ -11,6 +11,7 @@
 #include <QFont>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -147,11 +148,14 @@ private:
     void SetScale(double scale);
     void CreateWindowMenu();
     void BindCells();
+    // The board before and after a command.
+    struct CStep {
+        CBoardState before;
+        CBoardState after;
+    };
     // Runs command, and keeps what it changed as a step to undo.
-    // Runs command, and keeps what it changed as a step to undo; returns
-    // the board as it was before.
     template <typename Command>
-    CBoardState Change(const QString& name, Command command);
+    CStep Change(const QString& name, Command command);
     void UpdateMenuActions();
     // After every change to the board: marks each cell's digit as given or
     // found and each cell that contradicts the board, highlights the
@@ -167,8 +171,10 @@ private:
     void TakeNewPuzzle(const Values& values, Level level);
     // Tells the user, seen and heard, why something did not happen.
     void Tell(const QString& message);
-    // Tells screen readers what a command did.
+    // Tells screen readers what a command did; a sentence given as a
+    // function is only made if someone hears it.
     void Announce(const QString& sentence);
+    void Announce(std::function<QString()> sentence);
     // The puzzle file's full name, as messages show it.
     QString PuzzleFilePath() const;
     // Saves for the close prompt; false when the user chose to stay.

@@ -140,15 +140,16 @@ CAnnouncer::CAnnouncer(QWidget* window) : QWidget(window)
     hide();
 }
 
-void CAnnouncer::Announce(const QString& sentence)
+void CAnnouncer::Announce(std::function<QString()> sentence)
 {
-    said_ = sentence;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(parentWidget(), sentence);
-    QAccessible::updateAccessibility(&event);
-#else
+    unsaid_ = std::move(sentence);
     if (!QAccessible::isActive())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(parentWidget(), Said());
+    QAccessible::updateAccessibility(&event);
+#else
+    Said();
     // Screen readers speak a notification as it appears: it disappears and
     // appears again with the new sentence.
     hide();
@@ -156,6 +157,13 @@ void CAnnouncer::Announce(const QString& sentence)
     QAccessible::updateAccessibility(&renamed);
     show();
 #endif
+}
+
+QString CAnnouncer::Said() const
+{
+    if (unsaid_)
+        said_ = std::exchange(unsaid_, nullptr)();
+    return said_;
 }
 
 void CAnnouncer::Install()

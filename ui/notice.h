@@ -5,6 +5,8 @@
 #include <QBasicTimer>
 #include <QLabel>
 
+#include <functional>
+
 // A short message by the board window, seen and heard: it opens below the
 // window (above it where the screen ends), says its text to screen readers
 // as a notification, and goes at the next key press, click or command, or
@@ -43,13 +45,18 @@ class CAnnouncer : public QWidget {
 
 public:
     explicit CAnnouncer(QWidget* window);
-    void Announce(const QString& sentence);
+    // Announces the sentence that sentence() makes. It is made only when an
+    // assistive technology listens, or when Said() asks for it: most
+    // desktops run no screen reader, and no command should wait for words
+    // nobody hears.
+    void Announce(std::function<QString()> sentence);
     // The last sentence announced.
-    QString Said() const { return said_; }
+    QString Said() const;
 
     // Gives notices and the announcer the notification role.
     static void Install();
 
 private:
-    QString said_;
+    mutable std::function<QString()> unsaid_;
+    mutable QString said_;
 };
