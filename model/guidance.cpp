@@ -63,7 +63,6 @@ CHint FindHint(const Grid& grid)
     for (const auto& [cell, step] : watch.ruledOut)
         if (cell == hint.cell)
             hint.steps.push_back(step);
-    hint.filled = copy[static_cast<std::size_t>(hint.cell)].State();
     hint.grid = copy;
     return hint;
 }

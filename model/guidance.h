@@ -22,12 +22,10 @@ struct CHint {
     // The sweep that fills it: 1 for the next Pass, 2 for the one after.
     int sweep = 0;
     // The digits the sweeps ruled out of that cell on the way, in the order
-    // they went, with their reasons; the cell's earlier ones are in filled.
+    // they went, with their reasons; the cell's earlier ones are in grid.
     std::vector<std::pair<int, CReason>> steps;
-    // The cell as the copy holds it once filled, with every reason it keeps.
-    CCellState filled;
-    // The copy at the moment the cell was filled (no control bound): what
-    // the cell's explanation then rests on.
+    // The copy at the moment the cell was filled (no control bound): the
+    // cell with every reason it keeps, and what its explanation rests on.
     Grid grid{};
 };
 CHint FindHint(const Grid& grid);

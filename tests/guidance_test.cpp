@@ -54,7 +54,7 @@ void ExpectHintIsTheNextFill(const CBoard& board, const std::string& what)
     const CCellState& state = first.after.working[static_cast<std::size_t>(cell)];
     EXPECT_EQ(hint.digit, state.value) << what;
     EXPECT_EQ(hint.how, state.fill) << what;
-    EXPECT_TRUE(hint.filled == state) << what;
+    EXPECT_TRUE(hint.grid[static_cast<std::size_t>(cell)].State() == state) << what;
     EXPECT_EQ(hint.sweep, first.passes) << what;
     // The copy stops at the moment of the fill: the cells that pass has
     // visited as it left them, the others as they were before it.
