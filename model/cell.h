@@ -187,3 +187,7 @@ using Grid = std::array<CCell, kCellCount>;
 using Values = std::array<int, kCellCount>;
 
 constexpr int CellIndex(int row, int column) { return row * kBoardSize + column; }
+// A cell's 0-based row, column and box (boxes row by row from the top left).
+constexpr int RowOf(int index) { return index / kBoardSize; }
+constexpr int ColumnOf(int index) { return index % kBoardSize; }
+constexpr int BoxOf(int index) { return RowOf(index) / 3 * 3 + ColumnOf(index) / 3; }

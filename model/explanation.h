@@ -64,9 +64,3 @@ struct CCellExplanation {
 };
 
 CCellExplanation ExplainCell(const Grid& grid, int index);
-
-// Board geometry the explanations speak in: 0-based rows, columns and boxes
-// (boxes row by row from the top left).
-constexpr int RowOf(int index) { return index / kBoardSize; }
-constexpr int ColumnOf(int index) { return index % kBoardSize; }
-constexpr int BoxOf(int index) { return RowOf(index) / 3 * 3 + ColumnOf(index) / 3; }

@@ -2,6 +2,7 @@
 // Copyright 2026 The Zifrel developers
 #include "guidance.h"
 
+#include "cell_places.h"
 #include "puzzle_maker.h"
 
 #include <algorithm>
@@ -31,8 +32,7 @@ public:
 
 bool SameLine(int a, int b)
 {
-    const int ra = a / kBoardSize, ca = a % kBoardSize, rb = b / kBoardSize, cb = b % kBoardSize;
-    return ra == rb || ca == cb || (ra / 3 == rb / 3 && ca / 3 == cb / 3);
+    return RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) || BoxOf(a) == BoxOf(b);
 }
 
 } // namespace
@@ -95,12 +95,10 @@ Conflicts FindConflicts(const Grid& grid)
         if (value == 0)
             continue;
         const DigitMask bit = DigitBit(value);
-        const auto row = static_cast<std::size_t>(i / kBoardSize);
-        const auto column = static_cast<std::size_t>(i % kBoardSize);
-        const auto box = static_cast<std::size_t>(i / 27 * 3 + i % kBoardSize / 3);
-        note(rowSeen[row], rowTwice[row], bit);
-        note(columnSeen[column], columnTwice[column], bit);
-        note(boxSeen[box], boxTwice[box], bit);
+        const CPlace& p = PlaceOf(i);
+        note(rowSeen[p.row], rowTwice[p.row], bit);
+        note(columnSeen[p.column], columnTwice[p.column], bit);
+        note(boxSeen[p.box], boxTwice[p.box], bit);
     }
     Conflicts conflicts;
     for (int i = 0; i < kCellCount; ++i) {
@@ -109,9 +107,8 @@ Conflicts FindConflicts(const Grid& grid)
             conflicts[static_cast<std::size_t>(i)].noDigitLeft = cell.CandidateCount() == 0;
             continue;
         }
-        const DigitMask twice = rowTwice[static_cast<std::size_t>(i / kBoardSize)]
-            | columnTwice[static_cast<std::size_t>(i % kBoardSize)]
-            | boxTwice[static_cast<std::size_t>(i / 27 * 3 + i % kBoardSize / 3)];
+        const CPlace& p = PlaceOf(i);
+        const DigitMask twice = rowTwice[p.row] | columnTwice[p.column] | boxTwice[p.box];
         if (twice & DigitBit(cell.GetValue()))
             conflicts[static_cast<std::size_t>(i)].sameDigit = SameDigitPeers(grid, i);
     }
