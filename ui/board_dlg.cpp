@@ -232,8 +232,7 @@ void CBoardDlg::CreateCells()
             connect(cell, &CCellEdit::focusGained, this, [this, row, column] { OnCellFocus(row, column); });
             connect(cell, &CCellEdit::userEdited, this, [this, row, column] { OnCellChange(row, column); });
             connect(cell, &CCellEdit::moveFocusRequested, this, &CBoardDlg::OnMoveFocus);
-            connect(cell, &CCellEdit::explainRequested, this,
-                    [this, row, column](bool byKeyboard) { OnExplain(row, column, byKeyboard); });
+            connect(cell, &CCellEdit::explainRequested, this, [this, row, column] { OnExplain(row, column); });
             connect(cell, &CCellEdit::puzzlePasted, this, [this](const QString& text) {
                 if (const auto values = ParsePuzzleText(text.toStdString()))
                     TakePuzzle(tr("Paste"), *values);
@@ -692,7 +691,7 @@ void CBoardDlg::dropEvent(QDropEvent* event)
     }
 }
 
-void CBoardDlg::OnExplain(int row, int column, bool)
+void CBoardDlg::OnExplain(int row, int column)
 {
     const int index = CellIndex(row, column);
     const CExplanation explanation = Explain(board_.Working(), index);

@@ -114,7 +114,7 @@ public:
     // covers neither the cell nor any cell it cites, and outlines those
     // cells, each with the marks of the lines that cite it, while it shows.
     // Placed the same whether asked for by the pointer or the keyboard.
-    void OnExplain(int row, int column, bool byKeyboard);
+    void OnExplain(int row, int column);
     CExplanationTip* ExplanationTip() const { return tip_; }
     // The short message by the board and what it last said, and what
     // screen readers were last told.

@@ -424,7 +424,7 @@ void CCellEdit::PaintCitation(QPainter& painter) const
 bool CCellEdit::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
-        emit explainRequested(false);
+        emit explainRequested();
         return true;
     }
     return QWidget::event(event);
@@ -520,7 +520,7 @@ void CCellEdit::keyPressEvent(QKeyEvent* event)
 {
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::ShiftModifier) {
-        emit explainRequested(true);
+        emit explainRequested();
         return;
     }
     switch (event->key()) {

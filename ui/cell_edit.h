@@ -115,7 +115,7 @@ signals:
     void userEdited();
     // The pointer rests on the cell (the toolkit's tooltip moment), or
     // Shift+F1 was pressed in it: the window shows the explanation.
-    void explainRequested(bool byKeyboard);
+    void explainRequested();
     void pointerLeft();
     void focusGained();
     // Sent, and handled, before the key press returns.

@@ -1362,7 +1362,7 @@ private slots:
                 else
                     board_->Board().Cell(4, 4).SetValue(0); // a given typed over
                 for (int i = 0; i < kCellCount; ++i) {
-                    board_->OnExplain(i / 9, i % 9, stage == 1);
+                    board_->OnExplain(i / 9, i % 9);
                     if (tip->isHidden())
                         continue;
                     ++shown;
@@ -1420,7 +1420,7 @@ private slots:
         board_->OnPass();
         for (const QPalette& palette : {board_->palette(), dark, flat}) {
             board_->setPalette(palette);
-            board_->OnExplain(0, 0, true);
+            board_->OnExplain(0, 0);
             QVERIFY(board_->ExplanationTip()->isVisible());
             const QColor outline = CitationColour(palette);
             const QColor letter = CitationMarkColour(palette);
@@ -1916,7 +1916,7 @@ private slots:
             {"same digit", CellIndex(8, 8), [this] { FocusCell(0, 8); }},
             {"same digit, found", found, [this] { FocusCell(7, 8); }},
             {"same pencil mark", CellIndex(0, 0), [this] { FocusCell(3, 4); }},
-            {"explanation outline", CellIndex(0, 4), [this] { board_->OnExplain(0, 0, true); }},
+            {"explanation outline", CellIndex(0, 4), [this] { board_->OnExplain(0, 0); }},
         };
         for (const auto& [tone, palette] : {std::pair{"light", QApplication::style()->standardPalette()},
                                             std::pair{"dark", DarkFusionPalette()}}) {

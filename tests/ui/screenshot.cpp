@@ -104,7 +104,7 @@ bool PictureGuidance(const QString& folder, const Values& puzzle)
         if (!board.ExplanationTip()->isVisible() || !save("hint-told"))
             return false;
         QTest::keyClick(solve, Qt::Key_Escape);
-        board.OnExplain(focus / kBoardSize, focus % kBoardSize, true);
+        board.OnExplain(focus / kBoardSize, focus % kBoardSize);
         if (!board.ExplanationTip()->isVisible() || !save("explanation"))
             return false;
         board.ExplanationTip()->hide();
@@ -146,7 +146,7 @@ bool PictureGuidance(const QString& folder, const Values& puzzle)
         const Conflicts conflicts = FindConflicts(board.Board().Working());
         const auto clash = std::find_if(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return !c.sameDigit.empty(); });
         const int explained = static_cast<int>(clash - conflicts.begin());
-        board.OnExplain(explained / kBoardSize, explained % kBoardSize, true);
+        board.OnExplain(explained / kBoardSize, explained % kBoardSize);
         if (!board.ExplanationTip()->isVisible() || !save("contradiction-explained"))
             return false;
         board.ExplanationTip()->hide();
@@ -220,7 +220,7 @@ int main(int argc, char** argv)
         if (solved)
             board.OnSolve();
         for (int i = 0; i < kCellCount; ++i) {
-            board.OnExplain(i / kBoardSize, i % kBoardSize, true);
+            board.OnExplain(i / kBoardSize, i % kBoardSize);
             const CExplanationTip* tip = board.ExplanationTip();
             if (tip->isHidden())
                 continue;
@@ -264,7 +264,7 @@ int main(int argc, char** argv)
     }
     CCellEdit* control = board.CellControl(chosen / kBoardSize, chosen % kBoardSize);
     QCursor::setPos(control->mapToGlobal(control->rect().center()));
-    board.OnExplain(chosen / kBoardSize, chosen % kBoardSize, false);
+    board.OnExplain(chosen / kBoardSize, chosen % kBoardSize);
     QTest::qWait(200);
     const QRect tip = board.ExplanationTip()->frameGeometry();
     const QRect area = board.frameGeometry().united(tip);
