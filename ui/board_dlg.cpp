@@ -245,7 +245,7 @@ void CBoardDlg::CreateCells()
                     tip_->hide();
             });
             cell->SetExplainer([this, row, column] {
-                return Explain(board_.Working(), CellIndex(row, column)).text;
+                return Explain(board_.Working(), CellIndex(row, column)).Text();
             });
             cells_[CellIndex(row, column)] = cell;
         }
@@ -415,14 +415,10 @@ void CBoardDlg::OnHint()
     } else {
         say(tr("Zifrel's rules fill no further cell"));
     }
-    QStringList texts;
-    for (const CExplanation::CLine& line : shown.lines)
-        texts << line.text;
-    shown.text = texts.join(QLatin1Char('\n'));
     ShowTip(shown, cell);
     tipShowsHint_ = true;
     hintStage_ = cell < 0 ? 0 : first ? 1 : 2;
-    Announce(shown.title + QLatin1Char('\n') + shown.text);
+    Announce(shown.title + QLatin1Char('\n') + shown.Text());
 }
 
 void CBoardDlg::keyPressEvent(QKeyEvent* event)

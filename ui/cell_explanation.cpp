@@ -160,7 +160,6 @@ CExplanation Explain(const Grid& grid, int index)
     explanation.title = CExplanationWriter::Title(index);
     const CCellExplanation statements = ExplainCell(grid, index);
     const CExplanationWriter writer(grid, index);
-    QStringList texts;
     char16_t nextMark = u'A';
     for (const CExplanationLine& statement : statements.lines) {
         CExplanation::CLine line{writer.Line(statement), QChar(), statement.cited};
@@ -169,13 +168,17 @@ CExplanation Explain(const Grid& grid, int index)
             for (int cell : line.cited)
                 explanation.marks[static_cast<std::size_t>(cell)] += line.mark;
         }
-        texts << line.text;
         explanation.lines.push_back(std::move(line));
     }
-    if (statements.AnyLapsed()) {
+    if (statements.AnyLapsed())
         explanation.lines.push_back({CExplanationWriter::CountAgain(), QChar(), {}});
-        texts << explanation.lines.back().text;
-    }
-    explanation.text = texts.join(QLatin1Char('\n'));
     return explanation;
+}
+
+QString CExplanation::Text() const
+{
+    QStringList texts;
+    for (const CLine& line : lines)
+        texts << line.text;
+    return texts.join(QLatin1Char('\n'));
 }

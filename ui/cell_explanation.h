@@ -34,10 +34,11 @@ struct CExplanation {
     };
     QString title;              // the cell's place: "Row 3, column 3"
     std::vector<CLine> lines;   // none for an empty cell with nothing ruled out
-    QString text;               // the lines' texts, one per line: what a screen reader reads
     // For each cell, the marks of the lines that cite it, in line order
     // ("AC"); empty for a cell no line cites.
     std::array<QString, kCellCount> marks;
+    // The lines' texts, one per line: what a screen reader reads.
+    QString Text() const;
 };
 
 CExplanation Explain(const Grid& grid, int index);

@@ -199,7 +199,7 @@ QSize CExplanationTip::SizeFor(int width)
 void CExplanationTip::ShowExplanation(const CExplanation& explanation, const QWidget* window,
                                       const std::vector<QRect>& keepClear)
 {
-    text_ = explanation.text;
+    text_ = explanation.Text();
     title_ = explanation.title;
     // The window may have enlarged the tip's font since the last one.
     document_.setDefaultFont(font());

@@ -1266,7 +1266,7 @@ private slots:
             QVERIFY(tip->isVisible());
             const CExplanation explanation = Explain(board_->Board().Working(), i);
             QCOMPARE(tip->Title(), QStringLiteral("Row %1, column %2").arg(i / 9 + 1).arg(i % 9 + 1));
-            QCOMPARE(tip->Text(), explanation.text);
+            QCOMPARE(tip->Text(), explanation.Text());
             // A filled cell keeps the reasons its digits went before it was filled.
             int ruledOut = 0;
             for (int d = 1; d <= 9; ++d)
@@ -1585,12 +1585,12 @@ private slots:
         const QString digit = presses == 1
             ? QStringLiteral("%1 goes here: the next Pass fills it, for these reasons").arg(filled.GetValue())
             : QStringLiteral("%1 goes here: Pass, pressed %2 times, fills it, for these reasons").arg(filled.GetValue()).arg(presses);
-        QCOMPARE(tip->Text(), digit + QLatin1Char('\n') + why.text);
+        QCOMPARE(tip->Text(), digit + QLatin1Char('\n') + why.Text());
         // What the cell will say once filled: how, then each digit ruled out.
-        QVERIFY(why.text.startsWith(QStringLiteral("%1 was found: ").arg(filled.GetValue())));
+        QVERIFY(why.Text().startsWith(QStringLiteral("%1 was found: ").arg(filled.GetValue())));
         // "Every digit but one can be ruled out": so it says, digit by digit.
         if (filled.HowFilled() == Fill::Single)
-            QCOMPARE(why.text.count(QStringLiteral(" ruled out: ")), 8);
+            QCOMPARE(why.Text().count(QStringLiteral(" ruled out: ")), 8);
         for (int k = 0; k < kCellCount; ++k)
             QCOMPARE(Cell(k / 9, k % 9)->CitedBy(), why.marks[static_cast<std::size_t>(k)]);
         QCOMPARE(outlined(), std::vector<int>{cell});
@@ -1666,7 +1666,7 @@ private slots:
                 QCOMPARE(tip->Text(), first);
             } else {
                 QCOMPARE(tip->Title(), QStringLiteral("Hint: row %1, column %2").arg(explained / 9 + 1).arg(explained % 9 + 1));
-                QCOMPARE(tip->Text(), Explain(board_->Board().Working(), explained).text);
+                QCOMPARE(tip->Text(), Explain(board_->Board().Working(), explained).Text());
                 QVERIFY(tip->Text().contains(QStringLiteral(" also stands in ")) || tip->Text().contains(QStringLiteral("No digit is left")));
             }
             QCOMPARE(board_->Announcer()->Said(), tip->Title() + QLatin1Char('\n') + tip->Text());

@@ -90,7 +90,7 @@ public:
     {
         cell_ = cell;
         const CCell& c = grid_[static_cast<std::size_t>(cell)];
-        const QString text = Explain(grid_, cell).text;
+        const QString text = Explain(grid_, cell).Text();
         if (c.GetValue() == 0 && c.ExcludedMask() == 0)
             return text.isEmpty() ? QString() : QStringLiteral("an untouched empty cell explains itself");
         QStringList lines = text.split(QLatin1Char('\n'));
