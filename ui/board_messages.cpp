@@ -2,6 +2,8 @@
 // Copyright 2026 The Zifrel developers
 #include "board_messages.h"
 
+#include "cell_explanation.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -108,18 +110,13 @@ QString PassSentence(const CBoardChange& change)
 
 QString CellSentence(int index, const CCellState& before, const CCellState& after)
 {
-    const QString place = Tr("row %1, column %2").arg(index / kBoardSize + 1).arg(index % kBoardSize + 1);
+    const QString place = PlaceWords(index);
     if (before.value == 0 && after.value != 0)
         return Tr("Cell: %1 filled with %2").arg(place).arg(after.value);
-    QStringList gone;
-    for (int d = 1; d <= 9; ++d)
-        if ((after.excluded & ~before.excluded) & DigitBit(d))
-            gone << QString::number(d);
-    if (gone.isEmpty())
+    const auto gone = static_cast<DigitMask>(after.excluded & ~before.excluded);
+    if (gone == 0)
         return Tr("Cell: %1, nothing changed").arg(place);
-    const QString last = gone.takeLast();
-    const QString digits = gone.isEmpty() ? last : Tr("%1 and %2").arg(gone.join(QLatin1String(", ")), last);
-    return Tr("Cell: %1: %2 ruled out").arg(place, digits);
+    return Tr("Cell: %1: %2 ruled out").arg(place, DigitWords(gone));
 }
 
 QString BoardSentence(const QString& what, const CBoardChange& change)
@@ -154,20 +151,11 @@ QString CheckSentence(const CPuzzleCheck& check, const Values& values)
     return Tr("Check Puzzle: exactly one solution, and Zifrel's rules finish it: %1").arg(LevelWords(check.level));
 }
 
-namespace {
-
-QString Place(int cell)
-{
-    return Tr("row %1, column %2").arg(cell / kBoardSize + 1).arg(cell % kBoardSize + 1);
-}
-
-} // namespace
-
 QString HintPointer(const CHint& hint)
 {
     return hint.how == Fill::OnlyInBox
-        ? Tr("Look at %1: one digit has no other place in its box").arg(Place(hint.cell))
-        : Tr("Look at %1: every digit but one can be ruled out there").arg(Place(hint.cell));
+        ? Tr("Look at %1: one digit has no other place in its box").arg(PlaceWords(hint.cell))
+        : Tr("Look at %1: every digit but one can be ruled out there").arg(PlaceWords(hint.cell));
 }
 
 QString HintDigit(const CHint& hint)
@@ -193,8 +181,8 @@ QString ContradictionSentence(const Grid& grid, const Conflicts& conflicts)
         return {};
     const CConflict& conflict = conflicts[static_cast<std::size_t>(cell)];
     if (conflict.noDigitLeft)
-        return Tr("The board contradicts itself: no digit is left for %1").arg(Place(cell));
+        return Tr("The board contradicts itself: no digit is left for %1").arg(PlaceWords(cell));
     return Tr("The board contradicts itself: %1 stands in %2 and in %3")
         .arg(grid[static_cast<std::size_t>(cell)].GetValue())
-        .arg(Place(cell), Place(conflict.sameDigit.front()));
+        .arg(PlaceWords(cell), PlaceWords(conflict.sameDigit.front()));
 }

@@ -21,11 +21,6 @@ public:
         return tr("Row %1, column %2").arg(RowOf(cell) + 1).arg(ColumnOf(cell) + 1);
     }
 
-    static QString Place(int cell)
-    {
-        return tr("row %1, column %2").arg(RowOf(cell) + 1).arg(ColumnOf(cell) + 1);
-    }
-
     // "box 4 (middle left)": numbered row by row, and named by where it lies
     // so that no numbering needs to be known.
     static QString Box(int box)
@@ -38,25 +33,12 @@ public:
         return tr("box %1 (%2)").arg(box + 1).arg(tr(kWhere[box]));
     }
 
-    // "3", "3 and 8", "3, 5 and 8".
-    static QString Digits(DigitMask digits)
-    {
-        QStringList each;
-        for (int d = 1; d <= 9; ++d)
-            if (digits & DigitBit(d))
-                each << QString::number(d);
-        if (each.size() < 2)
-            return each.join(QString());
-        const QString last = each.takeLast();
-        return tr("%1 and %2").arg(each.join(QLatin1String(", ")), last);
-    }
-
     QString Line(const CExplanationLine& line) const
     {
         const QString d = QString::number(line.digit);
         switch (line.what) {
         case Statement::StillPossible:
-            return line.digits ? tr("Still possible: %1").arg(Digits(line.digits))
+            return line.digits ? tr("Still possible: %1").arg(DigitWords(line.digits))
                                : tr("Nothing is still possible here: every digit is ruled out");
         case Statement::Given: return tr("%1 is given").arg(d);
         case Statement::FoundSingle: return tr("%1 was found: it was the only digit left in this cell").arg(d);
@@ -64,7 +46,7 @@ public:
             return WithLapse(tr("%1 was found: %2 had no other place for %1").arg(d, Box(BoxOf(index_))), line);
         case Statement::RuledOut: return WithLapse(RuledOut(line), line);
         case Statement::RuledOutWithoutReason: return tr("%1 is ruled out, for a reason no longer kept").arg(d);
-        case Statement::AlsoStands: return tr("%1 also stands in %2").arg(d, Place(line.cited.front()));
+        case Statement::AlsoStands: return tr("%1 also stands in %2").arg(d, PlaceWords(line.cited.front()));
         case Statement::NoDigitLeft: return tr("No digit is left for this cell: the givens contradict each other");
         case Statement::NoDigitLeftYetGivensAllow:
             return tr("No digit is left for this cell, though the givens have a solution");
@@ -114,9 +96,9 @@ private:
             const int second = std::max(r.a, r.b);
             if (r.rule == Rule::RowPair)
                 return tr("%1 was ruled out: in row %2, columns %3 and %4 both had only %5 left, so one of them had to take %1")
-                    .arg(d).arg(RowOf(index_) + 1).arg(ColumnOf(first) + 1).arg(ColumnOf(second) + 1).arg(Digits(pair));
+                    .arg(d).arg(RowOf(index_) + 1).arg(ColumnOf(first) + 1).arg(ColumnOf(second) + 1).arg(DigitWords(pair));
             return tr("%1 was ruled out: in column %2, rows %3 and %4 both had only %5 left, so one of them had to take %1")
-                .arg(d).arg(ColumnOf(index_) + 1).arg(RowOf(first) + 1).arg(RowOf(second) + 1).arg(Digits(pair));
+                .arg(d).arg(ColumnOf(index_) + 1).arg(RowOf(first) + 1).arg(RowOf(second) + 1).arg(DigitWords(pair));
         }
         case Rule::None: break;
         }
@@ -140,12 +122,12 @@ private:
     {
         const CCell& c = grid_[static_cast<std::size_t>(cell)];
         if (c.GetValue() != 0)
-            return tr("%1 holds %2 now").arg(Place(cell)).arg(c.GetValue());
+            return tr("%1 holds %2 now").arg(PlaceWords(cell)).arg(c.GetValue());
         if (c.ExcludedMask() == 0)
-            return tr("%1 is empty now, nothing ruled out").arg(Place(cell));
+            return tr("%1 is empty now, nothing ruled out").arg(PlaceWords(cell));
         if (c.CandidateMask() == 0)
-            return tr("%1 has no digit possible now").arg(Place(cell));
-        return tr("%1 has %2 possible now").arg(Place(cell), Digits(static_cast<DigitMask>(c.CandidateMask())));
+            return tr("%1 has no digit possible now").arg(PlaceWords(cell));
+        return tr("%1 has %2 possible now").arg(PlaceWords(cell), DigitWords(static_cast<DigitMask>(c.CandidateMask())));
     }
 
     const Grid& grid_;
@@ -173,6 +155,23 @@ CExplanation Explain(const Grid& grid, int index)
     if (statements.AnyLapsed())
         explanation.lines.push_back({CExplanationWriter::CountAgain(), QChar(), {}});
     return explanation;
+}
+
+QString PlaceWords(int cell)
+{
+    return QCoreApplication::translate("CExplanation", "row %1, column %2").arg(RowOf(cell) + 1).arg(ColumnOf(cell) + 1);
+}
+
+QString DigitWords(DigitMask digits)
+{
+    QStringList each;
+    for (int d = 1; d <= 9; ++d)
+        if (digits & DigitBit(d))
+            each << QString::number(d);
+    if (each.size() < 2)
+        return each.join(QString());
+    const QString last = each.takeLast();
+    return QCoreApplication::translate("CExplanation", "%1 and %2").arg(each.join(QLatin1String(", ")), last);
 }
 
 QString CExplanation::Text() const

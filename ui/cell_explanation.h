@@ -42,3 +42,8 @@ struct CExplanation {
 };
 
 CExplanation Explain(const Grid& grid, int index);
+
+// The words every message about the board shares: "row 3, column 5" for a
+// board index, and "3", "3 and 8" or "3, 5 and 8" for the digits of a mask.
+QString PlaceWords(int cell);
+QString DigitWords(DigitMask digits);
