@@ -2,6 +2,7 @@
 // Copyright 2026 The Zifrel developers
 #pragma once
 
+#include "board_geometry.h"
 #include "cell_control.h"
 #include "reason.h"
 
@@ -181,13 +182,5 @@ private:
     FontHandle candidateFont_ = kNoFont;
 };
 
-inline constexpr int kBoardSize = 9;
-inline constexpr int kCellCount = kBoardSize * kBoardSize;
 using Grid = std::array<CCell, kCellCount>;
 using Values = std::array<int, kCellCount>;
-
-constexpr int CellIndex(int row, int column) { return row * kBoardSize + column; }
-// A cell's 0-based row, column and box (boxes row by row from the top left).
-constexpr int RowOf(int index) { return index / kBoardSize; }
-constexpr int ColumnOf(int index) { return index % kBoardSize; }
-constexpr int BoxOf(int index) { return RowOf(index) / 3 * 3 + ColumnOf(index) / 3; }

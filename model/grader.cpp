@@ -11,7 +11,7 @@
 // cells' flags as they stand.
 #include "puzzle_maker.h"
 
-#include "cell_places.h"
+#include "board_geometry.h"
 #include "solution_search.h"
 
 #include <algorithm>
@@ -64,8 +64,8 @@ constexpr auto kReaders = [] {
             const bool sameBox = i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3;
             if (i / 9 == j / 9 || i % 9 == j % 9 || sameBox)
                 Add(readers.cell[static_cast<std::size_t>(i)], j);
-            const CPlace& r = kPlaces[static_cast<std::size_t>(i)];
-            const CPlace& s = kPlaces[static_cast<std::size_t>(j)];
+            const CPlace& r = PlaceOf(i);
+            const CPlace& s = PlaceOf(j);
             if (i / 27 == j / 27 && i / 9 != j / 9)
                 Add(readers.rowSegment[r.rowSegment], j);
             if (i % 9 / 3 == j % 9 / 3 && i % 9 != j % 9 && r.box != s.box)
@@ -148,7 +148,7 @@ private:
     // The cell's ruled-out digits have just become excluded.
     void Exclude(int index, DigitMask excluded)
     {
-        const CPlace& r = kPlaces[static_cast<std::size_t>(index)];
+        const CPlace& r = PlaceOf(index);
         result_.excluded[static_cast<std::size_t>(index)] = excluded;
         Touch(kReaders.cell[static_cast<std::size_t>(index)]);
         for (int k = 0; k < 2; ++k) {
@@ -168,7 +168,7 @@ private:
 
     void Fill(int index, int digit)
     {
-        const CPlace& r = kPlaces[static_cast<std::size_t>(index)];
+        const CPlace& r = PlaceOf(index);
         const DigitMask bit = DigitBit(digit);
         result_.values[static_cast<std::size_t>(index)] = digit;
         empty_[static_cast<std::size_t>(index / 64)] &= ~(std::uint64_t{1} << (index % 64));
@@ -199,7 +199,7 @@ private:
 
     bool UpdateEmptyCell(int index)
     {
-        const CPlace& r = kPlaces[static_cast<std::size_t>(index)];
+        const CPlace& r = PlaceOf(index);
         const DigitMask before = Excluded(static_cast<std::size_t>(index));
         unsigned ruled = rowPlaced_[r.row] | columnPlaced_[r.column] | boxPlaced_[r.box];
         if (boxAndLine_)

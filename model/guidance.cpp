@@ -2,7 +2,7 @@
 // Copyright 2026 The Zifrel developers
 #include "guidance.h"
 
-#include "cell_places.h"
+#include "board_geometry.h"
 #include "puzzle_maker.h"
 
 #include <algorithm>
