@@ -3,16 +3,11 @@
 #include "explanation_tip.h"
 
 #include "citation_style.h"
+#include "popup.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QStyleOption>
-#include <QStylePainter>
-#include <QTimerEvent>
-#include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
@@ -148,19 +143,14 @@ QRect PlaceTip(const QRect& screen, const QRect& window, const std::vector<QRect
     return best ? best->place : fallback->place;
 }
 
-CExplanationTip::CExplanationTip(QWidget* parent) : QWidget(parent, Qt::ToolTip | Qt::BypassGraphicsProxyWidget)
+CExplanationTip::CExplanationTip(QWidget* parent)
+    : QWidget(parent, Qt::ToolTip | Qt::BypassGraphicsProxyWidget),
+      popup_(new CPopup(this, CPopup::Closing::OnInputOrFocusLoss))
 {
-    setForegroundRole(QPalette::ToolTipText);
-    setBackgroundRole(QPalette::ToolTipBase);
-    setPalette(QToolTip::palette());
-    setFont(QToolTip::font());
     document_.setDefaultFont(font());
     document_.setDocumentMargin(0);
-}
-
-int CExplanationTip::Margin() const
-{
-    return 2 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this);
+    connect(popup_, &CPopup::hidden, this, &CExplanationTip::hidden);
+    connect(popup_, &CPopup::dismissed, this, &CExplanationTip::dismissed);
 }
 
 int CExplanationTip::Widest()
@@ -188,12 +178,12 @@ QSize CExplanationTip::FramedSize(int width)
 
 QSize CExplanationTip::SizeFor(int width)
 {
-    const int room = std::max(1, width - 2 * Margin());
+    const int room = std::max(1, width - 2 * popup_->Margin());
     document_.setTextWidth(room);
     // As narrow as the text allows within that room.
     document_.setTextWidth(std::min<qreal>(room, std::ceil(document_.idealWidth())));
     return QSize(static_cast<int>(std::ceil(document_.textWidth())), static_cast<int>(std::ceil(document_.size().height())))
-        + QSize(2 * Margin(), 2 * Margin());
+        + QSize(2 * popup_->Margin(), 2 * popup_->Margin());
 }
 
 void CExplanationTip::ShowExplanation(const CExplanation& explanation, const QWidget* window,
@@ -221,60 +211,17 @@ void CExplanationTip::ShowExplanation(const CExplanation& explanation, const QWi
                                  [this](int width) { return FramedSize(width); }, Widest(), Narrowest());
     setGeometry(place.marginsRemoved(Frame()));
     SizeFor(width());
-    show();
+    popup_->Show(ShownMs(text_));
     update();
-    qApp->installEventFilter(this);
-    expiry_.start(ShownMs(text_), this);
-}
-
-bool CExplanationTip::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        hide();
-        // Escape closes the explanation and nothing else.
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            emit dismissed();
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::Wheel:
-    case QEvent::WindowDeactivate:
-    case QEvent::FocusOut:
-        hide();
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void CExplanationTip::hideEvent(QHideEvent* event)
-{
-    qApp->removeEventFilter(this);
-    expiry_.stop();
-    QWidget::hideEvent(event);
-    emit hidden();
 }
 
 void CExplanationTip::paintEvent(QPaintEvent*)
 {
-    QStylePainter painter(this);
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_PanelTipLabel, frame);
-    painter.translate(Margin(), Margin());
+    QPainter painter(this);
+    popup_->PaintPanel(painter);
+    painter.translate(popup_->Margin(), popup_->Margin());
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette = palette();
     context.palette.setColor(QPalette::Text, palette().color(QPalette::ToolTipText));
     document_.documentLayout()->draw(&painter, context);
-}
-
-void CExplanationTip::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() == expiry_.timerId())
-        hide();
-    else
-        QWidget::timerEvent(event);
 }

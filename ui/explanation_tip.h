@@ -4,7 +4,6 @@
 
 #include "cell_explanation.h"
 
-#include <QBasicTimer>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -28,13 +27,12 @@ QRect PlaceTip(const QRect& screen, const QRect& window, const std::vector<QRect
 // width down to narrowest.
 std::vector<int> TipWidths(const QRect& screen, int narrowest);
 
-// A tooltip of the program's own, so that the window knows exactly while it
-// shows (the toolkit's says nothing when it hides): it goes at the next key
-// press, click or wheel turn anywhere, when the window loses the focus,
-// when told, or after a while.
-//
-// It shows an explanation under a title naming the cell, each line that
-// cites cells after its mark, in the colours of the outlines on the board.
+class CPopup;
+
+// An explanation beside the board, under a title naming the cell, each line
+// that cites cells after its mark, in the colours of the outlines on the
+// board. A pop-up (see CPopup) that also goes when the window loses the
+// focus.
 class CExplanationTip : public QWidget {
     Q_OBJECT
 
@@ -62,17 +60,13 @@ signals:
     void dismissed();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
 
 private:
-    int Margin() const;
     QMargins Frame();
 
+    CPopup* popup_;
     QTextDocument document_;
     QString text_;
     QString title_;
-    QBasicTimer expiry_;
 };

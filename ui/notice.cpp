@@ -2,14 +2,13 @@
 // Copyright 2026 The Zifrel developers
 #include "notice.h"
 
+#include "popup.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QApplication>
-#include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
-#include <QStyleOption>
-#include <QStylePainter>
-#include <QToolTip>
+#include <QStyle>
 #include <QWindow>
 
 namespace {
@@ -42,16 +41,13 @@ QAccessibleInterface* CreateForNotification(const QString& className, QObject* o
 } // namespace
 
 CNotice::CNotice(QWidget* board)
-    : QLabel(board, Qt::ToolTip | Qt::FramelessWindowHint | Qt::BypassGraphicsProxyWidget), board_(board)
+    : QLabel(board, Qt::ToolTip | Qt::FramelessWindowHint | Qt::BypassGraphicsProxyWidget), board_(board),
+      popup_(new CPopup(this, CPopup::Closing::OnInput))
 {
     CAnnouncer::Install();
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    setForegroundRole(QPalette::ToolTipText);
-    setBackgroundRole(QPalette::ToolTipBase);
-    setPalette(QToolTip::palette());
-    setFont(QToolTip::font());
-    setMargin(2 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this));
+    setMargin(popup_->Margin());
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
 }
@@ -61,9 +57,7 @@ void CNotice::Show(const QString& text)
     hide();
     setText(text);
     Place();
-    show();
-    qApp->installEventFilter(this);
-    expiry_.start(kShownMs, this);
+    popup_->Show(kShownMs);
 }
 
 // As wide as the text needs, up to the screen's width; below the window's
@@ -85,49 +79,13 @@ void CNotice::Place()
     move(x, y);
 }
 
-bool CNotice::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        hide();
-        // Escape closes the notice and nothing else.
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            return true;
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::Wheel:
-        hide();
-        break;
-    default:
-        break;
-    }
-    return QLabel::eventFilter(watched, event);
-}
-
-void CNotice::hideEvent(QHideEvent* event)
-{
-    qApp->removeEventFilter(this);
-    expiry_.stop();
-    QLabel::hideEvent(event);
-    emit hidden();
-}
-
 void CNotice::paintEvent(QPaintEvent* event)
 {
-    QStylePainter painter(this);
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_PanelTipLabel, frame);
-    painter.end();
+    {
+        QPainter painter(this);
+        popup_->PaintPanel(painter);
+    }
     QLabel::paintEvent(event);
-}
-
-void CNotice::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() == expiry_.timerId())
-        hide();
-    else
-        QLabel::timerEvent(event);
 }
 
 CAnnouncer::CAnnouncer(QWidget* window) : QWidget(window)

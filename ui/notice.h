@@ -2,16 +2,17 @@
 // Copyright 2026 The Zifrel developers
 #pragma once
 
-#include <QBasicTimer>
 #include <QLabel>
 
 #include <functional>
 
+class CPopup;
+
 // A short message by the board window, seen and heard: it opens below the
 // window (above it where the screen ends), says its text to screen readers
-// as a notification, and goes at the next key press, click or command, or
-// after a few seconds. It never takes the focus, and the key that closes it
-// still does what it would have done, all but Escape, which only closes it.
+// as a notification, and goes as a pop-up goes (see CPopup): at the next
+// key press, click or command, or after a few seconds. It never takes the
+// focus.
 class CNotice : public QLabel {
     Q_OBJECT
 
@@ -19,20 +20,14 @@ public:
     explicit CNotice(QWidget* board);
     void Show(const QString& text);
 
-signals:
-    void hidden();
-
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
 
 private:
     void Place();
 
     QWidget* board_;
-    QBasicTimer expiry_;
+    CPopup* popup_;
 };
 
 // Says one short sentence to screen readers without showing anything or
