@@ -14,8 +14,6 @@ class CDialogUnits {
 public:
     explicit CDialogUnits(const QFont& font, double scale = 1.0);
 
-    int BaseWidth() const { return baseWidth_; }
-    int BaseHeight() const { return baseHeight_; }
     int X(int units) const { return Scaled(units * baseWidth_, 4); }
     int Y(int units) const { return Scaled(units * baseHeight_, 8); }
     QRect Rect(int x, int y, int width, int height) const;
