@@ -2,7 +2,6 @@
 // Copyright 2026 The Zifrel developers
 #include "board.h"
 
-
 Values CBoard::WorkingValues() const
 {
     Values values{};
@@ -15,21 +14,23 @@ void CBoard::OnClear()
 {
     for (CCell& cell : working_)
         cell.ClearCell();
+    UpdateDisplay();
 }
 
-void CBoard::OnSet()
+void CBoard::OnSet(const Values& values)
 {
     for (int i = 0; i < kCellCount; ++i) {
-        const int v = working_[i].ReadFromControl();
-        working_[i].SetValue(v);
-        snapshot_[i].SetValue(v);
+        working_[i].SetValue(values[i]);
+        snapshot_[i] = static_cast<std::int8_t>(values[i]);
     }
+    UpdateDisplay();
 }
 
 void CBoard::OnReset()
 {
     for (int i = 0; i < kCellCount; ++i)
-        working_[i].SetValue(snapshot_[i].GetValue());
+        working_[i].SetValue(snapshot_[i]);
+    UpdateDisplay();
 }
 
 template <typename Command>
@@ -45,19 +46,23 @@ auto CBoard::WithSweep(Command command)
 
 bool CBoard::DoPass()
 {
-    return WithSweep([](auto& sweep) { return sweep.Pass(); });
+    const bool changed = WithSweep([](auto& sweep) { return sweep.Pass(); });
+    UpdateDisplay();
+    return changed;
 }
 
 int CBoard::OnSolve()
 {
     // Nothing but the sweeps changes cells until Solve returns, so one
     // bookkeeping serves them all.
-    return WithSweep([](auto& sweep) {
-        int sweeps = 1;
+    const int sweeps = WithSweep([](auto& sweep) {
+        int count = 1;
         while (sweep.Pass())
-            ++sweeps;
-        return sweeps;
+            ++count;
+        return count;
     });
+    UpdateDisplay();
+    return sweeps;
 }
 
 bool CBoard::OnCellStep()
@@ -69,7 +74,9 @@ bool CBoard::OnCellStep()
     }
     if (cursorRow_ >= kBoardSize || cursorRow_ < 0)
         cursorRow_ = 0;
-    return WithSweep([this](auto& sweep) { return sweep.UpdateCell(cursorRow_, cursorColumn_); });
+    const bool changed = WithSweep([this](auto& sweep) { return sweep.UpdateCell(cursorRow_, cursorColumn_); });
+    UpdateDisplay();
+    return changed;
 }
 
 void CBoard::OnStart()
@@ -98,15 +105,21 @@ void CBoard::LoadValues(const Values& values)
 {
     for (int i = 0; i < kCellCount; ++i)
         working_[i].SetValue(values[i]);
+    UpdateDisplay();
+}
+
+void CBoard::SetValue(int row, int column, int v)
+{
+    Cell(row, column).SetValue(v);
+    UpdateDisplay();
 }
 
 CBoardState CBoard::State() const
 {
     CBoardState state;
-    for (int i = 0; i < kCellCount; ++i) {
-        state.working[static_cast<std::size_t>(i)] = working_[static_cast<std::size_t>(i)].State();
-        state.snapshot[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(snapshot_[static_cast<std::size_t>(i)].GetValue());
-    }
+    for (std::size_t i = 0; i < working_.size(); ++i)
+        state.working[i] = working_[i].State();
+    state.snapshot = snapshot_;
     state.cursorRow = cursorRow_;
     state.cursorColumn = cursorColumn_;
     return state;
@@ -114,13 +127,24 @@ CBoardState CBoard::State() const
 
 void CBoard::Restore(const CBoardState& state)
 {
-    for (int i = 0; i < kCellCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        if (working_[k].State() != state.working[k])
-            working_[k].Restore(state.working[k]);
-        if (snapshot_[k].GetValue() != state.snapshot[k])
-            snapshot_[k].SetValue(state.snapshot[k]);
-    }
+    for (std::size_t i = 0; i < working_.size(); ++i)
+        if (working_[i].State() != state.working[i])
+            working_[i].Restore(state.working[i]);
+    snapshot_ = state.snapshot;
     cursorRow_ = state.cursorRow;
     cursorColumn_ = state.cursorColumn;
+    UpdateDisplay();
+}
+
+void CBoard::UpdateDisplay()
+{
+    // Without a display the notes are left as they are: nobody reads them.
+    if (!display_)
+        return;
+    CCellSet changed;
+    for (int i = 0; i < kCellCount; ++i)
+        if (working_[static_cast<std::size_t>(i)].TakeDisplayChange())
+            changed.Add(i);
+    if (!changed.Empty())
+        display_->OnCellsChanged(changed);
 }

@@ -19,11 +19,18 @@ struct CBoardState {
     bool operator==(const CBoardState&) const = default;
 };
 
+// What shows a board: told, once at the end of each command that changed
+// any, which working cells changed, so that it reads those cells again.
+class CBoardDisplay {
+public:
+    virtual ~CBoardDisplay() = default;
+    virtual void OnCellsChanged(const CCellSet& cells) = 0;
+};
+
 // The board behind the window: the working grid that is shown and solved,
-// the snapshot grid that Set captures and Reset restores, and the cursor of
-// the Cell button. Each command is what one button does. Commands change
-// cells only through CCell, so they behave the same with or without bound
-// controls.
+// the snapshot values that Set captures and Reset restores, and the cursor
+// of the Cell button. Each command is what one button does, and ends by
+// telling the display which cells it changed.
 class CBoard {
 public:
     // The puzzle file, fixed and relative to the current directory.
@@ -33,9 +40,10 @@ public:
 
     explicit CBoard(CFileSystem& fs = CFileSystem::System()) : fs_(fs) {}
 
+    // A cell changed through these reaches the display with the next
+    // command, or with UpdateDisplay.
     CCell& Cell(int row, int column) { return working_[CellIndex(row, column)]; }
     const CCell& Cell(int row, int column) const { return working_[CellIndex(row, column)]; }
-    const CCell& SnapshotCell(int row, int column) const { return snapshot_[CellIndex(row, column)]; }
     Grid& Working() { return working_; }
     const Grid& Working() const { return working_; }
     Values WorkingValues() const;
@@ -45,10 +53,12 @@ public:
 
     // Clear: empties every working cell. Snapshot and cursor stay.
     void OnClear();
-    // Set: every working cell takes the value its control shows (a single
-    // digit, else empty), losing its pencil marks; the snapshot takes the same.
-    void OnSet();
-    // Reset: every working cell takes its snapshot cell's value.
+    // Set: every working cell takes its value from values, losing its pencil
+    // marks; the snapshot takes the same. The window gives what each cell
+    // shows. Without values, every cell keeps its own.
+    void OnSet(const Values& values);
+    void OnSet() { OnSet(WorkingValues()); }
+    // Reset: every working cell takes its snapshot value.
     void OnReset();
     // One sweep of UpdateCell over all cells, row by row, left to right.
     // True when any cell changed.
@@ -78,11 +88,20 @@ public:
     CLoadResult OnLoad();
     // Every working cell takes the given value through SetValue, as Load does.
     void LoadValues(const Values& values);
+    // A digit typed into one cell (0 empties it), through SetValue.
+    void SetValue(int row, int column, int v);
 
     CBoardState State() const;
     // Takes over state: the working cells that differ are restored (and
     // redrawn), the snapshot and the cursor set.
     void Restore(const CBoardState& state);
+
+    // Every command tells display which working cells it changed; nullptr
+    // for none. The display must outlive its use here.
+    void SetDisplay(CBoardDisplay* display) { display_ = display; }
+    // Tells the display of every working cell changed since it was last
+    // told (each cell notes its own change): every command ends with it.
+    void UpdateDisplay();
 
     // Pass, Solve and Cell tell observer of every step they take; nullptr
     // for none. The observer must outlive its use here.
@@ -95,11 +114,12 @@ public:
 
 private:
     Grid working_{};
-    Grid snapshot_{};
+    std::array<std::int8_t, kCellCount> snapshot_{};
     int cursorRow_ = 8;
     int cursorColumn_ = 8;
     CFileSystem& fs_;
     CDeductionObserver* observer_ = nullptr;
+    CBoardDisplay* display_ = nullptr;
     Reasons reasons_ = Reasons::Kept;
     // Runs command on a sweep made for this board's grid, observer and
     // reasons.

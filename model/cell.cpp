@@ -8,20 +8,21 @@
 
 namespace {
 
-// All 512 pencil-mark texts, built once: the display is rewritten after
-// every change, and this keeps that to a copy.
+// All 512 pencil-mark texts, built once: the display is made again after
+// every change, and this keeps that to a copy. Three lines of seven
+// characters, each open digit at its keypad place.
 std::array<std::string, 512> BuildCandidateTexts()
 {
+    constexpr int kLineLength = 7;
+    const std::string blank = "       \r\n       \r\n       ";
     std::array<std::string, 512> texts;
     for (unsigned open = 0; open < texts.size(); ++open) {
-        std::string& text = texts[open];
-        for (int d = 1; d <= 9; ++d) {
-            text += (open & DigitBit(d)) ? static_cast<char>('0' + d) : ' ';
-            if (d % 3 != 0)
-                text += "  ";
-            else if (d != 9)
-                text += "\r\n";
-        }
+        std::string& text = texts[open] = blank;
+        for (int d = 1; d <= 9; ++d)
+            if (open & DigitBit(d)) {
+                const CCandidatePlace place = CandidatePlace(d);
+                text[static_cast<std::size_t>(place.line * (kLineLength + 2) + place.column)] = static_cast<char>('0' + d);
+            }
     }
     return texts;
 }
@@ -70,18 +71,6 @@ void CCell::Restore(const CCellState& state)
     UpdateDisplay();
 }
 
-int CCell::ReadFromControl()
-{
-    if (!control_)
-        return value_;
-    const std::string text = control_->CellText();
-    int v = 0;
-    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
-        v = text[0] - '0';
-    value_ = v;
-    return v;
-}
-
 CReason CCell::Reason(int digit) const
 {
     const auto d = static_cast<unsigned>(digit - 1);
@@ -115,12 +104,6 @@ void CCell::NoteEvidence(const DigitMask (&sets)[4], const std::uint8_t (&eviden
         BlendEvidence(sets[k], evidence[k] * std::uint64_t{0x0101010101010101}, evidence[k]);
 }
 
-void CCell::AttachFonts(FontHandle valueFont, FontHandle candidateFont)
-{
-    valueFont_ = valueFont;
-    candidateFont_ = candidateFont;
-}
-
 std::string CCell::DisplayText() const
 {
     if (value_ != 0)
@@ -128,15 +111,4 @@ std::string CCell::DisplayText() const
     if (excluded_ == 0)
         return {};
     return CandidateText(CandidateMask());
-}
-
-FontHandle CCell::DisplayFont() const
-{
-    return ShowsCandidates() ? candidateFont_ : valueFont_;
-}
-
-void CCell::WriteDisplay()
-{
-    control_->SetCellFont(DisplayFont());
-    control_->SetCellText(DisplayText());
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "board_geometry.h"
-#include "cell_control.h"
 #include "reason.h"
 
 #include <array>
@@ -50,7 +49,7 @@ inline constexpr auto kFirstEightDigitBytes = [] {
     return words;
 }();
 
-// Everything a cell holds, without its control and fonts: what undo keeps.
+// Everything a cell holds: what undo keeps.
 struct CCellState {
     std::int8_t value = 0;
     Fill fill = Fill::Given;
@@ -62,28 +61,30 @@ struct CCellState {
     bool operator==(const CCellState&) const = default;
 };
 
+// Where digit d stands in the pencil-mark grid (see DisplayText): the line
+// and the character within it.
+struct CCandidatePlace {
+    int line;
+    int column;
+};
+constexpr CCandidatePlace CandidatePlace(int digit) { return {(digit - 1) / 3, (digit - 1) % 3 * 3}; }
+
 // One square of the board: its digit (0 = empty) and, for each digit 1 to 9,
-// whether it has been ruled out here. A bound cell keeps its control showing
-// its state; an unbound one (a snapshot) only holds it.
+// whether it has been ruled out here, how it was filled and why its digits
+// went. Plain data: whoever shows it reads it (see CBoard's observer).
 class CCell {
 public:
     // v = 0 empties the cell like ClearCell. Otherwise the cell holds v and
-    // every other digit is ruled out. Rewrites the display. v must be 0 to 9.
+    // every other digit is ruled out. Updates the display. v must be 0 to 9.
     // Drops every reason: the cell counts as given.
     void SetValue(int v);
     // Empties the cell, opens all nine digits, drops every reason and
-    // rewrites the display.
+    // updates the display.
     void ClearCell();
     // Fills the cell with v (1 to 9) as SetValue does, but as a deduction:
     // keeps the reasons its digits were ruled out for and notes how.
     void Place(int v, Fill how);
     int GetValue() const { return value_; }
-
-    // Takes the value from the control's text: a one-character text gives its
-    // digit, or 0 if that character is not a digit; any other length gives 0.
-    // Stores and returns it, leaving the ruled-out digits and the display
-    // alone. Without a control the value is returned unchanged.
-    int ReadFromControl();
 
     // Number of open digits; a filled cell has exactly its own one.
     int CandidateCount() const { return kDigitCount[static_cast<unsigned>(CandidateMask())]; }
@@ -131,31 +132,29 @@ public:
     {
         return {static_cast<std::int8_t>(value_), fill_, excluded_, ruledBy_, evidence_, secondEvidence_, pairOther_};
     }
-    // Takes state over whole and rewrites the display.
+    // Takes state over whole and updates the display.
     void Restore(const CCellState& state);
 
-    void AttachFonts(FontHandle valueFont, FontHandle candidateFont);
-    void AttachControl(CCellControl* control) { control_ = control; }
-    CCellControl* Control() const { return control_; }
-
-    // Writes font and text to the control, if one is bound (see DisplayText).
-    void UpdateDisplay()
+    // Notes that what the cell shows has changed: the board it belongs to
+    // tells its observer at the end of the command (see CBoard).
+    void UpdateDisplay() { displayChanged_ = true; }
+    // Whether the display changed since this was last asked; forgets it.
+    bool TakeDisplayChange()
     {
-        if (control_)
-            WriteDisplay();
+        const bool changed = displayChanged_;
+        displayChanged_ = false;
+        return changed;
     }
 
-    // What the control shows: the digit of a filled cell and "" for an empty
-    // cell with nothing ruled out, both in the value font; otherwise three
-    // lines of seven characters with each open digit at its keypad place
-    // ("1  2   \r\n   5   \r\n      9"), in the candidate font.
+    // What the cell shows: the digit of a filled cell and "" for an empty
+    // cell with nothing ruled out, both at the size of a digit; otherwise
+    // three lines of seven characters with each open digit at its keypad
+    // place ("1  2   \r\n   5   \r\n      9"), in small print.
     std::string DisplayText() const;
-    FontHandle DisplayFont() const;
     // True when the display is the pencil-mark grid.
     bool ShowsCandidates() const { return value_ == 0 && excluded_ != 0; }
 
 private:
-    void WriteDisplay();
     // evidence_[d - 1] takes byte d - 1 of firstEight (d = 1 to 8), or ninth
     // for d = 9, for each digit d of digits.
     void BlendEvidence(DigitMask digits, std::uint64_t firstEight, std::uint8_t ninth)
@@ -177,9 +176,7 @@ private:
     std::array<std::uint8_t, 9> evidence_{};
     std::array<std::uint8_t, 9> secondEvidence_{};
     std::array<std::uint8_t, 9> pairOther_{};
-    CCellControl* control_ = nullptr;
-    FontHandle valueFont_ = kNoFont;
-    FontHandle candidateFont_ = kNoFont;
+    bool displayChanged_ = false;
 };
 
 using Grid = std::array<CCell, kCellCount>;

@@ -40,9 +40,6 @@ bool SameLine(int a, int b)
 CHint FindHint(const Grid& grid)
 {
     Grid copy = grid;
-    // The copy must not write the window's controls.
-    for (CCell& cell : copy)
-        cell.AttachControl(nullptr);
     CFirstFill watch;
     int sweeps = 0;
     {

@@ -24,8 +24,8 @@ struct CHint {
     // The digits the sweeps ruled out of that cell on the way, in the order
     // they went, with their reasons; the cell's earlier ones are in grid.
     std::vector<std::pair<int, CReason>> steps;
-    // The copy at the moment the cell was filled (no control bound): the
-    // cell with every reason it keeps, and what its explanation rests on.
+    // The copy at the moment the cell was filled: the cell with every
+    // reason it keeps, and what its explanation rests on.
     Grid grid{};
 };
 CHint FindHint(const Grid& grid);

@@ -25,8 +25,7 @@ TEST(BoardSweeps, SolveOnAnEmptyBoardStopsAfterOneSweepThatChangesNothing)
 {
     CBoundBoard b;
     EXPECT_EQ(b.board.OnSolve(), 1);
-    for (const auto& control : b.controls)
-        EXPECT_TRUE(control.writes.empty());
+    EXPECT_EQ(b.display.Told(), 0);
 }
 
 TEST(BoardSweeps, ASecondPassFillsCellsTheFirstCouldNotYetReach)
@@ -129,26 +128,26 @@ TEST(BoardSnapshot, ResetWithoutAnySetEmptiesTheBoard)
     b.board.LoadValues(ValuesFrom(kPuzzle));
     b.board.OnReset();
     EXPECT_EQ(CellsOf(b.board.WorkingValues()), std::string(81, '0'));
-    EXPECT_EQ(b.Control(0, 4).CellText(), "");
+    EXPECT_EQ(b.Shown(0, 4), "");
 }
 
-TEST(BoardSnapshot, SetTakesWhatTheControlsShowAndResetBringsItBack)
+TEST(BoardSnapshot, SetTakesTheValuesShownAndResetBringsThemBack)
 {
     CBoundBoard b;
-    b.Control(0, 0).Type("5");
-    b.Control(4, 4).Type("9");
-    b.board.OnSet();
+    // A digit whose text was deleted shows as empty: Set empties its cell.
+    b.board.Cell(2, 3).SetValue(4);
+    Values shown{};
+    shown[CellIndex(0, 0)] = 5;
+    shown[CellIndex(4, 4)] = 9;
+    b.board.OnSet(shown);
     EXPECT_EQ(b.board.Cell(0, 0).GetValue(), 5);
-    EXPECT_EQ(b.board.SnapshotCell(4, 4).GetValue(), 9);
+    EXPECT_EQ(b.board.Cell(2, 3).GetValue(), 0);
 
     b.board.LoadValues(ValuesFrom(kPuzzle));
     b.board.OnSolve();
     b.board.OnReset();
-    Values expected{};
-    expected[CellIndex(0, 0)] = 5;
-    expected[CellIndex(4, 4)] = 9;
-    EXPECT_EQ(b.board.WorkingValues(), expected);
-    EXPECT_EQ(b.Control(4, 4).CellText(), "9");
+    EXPECT_EQ(b.board.WorkingValues(), shown);
+    EXPECT_EQ(b.Shown(4, 4), "9");
     EXPECT_FALSE(AnyCellShowsCandidates(b.board));
 }
 
@@ -164,19 +163,8 @@ TEST(BoardSnapshot, SetWipesPencilMarksAndKeepsFilledCells)
     EXPECT_EQ(b.board.WorkingValues(), filled);
     for (int i = 0; i < kCellCount; ++i)
         if (filled[i] == 0) {
-            EXPECT_EQ(b.controls[i].CellText(), "") << i;
+            EXPECT_EQ(b.display.shown[i], "") << i;
         }
-}
-
-TEST(BoardSnapshot, SetEmptiesACellWhoseDigitWasDeletedFromItsControl)
-{
-    CBoundBoard b;
-    b.board.Cell(2, 3).SetValue(4);
-    b.Control(2, 3).Type("");
-    EXPECT_EQ(b.board.Cell(2, 3).GetValue(), 4);
-    b.board.OnSet();
-    EXPECT_EQ(b.board.Cell(2, 3).GetValue(), 0);
-    EXPECT_EQ(b.board.SnapshotCell(2, 3).GetValue(), 0);
 }
 
 TEST(BoardSnapshot, ClearKeepsTheSnapshot)
@@ -190,7 +178,7 @@ TEST(BoardSnapshot, ClearKeepsTheSnapshot)
     EXPECT_EQ(b.board.WorkingValues(), ValuesFrom(kPuzzle));
 }
 
-TEST(BoardSnapshot, CommandsBehaveTheSameWithoutControls)
+TEST(BoardSnapshot, CommandsBehaveTheSameWithoutADisplay)
 {
     CBoundBoard bound;
     CBoard unbound;
@@ -206,16 +194,13 @@ TEST(BoardSnapshot, CommandsBehaveTheSameWithoutControls)
     }
 }
 
-TEST(BoardDisplay, ControlsShowWhatTheirCellsHold)
+TEST(BoardDisplay, TheDisplayShowsWhatTheCellsHold)
 {
     CBoundBoard b;
     b.board.LoadValues(ValuesFrom(kPuzzle));
     b.board.OnPass();
-    for (int i = 0; i < kCellCount; ++i) {
-        const CCell& cell = b.board.Working()[i];
-        EXPECT_EQ(b.controls[i].CellText(), cell.DisplayText()) << i;
-        EXPECT_EQ(b.controls[i].Font(), cell.ShowsCandidates() ? kCandidateFont : kValueFont) << i;
-    }
+    for (int i = 0; i < kCellCount; ++i)
+        EXPECT_EQ(b.display.shown[i], b.board.Working()[i].DisplayText()) << i;
 }
 
 } // namespace

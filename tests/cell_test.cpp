@@ -7,16 +7,6 @@
 
 namespace {
 
-struct BoundCell {
-    BoundCell()
-    {
-        cell.AttachControl(&control);
-        cell.AttachFonts(kValueFont, kCandidateFont);
-    }
-    CCell cell;
-    CRecordingControl control;
-};
-
 std::string Blank3x3() { return "       \r\n       \r\n       "; }
 
 TEST(CellState, NewCellIsEmptyWithEveryDigitOpen)
@@ -81,125 +71,65 @@ TEST(CellState, CellsWithTheSameCandidatesHaveEqualMasks)
     EXPECT_EQ(a.CandidateCount(), 2);
 }
 
-TEST(CellDisplay, FilledCellShowsItsDigitInTheValueFont)
+TEST(CellDisplay, FilledCellShowsItsDigitAtTheSizeOfADigit)
 {
-    BoundCell b;
-    b.cell.SetValue(7);
-    EXPECT_EQ(b.control.CellText(), "7");
-    EXPECT_EQ(b.control.Font(), kValueFont);
+    CCell cell;
+    cell.SetValue(7);
+    EXPECT_EQ(cell.DisplayText(), "7");
+    EXPECT_FALSE(cell.ShowsCandidates());
 }
 
-TEST(CellDisplay, UntouchedEmptyCellShowsNothingInTheValueFont)
+TEST(CellDisplay, UntouchedEmptyCellShowsNothing)
 {
-    BoundCell b;
-    b.cell.SetValue(5);
-    b.cell.SetValue(0);
-    EXPECT_EQ(b.control.CellText(), "");
-    EXPECT_EQ(b.control.Font(), kValueFont);
+    CCell cell;
+    cell.SetValue(5);
+    cell.SetValue(0);
+    EXPECT_EQ(cell.DisplayText(), "");
+    EXPECT_FALSE(cell.ShowsCandidates());
+    cell.SetValue(8);
+    cell.ClearCell();
+    EXPECT_EQ(cell.DisplayText(), "");
 }
 
-TEST(CellDisplay, OpenDigitsStandAtTheirKeypadPlacesInTheCandidateFont)
+TEST(CellDisplay, OpenDigitsStandAtTheirKeypadPlacesInSmallPrint)
 {
-    BoundCell b;
-    b.cell.RuleOut(DigitBit(3) | DigitBit(4) | DigitBit(6) | DigitBit(7) | DigitBit(8));
-    b.cell.UpdateDisplay();
-    EXPECT_EQ(b.control.CellText(), "1  2   \r\n   5   \r\n      9");
-    EXPECT_EQ(b.control.Font(), kCandidateFont);
+    CCell cell;
+    cell.RuleOut(DigitBit(3) | DigitBit(4) | DigitBit(6) | DigitBit(7) | DigitBit(8));
+    EXPECT_EQ(cell.DisplayText(), "1  2   \r\n   5   \r\n      9");
+    EXPECT_TRUE(cell.ShowsCandidates());
 }
 
 TEST(CellDisplay, OneDigitRuledOutLeavesOneBlankPlace)
 {
-    BoundCell b;
-    b.cell.RuleOut(DigitBit(5));
-    b.cell.UpdateDisplay();
-    EXPECT_EQ(b.control.CellText(), "1  2  3\r\n4     6\r\n7  8  9");
-    EXPECT_EQ(b.control.Font(), kCandidateFont);
+    CCell cell;
+    cell.RuleOut(DigitBit(5));
+    EXPECT_EQ(cell.DisplayText(), "1  2  3\r\n4     6\r\n7  8  9");
+    EXPECT_TRUE(cell.ShowsCandidates());
 }
 
-TEST(CellDisplay, ContradictionShowsABlankGridInTheCandidateFont)
-{
-    BoundCell b;
-    b.cell.RuleOut(kAllDigits);
-    b.cell.UpdateDisplay();
-    EXPECT_EQ(b.control.CellText(), Blank3x3());
-    EXPECT_EQ(b.control.Font(), kCandidateFont);
-}
-
-TEST(CellDisplay, EveryWriteSendsTheFontFirstThenTheText)
-{
-    BoundCell b;
-    b.cell.SetValue(2);
-    b.cell.ClearCell();
-    ASSERT_EQ(b.control.writes.size(), 4u);
-    EXPECT_EQ(b.control.writes[0].kind, CRecordingControl::Write::Font);
-    EXPECT_EQ(b.control.writes[1].kind, CRecordingControl::Write::Text);
-    EXPECT_EQ(b.control.writes[1].text, "2");
-    EXPECT_EQ(b.control.writes[2].kind, CRecordingControl::Write::Font);
-    EXPECT_EQ(b.control.writes[3].text, "");
-}
-
-TEST(CellDisplay, MissingFontsAreSentAsHandleZero)
+TEST(CellDisplay, ContradictionShowsABlankGrid)
 {
     CCell cell;
-    CRecordingControl control;
-    cell.AttachControl(&control);
-    cell.SetValue(4);
-    EXPECT_EQ(control.writes.front().font, kNoFont);
-    EXPECT_EQ(control.CellText(), "4");
+    cell.RuleOut(kAllDigits);
+    EXPECT_EQ(cell.DisplayText(), Blank3x3());
+    EXPECT_TRUE(cell.ShowsCandidates());
 }
 
-TEST(CellDisplay, RulingOutDoesNotRewriteTheDisplayByItself)
-{
-    BoundCell b;
-    b.cell.RuleOut(DigitBit(1));
-    EXPECT_TRUE(b.control.writes.empty());
-}
-
-TEST(CellDisplay, UnboundCellChangesOnlyItsOwnState)
+TEST(CellDisplay, EveryWriteButRulingOutUpdatesTheDisplay)
 {
     CCell cell;
-    cell.SetValue(8);
+    const auto updated = [&cell] { return cell.TakeDisplayChange(); };
+    cell.RuleOut(DigitBit(1));
+    EXPECT_FALSE(updated());
+    cell.SetValue(2);
+    EXPECT_TRUE(updated());
+    EXPECT_FALSE(updated());
     cell.ClearCell();
-    cell.UpdateDisplay();
-    EXPECT_EQ(cell.GetValue(), 0);
-    EXPECT_EQ(cell.DisplayText(), "");
-}
-
-TEST(CellReadFromControl, OneDigitIsTakenAsTheValue)
-{
-    BoundCell b;
-    b.control.Type("7");
-    EXPECT_EQ(b.cell.ReadFromControl(), 7);
-    EXPECT_EQ(b.cell.GetValue(), 7);
-}
-
-TEST(CellReadFromControl, AnythingButOneDigitGivesZero)
-{
-    for (const std::string text : {"", "1  2   \r\n   5   \r\n      9", "a", "-", "12", " "}) {
-        BoundCell b;
-        b.cell.SetValue(3);
-        b.control.Type(text);
-        EXPECT_EQ(b.cell.ReadFromControl(), 0) << '"' << text << '"';
-        EXPECT_EQ(b.cell.GetValue(), 0);
-    }
-}
-
-TEST(CellReadFromControl, LeavesFlagsAndDisplayAlone)
-{
-    BoundCell b;
-    b.cell.RuleOut(DigitBit(2) | DigitBit(5));
-    b.control.Type("9");
-    b.cell.ReadFromControl();
-    EXPECT_EQ(OpenDigits(b.cell), "1346789");
-    EXPECT_TRUE(b.control.writes.empty());
-}
-
-TEST(CellReadFromControl, WithoutAControlReturnsTheValueUnchanged)
-{
-    CCell cell;
-    cell.SetValue(5);
-    EXPECT_EQ(cell.ReadFromControl(), 5);
-    EXPECT_EQ(cell.GetValue(), 5);
+    EXPECT_TRUE(updated());
+    cell.Place(4, Fill::Single);
+    EXPECT_TRUE(updated());
+    cell.Restore(CCell().State());
+    EXPECT_TRUE(updated());
 }
 
 } // namespace

@@ -37,13 +37,12 @@ CCell& At(Grid& grid, int row, int column) { return grid[CellIndex(row, column)]
 TEST(DeductionFilledCell, IsLeftAloneAndNotRedrawn)
 {
     Grid grid = EmptyGrid();
-    CRecordingControl control;
     At(grid, 4, 4).SetValue(5);
-    At(grid, 4, 4).AttachControl(&control);
+    At(grid, 4, 4).TakeDisplayChange();
     At(grid, 4, 5).SetValue(5); // a contradiction next door changes nothing
     EXPECT_FALSE(UpdateCell(grid, 4, 4));
     EXPECT_EQ(At(grid, 4, 4).GetValue(), 5);
-    EXPECT_TRUE(control.writes.empty());
+    EXPECT_FALSE(At(grid, 4, 4).TakeDisplayChange());
 }
 
 TEST(DeductionPlacedDigits, RowColumnAndBoxDigitsAreRuledOut)
@@ -80,11 +79,9 @@ TEST(DeductionPlacedDigits, EightDifferentDigitsAroundACellPlaceTheNinth)
         "..7......",
         "..8......",
     });
-    CRecordingControl control;
-    At(grid, 0, 2).AttachControl(&control);
     EXPECT_TRUE(UpdateCell(grid, 0, 2));
     EXPECT_EQ(At(grid, 0, 2).GetValue(), 9);
-    EXPECT_EQ(control.CellText(), "9");
+    EXPECT_EQ(At(grid, 0, 2).DisplayText(), "9");
 }
 
 TEST(DeductionPlacedDigits, ASecondCallWithNothingElseChangedReturnsFalse)
@@ -94,10 +91,9 @@ TEST(DeductionPlacedDigits, ASecondCallWithNothingElseChangedReturnsFalse)
         ".........", ".........", ".........", ".........",
     });
     EXPECT_TRUE(UpdateCell(grid, 0, 1));
-    CRecordingControl control;
-    At(grid, 0, 1).AttachControl(&control);
+    At(grid, 0, 1).TakeDisplayChange();
     EXPECT_FALSE(UpdateCell(grid, 0, 1));
-    EXPECT_TRUE(control.writes.empty());
+    EXPECT_FALSE(At(grid, 0, 1).TakeDisplayChange());
 }
 
 TEST(DeductionConfinedToRow, ADigitRuledOutInTheNeighbourBoxOutsideTheRowIsRuledOut)
@@ -235,19 +231,16 @@ TEST(DeductionOnlyPlaceInBox, ADigitRuledOutInTheCellItselfIsNotPlaced)
     EXPECT_EQ(At(grid, 6, 6).GetValue(), 0);
 }
 
-TEST(DeductionSingleCandidate, RulingOutAllButOneDigitRedrawsTheCellOnce)
+TEST(DeductionSingleCandidate, RulingOutAllButOneDigitUpdatesTheDisplay)
 {
-    // The filling goes through SetValue, which redraws, and the call then
-    // redraws the changed cell once more.
     Grid grid = GridOf({
         "12.......", "..3......", "..4......", ".........", "..5......",
         "..6......", ".........", "..7......", "..8......",
     });
-    CRecordingControl control;
-    At(grid, 0, 2).AttachControl(&control);
+    At(grid, 0, 2).TakeDisplayChange();
     UpdateCell(grid, 0, 2);
-    EXPECT_EQ(control.TextWrites(), 2);
-    EXPECT_EQ(control.writes.back().text, "9");
+    EXPECT_TRUE(At(grid, 0, 2).TakeDisplayChange());
+    EXPECT_EQ(At(grid, 0, 2).DisplayText(), "9");
 }
 
 TEST(DeductionSingleCandidate, ACellLeftWithNoDigitStaysEmptyAndShowsABlankGrid)
@@ -256,12 +249,10 @@ TEST(DeductionSingleCandidate, ACellLeftWithNoDigitStaysEmptyAndShowsABlankGrid)
         "12345678.", ".........", ".........", ".........", ".........",
         ".........", ".........", ".........", "........9",
     });
-    CRecordingControl control;
-    At(grid, 0, 8).AttachControl(&control);
     EXPECT_TRUE(UpdateCell(grid, 0, 8));
     EXPECT_EQ(At(grid, 0, 8).GetValue(), 0);
     EXPECT_EQ(At(grid, 0, 8).CandidateCount(), 0);
-    EXPECT_EQ(control.CellText(), "       \r\n       \r\n       ");
+    EXPECT_EQ(At(grid, 0, 8).DisplayText(), "       \r\n       \r\n       ");
 }
 
 TEST(DeductionOrder, ACellUsesOnlyWhatItsNeighboursHaveWorkedOutSoFar)

@@ -2,8 +2,8 @@
 // Copyright 2026 The Zifrel developers
 //
 // The engine against the plain reference deduction, call for call: the same
-// result, the same grid and the same writes to the controls, in the same
-// order, and the same reason kept for every digit and every fill; on the
+// result, the same grid and the same cells noted for the display, and the
+// same reason kept for every digit and every fill; on the
 // shared puzzles and on random boards, through sweeps that share their
 // bookkeeping (as Solve does) and single steps (as Cell does), with typing
 // and Set in between. The engine that skips the reasons runs beside them
@@ -20,53 +20,18 @@
 
 namespace {
 
-struct LoggedWrite {
-    int cell;
-    CRecordingControl::Write::Kind kind;
-    FontHandle font;
-    std::string text;
-    bool operator==(const LoggedWrite& other) const
-    {
-        return cell == other.cell && kind == other.kind && font == other.font && text == other.text;
-    }
-};
-
-// A control that adds every write to one log shared by the whole grid, so
-// that the order of writes across cells is compared too.
-class CLoggingControl : public CCellControl {
-public:
-    void Bind(std::vector<LoggedWrite>* log, int cell) { log_ = log, cell_ = cell; }
-    void SetCellFont(FontHandle font) override
-    {
-        log_->push_back({cell_, CRecordingControl::Write::Font, font, {}});
-    }
-    void SetCellText(const std::string& text) override
-    {
-        log_->push_back({cell_, CRecordingControl::Write::Text, 0, text});
-        text_ = text;
-    }
-    std::string CellText() const override { return text_; }
-
-private:
-    std::vector<LoggedWrite>* log_ = nullptr;
-    int cell_ = 0;
-    std::string text_;
-};
-
-// One grid bound to logging controls.
+// One grid, and the cells each call noted for the display.
 struct CLoggedGrid {
-    CLoggedGrid()
+    // The cells noted since the last look, which forgets them.
+    CCellSet Noted()
     {
-        for (int i = 0; i < kCellCount; ++i) {
-            controls[i].Bind(&log, i);
-            grid[i].AttachControl(&controls[i]);
-            grid[i].AttachFonts(kValueFont, kCandidateFont);
-        }
+        CCellSet noted;
+        for (int i = 0; i < kCellCount; ++i)
+            if (grid[i].TakeDisplayChange())
+                noted.Add(i);
+        return noted;
     }
-    CLoggedGrid(const CLoggedGrid&) = delete;
     Grid grid{};
-    std::array<CLoggingControl, kCellCount> controls;
-    std::vector<LoggedWrite> log;
 };
 
 std::string Describe(const CCell& cell)
@@ -96,7 +61,7 @@ public:
         reference_.grid[cell].SetValue(value);
         quiet_.grid[cell].SetValue(value);
     }
-    // What Set does when every control shows its cell: pencil marks go.
+    // What Set does when every cell shows its own value: pencil marks go.
     void Set()
     {
         for (int i = 0; i < kCellCount; ++i)
@@ -107,9 +72,6 @@ public:
     // changed tells whether the call changed its cell.
     std::string Step(CSweep& sweep, CSweepWithoutReasons& quietSweep, int row, int column, bool& changed)
     {
-        const std::size_t engineWrites = engine_.log.size();
-        const std::size_t referenceWrites = reference_.log.size();
-        const std::size_t quietWrites = quiet_.log.size();
         const bool fast = sweep.UpdateCell(row, column);
         const bool quiet = quietSweep.UpdateCell(row, column);
         const bool plain = ReferenceUpdateCell(reference_.grid, row, column);
@@ -126,13 +88,9 @@ public:
                     return "after the call on " + at + ", cell " + std::to_string(i) + " is "
                         + Describe(grid->grid[i]) + (grid == &quiet_ ? " without reasons" : "") + ", reference "
                         + Describe(reference_.grid[i]);
-        const auto sameWrites = [&](const CLoggedGrid& grid, std::size_t from) {
-            return std::equal(grid.log.begin() + static_cast<std::ptrdiff_t>(from), grid.log.end(),
-                              reference_.log.begin() + static_cast<std::ptrdiff_t>(referenceWrites),
-                              reference_.log.end());
-        };
-        if (!sameWrites(engine_, engineWrites) || !sameWrites(quiet_, quietWrites))
-            return "the call on " + at + " wrote to the controls differently";
+        const CCellSet noted = reference_.Noted();
+        if (engine_.Noted() != noted || quiet_.Noted() != noted)
+            return "the call on " + at + " noted other cells for the display";
         return {};
     }
 

@@ -208,7 +208,7 @@ TEST(PuzzleFileRoundTrip, SaveThenLoadRestoresEveryValueAndNoPencilMark)
         const CCell& cell = b.board.Working()[i];
         EXPECT_FALSE(cell.ShowsCandidates()) << i;
         EXPECT_EQ(cell.CandidateCount(), cell.GetValue() ? 1 : 9) << i;
-        EXPECT_EQ(b.controls[i].CellText(), cell.GetValue() ? std::to_string(cell.GetValue()) : "");
+        EXPECT_EQ(b.display.shown[i], cell.GetValue() ? std::to_string(cell.GetValue()) : "");
     }
 }
 
@@ -293,7 +293,8 @@ TEST(PuzzleFileLoad, AnythingElseLeavesTheBoardExactlyAsItWas)
         b.board.Cell(3, 3).SetValue(2);
         b.board.Cell(4, 4).RuleOut(DigitBit(7));
         const Grid before = b.board.Working();
-        b.controls[CellIndex(3, 3)].writes.clear();
+        b.board.UpdateDisplay();
+        b.display.told = {};
         const CBoard::CLoadResult loaded = b.board.OnLoad();
         EXPECT_FALSE(loaded) << name;
         EXPECT_EQ(Why(loaded), why) << name;
@@ -301,7 +302,7 @@ TEST(PuzzleFileLoad, AnythingElseLeavesTheBoardExactlyAsItWas)
             EXPECT_EQ(b.board.Working()[i].GetValue(), before[i].GetValue()) << name;
             EXPECT_EQ(b.board.Working()[i].ExcludedMask(), before[i].ExcludedMask()) << name;
         }
-        EXPECT_TRUE(b.controls[CellIndex(3, 3)].writes.empty()) << name;
+        EXPECT_EQ(b.display.Told(), 0) << name;
     }
 }
 

@@ -107,7 +107,7 @@ private:
             const CCell& cell = Board().Working()[i];
             if (cell.GetValue() != 0 && cell.CandidateMask() != DigitBit(cell.GetValue()))
                 return "filled cell " + std::to_string(i) + " has other digits open";
-            if (bound_.controls[i].CellText() != cell.DisplayText() && !typedOnly_[i])
+            if (bound_.display.shown[static_cast<std::size_t>(i)] != cell.DisplayText())
                 return "cell " + std::to_string(i) + " shows something else than it holds";
         }
         return {};
@@ -128,11 +128,17 @@ private:
                 if (cell.GetValue() != 0 || cell.CandidateCount() != 9)
                     return "Clear left a cell that is not empty with all digits open";
             break;
-        case 1:
-            Board().OnSet();
+        case 1: {
+            // Set takes what the cells show: 0 where typing left another text.
+            Values shown = Board().WorkingValues();
+            for (int i = 0; i < kCellCount; ++i)
+                if (typedOnly_[static_cast<std::size_t>(i)])
+                    shown[static_cast<std::size_t>(i)] = 0;
+            Board().OnSet(shown);
             typedOnly_.fill(false);
             snapshot_ = Board().WorkingValues();
             break;
+        }
         case 2:
             Board().OnReset();
             if (Board().WorkingValues() != snapshot_)
@@ -176,15 +182,14 @@ private:
         }
         case 9: { // the user types a digit and the window takes it over
             const int i = Pick(kCellCount);
-            Board().Working()[i].SetValue(Pick(10));
-            typedOnly_[i] = false;
+            Board().SetValue(RowOf(i), ColumnOf(i), Pick(10));
+            typedOnly_[static_cast<std::size_t>(i)] = false;
             solution_.clear();
             break;
         }
         case 10: { // the user deletes a digit or types text that is not taken over
             const int i = Pick(kCellCount);
-            bound_.controls[i].Type(Pick(2) ? "" : std::string(1, static_cast<char>('0' + Pick(10))));
-            typedOnly_[i] = true;
+            typedOnly_[static_cast<std::size_t>(i)] = true;
             solution_.clear();
             break;
         }

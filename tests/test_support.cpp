@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <numeric>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -12,23 +13,24 @@
 #include <grp.h>
 #include <unistd.h>
 
-int CRecordingControl::TextWrites() const
+void CRecordingDisplay::OnCellsChanged(const CCellSet& cells)
 {
-    return static_cast<int>(std::count_if(writes.begin(), writes.end(),
-                                          [](const Write& w) { return w.kind == Write::Text; }));
+    cells.ForEach([this](int i) {
+        shown[static_cast<std::size_t>(i)] = board_.Working()[static_cast<std::size_t>(i)].DisplayText();
+        ++told[static_cast<std::size_t>(i)];
+    });
+}
+
+int CRecordingDisplay::Told() const
+{
+    return std::accumulate(told.begin(), told.end(), 0);
 }
 
 CBoundBoard::CBoundBoard(CFileSystem& fs) : board(fs)
 {
-    for (int i = 0; i < kCellCount; ++i) {
-        CCell& cell = board.Working()[i];
-        cell.AttachControl(&controls[i]);
-        cell.AttachFonts(kValueFont, kCandidateFont);
-        cell.SetValue(0);
-    }
+    board.SetDisplay(&display);
     board.OnClear();
-    for (auto& control : controls)
-        control.writes.clear();
+    display.told = {};
 }
 
 Values ValuesFrom(const std::string& cells)

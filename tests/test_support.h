@@ -3,48 +3,35 @@
 #pragma once
 
 #include "board.h"
-#include "cell_control.h"
 
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
-// A cell control that remembers every font and text it was given, and
-// whose text a test can set as if the user had typed it.
-class CRecordingControl : public CCellControl {
+// A display that shows each cell as the window does: when the board tells
+// it a cell changed, it reads the cell's text again; it counts how often
+// it was told of each.
+class CRecordingDisplay : public CBoardDisplay {
 public:
-    struct Write {
-        enum Kind { Font, Text } kind;
-        FontHandle font;
-        std::string text;
-    };
-
-    void SetCellFont(FontHandle font) override { writes.push_back({Write::Font, font, {}}); font_ = font; }
-    void SetCellText(const std::string& text) override { writes.push_back({Write::Text, 0, text}); text_ = text; }
-    std::string CellText() const override { return text_; }
-
-    void Type(const std::string& text) { text_ = text; }
-    FontHandle Font() const { return font_; }
-    int TextWrites() const;
-
-    std::vector<Write> writes;
+    explicit CRecordingDisplay(const CBoard& board) : board_(board) {}
+    void OnCellsChanged(const CCellSet& cells) override;
+    // What each cell shows, and how often the board told of it.
+    std::array<std::string, kCellCount> shown;
+    std::array<int, kCellCount> told{};
+    int Told() const;
 
 private:
-    FontHandle font_ = kNoFont;
-    std::string text_;
+    const CBoard& board_;
 };
 
-inline constexpr FontHandle kValueFont = 0x1111;
-inline constexpr FontHandle kCandidateFont = 0x2222;
-
-// A board whose working cells are bound to recording controls and fonts,
-// as the window binds them.
+// A board that tells a recording display, as the window's board tells the
+// window; it starts cleared and with nothing told yet.
 struct CBoundBoard {
     explicit CBoundBoard(CFileSystem& fs = CFileSystem::System());
     CBoard board;
-    std::array<CRecordingControl, kCellCount> controls;
-    CRecordingControl& Control(int row, int column) { return controls[CellIndex(row, column)]; }
+    CRecordingDisplay display{board};
+    const std::string& Shown(int row, int column) const { return display.shown[CellIndex(row, column)]; }
 };
 
 // "53..7...." style: 81 characters, '.' or '0' empty.

@@ -10,7 +10,6 @@
 #include "cell_explanation.h"
 #include "clipboard_probe.h"
 #include "explanation_tip.h"
-#include "dialog_units.h"
 #include "guidance.h"
 #include "help_dlg.h"
 #include "notice.h"
@@ -28,7 +27,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -41,13 +39,6 @@
 #include <utility>
 
 namespace {
-
-// Where the cells stand, in dialog units: within a box they are 17 units
-// apart across and 14 down; between boxes the step grows to set them apart.
-constexpr std::array<int, kBoardSize> kColumnX = {15, 32, 49, 69, 86, 103, 123, 140, 157};
-constexpr std::array<int, kBoardSize> kRowY = {14, 28, 42, 59, 73, 87, 104, 118, 132};
-constexpr int kCellWidth = 15;
-constexpr int kCellHeight = 12;
 
 struct ButtonPlace {
     CBoardDlg::ButtonId id;
@@ -70,25 +61,11 @@ constexpr ButtonPlace kButtons[] = {
     {CBoardDlg::IdStart, "St&art", 111, 166, &CBoardDlg::OnStart},
     {CBoardDlg::IdHelp, "&Help", 15, 166, &CBoardDlg::OnHelp},
 };
-constexpr int kButtonWidth = 30;
-constexpr int kButtonHeight = 14;
-
-// Where the asked-for face is missing, another may stand in that is too
-// large for the pencil marks at this size: then the size steps down, a
-// quarter point at a time, to the largest at which the three lines fit.
-void FitToCell(QFont& font, const QSize& room)
+// What typing left in a cell, read as a value: a single digit gives that
+// digit, anything else 0.
+int ValueOfText(const QString& text)
 {
-    const auto fits = [&room](const QFont& f) {
-        const QFontMetrics metrics(f);
-        return metrics.horizontalAdvance(QStringLiteral("1  2  3")) <= room.width() && 3 * metrics.height() <= room.height();
-    };
-    while (!fits(font) && font.pointSizeF() > 1.0)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-}
-
-FontHandle HandleOf(const QFont& font)
-{
-    return reinterpret_cast<FontHandle>(&font);
+    return text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9') ? text[0].unicode() - '0' : 0;
 }
 
 } // namespace
@@ -96,20 +73,21 @@ FontHandle HandleOf(const QFont& font)
 CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     : CDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      board_(fs)
+      board_(fs), zoom_([] {
+          QFont base(QStringLiteral("Courier New"), 12);
+          base.setStyleHint(QFont::TypeWriter);
+          return base;
+      }())
 {
     setWindowTitle(QStringLiteral("Zifrel"));
     setWindowIcon(ZifrelIcon());
-    baseFont_ = QFont(QStringLiteral("Courier New"), 12);
-    baseFont_.setStyleHint(QFont::TypeWriter);
-    setFont(baseFont_);
 
     CCellAccessible::Install();
     CreateCells();
     CreateButtons();
     LayOut();
     CreateWindowMenu();
-    BindCells();
+    board_.SetDisplay(this);
     board_.OnClear();
     board_.OnStart();
     tip_ = new CExplanationTip(this);
@@ -138,44 +116,32 @@ CBoardDlg::~CBoardDlg()
     // nothing of this window, gone by then, may hear of it.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(tip_, nullptr, this, nullptr);
-    // The cells go before the board, which still points at them.
-    for (CCell& cell : board_.Working())
-        cell.AttachControl(nullptr);
+    board_.SetDisplay(nullptr);
+}
+
+void CBoardDlg::OnCellsChanged(const CCellSet& cells)
+{
+    cells.ForEach([this](int i) { cells_[static_cast<std::size_t>(i)]->Show(board_.Working()[static_cast<std::size_t>(i)]); });
 }
 
 void CBoardDlg::LayOut()
 {
-    QFont windowFont = baseFont_;
-    windowFont.setPointSizeF(baseFont_.pointSizeF() * scale_);
-    setFont(windowFont);
-    const CDialogUnits units(baseFont_, scale_);
-    setFixedSize(units.X(188), units.Y(193));
-
-    // The cells' fonts take the window font's face name.
-    const QString face = baseFont_.family();
-    valueFont_ = QFont(face);
-    valueFont_.setPointSizeF(12 * scale_);
-    candidateFont_ = QFont(face);
-    candidateFont_.setPointSizeF(5 * scale_);
-    valueFont_.setStyleHint(QFont::TypeWriter);
-    candidateFont_.setStyleHint(QFont::TypeWriter);
-    FitToCell(candidateFont_, units.Rect(0, 0, kCellWidth, kCellHeight).size() - QSize(2, 2));
-
+    setFont(zoom_.WindowFont());
+    setFixedSize(zoom_.WindowSize());
     for (int row = 0; row < kBoardSize; ++row)
         for (int column = 0; column < kBoardSize; ++column) {
             CCellEdit* cell = CellControl(row, column);
-            cell->setGeometry(units.Rect(kColumnX[column], kRowY[row], kCellWidth, kCellHeight));
-            cell->FontChanged();
+            cell->setGeometry(zoom_.CellRect(row, column));
+            cell->SetFonts(zoom_.ValueFont(), zoom_.CandidateFont());
         }
     for (const ButtonPlace& place : kButtons)
-        buttons_[place.id]->setGeometry(units.Rect(place.x, place.y, kButtonWidth, kButtonHeight));
+        buttons_[place.id]->setGeometry(zoom_.ButtonRect(place.x, place.y));
 }
 
 bool CBoardDlg::Fits(double scale) const
 {
-    const CDialogUnits units(baseFont_, scale);
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QSize size = QSize(units.X(188), units.Y(193)).grownBy(frame);
+    const QSize size = zoom_.WindowSize(scale).grownBy(frame);
     const QSize room = screen()->availableGeometry().size();
     return size.width() <= room.width() && size.height() <= room.height();
 }
@@ -184,43 +150,38 @@ void CBoardDlg::SetScale(double scale)
 {
     notice_->hide();
     tip_->hide();
-    if (scale != scale_) {
-        scale_ = scale;
+    if (scale != zoom_.Scale()) {
+        zoom_.SetScale(scale);
         LayOut();
         // Explanations and messages grow with the board.
         QFont tipFont = QToolTip::font();
-        tipFont.setPointSizeF(tipFont.pointSizeF() * scale_);
+        tipFont.setPointSizeF(tipFont.pointSizeF() * scale);
         tip_->setFont(tipFont);
         notice_->setFont(tipFont);
         Centre();
     }
-    Announce(tr("Size %1%").arg(qRound(scale_ * 100)));
+    Announce(tr("Size %1%").arg(qRound(zoom_.Scale() * 100)));
 }
 
 void CBoardDlg::OnLarger()
 {
-    for (const double scale : kScales)
-        if (scale > scale_ + 1e-9) {
-            if (Fits(scale))
-                SetScale(scale);
-            else
-                Tell(tr("The board is as large as the screen allows (%1%)").arg(qRound(scale_ * 100)));
-            return;
-        }
+    const double larger = zoom_.Larger();
+    if (larger == 0)
+        return;
+    if (Fits(larger))
+        SetScale(larger);
+    else
+        Tell(tr("The board is as large as the screen allows (%1%)").arg(qRound(zoom_.Scale() * 100)));
 }
 
 void CBoardDlg::OnSmaller()
 {
-    double smaller = kScales[0];
-    for (const double scale : kScales)
-        if (scale < scale_ - 1e-9)
-            smaller = scale;
-    SetScale(smaller);
+    SetScale(zoom_.Smaller());
 }
 
 void CBoardDlg::OnNormalSize()
 {
-    SetScale(kScales[0]);
+    SetScale(CBoardZoom::kScales[0]);
 }
 
 void CBoardDlg::CreateCells()
@@ -292,7 +253,6 @@ void CBoardDlg::CreateWindowMenu()
         QAction* action = newPuzzle->addAction(levels[k].second, this, [this, level] { OnNewPuzzle(level); });
         action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + k)));
         addAction(action);
-        newPuzzleActions_[level] = action;
     }
     add(Action::CheckPuzzle, tr("Chec&k Puzzle"), {QKeySequence(Qt::CTRL | Qt::Key_K)}, &CBoardDlg::OnCheckPuzzle);
     windowMenu_->addSeparator();
@@ -319,16 +279,6 @@ void CBoardDlg::CreateWindowMenu()
     }
 }
 
-void CBoardDlg::BindCells()
-{
-    for (int i = 0; i < kCellCount; ++i) {
-        CCell& cell = board_.Working()[i];
-        cell.AttachControl(cells_[i]);
-        cell.AttachFonts(HandleOf(valueFont_), HandleOf(candidateFont_));
-        cell.SetValue(0);
-    }
-}
-
 QAction* CBoardDlg::MenuAction(Action action) const
 {
     return actions_.at(action);
@@ -350,14 +300,9 @@ CBoardDlg::CStep CBoardDlg::Change(const QString& name, Command command)
 void CBoardDlg::AfterBoardChange()
 {
     const Conflicts conflicts = FindConflicts(board_.Working());
-    for (int i = 0; i < kCellCount; ++i) {
-        const CCell& cell = board_.Working()[static_cast<std::size_t>(i)];
-        cells_[static_cast<std::size_t>(i)]->SetFound(cell.GetValue() != 0 && cell.HowFilled() != Fill::Given);
-        cells_[static_cast<std::size_t>(i)]->SetConflicting(conflicts[static_cast<std::size_t>(i)].Any());
-    }
-    const bool contradicts = Contradicts(conflicts);
-    contradictionNews_ = contradicts && !contradicts_ ? ContradictionSentence(board_.Working(), conflicts) : QString();
-    contradicts_ = contradicts;
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        cells_[i]->SetConflicting(conflicts[i].Any());
+    news_.After(board_.Working(), conflicts);
     EndHint();
     ShowSameDigit();
 }
@@ -366,18 +311,16 @@ void CBoardDlg::ShowSameDigit()
 {
     const QWidget* focus = focusWidget();
     const auto focused = std::find(cells_.begin(), cells_.end(), focus);
-    const QString shown = focused != cells_.end() ? (*focused)->AccessibleText() : QString();
-    const int digit = shown.isEmpty() ? 0 : shown[0].digitValue();
+    const int digit = focused != cells_.end() ? (*focused)->ShownDigit() : 0;
     for (CCellEdit* cell : cells_)
         cell->SetSameDigit(cell == focus ? 0 : digit);
 }
 
 void CBoardDlg::EndHint()
 {
-    if (hintCell_ >= 0)
-        cells_[static_cast<std::size_t>(hintCell_)]->SetHinted(false);
-    hintCell_ = -1;
-    hintStage_ = 0;
+    if (hint_.Cell() >= 0)
+        cells_[static_cast<std::size_t>(hint_.Cell())]->SetHinted(false);
+    hint_.End();
     if (tipShowsHint_)
         tip_->hide();
 }
@@ -385,46 +328,23 @@ void CBoardDlg::EndHint()
 void CBoardDlg::OnHint()
 {
     notice_->hide();
-    const bool first = hintStage_ == 0;
-    EndHint();
-    CExplanation shown;
-    shown.title = tr("Hint");
-    const auto say = [&shown](const QString& line) { shown.lines.push_back({line, QChar(), {}}); };
-    const Conflicts conflicts = FindConflicts(board_.Working());
-    int cell = FirstConflict(conflicts);
-    if (cell >= 0) {
-        // What is wrong, then, pressed again, the cell's own explanation of it.
-        if (first) {
-            say(ContradictionSentence(board_.Working(), conflicts));
-        } else {
-            shown = Explain(board_.Working(), cell);
-            shown.title = tr("Hint: %1").arg(shown.title.toLower());
-        }
-    } else if (const CHint hint = FindHint(board_.Working()); hint.cell >= 0) {
-        cell = hint.cell;
-        hintCell_ = cell;
-        cells_[static_cast<std::size_t>(cell)]->SetHinted(true);
-        if (first) {
-            say(HintPointer(hint));
-        } else {
-            // As the cell would explain itself once Pass has filled it.
-            shown = Explain(hint.grid, hint.cell);
-            shown.title = tr("Hint: %1").arg(shown.title.toLower());
-            shown.lines.insert(shown.lines.begin(), {HintDigit(hint), QChar(), {}});
-        }
-    } else {
-        say(tr("Zifrel's rules fill no further cell"));
-    }
-    ShowTip(shown, cell);
+    const int was = hint_.Cell();
+    const CHintGuide::CShown shown = hint_.Press(board_.Working());
+    if (was >= 0)
+        cells_[static_cast<std::size_t>(was)]->SetHinted(false);
+    if (tipShowsHint_)
+        tip_->hide();
+    if (hint_.Cell() >= 0)
+        cells_[static_cast<std::size_t>(hint_.Cell())]->SetHinted(true);
+    ShowTip(shown.explanation, shown.cell);
     tipShowsHint_ = true;
-    hintStage_ = cell < 0 ? 0 : first ? 1 : 2;
-    Announce(shown.title + QLatin1Char('\n') + shown.Text());
+    Announce(shown.explanation.title + QLatin1Char('\n') + shown.explanation.Text());
 }
 
 void CBoardDlg::keyPressEvent(QKeyEvent* event)
 {
     // Escape ends a hint before it closes the window.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && hintStage_ > 0) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && hint_.Active()) {
         EndHint();
         return;
     }
@@ -439,7 +359,11 @@ void CBoardDlg::OnClear()
 
 void CBoardDlg::OnSet()
 {
-    const CStep step = Change(tr("Set"), [this] { board_.OnSet(); });
+    Values shown = board_.WorkingValues();
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        if (cells_[i]->ShowsTyping())
+            shown[i] = ValueOfText(cells_[i]->Text());
+    const CStep step = Change(tr("Set"), [&] { board_.OnSet(shown); });
     Announce([kept = CountChange(step.before, step.after).givens] {
         return tr("Set: %n digit(s) kept for Reset", nullptr, kept);
     });
@@ -488,7 +412,7 @@ void CBoardDlg::OnLoad()
         Tell(LoadFailure(PuzzleFilePath(), loaded));
         return;
     }
-    savedValues_ = board_.WorkingValues();
+    close_.Saved(board_.WorkingValues());
     Announce([change = CountChange(step.before, step.after)] {
         return BoardSentence(tr("Loaded %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)), change);
     });
@@ -497,12 +421,18 @@ void CBoardDlg::OnLoad()
 void CBoardDlg::OnSave()
 {
     notice_->hide();
+    if (Save())
+        Announce(tr("Saved %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)));
+}
+
+bool CBoardDlg::Save()
+{
     if (const CFileResult saved = board_.OnSave(); !saved) {
         Tell(SaveFailure(PuzzleFilePath(), saved));
-        return;
+        return false;
     }
-    savedValues_ = board_.WorkingValues();
-    Announce(tr("Saved %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)));
+    close_.Saved(board_.WorkingValues());
+    return true;
 }
 
 void CBoardDlg::OnUndo()
@@ -569,11 +499,6 @@ void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
     });
 }
 
-QAction* CBoardDlg::NewPuzzleAction(Level level) const
-{
-    return newPuzzleActions_.at(level);
-}
-
 void CBoardDlg::OnCheckPuzzle()
 {
     Tell(CheckSentence(CheckPuzzle(board_.WorkingValues()), board_.WorkingValues()));
@@ -588,7 +513,6 @@ void CBoardDlg::TakePuzzle(const QString& how, const Values& values)
 
 void CBoardDlg::Tell(const QString& message)
 {
-    said_ = message;
     notice_->Show(message);
 }
 
@@ -600,15 +524,7 @@ void CBoardDlg::Announce(const QString& sentence)
 void CBoardDlg::Announce(std::function<QString()> sentence)
 {
     // A change that made the board contradict itself says so too.
-    QString news = std::exchange(contradictionNews_, QString());
-    if (news.isEmpty()) {
-        announcer_->Announce(std::move(sentence));
-        return;
-    }
-    announcer_->Announce([sentence = std::move(sentence), news = std::move(news)] {
-        const QString said = sentence();
-        return said.isEmpty() ? news : said + QStringLiteral(". ") + news;
-    });
+    announcer_->Announce(news_.With(std::move(sentence)));
 }
 
 QString CBoardDlg::PuzzleFilePath() const
@@ -616,35 +532,19 @@ QString CBoardDlg::PuzzleFilePath() const
     return QDir::current().absoluteFilePath(QString::fromLatin1(CBoard::kPuzzleFileName));
 }
 
-bool CBoardDlg::HasUnsavedChanges() const
-{
-    return board_.WorkingValues() != savedValues_;
-}
-
 void CBoardDlg::reject()
 {
-    if (!HasUnsavedChanges() || SaveBeforeClosing())
+    if (!HasUnsavedChanges()) {
         CDialog::reject();
-}
-
-bool CBoardDlg::SaveBeforeClosing()
-{
-    QMessageBox ask(QMessageBox::Question, tr("Zifrel"), tr("Save the puzzle before closing?"),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    ask.setInformativeText(tr("The board holds digits that are not in %1.").arg(PuzzleFilePath()));
-    ask.button(QMessageBox::Discard)->setText(tr("Close &Without Saving"));
-    ask.setDefaultButton(QMessageBox::Save);
-    ask.setEscapeButton(QMessageBox::Cancel);
-    switch (ask.exec()) {
-    case QMessageBox::Save:
-        if (const CFileResult saved = board_.OnSave(); !saved) {
-            Tell(SaveFailure(PuzzleFilePath(), saved));
-            return false;
-        }
-        savedValues_ = board_.WorkingValues();
-        return true;
-    case QMessageBox::Discard: return true;
-    default: return false;
+        return;
+    }
+    switch (CCloseQuestion::Ask(this, PuzzleFilePath())) {
+    case CCloseQuestion::Answer::Save:
+        if (Save())
+            CDialog::reject();
+        break;
+    case CCloseQuestion::Answer::Discard: CDialog::reject(); break;
+    case CCloseQuestion::Answer::Stay: break;
     }
 }
 
@@ -747,25 +647,24 @@ void CBoardDlg::OnAbout()
 
 void CBoardDlg::OnCellFocus(int row, int column)
 {
-    CellControl(row, column)->SetSelection(0, -1);
+    CellControl(row, column)->SelectAll();
 }
 
+// Two characters are a digit typed beside another: the rightmost wins. A
+// single character is taken over (a digit as itself, anything else as 0);
+// any other text stays shown while the cell keeps its value.
 void CBoardDlg::OnCellChange(int row, int column)
 {
     CCellEdit* control = CellControl(row, column);
-    // Counted as the window system counts it, a line break being two characters.
-    QString text = QString::fromStdString(control->CellText());
+    QString text = control->Text();
     if (text.size() == 2)
         text = text.right(1);
-    control->SetSelection(0, -1);
-    if (text.size() == 1) {
-        const QChar c = text[0];
-        const int v = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? c.unicode() - '0' : 0;
-        Change(tr("Typing"), [&] { board_.Cell(row, column).SetValue(v); });
-    }
+    control->SelectAll();
+    if (text.size() == 1)
+        Change(tr("Typing"), [&] { board_.SetValue(row, column, ValueOfText(text)); });
     // A digit deleted without a change to the board is no longer shown.
     ShowSameDigit();
-    if (!contradictionNews_.isEmpty())
+    if (news_.Pending())
         Announce(QString());
 }
 

@@ -3,7 +3,11 @@
 #pragma once
 
 #include "board.h"
+#include "board_zoom.h"
+#include "close_question.h"
+#include "contradiction_news.h"
 #include "dialog.h"
+#include "hint_guide.h"
 #include "history.h"
 #include "puzzle_maker.h"
 
@@ -26,11 +30,13 @@ class QMenu;
 class QPushButton;
 
 // The board window: 81 cells and ten buttons, each button running one
-// command of the board it owns. The cells show the working grid; typing a
-// digit into one sets that cell, and the arrow keys move between cells.
-// Every change to the board can be undone and redone, and a puzzle can come
-// in and go out by the clipboard or be dropped on the window.
-class CBoardDlg : public CDialog {
+// command of the board it owns. The cells show the working grid: the board
+// tells the window which cells each command changed, and the window has
+// those cells show them again. Typing a digit into one sets that cell, and
+// the arrow keys move between cells. Every change to the board can be
+// undone and redone, and a puzzle can come in and go out by the clipboard
+// or be dropped on the window.
+class CBoardDlg : public CDialog, private CBoardDisplay {
     Q_OBJECT
 
 public:
@@ -47,16 +53,18 @@ public:
     CCellEdit* CellControl(int row, int column) const { return cells_[CellIndex(row, column)]; }
     QPushButton* Button(ButtonId id) const { return buttons_.at(id); }
     // The window's own menu: Minimize, Close, Undo, Redo, Copy Puzzle,
-    // Paste Puzzle and About.
+    // Paste Puzzle, New Puzzle, Check Puzzle, Hint, the sizes and About.
     QMenu* WindowMenu() const { return windowMenu_; }
     enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize, Hint };
     QAction* MenuAction(Action action) const;
     const CHistory& History() const { return history_; }
-    const QFont& ValueFont() const { return valueFont_; }
-    const QFont& CandidateFont() const { return candidateFont_; }
+    const QFont& ValueFont() const { return zoom_.ValueFont(); }
+    const QFont& CandidateFont() const { return zoom_.CandidateFont(); }
 
     // The buttons' commands; all but Start and Save can be undone.
     void OnClear();
+    // Set takes what each cell shows: its digit, or where typing left
+    // another text, that text read as a value.
     void OnSet();
     void OnReset();
     void OnPass();
@@ -66,8 +74,6 @@ public:
     void OnLoad();
     void OnSave();
     void OnUndo();
-    void OnRedo();
-    void OnCopyPuzzle();
     void OnPastePuzzle();
     // Starts a new puzzle of level (Singles to BeyondTheRules), made on a
     // worker thread; it arrives as a paste does, and as Set captures it,
@@ -76,54 +82,29 @@ public:
     // Tells in one sentence whether the board's digits have no solution,
     // one or more, and at which level Zifrel's rules finish it.
     void OnCheckPuzzle();
-    // The action that starts a new puzzle of level.
-    QAction* NewPuzzleAction(Level level) const;
-    const CPuzzleJob* PuzzleJob() const { return puzzleJob_; }
     void OnHelp();
-    void OnAbout();
-    // Ctrl+H and the menu's Hint. The first press points at the cell the
-    // next fill of Pass goes to and says which kind of rule fills it; the
-    // next tells its digit and why. On a board that contradicts itself it
-    // says what is wrong instead; where the rules fill nothing more, it says
-    // that.
-    // Changes nothing; any change to the board, or Escape, ends it.
+    // Ctrl+H and the menu's Hint (see CHintGuide).
     void OnHint();
     // The cell the hint points at, or -1.
-    int HintedCell() const { return hintCell_; }
-    // Opens the window menu at the window's top left, unless it is open.
-    void OpenWindowMenu();
-    // Enlarge the whole window, cells, fonts and buttons, by a step, shrink
-    // it by one, or bring it back to its normal size; it stays centred and
-    // grows only as far as the screen holds it. The size lasts as long as
-    // the window.
+    int HintedCell() const { return hint_.Cell(); }
+    // Enlarge the whole window, cells, fonts and buttons, by a step (see
+    // CBoardZoom); it stays centred and grows only as far as the screen
+    // holds it. The size lasts as long as the window.
     void OnLarger();
-    void OnSmaller();
-    void OnNormalSize();
-    double Scale() const { return scale_; }
-    // The sizes the window takes, as factors of the normal one.
-    static constexpr double kScales[] = {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
+    double Scale() const { return zoom_.Scale(); }
 
-    // The whole text of a cell is selected when it gains the focus.
-    void OnCellFocus(int row, int column);
-    // Takes over what the user typed into a cell.
-    void OnCellChange(int row, int column);
-    // Moves the focus from the focused cell (or the top left one) by the
-    // steps, wrapping within its row and column.
-    void OnMoveFocus(int columnStep, int rowStep);
     // Shows why the cell stands as it does, beside the window or where it
     // covers neither the cell nor any cell it cites, and outlines those
     // cells, each with the marks of the lines that cite it, while it shows.
     // Placed the same whether asked for by the pointer or the keyboard.
     void OnExplain(int row, int column);
     CExplanationTip* ExplanationTip() const { return tip_; }
-    // The short message by the board and what it last said, and what
-    // screen readers were last told.
+    // The short message by the board, and what screen readers were last told.
     CNotice* Notice() const { return notice_; }
-    const QString& LastMessage() const { return said_; }
     const CAnnouncer* Announcer() const { return announcer_; }
     // True when the board's values differ from those last saved or loaded
     // (an empty board before either).
-    bool HasUnsavedChanges() const;
+    bool HasUnsavedChanges() const { return close_.Unsaved(board_.WorkingValues()); }
 
     // Escape, the window menu's Close, the title bar's close button and the
     // window manager all end here: a board with unsaved changes asks first
@@ -139,15 +120,32 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The board changed cells: each shows what it holds now.
+    void OnCellsChanged(const CCellSet& cells) override;
+
     void CreateCells();
     void CreateButtons();
-    // Sizes the window, the fonts and every control for scale_.
+    void CreateWindowMenu();
+    // Sizes the window, the fonts and every control for the zoom's scale.
     void LayOut();
     // The window's frame at scale fits on its screen.
     bool Fits(double scale) const;
     void SetScale(double scale);
-    void CreateWindowMenu();
-    void BindCells();
+    void OnSmaller();
+    void OnNormalSize();
+    void OnRedo();
+    void OnCopyPuzzle();
+    void OnAbout();
+    // Opens the window menu at the window's top left, unless it is open.
+    void OpenWindowMenu();
+    // The whole text of a cell is selected when it gains the focus.
+    void OnCellFocus(int row, int column);
+    // Takes over what the user typed into a cell.
+    void OnCellChange(int row, int column);
+    // Moves the focus from the focused cell (or the top left one) by the
+    // steps, wrapping within its row and column.
+    void OnMoveFocus(int columnStep, int rowStep);
+
     // The board before and after a command.
     struct CStep {
         CBoardState before;
@@ -157,9 +155,8 @@ private:
     template <typename Command>
     CStep Change(const QString& name, Command command);
     void UpdateMenuActions();
-    // After every change to the board: marks each cell's digit as given or
-    // found and each cell that contradicts the board, highlights the
-    // focused cell's digit, and ends the hint.
+    // After every change to the board: marks each cell that contradicts
+    // the board, highlights the focused cell's digit, and ends the hint.
     void AfterBoardChange();
     // Highlights, in every other cell, the digit the focused cell shows.
     void ShowSameDigit();
@@ -169,6 +166,8 @@ private:
     void ShowTip(const CExplanation& explanation, int cell);
     void TakePuzzle(const QString& how, const Values& values);
     void TakeNewPuzzle(const Values& values, Level level);
+    // Saves, telling the user when that fails; false then.
+    bool Save();
     // Tells the user, seen and heard, why something did not happen.
     void Tell(const QString& message);
     // Tells screen readers what a command did; a sentence given as a
@@ -177,15 +176,9 @@ private:
     void Announce(std::function<QString()> sentence);
     // The puzzle file's full name, as messages show it.
     QString PuzzleFilePath() const;
-    // Saves for the close prompt; false when the user chose to stay.
-    bool SaveBeforeClosing();
 
     CBoard board_;
-    // The window's font at the normal size, whose dialog units lay it out.
-    QFont baseFont_;
-    double scale_ = 1.0;
-    QFont valueFont_;
-    QFont candidateFont_;
+    CBoardZoom zoom_;
     std::array<CCellEdit*, kCellCount> cells_{};
     std::map<ButtonId, QPushButton*> buttons_;
     QMenu* windowMenu_ = nullptr;
@@ -194,21 +187,12 @@ private:
     CNotice* notice_ = nullptr;
     CAnnouncer* announcer_ = nullptr;
     CPuzzleJob* puzzleJob_ = nullptr;
-    std::map<Level, QAction*> newPuzzleActions_;
-    // The last message told.
-    QString said_;
-    // The values as last saved or loaded.
-    Values savedValues_{};
     // The puzzle being dragged over the window, if it is one.
     std::optional<Values> dragged_;
     int explainedCell_ = -1;
-    // The hint: 1 once it points at hintCell_, 2 once it has told why.
-    int hintStage_ = 0;
-    int hintCell_ = -1;
+    CHintGuide hint_;
     bool tipShowsHint_ = false;
-    // Whether the board contradicted itself after the last change, and a
-    // sentence saying so when that change made it, for the next announcement.
-    bool contradicts_ = false;
-    QString contradictionNews_;
+    CContradictionNews news_;
+    CCloseQuestion close_;
     CHistory history_;
 };

@@ -24,7 +24,7 @@ CCellEdit* CCellAccessible::Cell() const
     return static_cast<CCellEdit*>(widget());
 }
 
-QString CCellAccessible::Digit() const
+QString CCellAccessible::Said() const
 {
     return Cell()->AccessibleText();
 }
@@ -55,8 +55,9 @@ QAccessible::State CCellAccessible::state() const
     return state;
 }
 
-// The digit counts as selected while the cell's whole text is, as it is
-// whenever a cell gains the focus.
+// The text counts as selected while the cell has the focus and all of it
+// is, as it is whenever a cell gains the focus. Only the focused cell has a
+// selection: a screen reader asked what is selected hears that cell alone.
 void CCellAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
 {
     const bool selected = selectionIndex == 0 && selectionCount() == 1;
@@ -66,7 +67,9 @@ void CCellAccessible::selection(int selectionIndex, int* startOffset, int* endOf
 
 int CCellAccessible::selectionCount() const
 {
-    return characterCount() > 0 && Cell()->SelectionStart() == 0 && Cell()->SelectionEnd() == Cell()->Text().size()
+    const CCellEdit* cell = Cell();
+    return cell->hasFocus() && characterCount() > 0 && cell->SelectionStart() == 0
+            && cell->SelectionEnd() == cell->Text().size()
         ? 1
         : 0;
 }
@@ -78,14 +81,14 @@ void CCellAccessible::addSelection(int startOffset, int endOffset)
 
 void CCellAccessible::removeSelection(int)
 {
-    Cell()->SetSelection(Cell()->CaretPosition(), Cell()->CaretPosition());
+    Cell()->PlaceCaret(Cell()->CaretPosition());
 }
 
 void CCellAccessible::setSelection(int, int startOffset, int endOffset)
 {
-    // The digit is all there is to select: any selection of it is all of it.
+    // A cell's text is selected whole or not at all.
     if (endOffset > startOffset)
-        Cell()->SetSelection(0, -1);
+        Cell()->SelectAll();
     else
         removeSelection(0);
 }
@@ -97,21 +100,20 @@ int CCellAccessible::cursorPosition() const
 
 void CCellAccessible::setCursorPosition(int position)
 {
-    const int at = std::clamp(position, 0, characterCount());
-    Cell()->SetSelection(at, at);
+    Cell()->PlaceCaret(std::clamp(position, 0, characterCount()));
 }
 
 QString CCellAccessible::text(int startOffset, int endOffset) const
 {
-    const QString digit = Digit();
-    const int start = std::clamp(startOffset, 0, static_cast<int>(digit.size()));
-    const int end = endOffset < 0 ? static_cast<int>(digit.size()) : std::clamp(endOffset, start, static_cast<int>(digit.size()));
-    return digit.mid(start, end - start);
+    const QString said = Said();
+    const int start = std::clamp(startOffset, 0, static_cast<int>(said.size()));
+    const int end = endOffset < 0 ? static_cast<int>(said.size()) : std::clamp(endOffset, start, static_cast<int>(said.size()));
+    return said.mid(start, end - start);
 }
 
 int CCellAccessible::characterCount() const
 {
-    return static_cast<int>(Digit().size());
+    return static_cast<int>(Said().size());
 }
 
 QRect CCellAccessible::characterRect(int offset) const
@@ -145,15 +147,15 @@ void CCellAccessible::insertText(int offset, const QString& text)
     replaceText(offset, offset, text);
 }
 
-// The cell's new text is its digit with the change made, typed over
+// The cell's new text is its text with the change made, typed over
 // whatever it shows (a digit or pencil marks), as the user would.
 void CCellAccessible::replaceText(int startOffset, int endOffset, const QString& text)
 {
-    QString digit = Digit();
-    const int start = std::clamp(startOffset, 0, static_cast<int>(digit.size()));
-    const int end = std::clamp(endOffset, start, static_cast<int>(digit.size()));
-    digit.replace(start, end - start, text);
-    Cell()->TypeOver(digit);
+    QString said = Said();
+    const int start = std::clamp(startOffset, 0, static_cast<int>(said.size()));
+    const int end = std::clamp(endOffset, start, static_cast<int>(said.size()));
+    said.replace(start, end - start, text);
+    Cell()->TypeOver(said);
 }
 
 void CCellAccessible::Install()

@@ -7,10 +7,10 @@
 class CCellEdit;
 
 // What a screen reader gets of a cell: an editable text field named by its
-// place ("Row 3, column 7") whose text is its digit, or nothing for an
-// empty cell; its value and description say what the cell holds ("empty,
-// still possible 3, 5 and 8") and why. Text written through this interface
-// goes in as if typed.
+// place ("Row 3, column 7") whose text is its digit, nothing for an empty
+// cell, or what typing left in it; its value and description say what the
+// cell shows ("empty, still possible 3, 5 and 8") and why. Text written
+// through this interface goes in as if typed.
 class CCellAccessible : public QAccessibleWidget,
                         public QAccessibleTextInterface,
                         public QAccessibleEditableTextInterface {
@@ -21,7 +21,7 @@ public:
     QString text(QAccessible::Text kind) const override;
     QAccessible::State state() const override;
 
-    // QAccessibleTextInterface, over the cell's digit.
+    // QAccessibleTextInterface, over the cell's text as a screen reader has it.
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
     int selectionCount() const override;
     void addSelection(int startOffset, int endOffset) override;
@@ -46,5 +46,5 @@ public:
 
 private:
     CCellEdit* Cell() const;
-    QString Digit() const;
+    QString Said() const;
 };

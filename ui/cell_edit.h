@@ -2,61 +2,70 @@
 // Copyright 2026 The Zifrel developers
 #pragma once
 
-#include "cell_control.h"
+#include "cell.h"
+#include "cell_painter.h"
 
-#include <QBasicTimer>
 #include <QFont>
-#include <QFontMetrics>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 #include <vector>
 
-class QPainter;
+class CCell;
 
-// One cell of the board: a small edit control that shows a single digit or
-// the three-line pencil-mark grid, centred, with no margins or scroll bars.
-// Typing accepts only the digits 0 to 9; editing keys, selection, the edit
-// menu and paste work as in any edit field. Arrow keys never move the caret:
-// they ask the window to move the focus. Enter does nothing.
+// One cell of the board: it paints what its cell holds (a single digit, the
+// three-line pencil-mark grid, or nothing), centred, with no margins, and
+// takes the digits typed into it.
 //
-// Text set through the model (SetCellText) is never reported as an edit;
-// every change the user makes is reported by userEdited().
-class CCellEdit : public QWidget, public CCellControl {
+// Typing works on the text as shown: arriving in a cell selects its whole
+// text, so that a digit replaces it; Home, End and a click put the caret
+// at a place instead. Backspace and Delete take text away, Ctrl+V pastes
+// (a whole puzzle goes to the window instead) and Ctrl+C copies the
+// selected text. What typing leaves stays shown until the window takes it
+// over or the cell changes; every such edit is reported by userEdited().
+// Only digits can be typed; arrow keys never move the caret, they ask the
+// window to move the focus; Enter does nothing.
+class CCellEdit : public QWidget {
     Q_OBJECT
 
 public:
     explicit CCellEdit(QWidget* parent = nullptr);
 
-    // The model's view of the control. A font handle is the address of a
-    // QFont that outlives the control; 0 means the application font.
-    void SetCellFont(FontHandle font) override;
-    // The font the cell shows its text in has changed size.
-    void FontChanged();
-    void SetCellText(const std::string& text) override;
-    std::string CellText() const override;
+    // Shows what cell holds now: a text typing left goes, and the whole
+    // text is selected.
+    void Show(const CCell& cell);
+    // The fonts for a digit (or nothing) and for the pencil-mark grid.
+    void SetFonts(const QFont& value, const QFont& candidates);
 
     // The text as shown, lines separated by '\n'.
-    QString Text() const { return text_; }
-    QFont CurrentFont() const;
-    // Selects from start to end (-1: the end of the text); the caret goes
-    // to the end of the selection.
-    void SetSelection(int start, int end);
-    int SelectionStart() const { return std::min(anchor_, caret_); }
-    int SelectionEnd() const { return std::max(anchor_, caret_); }
-    int CaretPosition() const { return caret_; }
-    // The height and width the text needs, for checking that it fits.
-    QSize TextExtent() const;
+    const QString& Text() const { return text_.Text(); }
+    // True while what is shown is a text that typing left in place of what
+    // the cell holds.
+    bool ShowsTyping() const { return typed_; }
+    const QFont& CurrentFont() const { return text_.Font(); }
+    // The digit the cell shows as its own, 0 for none.
+    int ShownDigit() const { return typed_ ? 0 : value_; }
+
+    // Selects the whole text, the caret at its end, as on arriving.
+    void SelectAll();
+    // Puts the caret at position (clamped to the text), selecting nothing.
+    void PlaceCaret(int position);
+    int SelectionStart() const { return selected_ ? 0 : caret_; }
+    int SelectionEnd() const { return selected_ ? static_cast<int>(Text().size()) : caret_; }
+    int CaretPosition() const { return selected_ ? static_cast<int>(Text().size()) : caret_; }
 
     // The cell as a screen reader says it: the digit, "empty" for a cell
     // that shows nothing, "empty, still possible 1, 2, 5 and 9" for a
-    // pencil-mark grid, "empty, no digit possible" for one with no digit.
+    // pencil-mark grid, "empty, no digit possible" for one with no digit;
+    // a text that typing left, as it is.
     QString SpokenValue() const;
-    // What the cell's text is to a screen reader: the digit, or nothing.
+    // What the cell's text is to a screen reader: the digit, nothing for an
+    // empty cell, or what typing left.
     QString AccessibleText() const;
-    // The cell's description for screen readers: an empty cell's value,
-    // then the explanation (without its own line on what is possible).
+    // The cell's description for screen readers: a cell without a digit of
+    // its own says what it shows, then the explanation (without its line on
+    // what is possible, which a pencil-mark grid has just said).
     QString AccessibleDescription() const;
     // Replaces the whole text by text as the user's typing would.
     void TypeOver(const QString& text);
@@ -64,19 +73,16 @@ public:
     // screen readers, as the cell's description.
     void SetExplainer(std::function<QString()> explainer) { explainer_ = std::move(explainer); }
     QString Explanation() const { return explainer_ ? explainer_() : QString(); }
-    // Draws the digit as one the deduction found: in the palette's link
-    // colour, underlined, so that it stands apart from a given digit also
-    // for those who cannot tell the colours apart.
-    void SetFound(bool found) { ChangeMark(found_, found); }
+
+    // A digit the deduction found is drawn in the palette's link colour,
+    // underlined, so that it stands apart from a given digit also for those
+    // who cannot tell the colours apart.
     bool IsFound() const { return found_; }
     // Outlines the cell while an explanation cites it, with the marks of
     // the lines that cite it ("AC"); "" for none.
     void SetCited(const QString& marks);
     bool IsCited() const { return !citedBy_.isEmpty(); }
     QString CitedBy() const { return citedBy_; }
-    // Where each mark goes: inside the outline, clear of the characters
-    // shown where there is room.
-    std::vector<QRect> MarkRects() const;
     // Marks the cell as one that contradicts the board: a dashed outline
     // and a tint behind its text in the warning colour, so that it shows
     // also to those who cannot tell the colours apart.
@@ -88,14 +94,14 @@ public:
     // Highlights digit (0: none) where the cell shows it: behind the whole
     // cell when it is the cell's digit, behind its place when it is one of
     // the pencil marks.
-    void SetSameDigit(int digit)
-    {
-        if (digit != sameDigit_)
-            ChangeSameDigit(digit);
-    }
+    void SetSameDigit(int digit);
     int SameDigit() const { return sameDigit_; }
     // What the highlight covers; empty where the cell shows no such digit.
     QRect SameDigitRect() const;
+    // Where the text is painted: the box of its lines.
+    QRect TextRect() const { return Laid().Bounds(); }
+    // Where each mark of SetCited is painted.
+    std::vector<CMarkPlace> MarkPlaces() const;
     // The colours the cell paints with as it stands: behind its text, its
     // text, behind a highlighted pencil mark (invalid: none), and its
     // outline (invalid: none), how wide and whether dashed.
@@ -131,13 +137,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     // Sets one of the marks painted around the text, repainting on a change.
@@ -148,61 +150,42 @@ private:
             update();
         }
     }
-    void ChangeSameDigit(int digit);
-    bool HasSelection() const { return anchor_ != caret_; }
-    // Replaces the selection by text as a user edit, keeping one level of undo.
+    // Where the cell shows digit as its own or as a pencil mark: the whole
+    // cell, the place of that mark, or nothing.
+    enum class Shown { Nowhere, Whole, Mark };
+    Shown ShownAs(int digit) const;
+    // Replaces the text from start to end by inserted as a user edit.
+    void Edit(int start, int end, const QString& inserted);
     void ReplaceSelection(const QString& text);
     void DeleteSelectionOr(int direction);
-    void Undo();
-    void Cut();
     void Copy() const;
     void Paste();
-    void MoveCaret(int position, bool extendSelection);
-    int PositionAt(const QPoint& point) const;
-    QRect TextArea() const;
-    int TextTop(const QFontMetrics& metrics, int lineCount) const;
-    struct CMarkPlace {
-        QRect rect;
-        int pixelSize;
-    };
-    std::vector<CMarkPlace> MarkPlaces() const;
-    QFont MarkFont(int pixelSize) const;
+    // Every change of the text goes through here; screen readers hear the
+    // digit go and come.
+    void ChangeText(const QString& text, bool typed);
     void PaintCitation(QPainter& painter) const;
-    // Where the text shows digit: 0 for the cell's own digit, the place of
-    // that pencil mark, or -1.
-    int ShownAt(int digit) const;
-    // One line of the text: where it starts in it, how long it is, and the
-    // distance of each gap between characters from its left end (length + 1).
-    struct CLine {
-        int start;
-        int length;
-        std::vector<int> edges;
-    };
-    const std::vector<CLine>& Lines() const;
-    int LineLeft(const CLine& line) const;
-    void RestartCaretBlink();
-    // Every change of the text, by the model or the user, goes through here.
-    void ChangeText(QString text);
+    // The text laid out in the cell as it stands now.
+    const CCellText& Laid() const;
 
-    QString text_;
-    // The layout of text_ in the current font, made again on use after
-    // either has changed.
-    mutable std::vector<CLine> lines_;
-    mutable bool linesStale_ = true;
+    mutable CCellText text_;
+    // The cell as shown: its value, open digits, whether it shows the
+    // pencil-mark grid, and whether its digit was found.
+    int value_ = 0;
+    DigitMask open_ = 0;
+    bool candidates_ = false;
+    bool found_ = false;
+    // The text shown is what typing left.
+    bool typed_ = false;
+    QFont valueFont_;
+    QFont candidateFont_;
     std::function<QString()> explainer_;
     QString citedBy_;
-    bool found_ = false;
     bool conflicting_ = false;
     bool hinted_ = false;
     int sameDigit_ = 0;
-    const QFont* font_ = nullptr;
-    int anchor_ = 0;
+    bool selected_ = true;
     int caret_ = 0;
-    QString undoText_;
-    bool caretVisible_ = false;
-    // Set between a focusing click and its button press; the press then
-    // keeps the selection, and a drag selects from pressPosition_.
+    // Set between a focusing click and its button press, which then keeps
+    // the selection.
     bool justFocusedByMouse_ = false;
-    int pressPosition_ = -1;
-    QBasicTimer blink_;
 };

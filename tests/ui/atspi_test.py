@@ -6,9 +6,11 @@
 Run by atspi_test.sh, which starts the buses, the program and this. Checks
 what a cell offers (role, name, text, description, states) before and after
 typing and Solve, that each command is announced, that typing a digit
-reaches the reader as new text, that the hint (Ctrl+H) is announced and
-Escape dismisses it, and that a digit typed twice into a row is announced
-and described as a contradiction. Exit status 0 when all holds.
+reaches the reader as new text, that text typed into a cell is read as it
+shows, that only the focused cell reports a selection, that the hint
+(Ctrl+H) is announced and Escape dismisses it, and that a digit typed twice
+into a row is announced and described as a contradiction. Exit status 0
+when all holds.
 """
 import subprocess
 import sys
@@ -141,6 +143,13 @@ for name, prefix in (("Load", "Loaded Zifrel.zfr: "), ("Pass", "Pass: "), ("Solv
         # An empty cell with pencil marks says what is still possible.
         marked = [c for c in cells.values() if text_of(c) == "" and c.description.startswith("empty, still possible ")]
         check(len(marked) > 0, "a pencil-marked cell says what is still possible")
+        # Text typed into such a cell is read as it shows, not as its marks.
+        if marked:
+            typed = "hello, this is not a puzzle 12345"
+            marked[0].queryEditableText().insertText(0, typed, len(typed))
+            wait_for(lambda: text_of(marked[0]) == typed)
+            check(text_of(marked[0]) == typed, f"typed text is the cell's text: {text_of(marked[0])!r}")
+            check(marked[0].description.startswith(typed), f"and its description: {marked[0].description!r}")
     if name == "Solve":
         check(said and said.endswith(", 0 open"), f"Solve finishes this puzzle: {said!r}")
 
@@ -148,6 +157,9 @@ check(text_of(first) == "7" or text_of(first).isdigit(), f"r1c1 holds a digit: {
 found = [c for c in cells.values() if text_of(c).isdigit() and "found" in c.description]
 check(len(found) > 0 or all(text_of(c).isdigit() for c in cells.values()), "every cell holds a digit after Solve")
 check(all(len(text_of(c)) == 1 for c in cells.values()), "after Solve every cell's text is one digit")
+# Asked what is selected, the reader hears the focused cell's digit alone.
+selected = sorted(name for name, c in cells.items() if c.queryText().getNSelections() > 0)
+check(selected == ["Row 1, column 1"], f"only the focused cell has a selection: {selected}")
 
 # A digit typed twice into row 1: announced, and the cell says why.
 row_one = [text_of(cells[f"Row 1, column {c}"]) for c in range(1, 10)]

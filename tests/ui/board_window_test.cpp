@@ -158,6 +158,18 @@ private:
         return -1;
     }
     void Load(const std::string& puzzle) { board_->Board().LoadValues(*ParsePuzzleLine(puzzle)); }
+    // After a change made to a cell directly, the window shows it.
+    void Redraw(int row, int column)
+    {
+        board_->Board().Cell(row, column).UpdateDisplay();
+        board_->Board().UpdateDisplay();
+    }
+    // The text fits inside the cell's border.
+    static bool TextFits(const CCellEdit* cell)
+    {
+        const QRect text = cell->TextRect();
+        return text.width() == 0 || cell->rect().adjusted(1, 1, -1, -1).contains(text);
+    }
     // Clicks into the cell as a person arriving there does.
     void FocusCell(int row, int column)
     {
@@ -278,7 +290,9 @@ private slots:
         QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
         board_->Board().Cell(0, 0).SetValue(6);
         QTest::keyClick(board_.get(), Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(board_->Board().SnapshotCell(0, 0).GetValue(), 6);
+        QTest::keyClick(board_.get(), Qt::Key_E, Qt::AltModifier);
+        QTest::keyClick(board_.get(), Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 6);
     }
 
     void saveAndLoadByClickAndMnemonic()
@@ -477,7 +491,21 @@ private slots:
         QVERIFY(!board_->Board().Cell(0, 1).IsOpen(7));
         board_->OnSet();
         QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 0);
-        QCOMPARE(board_->Board().SnapshotCell(0, 0).GetValue(), 0);
+        board_->OnReset();
+        QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 0);
+        // Any text typing leaves that is not one character stays shown
+        // while the cell keeps its value, and Set reads it as empty.
+        for (const QString& left : {QStringLiteral("1  2  3\n4     6\n7  8  9"), QStringLiteral("hello"),
+                                    QStringLiteral("123")}) {
+            FocusCell(0, 0);
+            QTest::keyClick(Cell(0, 0), Qt::Key_7);
+            Cell(0, 0)->TypeOver(left);
+            QCOMPARE(Cell(0, 0)->Text(), left);
+            QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 7);
+            board_->OnSet();
+            QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 0);
+            QCOMPARE(Cell(0, 0)->Text(), QString());
+        }
     }
 
     void typingIntoPencilMarksFillsTheCell()
@@ -723,31 +751,47 @@ private slots:
         QCOMPARE(text->characterCount(), 0);
 
         board_->Board().Cell(2, 6).SetValue(4);
+        Redraw(2, 6);
         QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("4"));
         QCOMPARE(text->text(0, -1), QStringLiteral("4"));
         QCOMPARE(text->characterCount(), 1);
         QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("4 is given"));
         board_->Board().Cell(2, 6).SetValue(0);
         board_->Board().Cell(2, 6).RuleOut(DigitBit(3) | DigitBit(4) | DigitBit(6) | DigitBit(7) | DigitBit(8));
-        board_->Board().Cell(2, 6).UpdateDisplay();
+        Redraw(2, 6);
         QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("empty, still possible 1, 2, 5 and 9"));
         QCOMPARE(text->text(0, -1), QString());
         QVERIFY(cell->text(QAccessible::Description).startsWith(QStringLiteral("empty, still possible 1, 2, 5 and 9")));
         board_->Board().Cell(2, 6).RuleOut(kAllDigits & ~DigitBit(5));
-        board_->Board().Cell(2, 6).UpdateDisplay();
+        Redraw(2, 6);
         QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("empty, still possible 5"));
         board_->Board().Cell(2, 6).RuleOut(kAllDigits);
-        board_->Board().Cell(2, 6).UpdateDisplay();
+        Redraw(2, 6);
         QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("empty, no digit possible"));
 
         FocusCell(2, 6);
         QTest::keyClick(Cell(2, 6), Qt::Key_8);
         QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("8"));
         QCOMPARE(text->text(0, -1), QStringLiteral("8"));
+        // Only the focused cell has its digit selected.
+        QCOMPARE(text->selectionCount(), 1);
+        QTest::keyClick(Cell(2, 6), Qt::Key_Right);
+        QCOMPARE(text->selectionCount(), 0);
+        QCOMPARE(text->text(0, -1), QStringLiteral("8"));
+        QTest::keyClick(Cell(2, 7), Qt::Key_Left);
         // Text written through the interface goes in as typed.
         cell->editableTextInterface()->replaceText(0, 1, QStringLiteral("6"));
         QCOMPARE(board_->Board().Cell(2, 6).GetValue(), 6);
         QCOMPARE(board_->History().UndoName(), std::string("Typing"));
+        // Whatever typing leaves in the cell is what a screen reader hears.
+        const QString pasted = QStringLiteral("hello, this is not a puzzle 12345");
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(Cell(2, 6), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Cell(2, 6), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Cell(2, 6)->Text(), pasted);
+        QCOMPARE(text->text(0, -1), pasted);
+        QCOMPARE(cell->text(QAccessible::Value), pasted);
+        QVERIFY(cell->text(QAccessible::Description).startsWith(pasted));
 
         QAccessibleInterface* clear = QAccessible::queryAccessibleInterface(board_->Button(CBoardDlg::IdClear));
         QCOMPARE(clear->text(QAccessible::Name), QStringLiteral("Clear"));
@@ -878,11 +922,8 @@ private slots:
             QTRY_VERIFY(screen.contains(board_->frameGeometry()));
             QTRY_VERIFY(std::abs(board_->frameGeometry().center().x() - screen.center().x()) <= 1);
             QCOMPARE(board_->Announcer()->Said(), QStringLiteral("Size %1%").arg(qRound(board_->Scale() * 100)));
-            for (int i = 0; i < kCellCount; ++i) {
-                const QSize room = Cell(i / 9, i % 9)->size() - QSize(2, 2);
-                const QSize needed = Cell(i / 9, i % 9)->TextExtent();
-                QVERIFY(needed.width() <= room.width() && needed.height() <= room.height());
-            }
+            for (int i = 0; i < kCellCount; ++i)
+                QVERIFY(TextFits(Cell(i / 9, i % 9)));
         }
         // This screen holds 150%: the next step is refused, with a word why.
         QCOMPARE(seen, (std::vector<double>{1.0, 1.25, 1.5}));
@@ -936,7 +977,7 @@ private slots:
         const int found = 0 * 9 + 0; // r1c1 holds a found 6
         const int given = 0 * 9 + 4; // r1c5 holds the given 4
         board_->Board().Cell(0, 0).Place(4, Fill::Single);
-        Cell(0, 0)->SetFound(true);
+        board_->Board().UpdateDisplay();
         // No cell has the focus, so none shows a selection.
         board_->Button(CBoardDlg::IdSolve)->setFocus();
         const int advance = QFontMetrics(board_->ValueFont()).horizontalAdvance(QLatin1Char('4'));
@@ -1098,8 +1139,9 @@ private slots:
             QCOMPARE(board_->History().UndoName(), std::string("Paste"));
         }
         // Load's way: the snapshot and the cursor stay.
-        QCOMPARE(board_->Board().SnapshotCell(8, 8).GetValue(), 3);
         QCOMPARE(board_->Board().CursorColumn(), 0);
+        board_->OnReset();
+        QCOMPARE(board_->Board().Cell(8, 8).GetValue(), 3);
         // What is no puzzle is refused, and the board says why.
         const std::pair<QString, QString> refused[] = {
             {QStringLiteral("hello"), QStringLiteral("Not pasted: the clipboard's text is not a puzzle: 'h' is not a cell")},
@@ -1132,6 +1174,19 @@ private slots:
         QTest::keyClick(Cell(4, 4), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(Cell(4, 4)->Text(), QStringLiteral("8"));
         QCOMPARE(board_->Board().Cell(4, 4).GetValue(), 8);
+        // A copied line brings its line end along: it is dropped, so that
+        // the digit the cell shows is the one the board holds, over a
+        // digit and in an empty cell alike.
+        for (const QString& line : {QStringLiteral("7\n"), QStringLiteral("7\r\n")}) {
+            for (const Qt::Key held : {Qt::Key_5, Qt::Key_0}) {
+                QTest::keyClick(Cell(4, 4), held);
+                QApplication::clipboard()->setText(line);
+                QTest::keyClick(Cell(4, 4), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(Cell(4, 4), Qt::Key_V, Qt::ControlModifier);
+                QCOMPARE(Cell(4, 4)->Text(), QStringLiteral("7"));
+                QCOMPARE(board_->Board().Cell(4, 4).GetValue(), 7);
+            }
+        }
     }
 
     void copyPuzzleThenPastePuzzleGivesTheBoardBack()
@@ -1436,9 +1491,9 @@ private slots:
                 const auto at = [&](int x, int y) { return image.pixelColor(qRound(x * ratio), qRound(y * ratio)); };
                 QCOMPARE(at(1, cell->height() / 2).rgb(), outline.rgb());
                 QCOMPARE(at(cell->width() / 2, cell->height() - 2).rgb(), outline.rgb());
-                for (const QRect& mark : cell->MarkRects()) {
-                    QVERIFY(cell->rect().adjusted(2, 2, -2, -2).contains(mark));
-                    QCOMPARE(at(mark.left(), mark.top()).rgb(), outline.rgb());
+                for (const CMarkPlace& mark : cell->MarkPlaces()) {
+                    QVERIFY(cell->rect().adjusted(2, 2, -2, -2).contains(mark.rect));
+                    QCOMPARE(at(mark.rect.left(), mark.rect.top()).rgb(), outline.rgb());
                 }
                 ++checked;
             }
@@ -1467,7 +1522,7 @@ private slots:
         CCell& crowded = board_->Board().Cell(8, 8);
         crowded.SetValue(0);
         crowded.RuleOut(DigitBit(5));
-        crowded.UpdateDisplay();
+        Redraw(8, 8);
         cited.emplace_back(CellIndex(8, 8), QStringLiteral("ABC"));
         for (const auto& [k, marks] : cited) {
             {
@@ -1476,11 +1531,11 @@ private slots:
                 const QImage bare = cell->grab().toImage();
                 cell->SetCited(marks);
                 const QImage marked = cell->grab().toImage();
-                const std::vector<QRect> places = cell->MarkRects();
+                const std::vector<CMarkPlace> places = cell->MarkPlaces();
                 QCOMPARE(places.size(), static_cast<std::size_t>(marks.size()));
                 for (std::size_t a = 0; a < places.size(); ++a)
                     for (std::size_t b = a + 1; b < places.size(); ++b)
-                        QVERIFY(!places[a].intersects(places[b]));
+                        QVERIFY(!places[a].rect.intersects(places[b].rect));
                 // Ink: what differs from the background inside the outline.
                 const QColor background = cell->palette().color(QPalette::Base);
                 const int border = qCeil(3 * bare.devicePixelRatio());
@@ -1954,8 +2009,8 @@ private slots:
                 QPoint inside = lit.topLeft();
                 for (const QPoint corner : {QPoint(4, 4), QPoint(cell->width() - 5, 4), QPoint(4, cell->height() - 5),
                                             QPoint(cell->width() - 5, cell->height() - 5)}) {
-                    const std::vector<QRect> marks = cell->MarkRects();
-                    if (lit.isEmpty() && std::none_of(marks.begin(), marks.end(), [&](const QRect& r) { return r.contains(corner); })) {
+                    const std::vector<CMarkPlace> marks = cell->MarkPlaces();
+                    if (lit.isEmpty() && std::none_of(marks.begin(), marks.end(), [&](const CMarkPlace& m) { return m.rect.contains(corner); })) {
                         inside = corner;
                         break;
                     }
@@ -1986,13 +2041,11 @@ private slots:
             for (int i = 0; i < kCellCount; ++i) {
                 const CCell& cell = board_->Board().Working()[i];
                 CCellEdit* control = Cell(i / 9, i % 9);
-                QCOMPARE(control->CellText(), cell.DisplayText());
+                QCOMPARE(control->Text(), QString::fromStdString(cell.DisplayText()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
                 QCOMPARE(control->CurrentFont(),
                          cell.ShowsCandidates() ? board_->CandidateFont() : board_->ValueFont());
                 candidateCells += cell.ShowsCandidates();
-                const QSize room = control->size() - QSize(2, 2);
-                QVERIFY(control->TextExtent().width() <= room.width());
-                QVERIFY(control->TextExtent().height() <= room.height());
+                QVERIFY(TextFits(control));
             }
             QVERIFY(candidateCells > 0 || command == &CBoardDlg::OnSolve);
         }

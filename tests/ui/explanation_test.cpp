@@ -50,17 +50,6 @@ const char* const kBoxNames[kBoardSize] = {"top left",    "top middle", "top rig
 int Index(int row, int column) { return (row - 1) * kBoardSize + column - 1; }
 int Box(int index) { return index / 27 * 3 + index % 9 / 3; }
 
-// A control that keeps its text, so that Set reads what the board shows.
-class CTextControl : public CCellControl {
-public:
-    void SetCellFont(FontHandle) override {}
-    void SetCellText(const std::string& text) override { text_ = text; }
-    std::string CellText() const override { return text_; }
-
-private:
-    std::string text_;
-};
-
 // "3", "3 and 8", "3, 5 and 8" as a set of digits; 0 when it is none of those.
 DigitMask DigitList(const QString& text)
 {
@@ -396,9 +385,6 @@ private slots:
             std::mt19937 random(static_cast<unsigned>(n));
             const auto below = [&random](int limit) { return static_cast<int>(random() % static_cast<unsigned>(limit)); };
             CBoard board;
-            std::array<CTextControl, kCellCount> controls;
-            for (int i = 0; i < kCellCount; ++i)
-                board.Working()[static_cast<std::size_t>(i)].AttachControl(&controls[static_cast<std::size_t>(i)]);
             CHistory history;
             board.LoadValues(*ParsePuzzleLine(puzzles[n]));
             board.OnSet();

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#include "cell_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The smallest a mark's letter is made, in pixels, where a cell is crowded.
+constexpr int kSmallestMark = 6;
+
+} // namespace
+
+void CCellText::SetText(const QString& text)
+{
+    if (text == text_)
+        return;
+    text_ = text;
+    stale_ = true;
+}
+
+void CCellText::SetFont(const QFont& font)
+{
+    if (font == font_)
+        return;
+    font_ = font;
+    stale_ = true;
+}
+
+const std::vector<CCellText::CLine>& CCellText::Lines() const
+{
+    if (!stale_)
+        return lines_;
+    stale_ = false;
+    const QFontMetricsF metrics(font_);
+    lines_.clear();
+    int start = 0;
+    for (const QString& text : text_.split(QLatin1Char('\n'))) {
+        CLine line{start, static_cast<int>(text.size()), {}};
+        line.edges.reserve(text.size() + 1);
+        qreal x = 0;
+        line.edges.push_back(0);
+        for (const QChar c : text) {
+            x += metrics.horizontalAdvance(c);
+            line.edges.push_back(qRound(x));
+        }
+        lines_.push_back(std::move(line));
+        start += static_cast<int>(text.size()) + 1;
+    }
+    return lines_;
+}
+
+// Painting, hit-testing and the marks all place the lines through these two.
+int CCellText::Top() const
+{
+    return area_.top() + (area_.height() - static_cast<int>(Lines().size()) * QFontMetrics(font_).height()) / 2;
+}
+
+int CCellText::LineLeft(const CLine& line) const
+{
+    return area_.left() + (area_.width() - line.edges.back()) / 2;
+}
+
+QRect CCellText::Bounds() const
+{
+    int left = area_.right();
+    int right = area_.left();
+    for (const CLine& line : Lines()) {
+        left = std::min(left, LineLeft(line));
+        right = std::max(right, LineLeft(line) + line.edges.back());
+    }
+    const int height = static_cast<int>(Lines().size()) * QFontMetrics(font_).height();
+    return QRect(left, Top(), std::max(0, right - left), height);
+}
+
+int CCellText::PositionAt(const QPoint& point) const
+{
+    const QFontMetrics metrics(font_);
+    const std::vector<CLine>& lines = Lines();
+    const int row = std::clamp((point.y() - Top()) / std::max(metrics.height(), 1), 0, static_cast<int>(lines.size()) - 1);
+    const CLine& line = lines[static_cast<std::size_t>(row)];
+    // The nearest gap between characters.
+    const int x = point.x() - LineLeft(line);
+    const auto after = std::lower_bound(line.edges.begin(), line.edges.end(), x);
+    if (after == line.edges.begin())
+        return line.start;
+    if (after == line.edges.end())
+        return line.start + line.length;
+    const auto gap = (*after - x < x - *(after - 1)) ? after : after - 1;
+    return line.start + static_cast<int>(gap - line.edges.begin());
+}
+
+QRect CCellText::CharacterRect(int line, int column) const
+{
+    const CLine& at = Lines()[static_cast<std::size_t>(line)];
+    const auto k = static_cast<std::size_t>(column);
+    const int height = QFontMetrics(font_).height();
+    return QRect(LineLeft(at) + at.edges[k], Top() + line * height, at.edges[k + 1] - at.edges[k], height);
+}
+
+std::vector<QRect> CCellText::Ink(const QRect& inside) const
+{
+    std::vector<QRect> ink;
+    const QFontMetrics metrics(font_);
+    int top = Top();
+    for (const CLine& line : Lines()) {
+        if (top > inside.bottom())
+            break;
+        const int left = LineLeft(line);
+        for (int i = 0; i < line.length && top + metrics.height() >= inside.top(); ++i) {
+            const int x = left + line.edges[static_cast<std::size_t>(i)];
+            if (x > inside.right())
+                break;
+            const QChar c = text_[line.start + i];
+            if (!c.isSpace() && x + metrics.maxWidth() >= inside.left())
+                ink.push_back(metrics.boundingRect(c).translated(x, top + metrics.ascent()).adjusted(-1, -1, 1, 1));
+        }
+        top += metrics.height();
+    }
+    return ink;
+}
+
+void CCellText::Paint(QPainter& painter, const CPens& pens) const
+{
+    painter.setClipRect(area_);
+    painter.setFont(font_);
+    const QFontMetrics metrics(font_);
+    const int lineHeight = metrics.height();
+    int top = Top();
+    for (const CLine& line : Lines()) {
+        const int left = LineLeft(line);
+        const int baseline = top + metrics.ascent();
+        // Draws characters from to to of the line (0-based within it),
+        // only those that can be seen, in the pen's colour.
+        const auto drawPart = [&](int from, int to) {
+            const auto begin = line.edges.begin();
+            const int first = std::max(from, static_cast<int>(std::upper_bound(begin, line.edges.end(), area_.left() - left) - begin) - 2);
+            const int last = std::min(to, static_cast<int>(std::lower_bound(begin, line.edges.end(), area_.right() - left) - begin) + 1);
+            if (first < last)
+                painter.drawText(left + line.edges[static_cast<std::size_t>(first)], baseline,
+                                 text_.mid(line.start + first, last - first));
+        };
+        painter.setPen(pens.text);
+        drawPart(0, line.length);
+        if (pens.underline) {
+            const int under = baseline + std::max(1, metrics.underlinePos());
+            painter.fillRect(QRect(left, under, line.edges.back(), std::max(1, metrics.lineWidth())), pens.text);
+        }
+        const int from = std::max(pens.selectionStart, line.start) - line.start;
+        const int to = std::min(pens.selectionEnd, line.start + line.length) - line.start;
+        if (from < to) {
+            const int x = left + line.edges[static_cast<std::size_t>(from)];
+            painter.fillRect(QRect(x, top, line.edges[static_cast<std::size_t>(to)] - line.edges[static_cast<std::size_t>(from)], lineHeight),
+                             pens.highlight);
+            painter.setPen(pens.highlightedText);
+            drawPart(from, to);
+        }
+        if (pens.caret >= line.start && pens.caret <= line.start + line.length) {
+            const int x = left + line.edges[static_cast<std::size_t>(pens.caret - line.start)];
+            painter.fillRect(QRect(x, top, 1, lineHeight), pens.caretColour);
+        }
+        top += lineHeight;
+    }
+}
+
+void PaintFrame(QPainter& painter, const QRect& rect, const QColor& colour, int width, bool dashed)
+{
+    constexpr int kDash = 5;
+    constexpr int kGap = 3;
+    const auto along = [&](int from, int to, const auto& piece) {
+        if (!dashed) {
+            piece(from, to - from);
+            return;
+        }
+        for (int at = from; at < to; at += kDash + kGap)
+            piece(at, std::min(kDash, to - at));
+    };
+    along(rect.left(), rect.right() + 1, [&](int x, int length) {
+        painter.fillRect(QRect(x, rect.top(), length, width), colour);
+        painter.fillRect(QRect(x, rect.bottom() - width + 1, length, width), colour);
+    });
+    along(rect.top() + width, rect.bottom() - width + 1, [&](int y, int length) {
+        painter.fillRect(QRect(rect.left(), y, width, length), colour);
+        painter.fillRect(QRect(rect.right() - width + 1, y, width, length), colour);
+    });
+}
+
+QFont MarkFont(const QFont& face, int pixelSize)
+{
+    QFont marks = face;
+    marks.setBold(true);
+    marks.setPixelSize(pixelSize);
+    return marks;
+}
+
+std::vector<CMarkPlace> PlaceMarks(const QString& marks, const QRect& inside, const std::vector<QRect>& ink,
+                                   const QFont& face, int largest)
+{
+    std::vector<CMarkPlace> placed;
+    const auto covered = [&](const QRect& place) {
+        int area = 0;
+        for (const QRect& r : ink)
+            area += (r & place).width() * (r & place).height();
+        for (const CMarkPlace& m : placed)
+            area += m.rect.intersects(place) ? place.width() * place.height() : 0;
+        return area;
+    };
+    largest = std::max(kSmallestMark, largest);
+    for (const QChar mark : marks) {
+        std::optional<CMarkPlace> found;
+        QRect least;
+        for (int size = largest; size >= kSmallestMark && !found; --size) {
+            const QFontMetrics markMetrics(MarkFont(face, size));
+            const int padding = size >= 9 ? 4 : 2;
+            const QSize box(markMetrics.tightBoundingRect(mark).width() + padding, markMetrics.capHeight() + padding);
+            const int right = inside.right() - box.width() + 1;
+            const int bottom = inside.bottom() - box.height() + 1;
+            const QPoint corners[] = {inside.topLeft(), {right, inside.top()}, {inside.left(), bottom}, {right, bottom}};
+            std::vector<QPoint> places(std::begin(corners), std::end(corners));
+            for (int y : {inside.top(), bottom})
+                for (int x = inside.left() + 1; x < right; ++x)
+                    places.emplace_back(x, y);
+            const auto free = std::find_if(places.begin(), places.end(), [&](const QPoint& at) { return covered(QRect(at, box)) == 0; });
+            if (free != places.end())
+                found = CMarkPlace{QRect(*free, box), size};
+            least = QRect(*std::min_element(std::begin(corners), std::end(corners), [&](const QPoint& a, const QPoint& b) {
+                return covered(QRect(a, box)) < covered(QRect(b, box));
+            }), box);
+        }
+        placed.push_back(found ? *found : CMarkPlace{least, kSmallestMark});
+    }
+    return placed;
+}

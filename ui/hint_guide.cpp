@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#include "hint_guide.h"
+
+#include "board_messages.h"
+#include "guidance.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("CBoardDlg", text);
+}
+
+// The cell's own explanation, under a title that says it comes as a hint.
+CExplanation AsHint(CExplanation explanation)
+{
+    explanation.title = Tr("Hint: %1").arg(explanation.title.toLower());
+    return explanation;
+}
+
+} // namespace
+
+CHintGuide::CShown CHintGuide::Press(const Grid& grid)
+{
+    const bool first = stage_ == 0;
+    End();
+    CShown shown;
+    shown.explanation.title = Tr("Hint");
+    const auto say = [&shown](const QString& line) { shown.explanation.lines.push_back({line, QChar(), {}}); };
+    const Conflicts conflicts = FindConflicts(grid);
+    shown.cell = FirstConflict(conflicts);
+    if (shown.cell >= 0) {
+        // What is wrong, then, pressed again, the cell's own explanation of it.
+        if (first)
+            say(ContradictionSentence(grid, conflicts));
+        else
+            shown.explanation = AsHint(Explain(grid, shown.cell));
+    } else if (const CHint hint = FindHint(grid); hint.cell >= 0) {
+        shown.cell = pointed_ = hint.cell;
+        if (first) {
+            say(HintPointer(hint));
+        } else {
+            // As the cell would explain itself once Pass has filled it.
+            shown.explanation = AsHint(Explain(hint.grid, hint.cell));
+            shown.explanation.lines.insert(shown.explanation.lines.begin(), {HintDigit(hint), QChar(), {}});
+        }
+    } else {
+        say(Tr("Zifrel's rules fill no further cell"));
+    }
+    stage_ = shown.cell < 0 ? 0 : first ? 1 : 2;
+    return shown;
+}
+
+void CHintGuide::End()
+{
+    stage_ = 0;
+    pointed_ = -1;
+}

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// Copyright 2026 The Zifrel developers
+#pragma once
+
+#include "cell_explanation.h"
+
+// The hint, Ctrl+H. The first press points at the cell the next fill of
+// Pass goes to and says which kind of rule fills it; the next tells its
+// digit and why, as the cell will explain itself once filled. On a board
+// that contradicts itself it says what is wrong instead, and pressed again
+// shows that cell's own explanation; where the rules fill nothing more, it
+// says that. It changes nothing; any change to the board, or Escape, ends
+// it.
+class CHintGuide {
+public:
+    // What a press shows, and the cell it is about (-1 for none).
+    struct CShown {
+        CExplanation explanation;
+        int cell = -1;
+    };
+    // The next press, on grid.
+    CShown Press(const Grid& grid);
+    void End();
+    bool Active() const { return stage_ > 0; }
+    // The cell the hint points at while it lasts, or -1.
+    int Cell() const { return pointed_; }
+
+private:
+    // 1 once it points at a cell, 2 once it has told why.
+    int stage_ = 0;
+    int pointed_ = -1;
+};
