@@ -40,16 +40,28 @@ CCellEdit::CCellEdit(QWidget* parent) : QWidget(parent)
     text_.SetFont(QApplication::font());
 }
 
+// A cell that looks as it did is not painted again: Load and Set show every
+// cell, and most keep their digit.
 void CCellEdit::Show(const CCell& cell)
 {
-    value_ = cell.GetValue();
-    open_ = static_cast<DigitMask>(cell.CandidateMask());
-    candidates_ = cell.ShowsCandidates();
-    found_ = value_ != 0 && cell.HowFilled() != Fill::Given;
-    text_.SetFont(candidates_ ? candidateFont_ : valueFont_);
-    ChangeText(QString::fromStdString(cell.DisplayText()).replace(QLatin1String("\r\n"), QLatin1String("\n")), false);
+    const int value = cell.GetValue();
+    const auto open = static_cast<DigitMask>(cell.CandidateMask());
+    const bool candidates = cell.ShowsCandidates();
+    const bool found = value != 0 && cell.HowFilled() != Fill::Given;
+    // Value, open digits and whether the grid shows make the text.
+    const bool sameText = !typed_ && value == value_ && open == open_ && candidates == candidates_;
+    const bool repaint = !sameText || found != found_ || (!selected_ && hasFocus());
+    value_ = value;
+    open_ = open;
+    candidates_ = candidates;
+    found_ = found;
     selected_ = true;
-    update();
+    if (!sameText) {
+        text_.SetFont(candidates_ ? candidateFont_ : valueFont_);
+        ChangeText(QString::fromStdString(cell.DisplayText()).replace(QLatin1String("\r\n"), QLatin1String("\n")), false);
+    }
+    if (repaint)
+        update();
 }
 
 void CCellEdit::SetFonts(const QFont& value, const QFont& candidates)
@@ -258,8 +270,6 @@ void CCellEdit::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), look.background);
     painter.setPen(colours.color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-
-    painter.setClipRect(rect().adjusted(1, 1, -1, -1));
     if (look.markBackground.isValid())
         painter.fillRect(SameDigitRect(), look.markBackground);
     // The focused cell shows its selection and its caret.

@@ -12,7 +12,6 @@
 #include <functional>
 #include <vector>
 
-class CCell;
 
 // One cell of the board: it paints what its cell holds (a single digit, the
 // three-line pencil-mark grid, or nothing), centred, with no margins, and

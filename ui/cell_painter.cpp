@@ -37,6 +37,7 @@ const std::vector<CCellText::CLine>& CCellText::Lines() const
         return lines_;
     stale_ = false;
     const QFontMetricsF metrics(font_);
+    lineHeight_ = QFontMetrics(font_).height();
     lines_.clear();
     int start = 0;
     for (const QString& text : text_.split(QLatin1Char('\n'))) {
@@ -57,7 +58,8 @@ const std::vector<CCellText::CLine>& CCellText::Lines() const
 // Painting, hit-testing and the marks all place the lines through these two.
 int CCellText::Top() const
 {
-    return area_.top() + (area_.height() - static_cast<int>(Lines().size()) * QFontMetrics(font_).height()) / 2;
+    const auto lines = static_cast<int>(Lines().size());
+    return area_.top() + (area_.height() - lines * lineHeight_) / 2;
 }
 
 int CCellText::LineLeft(const CLine& line) const
@@ -73,15 +75,13 @@ QRect CCellText::Bounds() const
         left = std::min(left, LineLeft(line));
         right = std::max(right, LineLeft(line) + line.edges.back());
     }
-    const int height = static_cast<int>(Lines().size()) * QFontMetrics(font_).height();
-    return QRect(left, Top(), std::max(0, right - left), height);
+    return QRect(left, Top(), std::max(0, right - left), static_cast<int>(lines_.size()) * lineHeight_);
 }
 
 int CCellText::PositionAt(const QPoint& point) const
 {
-    const QFontMetrics metrics(font_);
     const std::vector<CLine>& lines = Lines();
-    const int row = std::clamp((point.y() - Top()) / std::max(metrics.height(), 1), 0, static_cast<int>(lines.size()) - 1);
+    const int row = std::clamp((point.y() - Top()) / std::max(lineHeight_, 1), 0, static_cast<int>(lines.size()) - 1);
     const CLine& line = lines[static_cast<std::size_t>(row)];
     // The nearest gap between characters.
     const int x = point.x() - LineLeft(line);
@@ -98,8 +98,7 @@ QRect CCellText::CharacterRect(int line, int column) const
 {
     const CLine& at = Lines()[static_cast<std::size_t>(line)];
     const auto k = static_cast<std::size_t>(column);
-    const int height = QFontMetrics(font_).height();
-    return QRect(LineLeft(at) + at.edges[k], Top() + line * height, at.edges[k + 1] - at.edges[k], height);
+    return QRect(LineLeft(at) + at.edges[k], Top() + line * lineHeight_, at.edges[k + 1] - at.edges[k], lineHeight_);
 }
 
 std::vector<QRect> CCellText::Ink(const QRect& inside) const

@@ -67,6 +67,7 @@ private:
     QFont font_;
     QRect area_;
     mutable std::vector<CLine> lines_;
+    mutable int lineHeight_ = 0;
     mutable bool stale_ = true;
 };
 
