@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Zifrel developers
 #include "board_app.h"
+#include "screen_reader.h"
 
 #include <QtGlobal>
 
@@ -162,6 +163,7 @@ int main(int argc, char** argv)
                    stderr);
         return 1;
     }
+    CScreenReader::PrepareToolkit();
     qInstallMessageHandler(OnStartMessage);
     CBoardApp app(argc, argv);
     qInstallMessageHandler(nullptr);
