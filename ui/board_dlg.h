@@ -10,6 +10,7 @@
 #include "hint_guide.h"
 #include "history.h"
 #include "puzzle_maker.h"
+#include "solved_news.h"
 
 #include <QDialog>
 #include <QFont>
@@ -55,7 +56,7 @@ public:
     // The window's own menu: Minimize, Close, Undo, Redo, Copy Puzzle,
     // Paste Puzzle, New Puzzle, Check Puzzle, Hint, the sizes and About.
     QMenu* WindowMenu() const { return windowMenu_; }
-    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize, Hint };
+    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize, Hint, GoToHint };
     QAction* MenuAction(Action action) const;
     const CHistory& History() const { return history_; }
     const QFont& ValueFont() const { return zoom_.ValueFont(); }
@@ -87,6 +88,9 @@ public:
     void OnHint();
     // The cell the hint points at, or -1.
     int HintedCell() const { return hint_.Cell(); }
+    // Ctrl+J: moves the focus to the cell the hint is about, pressing the
+    // hint first if none shows, so that a hint, this and a digit fill a cell.
+    void OnGoToHint();
     // Enlarge the whole window, cells, fonts and buttons, by a step (see
     // CBoardZoom); it stays centred and grows only as far as the screen
     // holds it. The size lasts as long as the window.
@@ -161,6 +165,8 @@ private:
     // Highlights, in every other cell, the digit the focused cell shows.
     void ShowSameDigit();
     void EndHint();
+    // The hint's next press; returns what a screen reader hears of it.
+    QString PressHint();
     // Shows explanation in the tip, outlining the cells it cites, clear of
     // cell and of them.
     void ShowTip(const CExplanation& explanation, int cell);
@@ -193,6 +199,7 @@ private:
     CHintGuide hint_;
     bool tipShowsHint_ = false;
     CContradictionNews news_;
+    CSolvedNews solved_;
     CCloseQuestion close_;
     CHistory history_;
 };
