@@ -19,11 +19,13 @@ keys with xdotool:
   KEY that key in place of the first hint, which then must both point and
   move there), and the digit.
 
-Then it asks for the messages a user must hear: Shift+F1 on an empty cell
-and on a filled one, Where Am I (KP_Enter), Check Puzzle (Ctrl+K), a
-refused paste (Ctrl+Shift+V with nothing on the clipboard), a failed Save
-(Alt+V where Zifrel.zfr is a folder) and the zoom limit (Ctrl+Plus until
-the screen is full). Prints the figures as JSON (keys and spoken words per
+Before the solve it asks for Shift+F1 on the first empty cell of row 1;
+after it, for the messages a user must hear: Check Puzzle (Ctrl+K), Where
+Am I (KP_Enter: the focused cell alone), the same after text was put into
+the cell as a paste puts it (heard as it shows), a refused paste
+(Ctrl+Shift+V with nothing on the clipboard), a failed Save (Alt+V where
+Zifrel.zfr is a folder) and the zoom limit (Ctrl+Plus until the screen is
+full). Prints the figures as JSON (keys and spoken words per
 filled cell, over the solve alone, and what each message said, or null
 where nothing was heard) and writes every key and every spoken line, in
 order, to TRANSCRIPT. Exits 1 if the puzzle was not filled.
@@ -182,6 +184,18 @@ def solve(user, jump, figures, focus):
     return focus
 
 
+def focused_cell():
+    import pyatspi
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Zifrel":
+            window = app.getChildAtIndex(0)
+            for i in range(window.childCount):
+                child = window.getChildAtIndex(i)
+                if child.getState().contains(pyatspi.STATE_FOCUSED):
+                    return child
+    return None
+
+
 def messages(user, work, figures):
     """What a user hears of each message, or None."""
     heard = {}
@@ -192,6 +206,13 @@ def messages(user, work, figures):
 
     ask("check_puzzle", "ctrl+k", "Check Puzzle")
     ask("where_am_i", "KP_Enter", "Row ")
+    # Text pasted into the focused cell (put there as a paste puts it) is
+    # heard as it shows.
+    pasted = "hello, this is not a puzzle 12345"
+    focused = focused_cell()
+    if focused is not None:
+        focused.queryEditableText().insertText(0, pasted, len(pasted))
+    ask("pasted_text", "KP_Enter", pasted)
     ask("refused_paste", "ctrl+shift+v", "Not pasted")
     os.remove(os.path.join(work, "Zifrel.zfr"))
     os.mkdir(os.path.join(work, "Zifrel.zfr"))
@@ -225,8 +246,10 @@ def main():
                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         # Up before the program, as on a desktop.
         for _ in range(200):
-            if subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-                               "org.a11y.Bus.GetAddress"], capture_output=True).returncode == 0:
+            owner = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                                    "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                                    "string:org.a11y.Bus"], capture_output=True, text=True).stdout
+            if "boolean true" in owner:
                 break
             time.sleep(0.1)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb")

@@ -335,10 +335,10 @@ void CBoardDlg::EndHint()
 
 void CBoardDlg::OnHint()
 {
-    Announce(PressHint());
+    Announce(PressHint(false));
 }
 
-QString CBoardDlg::PressHint()
+QString CBoardDlg::PressHint(bool move)
 {
     notice_->hide();
     const int was = hint_.Cell();
@@ -350,6 +350,9 @@ QString CBoardDlg::PressHint()
         tip_->hide();
     if (hint_.Cell() >= 0)
         cells_[static_cast<std::size_t>(hint_.Cell())]->SetHinted(true);
+    // Before the tip shows: a change of focus closes it.
+    if (move && shown.cell >= 0)
+        cells_[static_cast<std::size_t>(shown.cell)]->setFocus(Qt::ShortcutFocusReason);
     ShowTip(shown.explanation, shown.cell);
     tipShowsHint_ = true;
     // Heard: where to look, then the digit; the reasons when pressed again.
@@ -362,13 +365,14 @@ QString CBoardDlg::PressHint()
 // announced then.
 void CBoardDlg::OnGoToHint()
 {
-    if (hint_.Shown() < 0) {
-        const QString said = PressHint();
-        if (hint_.Cell() < 0 || cells_[static_cast<std::size_t>(hint_.Cell())]->hasFocus())
-            Announce(said);
-    }
-    if (const int cell = hint_.Shown(); cell >= 0)
+    if (const int cell = hint_.Shown(); cell >= 0) {
         cells_[static_cast<std::size_t>(cell)]->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    const int focused = static_cast<int>(std::find(cells_.begin(), cells_.end(), focusWidget()) - cells_.begin());
+    const QString said = PressHint(true);
+    if (hint_.Cell() < 0 || hint_.Cell() == focused)
+        Announce(said);
 }
 
 void CBoardDlg::keyPressEvent(QKeyEvent* event)

@@ -54,7 +54,8 @@ public:
     CCellEdit* CellControl(int row, int column) const { return cells_[CellIndex(row, column)]; }
     QPushButton* Button(ButtonId id) const { return buttons_.at(id); }
     // The window's own menu: Minimize, Close, Undo, Redo, Copy Puzzle,
-    // Paste Puzzle, New Puzzle, Check Puzzle, Hint, the sizes and About.
+    // Paste Puzzle, New Puzzle, Check Puzzle, Hint, Go to the Hinted Cell,
+    // the sizes and About.
     QMenu* WindowMenu() const { return windowMenu_; }
     enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize, Hint, GoToHint };
     QAction* MenuAction(Action action) const;
@@ -165,8 +166,9 @@ private:
     // Highlights, in every other cell, the digit the focused cell shows.
     void ShowSameDigit();
     void EndHint();
-    // The hint's next press; returns what a screen reader hears of it.
-    QString PressHint();
+    // The hint's next press, moving the focus to the cell it is about if
+    // move; returns what a screen reader hears of it.
+    QString PressHint(bool move);
     // Shows explanation in the tip, outlining the cells it cites, clear of
     // cell and of them.
     void ShowTip(const CExplanation& explanation, int cell);

@@ -71,6 +71,7 @@ letter presses a button, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+Shift+C and
 Ctrl+Shift+V copy and paste the puzzle, Ctrl+1 to Ctrl+4 make a new puzzle
 of that level, Ctrl+K checks the puzzle, Shift+F1 explains the focused cell,
 Ctrl+H gives a hint (where to look next; pressed again, the digit and why),
+Ctrl+J moves the focus to the cell the hint is about,
 Ctrl+Plus and Ctrl+Minus enlarge and shrink the board (Ctrl+0: normal size),
 the Menu key opens the window menu, Escape closes a hint, an explanation or
 a message, and else the window.

@@ -6,8 +6,8 @@
 #include "screen_reader.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>

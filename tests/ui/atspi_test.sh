@@ -21,7 +21,8 @@ GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately 2
 # Up before the program, as on a desktop: the toolkit's bridge that finds it
 # starting misses it now and then.
 for _ in $(seq 200); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break
     sleep 0.1
 done
 # As a desktop starts it, before any screen reader runs.
