@@ -5,8 +5,11 @@
 #include "board_geometry.h"
 
 #include <QFontMetrics>
+#include <QSettings>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -20,6 +23,13 @@ constexpr int kCellWidth = 15;
 constexpr int kCellHeight = 12;
 constexpr int kButtonWidth = 30;
 constexpr int kButtonHeight = 14;
+// Where the size last used is kept: ~/.config/zifrel/zifrel.conf.
+constexpr const char* kSizeKey = "window/size";
+
+QSettings Settings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zifrel"), QStringLiteral("zifrel"));
+}
 
 // Where the asked-for face is missing, another may stand in that is too
 // large for the pencil marks at this size: then the size steps down, a
@@ -78,6 +88,29 @@ double CBoardZoom::Smaller() const
     return smaller;
 }
 
+double CBoardZoom::FitScale(const QSize& area) const
+{
+    const QSize normal = WindowSize(kScales[0]);
+    const double fit = std::min(static_cast<double>(area.width()) / normal.width(),
+                                static_cast<double>(area.height()) / normal.height());
+    double scale = std::clamp(fit, kScales[0], std::end(kScales)[-1]);
+    // Dialog units round down, so the scale that fits may be a hair larger
+    // or smaller than the quotient: step to the largest that fits.
+    while (scale > kScales[0] && (WindowSize(scale).width() > area.width() || WindowSize(scale).height() > area.height()))
+        scale = std::max(kScales[0], scale - 1e-3);
+    return scale;
+}
+
+QSize CBoardZoom::KeptSize()
+{
+    return Settings().value(QLatin1String(kSizeKey)).toSize();
+}
+
+void CBoardZoom::KeepSize(const QSize& size)
+{
+    Settings().setValue(QLatin1String(kSizeKey), size);
+}
+
 QFont CBoardZoom::WindowFont() const
 {
     QFont font = base_;
@@ -99,10 +132,11 @@ QSize CBoardZoom::WindowSize() const
 QRect CBoardZoom::CellRect(int row, int column) const
 {
     return units_.Rect(kColumnX[static_cast<std::size_t>(column)], kRowY[static_cast<std::size_t>(row)], kCellWidth,
-                       kCellHeight);
+                       kCellHeight)
+        .translated(origin_);
 }
 
 QRect CBoardZoom::ButtonRect(int x, int y) const
 {
-    return units_.Rect(x, y, kButtonWidth, kButtonHeight);
+    return units_.Rect(x, y, kButtonWidth, kButtonHeight).translated(origin_);
 }

@@ -3,7 +3,9 @@
 #include "help_dlg.h"
 
 #include "about_dlg.h"
+#include "keys_dlg.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
@@ -35,16 +37,41 @@ constexpr HelpLine kLines[] = {
                      "button."},
 };
 
+// What this version adds, below the texts above, so that the window says
+// nothing untrue of the program.
+constexpr HelpLine kAdded[] = {
+    {7, 199, 233, 16, QT_TRANSLATE_NOOP("CHelpDlg", "This version can also make puzzles, of four levels. What it adds, each also in the menus above the board:")},
+    {7, 217, 289, 16, QT_TRANSLATE_NOOP("CHelpDlg", "New Puzzle (Ctrl+N) - a puzzle with one solution, of the level chosen last; Ctrl+1 to Ctrl+4 choose level 1 to 4.")},
+    {7, 236, 289, 16, QT_TRANSLATE_NOOP("CHelpDlg", "Check Puzzle (Ctrl+K) - tells whether the board has no solution, one or more, and the level at which Zifrel's rules finish it.")},
+    {7, 255, 289, 16, QT_TRANSLATE_NOOP("CHelpDlg", "Hint (Ctrl+H) - points at the cell to look at next; pressed again, it tells the digit and why.")},
+    {7, 274, 289, 16, QT_TRANSLATE_NOOP("CHelpDlg", "Explanations (Shift+F1, or rest the pointer on a cell) - why a cell holds its digit, or why its other digits went.")},
+    {7, 293, 289, 16, QT_TRANSLATE_NOOP("CHelpDlg", "Undo (Ctrl+Z), Redo (Ctrl+Y) - step through every change to the board; Copy and Paste Puzzle: Ctrl+Shift+C and Ctrl+Shift+V.")},
+    {7, 312, 289, 16, QT_TRANSLATE_NOOP("CHelpDlg", "Larger, Smaller, Normal Size (Ctrl+Plus, Ctrl+Minus, Ctrl+0) - scale the board, as resizing the window does; the size is kept.")},
+    {7, 331, 289, 16, QT_TRANSLATE_NOOP("CHelpDlg", "Print (Ctrl+P) - prints the board as shown, pencil marks if asked; Print New Puzzles (Ctrl+Shift+P) adds their solutions.")},
+    {7, 350, 289, 16, QT_TRANSLATE_NOOP("CHelpDlg", "Keys (Ctrl+?) - lists every key. F1 opens this help.")},
+};
+
 } // namespace
 
-CHelpDlg::CHelpDlg(QWidget* parent) : CDialogTemplate(parent, QStringLiteral("Help"), 303, 196)
+CHelpDlg::CHelpDlg(QWidget* parent) : CDialogTemplate(parent, QStringLiteral("Help"), 303, 376)
 {
     about_ = AddButton(246, 7, 50, 14, QStringLiteral("About"));
     about_->setAutoDefault(false);
     connect(about_, &QPushButton::clicked, this, &CHelpDlg::OnAbout);
     for (const HelpLine& line : kLines)
         AddText(line.x, line.y, line.width, line.height, QString::fromLatin1(line.text));
+    keys_ = AddButton(246, 199, 50, 14, tr("&Keys"));
+    keys_->setAutoDefault(false);
+    connect(keys_, &QPushButton::clicked, this, &CHelpDlg::OnKeys);
+    for (const HelpLine& line : kAdded)
+        AddText(line.x, line.y, line.width, line.height, tr(line.text));
     LayOutTexts();
+}
+
+void CHelpDlg::OnKeys()
+{
+    CKeysDlg keys(this);
+    keys.exec();
 }
 
 void CHelpDlg::OnAbout()
