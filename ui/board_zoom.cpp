@@ -93,11 +93,16 @@ double CBoardZoom::FitScale(const QSize& area) const
     const QSize normal = WindowSize(kScales[0]);
     const double fit = std::min(static_cast<double>(area.width()) / normal.width(),
                                 static_cast<double>(area.height()) / normal.height());
-    double scale = std::clamp(fit, kScales[0], std::end(kScales)[-1]);
     // Dialog units round down, so the scale that fits may be a hair larger
-    // or smaller than the quotient: step to the largest that fits.
+    // or smaller than the quotient: from a little above, step down to the
+    // largest that fits.
+    double scale = std::clamp(fit + 0.01, kScales[0], std::end(kScales)[-1]);
     while (scale > kScales[0] && (WindowSize(scale).width() > area.width() || WindowSize(scale).height() > area.height()))
         scale = std::max(kScales[0], scale - 1e-3);
+    // A step of the zoom keys that gives the same size is the scale.
+    for (const double step : kScales)
+        if (WindowSize(step) == WindowSize(scale))
+            return step;
     return scale;
 }
 
