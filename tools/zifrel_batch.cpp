@@ -99,6 +99,9 @@ Writes one line per puzzle: the 81 cells, each its digit or 0. With
                 The window's hint (Ctrl+H) points at the same cell; unlike
                 the window, --hint does not first look for contradictions.
 
+Options go as in GNU tools: --pass 3 or --pass=3, a unique beginning of a
+name for the whole (--gen 5), and -- ends the options.
+
 A line that is not a puzzle is named on standard error with its number, and
 the other lines are still processed.
 Exit status: 0 when every line was a puzzle, 1 when one was not, 2 on a bad
