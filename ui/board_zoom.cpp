@@ -28,7 +28,7 @@ constexpr const char* kSizeKey = "window/size";
 
 QSettings Settings()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zifrel"), QStringLiteral("zifrel"));
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zifrel"), QStringLiteral("zifrel"));
 }
 
 // Where the asked-for face is missing, another may stand in that is too

@@ -92,6 +92,7 @@ CKeysDlg::CKeysDlg(QWidget* parent)
         table_->setItem(row, 1, new QTableWidgetItem(QCoreApplication::translate("CKeysDlg", key.does)));
     }
     table_->resizeColumnsToContents();
+    table_->resizeRowsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
