@@ -64,6 +64,7 @@ QString ReadPdfOptions(const QCommandLineParser& parser, CPdfRequest& pdf)
     if (parser.isSet(QStringLiteral("count"))) {
         const auto count = WholeNumber(parser.value(QStringLiteral("count")));
         if (!count || *count < 1 || *count > static_cast<std::uint64_t>(kMostPrintedPuzzles))
+            //: %1 is the largest count, %2 what was given instead.
             return Tr("--count takes a number of puzzles from 1 to %1, not '%2'")
                 .arg(kMostPrintedPuzzles)
                 .arg(parser.value(QStringLiteral("count")));
@@ -161,6 +162,7 @@ int CBoardApp::PrintPdf(const CPdfRequest& request)
     }
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
+        //: %1 is the file's name, %2 why it could not be written.
         const QString line = Tr("zifrel: cannot write %1: %2\n").arg(request.file, file.errorString());
         std::fputs(line.toLocal8Bit().constData(), stderr);
         return 1;
