@@ -1,200 +1,257 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Zifrel developers
 //
-// The deduction written the plain way, from the rules as they read: only
-// the plainest of the board's shape (rows, columns, boxes and their
-// cells) comes from board_geometry.h, so that the engine's own tables are
-// checked too.
+// The deduction written the plain way: every call recounts what it reads
+// from the grid, and finds each reason by looking for it. Slow, and
+// obviously right; the engine, with all the rules or fewer, is checked
+// against it. It takes from board_geometry.h only cell and box numbers,
+// not the engine's tables, so that those are checked too.
 #include "reference_deduction.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
 
-const CCell& At(const Grid& grid, int index)
+// A filled cell rules out every digit but its own, so "ruled out in a cell"
+// is simply its excluded mask, whether the cell is filled or not.
+
+// The digit a cell holds as a mask, nothing for an empty cell; a table
+// keeps the sweeps free of branches here.
+constexpr DigitMask kValueBit[10] = {0, DigitBit(1), DigitBit(2), DigitBit(3), DigitBit(4),
+                                     DigitBit(5), DigitBit(6), DigitBit(7), DigitBit(8), DigitBit(9)};
+
+DigitMask PlacedDigit(const CCell& cell)
 {
-    return grid[static_cast<std::size_t>(index)];
+    return kValueBit[cell.GetValue()];
 }
 
-// The unit numbers of board_geometry.h.
-int RowUnit(int index) { return RowOf(index); }
-int ColumnUnit(int index) { return kBoardSize + ColumnOf(index); }
-int BoxUnit(int index) { return 2 * kBoardSize + BoxOf(index); }
-
-const std::array<std::uint8_t, kBoardSize>& CellsOf(int unit)
-{
-    return kGeometry.unitCells[static_cast<std::size_t>(unit)];
-}
-
-// Rules 1 to 3: the digits placed in a unit.
-DigitMask Placed(const Grid& grid, int unit)
+DigitMask DigitsPlacedInRow(const Grid& grid, int row)
 {
     DigitMask placed = 0;
-    for (const int i : CellsOf(unit)) {
-        const int v = At(grid, i).GetValue();
-        placed |= v != 0 ? DigitBit(v) : 0;
-    }
+    for (int c = 0; c < kBoardSize; ++c)
+        placed |= PlacedDigit(grid[CellIndex(row, c)]);
     return placed;
 }
 
-// The digits that box has ruled out in every one of its cells outside the
-// row (inRow) or column line: the box must place them in that line. A
-// filled cell has every digit but its own ruled out.
-DigitMask ConfinedTo(const Grid& grid, int box, int line, bool inRow)
+DigitMask DigitsPlacedInColumn(const Grid& grid, int column)
+{
+    DigitMask placed = 0;
+    for (int r = 0; r < kBoardSize; ++r)
+        placed |= PlacedDigit(grid[CellIndex(r, column)]);
+    return placed;
+}
+
+DigitMask DigitsPlacedInBox(const Grid& grid, int row0, int column0)
+{
+    DigitMask placed = 0;
+    for (int r = row0; r < row0 + 3; ++r)
+        for (int c = column0; c < column0 + 3; ++c)
+            placed |= PlacedDigit(grid[CellIndex(r, c)]);
+    return placed;
+}
+
+// Digits that the box at (row0, column0) has ruled out in all six of its
+// cells outside the given row: the box must place them in that row.
+DigitMask ConfinedToRow(const Grid& grid, int row0, int column0, int row)
 {
     DigitMask everywhere = kAllDigits;
-    for (const int i : CellsOf(2 * kBoardSize + box))
-        if ((inRow ? RowOf(i) : ColumnOf(i)) != line)
-            everywhere &= At(grid, i).ExcludedMask();
+    for (int r = row0; r < row0 + 3; ++r) {
+        if (r == row)
+            continue;
+        for (int c = column0; c < column0 + 3; ++c)
+            everywhere &= grid[CellIndex(r, c)].ExcludedMask();
+    }
     return everywhere;
 }
 
-// The other two boxes of the cell's band of rows (inRow) or stack of
-// columns, lower first: the order rules 4 and 5 look at them.
-std::pair<int, int> NeighbourBoxes(int index, bool inRow)
+DigitMask ConfinedToColumn(const Grid& grid, int row0, int column0, int column)
 {
-    const int box = BoxOf(index);
-    // The boxes one and two places on across (down), around the band (stack).
-    const auto next = [box, inRow](int by) {
-        return inRow ? box / 3 * 3 + (box % 3 + by) % 3 : (box / 3 + by) % 3 * 3 + box % 3;
-    };
-    return std::minmax(next(1), next(2));
+    DigitMask everywhere = kAllDigits;
+    for (int c = column0; c < column0 + 3; ++c) {
+        if (c == column)
+            continue;
+        for (int r = row0; r < row0 + 3; ++r)
+            everywhere &= grid[CellIndex(r, c)].ExcludedMask();
+    }
+    return everywhere;
 }
 
-// Rules 4 and 5.
-DigitMask ConfinedByNeighbours(const Grid& grid, int index, bool inRow)
+DigitMask RowConfinedByNeighbourBoxes(const Grid& grid, int row, int column)
 {
-    const auto [first, second] = NeighbourBoxes(index, inRow);
-    const int line = inRow ? RowOf(index) : ColumnOf(index);
-    return ConfinedTo(grid, first, line, inRow) | ConfinedTo(grid, second, line, inRow);
+    const int row0 = row / 3 * 3;
+    DigitMask confined = 0;
+    for (int column0 = 0; column0 < kBoardSize; column0 += 3)
+        if (column0 != column / 3 * 3)
+            confined |= ConfinedToRow(grid, row0, column0, row);
+    return confined;
 }
 
-bool IsPair(const CCell& a, const CCell& b)
+DigitMask ColumnConfinedByNeighbourBoxes(const Grid& grid, int row, int column)
 {
-    return a.CandidateCount() == 2 && a.CandidateMask() == b.CandidateMask();
+    const int column0 = column / 3 * 3;
+    DigitMask confined = 0;
+    for (int row0 = 0; row0 < kBoardSize; row0 += 3)
+        if (row0 != row / 3 * 3)
+            confined |= ConfinedToColumn(grid, row0, column0, column);
+    return confined;
 }
 
-// Rules 6 and 7: the digits of every two other cells of the line (a row
-// or column unit) with the same two candidates and no others.
-DigitMask Pairs(const Grid& grid, int unit, int index)
+// The digits of every two cells among `cells` (skipping index `skip`) that
+// have the same two candidates and no others.
+template <typename CellAt>
+DigitMask NakedPairs(CellAt cellAt, int skip)
 {
-    int twos[kBoardSize];
+    int pairMasks[kBoardSize];
     int count = 0;
-    for (const int i : CellsOf(unit))
-        if (i != index && At(grid, i).CandidateCount() == 2)
-            twos[count++] = At(grid, i).CandidateMask();
+    for (int i = 0; i < kBoardSize; ++i) {
+        const CCell& cell = cellAt(i);
+        if (i != skip && cell.CandidateCount() == 2)
+            pairMasks[count++] = cell.CandidateMask();
+    }
     DigitMask digits = 0;
     for (int m = 0; m < count; ++m)
         for (int n = m + 1; n < count; ++n)
-            if (twos[m] == twos[n])
-                digits |= static_cast<DigitMask>(twos[m]);
+            if (pairMasks[m] == pairMasks[n])
+                digits |= static_cast<DigitMask>(pairMasks[m]);
     return digits;
 }
 
-// The evidence of rules 1 to 3: the first cell of the unit, in board
-// order, that holds digit.
-int FirstHolder(const Grid& grid, int unit, int digit)
+DigitMask PairsInRow(const Grid& grid, int row, int column)
 {
-    for (const int i : CellsOf(unit))
-        if (At(grid, i).GetValue() == digit)
-            return i;
+    return NakedPairs([&](int c) -> const CCell& { return grid[CellIndex(row, c)]; }, column);
+}
+
+DigitMask PairsInColumn(const Grid& grid, int row, int column)
+{
+    return NakedPairs([&](int r) -> const CCell& { return grid[CellIndex(r, column)]; }, row);
+}
+
+// The first cell, in board order, of the row, column or box of (row,
+// column) that holds digit: the evidence of rules 1 to 3.
+int FirstHolder(const Grid& grid, Rule rule, int row, int column, int digit)
+{
+    for (int k = 0; k < kBoardSize; ++k) {
+        const int at = rule == Rule::Row ? CellIndex(row, k)
+            : rule == Rule::Column       ? CellIndex(k, column)
+                                         : BoxCell(BoxOf(CellIndex(row, column)), k);
+        if (grid[at].GetValue() == digit)
+            return at;
+    }
     return -1;
 }
 
-// The evidence of rules 4 and 5: the first neighbouring box that confines
-// digit to the cell's line.
-int FirstConfiningBox(const Grid& grid, int index, int digit, bool inRow)
+// The first neighbouring box, in the order rule 4 (5) looks at them, that
+// confines digit to the row (column) of (row, column).
+int FirstConfiningBox(const Grid& grid, Rule rule, int row, int column, int digit)
 {
-    const auto [first, second] = NeighbourBoxes(index, inRow);
-    const int line = inRow ? RowOf(index) : ColumnOf(index);
-    return (ConfinedTo(grid, first, line, inRow) & DigitBit(digit)) != 0 ? first : second;
+    for (int k = 0; k < kBoardSize; k += 3) {
+        if (rule == Rule::Band && k != column / 3 * 3
+            && (ConfinedToRow(grid, row / 3 * 3, k, row) & DigitBit(digit)))
+            return row / 3 * 3 + k / 3;
+        if (rule == Rule::Stack && k != row / 3 * 3
+            && (ConfinedToColumn(grid, k, column / 3 * 3, column) & DigitBit(digit)))
+            return k + column / 3;
+    }
+    return -1;
 }
 
-// The evidence of rules 6 and 7: the first pair along the line, by its
-// first cell and then its second, that holds digit.
-std::pair<int, int> FirstPair(const Grid& grid, int unit, int index, int digit)
+// The first pair, in the order rule 6 (7) looks at them, holding digit.
+std::pair<int, int> FirstPair(const Grid& grid, Rule rule, int row, int column, int digit)
 {
-    const auto& cells = CellsOf(unit);
+    const int skip = rule == Rule::RowPair ? column : row;
+    const auto at = [&](int k) { return rule == Rule::RowPair ? CellIndex(row, k) : CellIndex(k, column); };
     for (int m = 0; m < kBoardSize; ++m)
-        for (int n = m + 1; n < kBoardSize; ++n)
-            if (cells[m] != index && cells[n] != index && IsPair(At(grid, cells[m]), At(grid, cells[n]))
-                && At(grid, cells[m]).IsOpen(digit))
-                return {cells[m], cells[n]};
+        for (int n = m + 1; n < kBoardSize; ++n) {
+            const CCell& p = grid[at(m)];
+            if (m != skip && n != skip && p.CandidateCount() == 2 && p.CandidateMask() == grid[at(n)].CandidateMask()
+                && p.IsOpen(digit))
+                return {at(m), at(n)};
+        }
     return {-1, -1};
 }
 
-// Keeps, for each digit the rules newly rule out of the cell, the first
-// rule that rules it out and that rule's evidence as the grid stands now.
-void NoteReasons(Grid& grid, int index, const DigitMask (&byRule)[7])
+// Keeps, for each digit the rules newly rule out of the cell, the first rule
+// that rules it out and that rule's evidence as the grid stands now.
+void NoteReasons(Grid& grid, int row, int column, const DigitMask (&byRule)[7])
 {
-    CCell& cell = grid[static_cast<std::size_t>(index)];
-    const int lines[7] = {RowUnit(index), ColumnUnit(index), BoxUnit(index), -1, -1, RowUnit(index),
-                          ColumnUnit(index)};
+    CCell& cell = grid[CellIndex(row, column)];
     for (int d = 1; d <= 9; ++d) {
-        int k = 0;
-        while (k < 7 && (!cell.IsOpen(d) || (byRule[k] & DigitBit(d)) == 0))
-            ++k;
-        if (k == 7)
+        if (!cell.IsOpen(d))
             continue;
-        const auto rule = static_cast<Rule>(k + 1);
-        const auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
-        if (rule <= Rule::Box) {
-            cell.NoteReason(d, rule, u8(FirstHolder(grid, lines[k], d)));
-        } else if (rule <= Rule::Stack) {
-            cell.NoteReason(d, rule, u8(FirstConfiningBox(grid, index, d, rule == Rule::Band)));
-        } else {
-            const auto [a, b] = FirstPair(grid, lines[k], index, d);
-            const auto other = static_cast<unsigned>(At(grid, a).CandidateMask()) & ~DigitBit(d);
-            cell.NoteReason(d, rule, u8(a), u8(b), u8(LowestDigit(other)));
+        for (int k = 0; k < 7; ++k) {
+            if (!(byRule[k] & DigitBit(d)))
+                continue;
+            const auto rule = static_cast<Rule>(k + 1);
+            if (rule <= Rule::Box) {
+                cell.NoteReason(d, rule, static_cast<std::uint8_t>(FirstHolder(grid, rule, row, column, d)));
+            } else if (rule <= Rule::Stack) {
+                cell.NoteReason(d, rule, static_cast<std::uint8_t>(FirstConfiningBox(grid, rule, row, column, d)));
+            } else {
+                const auto [a, b] = FirstPair(grid, rule, row, column, d);
+                const auto pair = static_cast<unsigned>(grid[a].CandidateMask()) & ~DigitBit(d);
+                cell.NoteReason(d, rule, static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
+                                static_cast<std::uint8_t>(LowestDigit(pair)));
+            }
+            break;
         }
     }
 }
 
-// Rule 9: the lowest open digit that every other cell of the box rules
-// out, or 0.
-int OnlyPlaceInBox(const Grid& grid, int index)
+bool PlaceSingleCandidate(CCell& cell)
 {
-    DigitMask elsewhere = kAllDigits;
-    for (const int i : CellsOf(BoxUnit(index)))
-        if (i != index)
-            elsewhere &= At(grid, i).ExcludedMask();
-    const unsigned only = elsewhere & static_cast<unsigned>(At(grid, index).CandidateMask());
-    return only != 0 ? LowestDigit(only) : 0;
+    if (cell.CandidateCount() != 1)
+        return false;
+    cell.Place(LowestDigit(static_cast<unsigned>(cell.CandidateMask())), Fill::Single);
+    return true;
+}
+
+// Places the lowest open digit that every other cell of the box rules out.
+bool PlaceOnlyInBox(Grid& grid, int row, int column)
+{
+    CCell& cell = grid[CellIndex(row, column)];
+    if (cell.GetValue() != 0)
+        return false;
+    const int row0 = row / 3 * 3;
+    const int column0 = column / 3 * 3;
+    DigitMask elsewhereRuledOut = kAllDigits;
+    for (int r = row0; r < row0 + 3; ++r)
+        for (int c = column0; c < column0 + 3; ++c)
+            if (r != row || c != column)
+                elsewhereRuledOut &= grid[CellIndex(r, c)].ExcludedMask();
+    const unsigned only = elsewhereRuledOut & static_cast<unsigned>(cell.CandidateMask());
+    if (only == 0)
+        return false;
+    cell.Place(LowestDigit(only), Fill::OnlyInBox);
+    return true;
 }
 
 } // namespace
 
 bool ReferenceUpdateCell(Grid& grid, int row, int column, Rules rules, Reasons reasons)
 {
-    const int index = CellIndex(row, column);
-    CCell& cell = grid[static_cast<std::size_t>(index)];
-    if (cell.GetValue() != 0)
-        return false;
-    const bool boxAndLine = rules != Rules::Singles;
-    const bool pairs = rules == Rules::All;
-    // The rules only add to what is ruled out, so their union is ruled out
-    // at once; the placing steps then see all of it.
-    const DigitMask byRule[7] = {Placed(grid, RowUnit(index)),
-                                 Placed(grid, ColumnUnit(index)),
-                                 Placed(grid, BoxUnit(index)),
-                                 boxAndLine ? ConfinedByNeighbours(grid, index, true) : DigitMask{0},
-                                 boxAndLine ? ConfinedByNeighbours(grid, index, false) : DigitMask{0},
-                                 pairs ? Pairs(grid, RowUnit(index), index) : DigitMask{0},
-                                 pairs ? Pairs(grid, ColumnUnit(index), index) : DigitMask{0}};
-    if (reasons == Reasons::Kept)
-        NoteReasons(grid, index, byRule);
-    DigitMask all = 0;
-    for (const DigitMask mask : byRule)
-        all |= mask;
-    bool changed = cell.RuleOut(all);
-    if (cell.CandidateCount() == 1) {
-        cell.Place(LowestDigit(static_cast<unsigned>(cell.CandidateMask())), Fill::Single);
-        changed = true;
-    } else if (const int only = OnlyPlaceInBox(grid, index); only != 0) {
-        cell.Place(only, Fill::OnlyInBox);
-        changed = true;
+    CCell& cell = grid[CellIndex(row, column)];
+    bool changed = false;
+    if (cell.GetValue() == 0) {
+        const bool boxAndLine = rules != Rules::Singles;
+        const bool pairs = rules == Rules::All;
+        // The rules only add to what is ruled out, so their union is ruled
+        // out at once; the placing steps then see all of it.
+        const DigitMask byRule[7] = {DigitsPlacedInRow(grid, row),
+                                     DigitsPlacedInColumn(grid, column),
+                                     DigitsPlacedInBox(grid, row / 3 * 3, column / 3 * 3),
+                                     boxAndLine ? RowConfinedByNeighbourBoxes(grid, row, column) : DigitMask{0},
+                                     boxAndLine ? ColumnConfinedByNeighbourBoxes(grid, row, column) : DigitMask{0},
+                                     pairs ? PairsInRow(grid, row, column) : DigitMask{0},
+                                     pairs ? PairsInColumn(grid, row, column) : DigitMask{0}};
+        if (reasons == Reasons::Kept)
+            NoteReasons(grid, row, column, byRule);
+        DigitMask all = 0;
+        for (const DigitMask mask : byRule)
+            all |= mask;
+        changed = cell.RuleOut(all);
+        changed |= PlaceSingleCandidate(cell);
     }
+    changed |= PlaceOnlyInBox(grid, row, column);
     if (changed)
         cell.UpdateDisplay();
     return changed;
