@@ -66,7 +66,7 @@ for _ in range(3):
     runs, labels = bench_runs(f"{build}/bench/engine_bench", "SolveSet|SolveWithoutReasons|PlainLoop|Lanes", 3)
     for name, times in runs.items():
         ours.setdefault(name, []).extend(times)
-    runs, _ = bench_runs(f"{today}/bench/engine_bench", "SolveSet", 3)
+    runs, _ = bench_runs(f"{today}/bench/engine_bench", "SolveSet|SolveWithoutReasons", 3)
     for name, times in runs.items():
         theirs.setdefault(name, []).extend(times)
 engine = {name: statistics.median(times) for name, times in ours.items()}
@@ -77,12 +77,16 @@ for name in ("simple", "easy", "intermediate", "expert"):
     row(f"engine Solve with reasons (the window's), {name}, vs today", f"{kept:.2f} µs vs {now:.2f} µs "
         f"({kept / now:.2f} ×)", "(reported)", True)
 for name in ("simple", "easy", "intermediate", "expert"):
+    quiet, now = engine[f"SolveWithoutReasons/{name}"], before[f"SolveWithoutReasons/{name}"]
+    row(f"engine Solve without reasons, {name}, vs today", f"{quiet:.2f} µs vs {now:.2f} µs ({quiet / now:.2f} ×)",
+        "(reported)", True)
+for name in ("simple", "easy", "intermediate", "expert"):
     quiet, plain = engine[f"SolveWithoutReasons/{name}"], engine[f"PlainLoop/{name}"]
-    row(f"engine Solve without reasons vs a plain loop over the same rules, {name}",
+    row(f"engine Solve without reasons vs the reference deduction (the tests' oracle), {name}",
         f"{quiet:.2f} µs vs {plain:.2f} µs ({quiet / plain:.2f} ×)", "≤ 1.2 ×", quiet <= 1.2 * plain)
 for name in ("simple", "easy", "intermediate", "expert"):
     kept, plain = engine[f"SolveSet/{name}"], engine[f"PlainLoop/{name}"]
-    row(f"engine Solve with reasons vs the plain loop, {name}", f"{kept:.2f} µs vs {plain:.2f} µs "
+    row(f"engine Solve with reasons vs the reference deduction, {name}", f"{kept:.2f} µs vs {plain:.2f} µs "
         f"({kept / plain:.2f} ×)", "(reported)", True)
 for name in ("simple", "easy", "intermediate", "expert"):
     quiet, kept = engine[f"SolveWithoutReasons/{name}"], engine[f"SolveSet/{name}"]
@@ -264,6 +268,19 @@ rate, peer = paired([batch, "--grade"], lines.count("\n"), ["qqwing", "--solve",
                     lines.count("\n"), 5, lines.encode())
 row("zifrel-batch --grade vs qqwing --solve --count-solutions, expert", f"{rate:,.0f}/s vs {peer:,.0f}/s "
     f"({rate / peer:.1f} ×)", "≥ 20 ×", rate >= 20 * peer)
+
+# The grade and the generator against today's zifrel-batch, paired.
+for name in ("simple", "expert"):
+    with open(f"{puzzles}/{name}.csv") as f:
+        lines = "".join(line.split(",")[0] + "\n" for line in f) * 20
+    rate, was = paired([batch, "--grade"], lines.count("\n"), [f"{today}/tools/zifrel-batch", "--grade"],
+                       lines.count("\n"), 5, lines.encode())
+    row(f"zifrel-batch --grade vs today's, {name}", f"{rate:,.0f}/s vs {was:,.0f}/s ({rate / was:.2f} ×)",
+        "(reported)", True)
+rate, was = paired([batch, "--generate", "30", "--level", "3", "--seed", "1"], 30,
+                   [f"{today}/tools/zifrel-batch", "--generate", "30", "--level", "3", "--seed", "1"], 30, 3)
+row("zifrel-batch --generate --level 3 vs today's", f"{rate:,.1f}/s vs {was:,.1f}/s ({rate / was:.2f} ×)",
+    "(reported)", True)
 
 width = [max(len(r[i]) for r in rows + [("what", "measured", "target", "")]) for i in range(4)]
 print(f"| {'what'.ljust(width[0])} | {'measured'.ljust(width[1])} | {'target'.ljust(width[2])} | result |")

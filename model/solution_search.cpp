@@ -218,18 +218,9 @@ bool CSolutionSearch::Forbid(int index, int digit)
 
 bool CSolutionSearch::ForbidAll(int index, DigitMask excluded)
 {
-    // CCell's order of digits is the reverse of this file's.
-    static constexpr auto kReversed = [] {
-        std::array<std::uint16_t, 512> reversed{};
-        for (unsigned mask = 0; mask < reversed.size(); ++mask)
-            for (int d = 1; d <= 9; ++d)
-                if (mask & DigitBit(d))
-                    reversed[mask] = static_cast<std::uint16_t>(reversed[mask] | 1u << (d - 1));
-        return reversed;
-    }();
     const auto i = static_cast<std::size_t>(index);
     if (!impossible_ && Has(start_.empty, index)) {
-        allowed_[i] = static_cast<std::uint16_t>(allowed_[i] & ~kReversed[excluded & kAllDigits]);
+        allowed_[i] = static_cast<std::uint16_t>(allowed_[i] & ~excluded & kAllDigits);
         impossible_ = OpenDigits(start_, index) == 0;
     }
     return !impossible_;

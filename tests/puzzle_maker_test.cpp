@@ -2,13 +2,14 @@
 // Copyright 2026 The Zifrel developers
 //
 // The solution counter, the grade and the generator, each held to a plain
-// version written here: backtracking without any propagation, and the
-// rules applied cell by cell exactly as they read, with no bookkeeping.
+// version: backtracking without any propagation, written here, and the
+// reference deduction with the rules of each level.
 
 #include "board.h"
 #include "puzzle_maker.h"
 #include "puzzle_text.h"
 #include "random.h"
+#include "reference_deduction.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -98,153 +99,43 @@ int PlainCount(const Values& values, int limit = 2)
     return CPlainCounter().Count(values, limit);
 }
 
-// The deduction's rules applied as they read, over 81 values and 81 x 9
-// flags, with only the rules of level (1 to 3).
-struct CPlainBoard {
-    explicit CPlainBoard(const Values& values)
-    {
-        for (int i = 0; i < kCellCount; ++i)
-            SetValue(i, values[i]);
-    }
+// The rules of a level.
+Rules RulesOf(Level level)
+{
+    return level == Level::Singles ? Rules::Singles : level == Level::BoxAndLine ? Rules::BoxAndLine : Rules::All;
+}
 
-    void SetValue(int i, int v)
-    {
-        value[i] = v;
-        for (int d = 1; d <= 9; ++d)
-            excluded[i][d] = v != 0 && d != v;
-    }
+// values solved by the reference deduction with the rules of level; how
+// many sweeps that took goes to *sweeps, if given.
+Grid ReferenceSolved(const Values& values, Level level, int* sweeps = nullptr)
+{
+    Grid grid{};
+    for (int i = 0; i < kCellCount; ++i)
+        grid[i].SetValue(values[i]);
+    const int ran = ReferenceSolve(grid, RulesOf(level), Reasons::Skipped);
+    if (sweeps)
+        *sweeps = ran;
+    return grid;
+}
 
-    bool Open(int i, int d) const { return !excluded[i][d]; }
-    int Cell(int r, int c) const { return r * 9 + c; }
+Values ValuesOf(const Grid& grid)
+{
+    Values values{};
+    for (int i = 0; i < kCellCount; ++i)
+        values[i] = grid[i].GetValue();
+    return values;
+}
 
-    bool UpdateCell(int row, int column, int level)
-    {
-        const int x = Cell(row, column);
-        if (value[x] != 0)
-            return false;
-        bool changed = false;
-        const auto ruleOut = [&](int d) {
-            if (!excluded[x][d]) {
-                excluded[x][d] = true;
-                changed = true;
-            }
-        };
-        const int row0 = row / 3 * 3;
-        const int column0 = column / 3 * 3;
-        for (int k = 0; k < 9; ++k) {
-            if (value[Cell(row, k)] != 0)
-                ruleOut(value[Cell(row, k)]);
-            if (value[Cell(k, column)] != 0)
-                ruleOut(value[Cell(k, column)]);
-            if (value[Cell(row0 + k / 3, column0 + k % 3)] != 0)
-                ruleOut(value[Cell(row0 + k / 3, column0 + k % 3)]);
-        }
-        if (level >= 2) {
-            for (int d = 1; d <= 9; ++d) {
-                if (!Open(x, d))
-                    continue;
-                for (int other = 0; other < 9; other += 3) {
-                    bool band = other != column0;
-                    bool stack = other != row0;
-                    for (int a = 0; a < 3; ++a) {
-                        for (int b = 0; b < 3; ++b) {
-                            if (row0 + a != row && Open(Cell(row0 + a, other + b), d))
-                                band = false;
-                            if (column0 + b != column && Open(Cell(other + a, column0 + b), d))
-                                stack = false;
-                        }
-                    }
-                    if (band || stack)
-                        ruleOut(d);
-                }
-            }
-        }
-        if (level >= 3) {
-            for (int line = 0; line < 2; ++line) {
-                const auto at = [&](int k) { return line == 0 ? Cell(row, k) : Cell(k, column); };
-                const int self = line == 0 ? column : row;
-                for (int m = 0; m < 9; ++m) {
-                    for (int n = m + 1; n < 9; ++n) {
-                        if (m == self || n == self)
-                            continue;
-                        int pm = 0, pn = 0, count = 0;
-                        for (int d = 1; d <= 9; ++d) {
-                            pm |= Open(at(m), d) << d;
-                            pn |= Open(at(n), d) << d;
-                            count += Open(at(m), d);
-                        }
-                        if (count == 2 && pm == pn)
-                            for (int d = 1; d <= 9; ++d)
-                                if (pm & (1 << d))
-                                    ruleOut(d);
-                    }
-                }
-            }
-        }
-        int open = 0, last = 0;
-        for (int d = 1; d <= 9; ++d)
-            if (Open(x, d)) {
-                ++open;
-                last = d;
-            }
-        if (open == 1) {
-            SetValue(x, last);
-            return true;
-        }
-        for (int d = 1; d <= 9; ++d) {
-            if (!Open(x, d))
-                continue;
-            bool elsewhere = false;
-            for (int k = 0; k < 9; ++k) {
-                const int mate = Cell(row0 + k / 3, column0 + k % 3);
-                if (mate != x && Open(mate, d))
-                    elsewhere = true;
-            }
-            if (!elsewhere) {
-                SetValue(x, d);
-                return true;
-            }
-        }
-        return changed;
-    }
-
-    int Solve(int level)
-    {
-        int sweeps = 1;
-        for (;;) {
-            bool changed = false;
-            for (int r = 0; r < 9; ++r)
-                for (int c = 0; c < 9; ++c)
-                    changed |= UpdateCell(r, c, level);
-            if (!changed)
-                return sweeps;
-            ++sweeps;
-        }
-    }
-
-    DigitMask Mask(int i) const
-    {
-        DigitMask mask = 0;
-        for (int d = 1; d <= 9; ++d)
-            if (excluded[i][d])
-                mask |= DigitBit(d);
-        return mask;
-    }
-
-    Values value{};
-    bool excluded[kCellCount][10] = {};
-};
-
-// Empty when SolveWithRules left what the plain rules leave, else where not.
+// Empty when SolveWithRules left what the reference leaves, else where not.
 std::string SameAsPlain(const Values& values, Level level)
 {
-    CPlainBoard plain(values);
-    const int sweeps = plain.Solve(static_cast<int>(level));
+    int sweeps = 0;
+    const Grid plain = ReferenceSolved(values, level, &sweeps);
     const CRuleSolve solved = SolveWithRules(values, level);
     if (solved.sweeps != sweeps)
         return std::to_string(solved.sweeps) + " sweeps, plain " + std::to_string(sweeps);
     for (int i = 0; i < kCellCount; ++i)
-        if (solved.values[i] != plain.value[i] || solved.excluded[i] != plain.Mask(i))
+        if (solved.values[i] != plain[i].GetValue() || solved.excluded[i] != plain[i].ExcludedMask())
             return "cell " + std::to_string(i);
     return {};
 }
@@ -476,11 +367,9 @@ std::string Broken(const Values& puzzle, Level level, Symmetry symmetry)
     board.OnSolve();
     if ((board.WorkingValues() == plain.first) != (level != Level::BeyondTheRules))
         return "Solve does not agree with the level";
-    for (int rules = 1; rules <= 3; ++rules) {
-        CPlainBoard sweeps(puzzle);
-        sweeps.Solve(rules);
-        if ((sweeps.value == plain.first) != (rules >= static_cast<int>(level)))
-            return "the rules of level " + std::to_string(rules) + " do not agree";
+    for (const Level rules : {Level::Singles, Level::BoxAndLine, Level::Pairs}) {
+        if ((ValuesOf(ReferenceSolved(puzzle, rules)) == plain.first) != (rules >= level))
+            return "the rules of level " + std::to_string(static_cast<int>(rules)) + " do not agree";
     }
     return {};
 }
