@@ -25,7 +25,8 @@ std::optional<std::uint64_t> WholeNumber(std::string_view text)
 std::uint64_t SeedFromClock()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto nanoseconds = static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    const auto nanoseconds =
+        static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
     // Two runs started in the same instant still differ by their process.
     return nanoseconds ^ static_cast<std::uint64_t>(::getpid()) << 40;
 }

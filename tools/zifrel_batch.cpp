@@ -165,11 +165,20 @@ struct OptionSpec {
     const char* needs;
 };
 constexpr OptionSpec kOptions[] = {
-    {"help", nullptr},       {"version", nullptr},   {"candidates", nullptr},
-    {"explain", nullptr},    {"aligned", nullptr},   {"hint", nullptr},
-    {"solve", nullptr},      {"pass", "a number of sweeps"}, {"cell", "a number of cells"},
-    {"grade", nullptr},      {"generate", "a number of puzzles"}, {"level", "a level, 1 to 4"},
-    {"symmetry", "none or rotate180"}, {"seed", "a number"},
+    {"help", nullptr},
+    {"version", nullptr},
+    {"candidates", nullptr},
+    {"explain", nullptr},
+    {"aligned", nullptr},
+    {"hint", nullptr},
+    {"solve", nullptr},
+    {"pass", "a number of sweeps"},
+    {"cell", "a number of cells"},
+    {"grade", nullptr},
+    {"generate", "a number of puzzles"},
+    {"level", "a level, 1 to 4"},
+    {"symmetry", "none or rotate180"},
+    {"seed", "a number"},
 };
 constexpr int kOptionCount = static_cast<int>(std::size(kOptions));
 // getopt_long reports option k as kFirstCode + k, and -h as 'h'.
@@ -181,7 +190,7 @@ const std::array<option, kOptionCount + 1>& LongOptions()
         std::array<option, kOptionCount + 1> built{};
         for (int k = 0; k < kOptionCount; ++k)
             built[static_cast<std::size_t>(k)] = {kOptions[k].name, kOptions[k].needs ? required_argument : no_argument,
-                                                   nullptr, kFirstCode + k};
+                                                  nullptr, kFirstCode + k};
         return built;
     }();
     return table;
@@ -192,8 +201,8 @@ std::string Refused(int code, const char* given)
 {
     const std::string_view arg = given;
     if (code == ':' && optopt >= kFirstCode)
-        return "--" + std::string(kOptions[optopt - kFirstCode].name) + " needs "
-            + kOptions[optopt - kFirstCode].needs + "; try --help";
+        return "--" + std::string(kOptions[optopt - kFirstCode].name) + " needs " + kOptions[optopt - kFirstCode].needs
+            + "; try --help";
     const std::string name(arg.substr(0, arg.find('=')));
     if (optopt >= kFirstCode)
         return "option '" + name + "' takes no value; try --help";

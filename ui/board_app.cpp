@@ -21,10 +21,10 @@ QString Tr(const char* text)
 }
 
 // The toolkit's own options: those that take a value, and those that do not.
-const char* const kToolkitValueOptions[] = {"display", "platform", "platformtheme", "platformpluginpath", "style",
-                                            "stylesheet", "geometry", "qwindowgeometry", "qwindowtitle",
-                                            "qwindowicon", "plugin", "session", "title", "icon", "name",
-                                            "qmljsdebugger"};
+const char* const kToolkitValueOptions[] = {"display",      "platform",    "platformtheme", "platformpluginpath",
+                                            "style",        "stylesheet",  "geometry",      "qwindowgeometry",
+                                            "qwindowtitle", "qwindowicon", "plugin",        "session",
+                                            "title",        "icon",        "name",          "qmljsdebugger"};
 const char* const kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
 const char* const kPdfValueOptions[] = {"level", "count", "per-page", "seed"};
 
@@ -72,7 +72,8 @@ QString ReadPdfOptions(const QCommandLineParser& parser, CPdfRequest& pdf)
     }
     if (parser.isSet(QStringLiteral("per-page"))) {
         const auto perPage = WholeNumber(parser.value(QStringLiteral("per-page")));
-        if (!perPage || std::find(std::begin(kPerPageChoices), std::end(kPerPageChoices), *perPage) == std::end(kPerPageChoices))
+        if (!perPage
+            || std::find(std::begin(kPerPageChoices), std::end(kPerPageChoices), *perPage) == std::end(kPerPageChoices))
             return Tr("--per-page takes 1, 2, 4 or 6, not '%1'").arg(parser.value(QStringLiteral("per-page")));
         pdf.perPage = static_cast<int>(*perPage);
     }
@@ -103,7 +104,8 @@ QString ReadStartOptions(const QStringList& arguments, CStartOptions& options)
         parser.addOption({QLatin1String(name), QString()});
     if (!parser.parse(QStringList{QStringLiteral("zifrel")} + arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return Tr("unknown option '%1'; try --help").arg(AsGiven(arguments, parser.unknownOptionNames().constFirst()));
+            return Tr("unknown option '%1'; try --help")
+                .arg(AsGiven(arguments, parser.unknownOptionNames().constFirst()));
         // Only the last argument can lack its value.
         return Tr("%1 needs a value; try --help").arg(arguments.constLast());
     }

@@ -68,8 +68,9 @@ CBoardMenuBar::CBoardMenuBar(CBoardDlg* board) : QMenuBar(board), board_(board),
     game->addSeparator();
     connect(AddItem(game, Item::Print, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered,
             printer_, &CBoardPrinter::OnPrint);
-    connect(AddItem(game, Item::PrintPuzzles, tr("Print New P&uzzles..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
-            &QAction::triggered, printer_, [this] { printer_->OnPrintPuzzles(level_); });
+    connect(
+        AddItem(game, Item::PrintPuzzles, tr("Print New P&uzzles..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
+        &QAction::triggered, printer_, [this] { printer_->OnPrintPuzzles(level_); });
     game->addSeparator();
     connect(AddItem(game, Item::Quit, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)), &QAction::triggered, board,
             &QWidget::close);
@@ -80,8 +81,8 @@ CBoardMenuBar::CBoardMenuBar(CBoardDlg* board) : QMenuBar(board), board_(board),
     edit->addActions({shared(CBoardDlg::Action::CopyPuzzle), shared(CBoardDlg::Action::PastePuzzle)});
 
     QMenu* view = addMenu(tr("V&iew"));
-    view->addActions({shared(CBoardDlg::Action::Larger), shared(CBoardDlg::Action::Smaller),
-                      shared(CBoardDlg::Action::NormalSize)});
+    view->addActions(
+        {shared(CBoardDlg::Action::Larger), shared(CBoardDlg::Action::Smaller), shared(CBoardDlg::Action::NormalSize)});
 
     QMenu* help = addMenu(tr("Help"));
     connect(AddItem(help, Item::Help, tr("Zifrel &Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered, board,

@@ -59,7 +59,8 @@ std::optional<CSheetChoice> AskSheet(QWidget* parent, Level level)
     layout->addWidget(buttons);
     if (ask.exec() != QDialog::Accepted)
         return std::nullopt;
-    return CSheetChoice{static_cast<Level>(levels->currentData().toInt()), count->value(), perPage->currentData().toInt()};
+    return CSheetChoice{static_cast<Level>(levels->currentData().toInt()), count->value(),
+                        perPage->currentData().toInt()};
 }
 
 // Makes the puzzles one by one, showing how far it got; empty when the
@@ -82,7 +83,7 @@ std::vector<CPrintedPuzzle> MakePuzzles(QWidget* parent, const CSheetChoice& cho
 
 } // namespace
 
-CBoardPrinter::CBoardPrinter(CBoardDlg* board) : QObject(board), board_(board) {}
+CBoardPrinter::CBoardPrinter(CBoardDlg* board) : QObject(board), board_(board) { }
 
 bool CBoardPrinter::AskPrinter(QPrinter& printer, const QList<QWidget*>& options, const QString& title)
 {

@@ -38,7 +38,8 @@ void FitToCell(QFont& font, const QSize& room)
 {
     const auto fits = [&room](const QFont& f) {
         const QFontMetrics metrics(f);
-        return metrics.horizontalAdvance(QStringLiteral("1  2  3")) <= room.width() && 3 * metrics.height() <= room.height();
+        return metrics.horizontalAdvance(QStringLiteral("1  2  3")) <= room.width()
+            && 3 * metrics.height() <= room.height();
     };
     while (!fits(font) && font.pointSizeF() > 1.0)
         font.setPointSizeF(font.pointSizeF() - 0.25);
@@ -97,7 +98,8 @@ double CBoardZoom::FitScale(const QSize& area) const
     // or smaller than the quotient: from a little above, step down to the
     // largest that fits.
     double scale = std::clamp(fit + 0.01, kScales[0], std::end(kScales)[-1]);
-    while (scale > kScales[0] && (WindowSize(scale).width() > area.width() || WindowSize(scale).height() > area.height()))
+    while (scale > kScales[0]
+           && (WindowSize(scale).width() > area.width() || WindowSize(scale).height() > area.height()))
         scale = std::max(kScales[0], scale - 1e-3);
     // A step of the zoom keys that gives the same size is the scale.
     for (const double step : kScales)
@@ -136,8 +138,8 @@ QSize CBoardZoom::WindowSize() const
 
 QRect CBoardZoom::CellRect(int row, int column) const
 {
-    return units_.Rect(kColumnX[static_cast<std::size_t>(column)], kRowY[static_cast<std::size_t>(row)], kCellWidth,
-                       kCellHeight)
+    return units_
+        .Rect(kColumnX[static_cast<std::size_t>(column)], kRowY[static_cast<std::size_t>(row)], kCellWidth, kCellHeight)
         .translated(origin_);
 }
 

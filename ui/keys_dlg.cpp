@@ -29,7 +29,8 @@ constexpr KeyRow kKeys[] = {
     {QT_TRANSLATE_NOOP("CKeysDlg", "Shift+F1"), QT_TRANSLATE_NOOP("CKeysDlg", "Explain the focused cell")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+C, Ctrl+V"),
      QT_TRANSLATE_NOOP("CKeysDlg", "In a cell: copy its text; paste a whole puzzle, or other text into the cell")},
-    {QT_TRANSLATE_NOOP("CKeysDlg", "Alt+S"), QT_TRANSLATE_NOOP("CKeysDlg", "Solve: sweep until a sweep changes nothing")},
+    {QT_TRANSLATE_NOOP("CKeysDlg", "Alt+S"),
+     QT_TRANSLATE_NOOP("CKeysDlg", "Solve: sweep until a sweep changes nothing")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Alt+P"), QT_TRANSLATE_NOOP("CKeysDlg", "Pass: one sweep over all cells")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Alt+C"), QT_TRANSLATE_NOOP("CKeysDlg", "Cell: work on the next cell")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Alt+A"),
@@ -43,7 +44,8 @@ constexpr KeyRow kKeys[] = {
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+N"),
      QT_TRANSLATE_NOOP("CKeysDlg", "New Puzzle of the level chosen last (level 1 at first)")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+1, Ctrl+2, Ctrl+3, Ctrl+4"),
-     QT_TRANSLATE_NOOP("CKeysDlg", "New Puzzle of level 1 (Singles), 2 (Box and Line), 3 (Pairs) or 4 (Beyond the Rules)")},
+     QT_TRANSLATE_NOOP("CKeysDlg",
+                       "New Puzzle of level 1 (Singles), 2 (Box and Line), 3 (Pairs) or 4 (Beyond the Rules)")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+K"),
      QT_TRANSLATE_NOOP("CKeysDlg", "Check Puzzle: its solutions, and the level at which Zifrel's rules finish it")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+H"),
@@ -58,7 +60,8 @@ constexpr KeyRow kKeys[] = {
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+Shift+C"),
      QT_TRANSLATE_NOOP("CKeysDlg", "Copy Puzzle: the board as one line of 81 cells")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+Shift+V"), QT_TRANSLATE_NOOP("CKeysDlg", "Paste Puzzle")},
-    {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl++, Ctrl+="), QT_TRANSLATE_NOOP("CKeysDlg", "Larger: enlarge the board a step")},
+    {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl++, Ctrl+="),
+     QT_TRANSLATE_NOOP("CKeysDlg", "Larger: enlarge the board a step")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+-"), QT_TRANSLATE_NOOP("CKeysDlg", "Smaller: shrink the board a step")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+0"), QT_TRANSLATE_NOOP("CKeysDlg", "Normal Size")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "F1"), QT_TRANSLATE_NOOP("CKeysDlg", "Help")},
@@ -75,8 +78,9 @@ constexpr KeyRow kKeys[] = {
 } // namespace
 
 CKeysDlg::CKeysDlg(QWidget* parent)
-    : CDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint),
+    : CDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint),
       table_(new QTableWidget(static_cast<int>(std::size(kKeys)), 2, this))
 {
     setWindowTitle(tr("Keys"));
