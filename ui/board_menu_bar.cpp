@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -95,6 +96,8 @@ CBoardMenuBar::CBoardMenuBar(CBoardDlg* board) : QMenuBar(board), board_(board),
     board->WindowMenu()->setTitle(tr("Window menu"));
     for (QMenu* menu : {game, edit, view, help, board->WindowMenu()})
         NameKeys(menu);
+    for (QMenu* menu : {game, edit, view, help})
+        connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, &CBoardMenuBar::ReturnFocus); });
     connect(new QShortcut(QKeySequence(Qt::Key_F10), board), &QShortcut::activated, this,
             &CBoardMenuBar::OpenFirstMenu);
 }
@@ -119,10 +122,21 @@ void CBoardMenuBar::ChooseLevel(Level level)
 
 void CBoardMenuBar::OpenFirstMenu()
 {
+    returnTo_ = QApplication::focusWidget();
     QAction* first = actions().constFirst();
     setActiveAction(first);
     if (QMenu* menu = first->menu(); menu && !menu->actions().isEmpty())
         menu->setActiveAction(menu->actions().constFirst());
+}
+
+void CBoardMenuBar::ReturnFocus()
+{
+    if (!returnTo_ || QApplication::activePopupWidget())
+        return;
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus == this || qobject_cast<const QMenu*>(focus))
+        returnTo_->setFocus(Qt::MenuBarFocusReason);
+    returnTo_ = nullptr;
 }
 
 void CBoardMenuBar::OnKeys()

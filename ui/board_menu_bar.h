@@ -5,6 +5,7 @@
 #include "puzzle_maker.h"
 
 #include <QMenuBar>
+#include <QPointer>
 
 #include <map>
 
@@ -31,17 +32,22 @@ public:
     // Ctrl+4), level 1 at first.
     Level NewPuzzleLevel() const { return level_; }
     CBoardPrinter* Printer() const { return printer_; }
-    // Opens the first menu with its first item chosen, as F10 does.
+    // Opens the first menu with its first item chosen, as F10 does; once
+    // the last menu closes, the focus goes back where it was.
     void OpenFirstMenu();
 
 private:
     QAction* AddItem(QMenu* menu, Item item, const QString& text, const QKeySequence& key);
     void ChooseLevel(Level level);
     void OnKeys();
+    // After a menu has closed: unless another is open, the focus goes
+    // back to where F10 found it, if the menus took it.
+    void ReturnFocus();
 
     CBoardDlg* board_;
     CBoardPrinter* printer_;
     Level level_ = Level::Singles;
+    QPointer<QWidget> returnTo_;
     std::map<Item, QAction*> items_;
 };
 
