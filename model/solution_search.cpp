@@ -10,11 +10,15 @@
 namespace {
 
 using Bands = CSolutionSearch::Bands;
+using Cells = CSolutionSearch::Cells;
+// What comparing two sets of cells gives: all ones in each word where true.
+using Truth = std::int32_t __attribute__((vector_size(16)));
 
 constexpr std::uint32_t kBand = (1u << 27) - 1;
 constexpr unsigned kNine = 0x1FF;
 // The cells of the first box of a band; box k of the band is this << 3k.
 constexpr std::uint32_t kFirstBox = 0x7 | 0x7 << 9 | 0x7 << 18;
+constexpr Cells kAll = {kBand, kBand, kBand, 0};
 
 constexpr Bands BandsOf(const CCellSet& cells)
 {
@@ -25,6 +29,11 @@ constexpr Bands BandsOf(const CCellSet& cells)
     return bands;
 }
 
+constexpr Cells CellsOf(const Bands& bands)
+{
+    return Cells{bands[0], bands[1], bands[2], 0};
+}
+
 // Each cell's 20 peers, band by band.
 constexpr auto kPeerBands = [] {
     std::array<Bands, kCellCount> peers{};
@@ -33,14 +42,46 @@ constexpr auto kPeerBands = [] {
     return peers;
 }();
 
+struct CCellMasks {
+    std::array<Cells, kCellCount> peers, self;
+};
+// The same as vectors, with each cell alone.
+constexpr CCellMasks kCellMasks = [] {
+    CCellMasks masks{};
+    for (std::size_t i = 0; i < kCellCount; ++i) {
+        masks.peers[i] = CellsOf(kPeerBands[i]);
+        Bands self{};
+        self[i / 27] = 1u << (i % 27);
+        masks.self[i] = CellsOf(self);
+    }
+    return masks;
+}();
+
+bool Any(Cells cells)
+{
+    const auto words = std::bit_cast<std::array<std::uint64_t, 2>>(cells);
+    return (words[0] | words[1]) != 0;
+}
+
+bool Any(Truth truth)
+{
+    return Any(reinterpret_cast<Cells>(truth));
+}
+
 bool Has(const Bands& cells, int index)
 {
     return (cells[static_cast<std::size_t>(index / 27)] >> (index % 27) & 1) != 0;
 }
 
-bool AtMostOne(std::uint32_t bits)
+bool Has(Cells cells, int index)
 {
-    return (bits & (bits - 1)) == 0;
+    return (cells[index / 27] >> (index % 27) & 1) != 0;
+}
+
+// The sets of cells of a with at most one cell, the others empty.
+Cells AtMostOne(Cells a)
+{
+    return a & reinterpret_cast<Cells>((a & (a - 1)) == 0);
 }
 
 // The number of cells among the nine bits of a row's or column's field.
@@ -65,45 +106,30 @@ struct CGuess {
     int cells[9];
 };
 
-// Cells of bands with exactly two, three and four of the digits' sets.
-struct CCellCounts {
-    Bands two{}, three{}, four{};
-};
+using Digits = std::array<Cells, 9>;
 
-CCellCounts CountCells(const std::array<Bands, 9>& digit, const Bands& open)
-{
-    CCellCounts counts;
-    for (std::size_t b = 0; b < 3; ++b) {
-        std::uint32_t one = 0, two = 0, three = 0, four = 0, five = 0;
-        for (const Bands& cells : digit) {
-            const std::uint32_t x = cells[b];
-            five |= four & x;
-            four |= three & x;
-            three |= two & x;
-            two |= one & x;
-            one |= x;
-        }
-        counts.two[b] = two & ~three & open[b];
-        counts.three[b] = three & ~four & open[b];
-        counts.four[b] = four & ~five & open[b];
-    }
-    return counts;
-}
-
-int FirstOf(const Bands& cells)
+int FirstOf(Cells cells)
 {
     for (int b = 0; b < 3; ++b)
-        if (cells[static_cast<std::size_t>(b)] != 0)
-            return 27 * b + std::countr_zero(cells[static_cast<std::size_t>(b)]);
+        if (cells[b] != 0)
+            return 27 * b + std::countr_zero(cells[b]);
     return -1;
 }
 
 // The open cell with the fewest digits left.
-void ChooseCell(const std::array<Bands, 9>& digit, const Bands& open, CGuess& guess)
+void ChooseCell(const Digits& digit, Cells open, CGuess& guess)
 {
-    const CCellCounts counts = CountCells(digit, open);
+    Cells one{}, two{}, three{}, four{}, five{};
+    for (const Cells& cells : digit) {
+        five |= four & cells;
+        four |= three & cells;
+        three |= two & cells;
+        two |= one & cells;
+        one |= cells;
+    }
     int index = -1;
-    for (const auto& [cells, count] : {std::pair{counts.two, 2}, {counts.three, 3}, {counts.four, 4}}) {
+    for (const auto& [cells, count] :
+         {std::pair{two & ~three & open, 2}, {three & ~four & open, 3}, {four & ~five & open, 4}}) {
         index = FirstOf(cells);
         if (index >= 0) {
             guess.count = count;
@@ -115,7 +141,7 @@ void ChooseCell(const std::array<Bands, 9>& digit, const Bands& open, CGuess& gu
         if (!Has(open, i))
             continue;
         int count = 0;
-        for (const Bands& cells : digit)
+        for (const Cells& cells : digit)
             count += Has(cells, i);
         if (count < guess.count) {
             guess.count = count;
@@ -145,11 +171,11 @@ void TakeUnit(CGuess& guess, int d, int count, const Bands& cells)
 
 // A row, column or box where a digit not yet placed in it has fewer
 // places than guess has options, if there is one.
-void ChooseUnit(const std::array<Bands, 9>& digit, const Bands& open, CGuess& guess)
+void ChooseUnit(const Digits& digit, Cells open, CGuess& guess)
 {
     for (int d = 0; d < 9 && guess.count > 2; ++d) {
-        const Bands& all = digit[static_cast<std::size_t>(d)];
-        const Bands x = {all[0] & open[0], all[1] & open[1], all[2] & open[2]};
+        const Cells all = digit[static_cast<std::size_t>(d)] & open;
+        const Bands x = {all[0], all[1], all[2]};
         std::uint32_t one = 0, two = 0, three = 0, four = 0;
         for (std::size_t b = 0; b < 3; ++b) {
             for (int k = 0; k < 3; ++k) {
@@ -199,55 +225,47 @@ std::uint16_t ToSearchDigits(DigitMask mask)
 
 void CSolutionSearch::Place(CState& s, int digit, int index)
 {
-    const auto b = static_cast<std::size_t>(index / 27);
+    const int b = index / 27;
     const int at = index % 27;
-    const Bands& peers = kPeerBands[static_cast<std::size_t>(index)];
-    auto& own = s.digit[static_cast<std::size_t>(digit)];
-    own[0] &= ~peers[0];
-    own[1] &= ~peers[1];
-    own[2] &= ~peers[2];
+    const Cells self = kCellMasks.self[static_cast<std::size_t>(index)];
     unsigned changed = 1u << digit;
     for (unsigned d = 0; d < 9; ++d) {
         changed |= (s.digit[d][b] >> at & 1) << d;
-        s.digit[d][b] &= ~(1u << at);
+        s.digit[d] &= ~self;
     }
-    own[b] |= 1u << at;
-    s.open[b] &= ~(1u << at);
+    Cells& own = s.digit[static_cast<std::size_t>(digit)];
+    own = (own & ~kCellMasks.peers[static_cast<std::size_t>(index)]) | self;
+    s.open &= ~self;
     dirty_ |= changed;
 }
 
 bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
 {
-    Bands singles{};
-    for (std::size_t b = 0; b < 3; ++b) {
-        std::uint32_t once = 0, twice = 0;
-        for (const Bands& cells : s.digit) {
-            twice |= once & cells[b];
-            once |= cells[b];
-        }
-        if ((s.open[b] & ~once) != 0)
-            return false;
-        singles[b] = s.open[b] & ~twice;
+    Cells once{}, twice{};
+    for (const Cells& cells : s.digit) {
+        twice |= once & cells;
+        once |= cells;
     }
-    if ((singles[0] | singles[1] | singles[2]) == 0)
+    if (Any(s.open & ~once))
+        return false;
+    const Cells singles = s.open & ~twice;
+    if (!Any(singles))
         return true;
     // A single is in no other digit's cells, so placing it only clears its
     // peers from its digit's. A single whose one digit a peer has just
     // taken is not placed, and shows as a cell with no digit next time.
     for (std::size_t d = 0; d < 9; ++d) {
-        auto& own = s.digit[d];
+        Cells& own = s.digit[d];
+        const Cells mine = singles & own;
+        if (!Any(mine))
+            continue;
         for (int b = 0; b < 3; ++b) {
-            for (std::uint32_t cells = singles[static_cast<std::size_t>(b)] & own[static_cast<std::size_t>(b)];
-                 cells != 0; cells &= cells - 1) {
+            for (std::uint32_t cells = mine[b]; cells != 0; cells &= cells - 1) {
                 const int index = 27 * b + std::countr_zero(cells);
-                const std::uint32_t bit = cells & -cells;
-                if ((own[static_cast<std::size_t>(b)] & bit) == 0)
+                if ((own[b] & cells & -cells) == 0)
                     continue;
-                const Bands& peers = kPeerBands[static_cast<std::size_t>(index)];
-                own[0] &= ~peers[0];
-                own[1] &= ~peers[1];
-                own[2] &= ~peers[2];
-                s.open[static_cast<std::size_t>(b)] &= ~bit;
+                own &= ~kCellMasks.peers[static_cast<std::size_t>(index)];
+                s.open &= ~kCellMasks.self[static_cast<std::size_t>(index)];
                 dirty_ |= 1u << d;
                 placed = true;
             }
@@ -258,34 +276,32 @@ bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
 
 bool CSolutionSearch::PlaceHiddenSingles(CState& s, int digit, bool& placed)
 {
-    const Bands& x = s.digit[static_cast<std::size_t>(digit)];
-    Bands alone{};
-    std::uint32_t once = 0, twice = 0;
-    for (std::size_t b = 0; b < 3; ++b) {
-        for (int k = 0; k < 3; ++k) {
-            const std::uint32_t row = x[b] >> (9 * k) & kNine;
-            const std::uint32_t box = x[b] & kFirstBox << (3 * k);
-            if (row == 0 || box == 0)
-                return false;
-            if (AtMostOne(row))
-                alone[b] |= row << (9 * k);
-            if (AtMostOne(box))
-                alone[b] |= box;
-            twice |= once & row;
-            once |= row;
-        }
-    }
-    if (once != kNine)
+    const Cells x = s.digit[static_cast<std::size_t>(digit)];
+    // The fourth word full, so that its rows and boxes are never empty nor
+    // alone; the columns are folded from the three bands only.
+    const Cells padded = x | Cells{0, 0, 0, kBand};
+    const Cells row0 = padded & kNine, row1 = padded >> 9 & kNine, row2 = padded >> 18;
+    const Cells box0 = padded & kFirstBox, box1 = padded & kFirstBox << 3, box2 = padded & kFirstBox << 6;
+    if (Any((row0 == 0) | (row1 == 0) | (row2 == 0) | (box0 == 0) | (box1 == 0) | (box2 == 0)))
         return false;
-    const std::uint32_t column = once & ~twice;
+    Cells alone = AtMostOne(row0) | AtMostOne(row1) << 9 | AtMostOne(row2) << 18 | AtMostOne(box0)
+        | AtMostOne(box1) | AtMostOne(box2);
+    const Cells once = row0 | row1 | row2;
+    const Cells twice = (row0 & row1) | (row0 & row2) | (row1 & row2);
+    const std::uint32_t columns = once[0] | once[1] | once[2];
+    if (columns != kNine)
+        return false;
+    const std::uint32_t column = columns
+        & ~(twice[0] | twice[1] | twice[2] | (once[0] & once[1]) | (once[0] & once[2]) | (once[1] & once[2]));
     const std::uint32_t spread = column | column << 9 | column << 18;
+    alone = (alone | (x & Cells{spread, spread, spread, 0})) & s.open;
+    if (!Any(alone))
+        return true;
     for (int b = 0; b < 3; ++b) {
-        const auto ub = static_cast<std::size_t>(b);
-        alone[ub] = (alone[ub] | (x[ub] & spread)) & s.open[ub];
-        for (;;) {
-            const std::uint32_t cells = alone[ub] & s.open[ub] & x[ub];
-            if (cells == 0)
-                break;
+        for (std::uint32_t cells = alone[b]; cells != 0; cells &= cells - 1) {
+            const std::uint32_t bit = cells & -cells;
+            if ((s.open[b] & s.digit[static_cast<std::size_t>(digit)][b] & bit) == 0)
+                continue;
             Place(s, digit, 27 * b + std::countr_zero(cells));
             placed = true;
         }
@@ -363,15 +379,23 @@ void CSolutionSearch::Erase(int index)
     const auto d = static_cast<std::size_t>(start_.value[i] - 1);
     start_.value[i] = 0;
     start_.given[d][i / 27] &= ~(1u << (index % 27));
-    // What the digit's other givens rule out, and the digits of each unit:
-    // those of a digit given twice in a unit still rule each other out.
+    // What the digit's other givens rule out.
     Bands blocked{};
-    for (int b = 0; b < 3; ++b)
-        for (std::uint32_t cells = start_.given[d][static_cast<std::size_t>(b)]; cells != 0; cells &= cells - 1)
-            for (std::size_t w = 0; w < 3; ++w)
-                blocked[w] |= kPeerBands[static_cast<std::size_t>(27 * b + std::countr_zero(cells))][w];
+    for (std::size_t b = 0; b < 3; ++b) {
+        for (std::uint32_t cells = start_.given[d][b]; cells != 0; cells &= cells - 1) {
+            const Bands& peers = kPeerBands[27 * b + static_cast<std::size_t>(std::countr_zero(cells))];
+            blocked[0] |= peers[0];
+            blocked[1] |= peers[1];
+            blocked[2] |= peers[2];
+        }
+    }
     start_.blocked[d] = blocked;
     for (const std::uint8_t unit : kGeometry.unitsOf[i]) {
+        if (!start_.impossible) {
+            // No digit is given twice in a unit: the cell held this one alone.
+            start_.placed[unit] = static_cast<std::uint16_t>(start_.placed[unit] & ~(1u << d));
+            continue;
+        }
         unsigned placed = 0;
         for (const std::uint8_t cell : kGeometry.unitCells[unit])
             if (const int v = start_.value[cell]; v != 0)
@@ -399,6 +423,14 @@ int CSolutionSearch::Count(int limit, Values* first)
     return found_;
 }
 
+int CSolutionSearch::CountAll(int limit, std::vector<Values>& solutions)
+{
+    all_ = &solutions;
+    Count(limit);
+    all_ = nullptr;
+    return found_;
+}
+
 bool CSolutionSearch::FindRandom(CRandom& random, Values& solution)
 {
     limit_ = 1;
@@ -416,33 +448,31 @@ void CSolutionSearch::SearchAll()
     if (start_.impossible)
         return;
     CState& s = states_[0];
-    Bands filled{};
+    Cells filled{};
     for (const Bands& given : start_.given)
-        for (std::size_t b = 0; b < 3; ++b)
-            filled[b] |= given[b];
+        filled |= CellsOf(given);
     for (std::size_t d = 0; d < 9; ++d)
-        for (std::size_t b = 0; b < 3; ++b)
-            s.digit[d][b] = start_.given[d][b] | (kBand & ~filled[b] & ~start_.blocked[d][b]);
+        s.digit[d] = CellsOf(start_.given[d]) | (kAll & ~filled & ~CellsOf(start_.blocked[d]));
     start_.forbiddenCells.ForEach([&](int i) {
         const std::uint32_t keep = ~(1u << (i % 27));
-        const auto b = static_cast<std::size_t>(i / 27);
         for (unsigned digits = start_.forbidden[static_cast<std::size_t>(i)]; digits != 0; digits &= digits - 1)
-            s.digit[static_cast<std::size_t>(std::countr_zero(digits))][b] &= keep;
+            s.digit[static_cast<std::size_t>(std::countr_zero(digits))][i / 27] &= keep;
     });
-    for (std::size_t b = 0; b < 3; ++b)
-        s.open[b] = kBand & ~filled[b];
+    s.open = kAll & ~filled;
     Search(0, kNine);
 }
 
 void CSolutionSearch::Solved(const CState& s)
 {
-    if (++found_ != 1 || first_ == nullptr)
+    Values* into = ++found_ == 1 && first_ != nullptr ? first_ : nullptr;
+    if (all_ != nullptr)
+        into = &all_->emplace_back();
+    if (into == nullptr)
         return;
     for (int d = 0; d < 9; ++d)
         for (int b = 0; b < 3; ++b)
-            for (std::uint32_t cells = s.digit[static_cast<std::size_t>(d)][static_cast<std::size_t>(b)]; cells != 0;
-                 cells &= cells - 1)
-                (*first_)[static_cast<std::size_t>(27 * b + std::countr_zero(cells))] = d + 1;
+            for (std::uint32_t cells = s.digit[static_cast<std::size_t>(d)][b]; cells != 0; cells &= cells - 1)
+                (*into)[static_cast<std::size_t>(27 * b + std::countr_zero(cells))] = d + 1;
 }
 
 void CSolutionSearch::Search(int depth, unsigned dirty)
@@ -450,7 +480,7 @@ void CSolutionSearch::Search(int depth, unsigned dirty)
     CState& s = states_[static_cast<std::size_t>(depth)];
     if (!Propagate(s, dirty))
         return;
-    if ((s.open[0] | s.open[1] | s.open[2]) == 0) {
+    if (!Any(s.open)) {
         Solved(s);
         return;
     }
