@@ -135,6 +135,13 @@ public:
         Fill(orbit.second);
     }
 
+    // Takes the orbit's givens away, whatever the sets say.
+    void Drop(COrbit orbit)
+    {
+        Clear(orbit.first);
+        Clear(orbit.second);
+    }
+
     // Whether the givens decide the orbit's cells, taken away, by singles
     // alone: then the puzzle keeps its one solution without a search.
     bool Decided(COrbit orbit)
@@ -251,61 +258,97 @@ public:
 
     // Carves a puzzle with one solution from which no orbit can go. False
     // when stopped.
-    //
-    // The first carves of a grid make sure of each given taken away with a
-    // search, and each second solution found then, on a puzzle still full
-    // of givens, is a small set. Later carves trust the sets so learned and
-    // search once at the end.
     bool Carve(CRandom& random, const std::stop_token& stop)
     {
         carving_.Restart();
-        Shuffle(orbits_, orbitCount_, random);
-        return ++carves_ <= kLearningCarves ? CarveSearching(stop) : CarveTrusting(random, stop);
+        return Pass(random, stop);
     }
 
-    // Whether no single given can go with the puzzle keeping one solution
-    // (false too when stopped). A given alone in a known set cannot; for
-    // each other, a search for a solution with another digit there tells,
-    // and what it finds is a set that shows it the next time.
-    bool Minimal(const std::stop_token& stop)
+    // A given that can go alone with the puzzle keeping one solution, or -1
+    // when there is none: the puzzle is minimal. A given alone in a known
+    // set cannot go; for each other, a search for a solution with another
+    // digit there tells, and what it finds is a set that shows it the next
+    // time.
+    int Loose(const std::stop_token& stop)
     {
         CCellSet unsure = carving_.Givens() & ~carving_.Needed();
         if (unsure.Empty())
-            return true;
+            return -1;
         search_.Load(carving_.Puzzle());
         const CSolutionSearch::CStart loaded = search_.Saved();
-        bool minimal = true;
+        int loose = -1;
         unsure.ForEach([&](int i) {
-            if (!minimal || stop.stop_requested()) {
-                minimal = false;
+            if (loose >= 0 || stop.stop_requested())
                 return;
-            }
             search_.Restore(loaded);
             search_.Erase(i);
             Values second{};
-            if (!search_.Forbid(i, grid_[static_cast<std::size_t>(i)]) || search_.Count(1, &second) == 0) {
-                minimal = false;
-                return;
-            }
-            carving_.Learn(Differ(grid_, second));
+            if (!search_.Forbid(i, grid_[static_cast<std::size_t>(i)]) || search_.Count(1, &second) == 0)
+                loose = i;
+            else
+                carving_.Learn(Differ(grid_, second));
         });
-        return minimal;
+        return loose;
+    }
+
+    // Takes the loose given and its partner away all the same, and puts
+    // back instead the givens of cells where the second solutions that
+    // leaves differ from the grid, one orbit at a time, drawn at random,
+    // until the puzzle has one solution again; then tries the givens once
+    // more. False when stopped.
+    bool Swap(int loose, CRandom& random, const std::stop_token& stop)
+    {
+        const COrbit out = orbitOf_[static_cast<std::size_t>(loose)];
+        carving_.Drop(out);
+        for (;;) {
+            if (stop.stop_requested())
+                return false;
+            search_.Load(carving_.Puzzle());
+            solutions_.clear();
+            if (search_.CountAll(2, solutions_) == 1)
+                break;
+            const CCellSet differ = Differ(grid_, solutions_[0] == grid_ ? solutions_[1] : solutions_[0]);
+            carving_.Learn(differ);
+            int cells[kCellCount];
+            int count = 0;
+            differ.ForEach([&](int i) {
+                if (i != out.first && i != out.second)
+                    cells[count++] = i;
+            });
+            // Only the orbit taken away fills this set: it goes back, and
+            // the given stays loose.
+            if (count == 0) {
+                carving_.PutBack(out);
+                return true;
+            }
+            carving_.PutBack(orbitOf_[static_cast<std::size_t>(cells[random.Below(static_cast<std::uint32_t>(count))])]);
+        }
+        return Pass(random, stop);
     }
 
     Values Puzzle() const { return carving_.Puzzle(); }
 
-private:
-    static constexpr int kLearningCarves = 1 << 30;
-
-    bool CarveSearching(const std::stop_token& stop)
+    int AnyGiven(CRandom& random) const
     {
-        search_.Load(grid_);
+        int cells[kCellCount];
+        int count = 0;
+        carving_.Givens().ForEach([&](int i) { cells[count++] = i; });
+        return cells[random.Below(static_cast<std::uint32_t>(count))];
+    }
+
+private:
+    // Tries each orbit still given, in a random order, taking it away when
+    // the puzzle keeps one solution without it.
+    bool Pass(CRandom& random, const std::stop_token& stop)
+    {
+        Shuffle(orbits_, orbitCount_, random);
+        search_.Load(carving_.Puzzle());
         loaded_ = search_.Saved();
         for (int k = 0; k < orbitCount_; ++k) {
             if (stop.stop_requested())
                 return false;
             const COrbit orbit = orbits_[k];
-            if (!carving_.TakeAway(orbit))
+            if (!carving_.Given(orbit.first) || !carving_.TakeAway(orbit))
                 continue;
             // A second solution differs in the first cell, or else,
             // agreeing there, in the second.
@@ -322,35 +365,6 @@ private:
             loaded_ = search_.Saved();
         }
         return true;
-    }
-
-    bool CarveTrusting(CRandom& random, const std::stop_token& stop)
-    {
-        // Givens put back, which stay.
-        CCellSet pinned;
-        for (;;) {
-            for (int k = 0; k < orbitCount_; ++k) {
-                if (stop.stop_requested())
-                    return false;
-                if (carving_.Given(orbits_[k].first) && !pinned.Has(orbits_[k].first))
-                    carving_.TakeAway(orbits_[k]);
-            }
-            search_.Load(carving_.Puzzle());
-            solutions_.clear();
-            if (search_.CountAll(2, solutions_) == 1)
-                return true;
-            // A set no given holds: one of its cells, drawn at random, goes
-            // back, and the givens are tried again.
-            const Values& second = solutions_[0] == grid_ ? solutions_[1] : solutions_[0];
-            const CCellSet differ = Differ(grid_, second);
-            carving_.Learn(differ);
-            int cells[kCellCount];
-            int count = 0;
-            differ.ForEach([&](int i) { cells[count++] = i; });
-            const COrbit back = orbitOf_[static_cast<std::size_t>(cells[random.Below(static_cast<std::uint32_t>(count))])];
-            carving_.PutBack(back);
-            pinned.Add(back.first);
-        }
     }
 
     // Whether no solution of the puzzle, less the givens of index and of
@@ -378,7 +392,6 @@ private:
     // Loaded with the puzzle as it stands, to start each search from.
     CSolutionSearch::CStart loaded_;
     std::vector<Values> solutions_;
-    int carves_ = 0;
     COrbit orbits_[kCellCount];
     int orbitCount_ = 0;
     std::array<COrbit, kCellCount> orbitOf_{};
@@ -386,6 +399,11 @@ private:
 
 // Puzzles carved from one grid before the next is drawn.
 constexpr int kPuzzlesPerGrid = 256;
+// Swaps tried on one carved puzzle for it to become minimal before
+// carving another.
+constexpr int kMostSwaps = 8;
+// Minimal puzzles of another level moved on from before carving another.
+constexpr int kMostSteps = 64;
 
 } // namespace
 
@@ -397,15 +415,28 @@ std::optional<Values> Generate(std::uint64_t seed, Level level, Symmetry symmetr
         for (int draw = 0; draw < kPuzzlesPerGrid; ++draw) {
             if (!maker.Carve(random, stop))
                 return std::nullopt;
-            if (!maker.Minimal(stop)) {
+            // A minimal puzzle of another level moves on by a swap of a
+            // given drawn at random: the next minimal puzzle is a few swaps
+            // away, where carving another takes many.
+            for (int step = 0; step < kMostSteps; ++step) {
+                // Without symmetry each given is an orbit of its own: no
+                // given can go alone once no orbit can.
+                int loose = symmetry == Symmetry::None ? -1 : maker.Loose(stop);
+                for (int swaps = 0; loose >= 0 && swaps < kMostSwaps; ++swaps) {
+                    if (!maker.Swap(loose, random, stop))
+                        return std::nullopt;
+                    loose = maker.Loose(stop);
+                }
                 if (stop.stop_requested())
                     return std::nullopt;
-                continue;
+                if (loose >= 0)
+                    break;
+                const Values puzzle = maker.Puzzle();
+                if (level == Level::Any || Grade(puzzle) == level)
+                    return puzzle;
+                if (!maker.Swap(maker.AnyGiven(random), random, stop))
+                    return std::nullopt;
             }
-            const Values puzzle = maker.Puzzle();
-            if (level != Level::Any && Grade(puzzle) != level)
-                continue;
-            return puzzle;
         }
     }
 }

@@ -57,6 +57,19 @@ constexpr CCellMasks kCellMasks = [] {
     return masks;
 }();
 
+// One band's word of a set of cells in memory, read as a word.
+using AliasedWord = std::uint32_t __attribute__((may_alias));
+std::uint32_t WordOf(const Cells& cells, int b)
+{
+    return reinterpret_cast<const AliasedWord*>(&cells)[b];
+}
+
+// The words of a set of cells.
+std::array<std::uint32_t, 4> WordsOf(Cells cells)
+{
+    return std::bit_cast<std::array<std::uint32_t, 4>>(cells);
+}
+
 bool Any(Cells cells)
 {
     const auto words = std::bit_cast<std::array<std::uint64_t, 2>>(cells);
@@ -120,6 +133,7 @@ int FirstOf(Cells cells)
 void ChooseCell(const Digits& digit, Cells open, CGuess& guess)
 {
     Cells one{}, two{}, three{}, four{}, five{};
+#pragma GCC unroll 9
     for (const Cells& cells : digit) {
         five |= four & cells;
         four |= three & cells;
@@ -229,8 +243,9 @@ void CSolutionSearch::Place(CState& s, int digit, int index)
     const int at = index % 27;
     const Cells self = kCellMasks.self[static_cast<std::size_t>(index)];
     unsigned changed = 1u << digit;
+#pragma GCC unroll 9
     for (unsigned d = 0; d < 9; ++d) {
-        changed |= (s.digit[d][b] >> at & 1) << d;
+        changed |= (WordOf(s.digit[d], b) >> at & 1) << d;
         s.digit[d] &= ~self;
     }
     Cells& own = s.digit[static_cast<std::size_t>(digit)];
@@ -242,6 +257,7 @@ void CSolutionSearch::Place(CState& s, int digit, int index)
 bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
 {
     Cells once{}, twice{};
+#pragma GCC unroll 9
     for (const Cells& cells : s.digit) {
         twice |= once & cells;
         once |= cells;
@@ -259,10 +275,11 @@ bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
         const Cells mine = singles & own;
         if (!Any(mine))
             continue;
+        const auto words = WordsOf(mine);
         for (int b = 0; b < 3; ++b) {
-            for (std::uint32_t cells = mine[b]; cells != 0; cells &= cells - 1) {
+            for (std::uint32_t cells = words[static_cast<std::size_t>(b)]; cells != 0; cells &= cells - 1) {
                 const int index = 27 * b + std::countr_zero(cells);
-                if ((own[b] & cells & -cells) == 0)
+                if ((WordOf(own, b) & cells & -cells) == 0)
                     continue;
                 own &= ~kCellMasks.peers[static_cast<std::size_t>(index)];
                 s.open &= ~kCellMasks.self[static_cast<std::size_t>(index)];
@@ -286,8 +303,8 @@ bool CSolutionSearch::PlaceHiddenSingles(CState& s, int digit, bool& placed)
         return false;
     Cells alone = AtMostOne(row0) | AtMostOne(row1) << 9 | AtMostOne(row2) << 18 | AtMostOne(box0)
         | AtMostOne(box1) | AtMostOne(box2);
-    const Cells once = row0 | row1 | row2;
-    const Cells twice = (row0 & row1) | (row0 & row2) | (row1 & row2);
+    const auto once = WordsOf(row0 | row1 | row2);
+    const auto twice = WordsOf((row0 & row1) | (row0 & row2) | (row1 & row2));
     const std::uint32_t columns = once[0] | once[1] | once[2];
     if (columns != kNine)
         return false;
@@ -297,10 +314,11 @@ bool CSolutionSearch::PlaceHiddenSingles(CState& s, int digit, bool& placed)
     alone = (alone | (x & Cells{spread, spread, spread, 0})) & s.open;
     if (!Any(alone))
         return true;
+    const auto words = WordsOf(alone);
     for (int b = 0; b < 3; ++b) {
-        for (std::uint32_t cells = alone[b]; cells != 0; cells &= cells - 1) {
+        for (std::uint32_t cells = words[static_cast<std::size_t>(b)]; cells != 0; cells &= cells - 1) {
             const std::uint32_t bit = cells & -cells;
-            if ((s.open[b] & s.digit[static_cast<std::size_t>(digit)][b] & bit) == 0)
+            if ((WordOf(s.open, b) & WordOf(s.digit[static_cast<std::size_t>(digit)], b) & bit) == 0)
                 continue;
             Place(s, digit, 27 * b + std::countr_zero(cells));
             placed = true;
