@@ -303,11 +303,14 @@ public:
         for (;;) {
             if (stop.stop_requested())
                 return false;
-            search_.Load(carving_.Puzzle());
-            solutions_.clear();
-            if (search_.CountAll(2, solutions_) == 1)
+            // A second solution breaks a given of the puzzle before: it
+            // differs in the loose cell, or else, agreeing there, in its
+            // partner.
+            Values second{};
+            if (!SecondSolution(out.first, -1, second)
+                && (out.second == out.first || !SecondSolution(out.second, out.first, second)))
                 break;
-            const CCellSet differ = Differ(grid_, solutions_[0] == grid_ ? solutions_[1] : solutions_[0]);
+            const CCellSet differ = Differ(grid_, second);
             carving_.Learn(differ);
             int cells[kCellCount];
             int count = 0;
@@ -367,6 +370,18 @@ private:
         return true;
     }
 
+    // Whether the puzzle, with the grid's digit at given (-1 for none), has
+    // a solution with another digit than the grid's at index; if so, it
+    // goes to second.
+    bool SecondSolution(int index, int given, Values& second)
+    {
+        Values puzzle = carving_.Puzzle();
+        if (given >= 0)
+            puzzle[static_cast<std::size_t>(given)] = grid_[static_cast<std::size_t>(given)];
+        search_.Load(puzzle);
+        return search_.Forbid(index, grid_[static_cast<std::size_t>(index)]) && search_.Count(1, &second) == 1;
+    }
+
     // Whether no solution of the puzzle, less the givens of index and of
     // other (-1 for none), puts another digit than the grid's at index.
     // Ruling the grid's digit out usually contradicts at once, much sooner
@@ -391,7 +406,6 @@ private:
     CSolutionSearch search_;
     // Loaded with the puzzle as it stands, to start each search from.
     CSolutionSearch::CStart loaded_;
-    std::vector<Values> solutions_;
     COrbit orbits_[kCellCount];
     int orbitCount_ = 0;
     std::array<COrbit, kCellCount> orbitOf_{};
