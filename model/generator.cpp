@@ -160,6 +160,16 @@ public:
 
     void Learn(const CCellSet& cells) { sets_.Add(cells); }
 
+    // The known sets that hold no given.
+    std::vector<std::uint16_t> Missed() const
+    {
+        std::vector<std::uint16_t> missed;
+        for (std::size_t k = 0; k < sets_.Size(); ++k)
+            if (!sets_[k].Meets(givens_))
+                missed.push_back(static_cast<std::uint16_t>(k));
+        return missed;
+    }
+
     // The givens that are alone in some known set: none of them can go.
     CCellSet Needed() const
     {
@@ -312,11 +322,25 @@ public:
                 break;
             const CCellSet differ = Differ(grid_, second);
             carving_.Learn(differ);
+            // The orbit put back is one that fills the most known sets the
+            // givens miss, so that few have to go back; ties drawn at random.
+            const std::vector<std::uint16_t> missed = carving_.Missed();
             int cells[kCellCount];
             int count = 0;
+            int most = -1;
             differ.ForEach([&](int i) {
-                if (i != out.first && i != out.second)
+                if (i == out.first || i == out.second)
+                    return;
+                const COrbit orbit = orbitOf_[static_cast<std::size_t>(i)];
+                int filled = 0;
+                for (const std::uint16_t k : missed)
+                    filled += sets_[k].Has(orbit.first) || sets_[k].Has(orbit.second);
+                if (filled > most)
+                    count = 0;
+                if (filled >= most) {
+                    most = filled;
                     cells[count++] = i;
+                }
             });
             // Only the orbit taken away fills this set: it goes back, and
             // the given stays loose.
