@@ -81,11 +81,6 @@ bool Any(Truth truth)
     return Any(reinterpret_cast<Cells>(truth));
 }
 
-bool Has(const Bands& cells, int index)
-{
-    return (cells[static_cast<std::size_t>(index / 27)] >> (index % 27) & 1) != 0;
-}
-
 bool Has(Cells cells, int index)
 {
     return (cells[index / 27] >> (index % 27) & 1) != 0;
@@ -270,22 +265,20 @@ bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
     // A single is in no other digit's cells, so placing it only clears its
     // peers from its digit's. A single whose one digit a peer has just
     // taken is not placed, and shows as a cell with no digit next time.
-    for (std::size_t d = 0; d < 9; ++d) {
-        Cells& own = s.digit[d];
-        const Cells mine = singles & own;
-        if (!Any(mine))
-            continue;
-        const auto words = WordsOf(mine);
-        for (int b = 0; b < 3; ++b) {
-            for (std::uint32_t cells = words[static_cast<std::size_t>(b)]; cells != 0; cells &= cells - 1) {
-                const int index = 27 * b + std::countr_zero(cells);
-                if ((WordOf(own, b) & cells & -cells) == 0)
-                    continue;
-                own &= ~kCellMasks.peers[static_cast<std::size_t>(index)];
-                s.open &= ~kCellMasks.self[static_cast<std::size_t>(index)];
-                dirty_ |= 1u << d;
-                placed = true;
-            }
+    const auto words = WordsOf(singles);
+    for (int b = 0; b < 3; ++b) {
+        for (std::uint32_t cells = words[static_cast<std::size_t>(b)]; cells != 0; cells &= cells - 1) {
+            const std::uint32_t bit = cells & -cells;
+            std::size_t d = 0;
+            while (d < 9 && (WordOf(s.digit[d], b) & bit) == 0)
+                ++d;
+            if (d == 9)
+                continue;
+            const auto index = static_cast<std::size_t>(27 * b + std::countr_zero(cells));
+            s.digit[d] &= ~kCellMasks.peers[index];
+            s.open &= ~kCellMasks.self[index];
+            dirty_ |= 1u << d;
+            placed = true;
         }
     }
     return true;
@@ -362,9 +355,8 @@ bool CSolutionSearch::Load(const Values& values)
         if (Has(start_.blocked[d], i))
             start_.impossible = true;
         start_.value[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v);
-        start_.given[d][static_cast<std::size_t>(i / 27)] |= 1u << (i % 27);
-        for (std::size_t b = 0; b < 3; ++b)
-            start_.blocked[d][b] |= kPeerBands[static_cast<std::size_t>(i)][b];
+        start_.given[d] |= kCellMasks.self[static_cast<std::size_t>(i)];
+        start_.blocked[d] |= kCellMasks.peers[static_cast<std::size_t>(i)];
         for (const std::uint8_t unit : kGeometry.unitsOf[static_cast<std::size_t>(i)])
             start_.placed[unit] = static_cast<std::uint16_t>(start_.placed[unit] | 1u << d);
     }
@@ -396,17 +388,13 @@ void CSolutionSearch::Erase(int index)
         return;
     const auto d = static_cast<std::size_t>(start_.value[i] - 1);
     start_.value[i] = 0;
-    start_.given[d][i / 27] &= ~(1u << (index % 27));
+    start_.given[d] &= ~kCellMasks.self[i];
     // What the digit's other givens rule out.
-    Bands blocked{};
-    for (std::size_t b = 0; b < 3; ++b) {
-        for (std::uint32_t cells = start_.given[d][b]; cells != 0; cells &= cells - 1) {
-            const Bands& peers = kPeerBands[27 * b + static_cast<std::size_t>(std::countr_zero(cells))];
-            blocked[0] |= peers[0];
-            blocked[1] |= peers[1];
-            blocked[2] |= peers[2];
-        }
-    }
+    Cells blocked{};
+    const auto given = WordsOf(start_.given[d]);
+    for (std::size_t b = 0; b < 3; ++b)
+        for (std::uint32_t cells = given[b]; cells != 0; cells &= cells - 1)
+            blocked |= kCellMasks.peers[27 * b + static_cast<std::size_t>(std::countr_zero(cells))];
     start_.blocked[d] = blocked;
     for (const std::uint8_t unit : kGeometry.unitsOf[i]) {
         if (!start_.impossible) {
@@ -441,13 +429,6 @@ int CSolutionSearch::Count(int limit, Values* first)
     return found_;
 }
 
-int CSolutionSearch::CountAll(int limit, std::vector<Values>& solutions)
-{
-    all_ = &solutions;
-    Count(limit);
-    all_ = nullptr;
-    return found_;
-}
 
 bool CSolutionSearch::FindRandom(CRandom& random, Values& solution)
 {
@@ -467,10 +448,10 @@ void CSolutionSearch::SearchAll()
         return;
     CState& s = states_[0];
     Cells filled{};
-    for (const Bands& given : start_.given)
-        filled |= CellsOf(given);
+    for (const Cells& given : start_.given)
+        filled |= given;
     for (std::size_t d = 0; d < 9; ++d)
-        s.digit[d] = CellsOf(start_.given[d]) | (kAll & ~filled & ~CellsOf(start_.blocked[d]));
+        s.digit[d] = start_.given[d] | (kAll & ~filled & ~start_.blocked[d]);
     start_.forbiddenCells.ForEach([&](int i) {
         const std::uint32_t keep = ~(1u << (i % 27));
         for (unsigned digits = start_.forbidden[static_cast<std::size_t>(i)]; digits != 0; digits &= digits - 1)
@@ -482,15 +463,12 @@ void CSolutionSearch::SearchAll()
 
 void CSolutionSearch::Solved(const CState& s)
 {
-    Values* into = ++found_ == 1 && first_ != nullptr ? first_ : nullptr;
-    if (all_ != nullptr)
-        into = &all_->emplace_back();
-    if (into == nullptr)
+    if (++found_ != 1 || first_ == nullptr)
         return;
     for (int d = 0; d < 9; ++d)
         for (int b = 0; b < 3; ++b)
             for (std::uint32_t cells = s.digit[static_cast<std::size_t>(d)][b]; cells != 0; cells &= cells - 1)
-                (*into)[static_cast<std::size_t>(27 * b + std::countr_zero(cells))] = d + 1;
+                (*first_)[static_cast<std::size_t>(27 * b + std::countr_zero(cells))] = d + 1;
 }
 
 void CSolutionSearch::Search(int depth, unsigned dirty)

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 // Depth-first search for the solutions of a board: the backtracking behind
 // CountSolutions, CheckPuzzle and the generator.
@@ -49,8 +48,6 @@ public:
     // Counts the solutions of what was loaded, stopping at limit (at least
     // 1). The first found, if any, goes to *first, if given.
     int Count(int limit, Values* first = nullptr);
-    // Counts the solutions as Count does, adding each to solutions.
-    int CountAll(int limit, std::vector<Values>& solutions);
     // Finds one solution, trying the options of each guess in an order
     // drawn from random: a random solution grid from an empty board.
     bool FindRandom(CRandom& random, Values& solution);
@@ -87,7 +84,6 @@ private:
     int found_ = 0;
     long guesses_ = 0;
     Values* first_ = nullptr;
-    std::vector<Values>* all_ = nullptr;
     CRandom* random_ = nullptr;
 
 public:
@@ -98,8 +94,8 @@ public:
     struct CStart {
         std::array<std::uint8_t, kCellCount> value{};
         std::array<std::uint16_t, kUnitCount> placed{};
-        std::array<Bands, 9> given{};
-        std::array<Bands, 9> blocked{};
+        std::array<Cells, 9> given{};
+        std::array<Cells, 9> blocked{};
         std::array<std::uint16_t, kCellCount> forbidden{};
         CCellSet forbiddenCells;
         bool impossible = false;

@@ -540,4 +540,19 @@ TEST(BatchLanes, SpreadOverCoresWithParallelTheOutputIsTheSame)
 
 } // namespace lanes
 
+// New puzzles made in parts on several cores with GNU parallel, each part
+// from its own seed, as the manual shows, are what the same seeds give one
+// after another.
+TEST(Batch, GenerateSplitOverCoresGivesWhatTheSeedsGiveInTurn)
+{
+    if (std::system("command -v parallel > /dev/null") != 0)
+        GTEST_SKIP() << "GNU parallel is not installed";
+    const std::string make = std::string("\"") + ZIFREL_BATCH + "\" --generate 3 --level 2 --seed ";
+    const BatchRun split = RunShell("seq 11 16 | parallel --will-cite -k -j 3 " + make + "{}", "");
+    const BatchRun inTurn = RunShell("for seed in $(seq 11 16); do " + make + "$seed; done", "");
+    EXPECT_EQ(split.status, 0) << split.err;
+    ASSERT_EQ(Lines(inTurn.out).size(), 18u);
+    EXPECT_EQ(split.out, inTurn.out);
+}
+
 } // namespace
