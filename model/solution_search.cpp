@@ -6,6 +6,9 @@
 #include "puzzle_maker.h"
 
 #include <bit>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -64,16 +67,21 @@ std::uint32_t WordOf(const Cells& cells, int b)
     return reinterpret_cast<const AliasedWord*>(&cells)[b];
 }
 
-// The words of a set of cells.
+// The words of a set of cells, taken out of the vector one by one rather
+// than through memory, where a load of part of a vector just stored waits.
 std::array<std::uint32_t, 4> WordsOf(Cells cells)
 {
-    return std::bit_cast<std::array<std::uint32_t, 4>>(cells);
+    return {cells[0], cells[1], cells[2], cells[3]};
 }
 
 bool Any(Cells cells)
 {
-    const auto words = std::bit_cast<std::array<std::uint64_t, 2>>(cells);
-    return (words[0] | words[1]) != 0;
+#if defined(__SSE2__)
+    const auto bytes = std::bit_cast<__m128i>(cells);
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_setzero_si128())) != 0xFFFF;
+#else
+    return (cells[0] | cells[1] | cells[2] | cells[3]) != 0;
+#endif
 }
 
 bool Any(Truth truth)
@@ -268,13 +276,15 @@ bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
     const auto words = WordsOf(singles);
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t cells = words[static_cast<std::size_t>(b)]; cells != 0; cells &= cells - 1) {
-            const std::uint32_t bit = cells & -cells;
-            std::size_t d = 0;
-            while (d < 9 && (WordOf(s.digit[d], b) & bit) == 0)
-                ++d;
-            if (d == 9)
+            const int at = std::countr_zero(cells);
+            unsigned digits = 0;
+#pragma GCC unroll 9
+            for (unsigned d = 0; d < 9; ++d)
+                digits |= (WordOf(s.digit[d], b) >> at & 1) << d;
+            if (digits == 0)
                 continue;
-            const auto index = static_cast<std::size_t>(27 * b + std::countr_zero(cells));
+            const auto d = static_cast<std::size_t>(std::countr_zero(digits));
+            const auto index = static_cast<std::size_t>(27 * b + at);
             s.digit[d] &= ~kCellMasks.peers[index];
             s.open &= ~kCellMasks.self[index];
             dirty_ |= 1u << d;
