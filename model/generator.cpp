@@ -4,14 +4,18 @@
 // New puzzles: a random solution grid, then its givens taken away in a
 // random order for as long as the puzzle keeps exactly one solution.
 //
-// Whether a puzzle keeps one solution is mostly told by the grid's
-// unavoidable sets: sets of cells that can be filled another way with the
-// rest of the grid as it is, so that a puzzle with no given among them has
-// a second solution. The sets within every two and three digits of the grid
-// are found before carving; a carve then takes givens away for as long as
-// every known set keeps one, which costs a few mask operations instead of a
-// search. A search checks the carved puzzle at the end; the rare second
-// solution it finds is a new set, and a given among it is put back.
+// The grid's unavoidable sets, sets of cells that can be filled another way
+// with the rest of the grid as it is, tell most givens that cannot go at
+// once: a puzzle with no given in such a set has a second solution. Each
+// second solution a search finds is a new set; the four-cell ones are
+// known from the start. A given that is the only one in some set cannot
+// go alone either, which settles most of the check for minimality.
+//
+// With the half turn, givens go in pairs, and a puzzle from which no pair
+// can go mostly still has a given that could go alone. Rather than carve
+// another, the pair of that given is swapped: taken away, and a pair from
+// the cells of the second solution this leaves put back in its place. A
+// few swaps make most such puzzles minimal.
 #include "board_geometry.h"
 #include "puzzle_maker.h"
 #include "random.h"
