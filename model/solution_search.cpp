@@ -257,7 +257,7 @@ void CSolutionSearch::Place(CState& s, int digit, int index)
     dirty_ |= changed;
 }
 
-bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
+[[gnu::always_inline]] inline bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
 {
     Cells once{}, twice{};
 #pragma GCC unroll 9
@@ -294,7 +294,7 @@ bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
     return true;
 }
 
-bool CSolutionSearch::PlaceHiddenSingles(CState& s, int digit, bool& placed)
+[[gnu::always_inline]] inline bool CSolutionSearch::PlaceHiddenSingles(CState& s, int digit, bool& placed)
 {
     const Cells x = s.digit[static_cast<std::size_t>(digit)];
     // The fourth word full, so that its rows and boxes are never empty nor
