@@ -77,7 +77,7 @@ public:
                     }
     }
 
-    // A set none of the known ones is.
+    // Adds a set; one already known would only cost time.
     void Add(const CCellSet& cells)
     {
         if (sets_.size() >= kMostSets)
