@@ -15,16 +15,18 @@
 // may still hold it (its placed cells among them), three 27-bit words, one
 // per band of three rows, cell i at bit i % 27 of word i / 27, held in one
 // vector of four words (the fourth always 0) so that one instruction works
-// on all three bands. Placing a
-// digit clears its row, column and box from the digit's set and the cell
-// from the other digits' sets. Before each guess, cells with one digit left
-// and digits with one place left in a row, column or box are placed; a cell
-// with no digit, or a digit with no place in a unit, ends the branch. The
-// guess is then made on whatever has fewest options: a cell's digits, or a
-// digit's places in a row, column or box, alike. Choosing among the places
-// of digits settles at once the sparse boards on which guessing cells alone
-// goes exponential (a digit that must go in one of two places of a box,
-// while every cell still has four digits).
+// on all three bands. Placing a digit clears its row, column and box from
+// the digit's set and the cell from the other digits' sets. A single is
+// found for all cells at once, by counting the digits' sets bit by bit; the
+// only places of a digit by its rows, boxes and columns folded together.
+// Digits are at bit d - 1 for digit d. Before each guess, cells with one
+// digit left and digits with one place left in a row, column or box are
+// placed; a cell with no digit, or a digit with no place in a unit, ends
+// the branch. The guess is then made on whatever has fewest options: a
+// cell's digits, or a digit's places in a row, column or box, alike.
+// Choosing among the places of digits settles at once the sparse boards on
+// which guessing cells alone goes exponential (a digit that must go in one
+// of two places of a box, while every cell still has four digits).
 class CSolutionSearch {
 public:
     // Starts from values (0 for an empty cell). False when the givens
