@@ -133,7 +133,7 @@ void CBoardDlg::OnCellsChanged(const CCellSet& cells)
 
 int CBoardDlg::MenuBarHeight() const
 {
-    return menuBar_->sizeHint().height();
+    return menuBar_->Height();
 }
 
 QSize CBoardDlg::WindowSizeAt(double scale) const
@@ -148,6 +148,7 @@ void CBoardDlg::LayOut()
     menuBar_->setGeometry(0, 0, width(), top);
     const QSize board = zoom_.WindowSize();
     zoom_.SetOrigin({(width() - board.width()) / 2, top + (height() - top - board.height()) / 2});
+    laidOutFor_ = size();
     for (int row = 0; row < kBoardSize; ++row)
         for (int column = 0; column < kBoardSize; ++column) {
             CCellEdit* cell = CellControl(row, column);
@@ -193,6 +194,8 @@ void CBoardDlg::resizeEvent(QResizeEvent* event)
         tip_->hide();
         zoom_.SetScale(fit);
         ScaleMessages();
+    } else if (size() == laidOutFor_) {
+        return;
     }
     LayOut();
 }

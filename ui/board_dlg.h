@@ -198,6 +198,8 @@ private:
     std::map<ButtonId, QPushButton*> buttons_;
     QMenu* windowMenu_ = nullptr;
     CBoardMenuBar* menuBar_ = nullptr;
+    // The window's size when the board was last laid out.
+    QSize laidOutFor_;
     std::map<Action, QAction*> actions_;
     CExplanationTip* tip_ = nullptr;
     CNotice* notice_ = nullptr;

@@ -45,8 +45,12 @@ CBoardMenuBar::CBoardMenuBar(CBoardDlg* board) : QMenuBar(board), board_(board),
 {
     // In the window on every desktop, never moved to a global menu.
     setNativeMenuBar(false);
-    // The board's font grows with the board; the menus keep the desktop's.
-    setFont(QApplication::font(this));
+    // The board's font grows with the board; the menu bar keeps the
+    // desktop's size, in the board's face, which the window has loaded
+    // already (another face would cost the start a tenth more).
+    QFont font = board->ValueFont();
+    font.setPointSizeF(QApplication::font(this).pointSizeF());
+    setFont(font);
     const auto shared = [board](CBoardDlg::Action action) { return board->MenuAction(action); };
     QMenu* levels = nullptr;
     for (QAction* action : board->WindowMenu()->actions())
@@ -100,6 +104,7 @@ CBoardMenuBar::CBoardMenuBar(CBoardDlg* board) : QMenuBar(board), board_(board),
         connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, &CBoardMenuBar::ReturnFocus); });
     connect(new QShortcut(QKeySequence(Qt::Key_F10), board), &QShortcut::activated, this,
             &CBoardMenuBar::OpenFirstMenu);
+    height_ = sizeHint().height();
 }
 
 QAction* CBoardMenuBar::AddItem(QMenu* menu, Item item, const QString& text, const QKeySequence& key)

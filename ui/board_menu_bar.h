@@ -32,6 +32,9 @@ public:
     // Ctrl+4), level 1 at first.
     Level NewPuzzleLevel() const { return level_; }
     CBoardPrinter* Printer() const { return printer_; }
+    // The room it takes at the top of the window, worked out once: its
+    // font does not follow the board's.
+    int Height() const { return height_; }
     // Opens the first menu with its first item chosen, as F10 does; once
     // the last menu closes, the focus goes back where it was.
     void OpenFirstMenu();
@@ -48,6 +51,7 @@ private:
     CBoardPrinter* printer_;
     Level level_ = Level::Singles;
     QPointer<QWidget> returnTo_;
+    int height_ = 0;
     std::map<Item, QAction*> items_;
 };
 
