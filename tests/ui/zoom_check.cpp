@@ -11,6 +11,7 @@
 
 #include "board_dlg.h"
 #include "cell_edit.h"
+#include "generous_waits.h"
 #include "puzzle_text.h"
 
 #include <QApplication>
@@ -31,12 +32,18 @@ int main(int argc, char** argv)
         "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1"));
     board.OnPass();
     board.show();
-    if (!QTest::qWaitForWindowExposed(&board))
+    if (!QTest::qWaitForWindowExposed(&board, kWaitMs))
         return 1;
     int faults = 0;
     const QRect screen = board.screen()->availableGeometry();
+    const auto centred = [&] {
+        const QRect frame = board.frameGeometry();
+        return screen.contains(frame) && std::abs(frame.center().x() - screen.center().x()) <= 1
+            && std::abs(frame.center().y() - screen.center().y()) <= 1;
+    };
     for (;;) {
-        QTest::qWait(100);
+        // The window system may move the window after it has grown.
+        const bool inTheMiddle = QTest::qWaitFor(centred, kWaitMs);
         for (int i = 0; i < kCellCount; ++i) {
             const CCellEdit* cell = board.CellControl(i / kBoardSize, i % kBoardSize);
             const QSize room = cell->size() - QSize(2, 2);
@@ -47,9 +54,8 @@ int main(int argc, char** argv)
                 ++faults;
             }
         }
-        const QRect frame = board.frameGeometry();
-        if (!screen.contains(frame) || std::abs(frame.center().x() - screen.center().x()) > 1
-            || std::abs(frame.center().y() - screen.center().y()) > 1) {
+        if (!inTheMiddle) {
+            const QRect frame = board.frameGeometry();
             std::fprintf(stderr, "at %.0f%%, the window stands at %d,%d %dx%d on a screen of %dx%d\n",
                          board.Scale() * 100, frame.x(), frame.y(), frame.width(), frame.height(), screen.width(),
                          screen.height());
