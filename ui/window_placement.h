@@ -16,13 +16,14 @@ class QWindow;
 //
 // The frame is the window manager's, and its size is known only once the
 // manager has framed the window. The window is placed as it is shown, with
-// the frame its parent has (none for a window without one). Under X it is
-// then placed again at every notice the X server gives about it (the frame
-// extents set, the reparenting into a frame, each configure and the map),
-// now with the frame as the manager made it, until it is mapped and stands
-// where it should. No clock is involved: on a slow machine the notices come
-// late, and the window is placed when they come. Once it stands, it is the
-// user's to move. Without X (Wayland, offscreen) the first placement is all.
+// the frame its parent has (none for a window without one). Under X, once
+// the manager has set the window's frame extents or the window is mapped,
+// every notice the X server gives about it (the frame extents, the
+// reparenting into a frame, each configure, the map) places it again, now
+// with its own frame, until it is mapped and stands where it should. No
+// clock is involved: on a slow machine the notices come late, and the
+// window is placed when they come. Once it stands, it is the user's to
+// move. Without X (Wayland, offscreen) the first placement is all.
 class CWindowPlacement : public QObject, private QAbstractNativeEventFilter {
     Q_OBJECT
 
