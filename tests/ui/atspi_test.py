@@ -79,22 +79,14 @@ app = wait_for(application)
 if app is None:
     sys.exit("atspi_test: Zifrel never appeared on the accessibility bus")
 # Listening once the registry has surely started (a listener asked for
-# before may never be heard of). The program sends no events until it has
-# learnt that someone listens: Tab and Shift+Tab, until their moves of the
-# focus are heard.
+# before may never be heard of); the program sends no events until it knows
+# that someone listens: Tab and Shift+Tab until their focus moves are heard.
 pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed",
                                        "object:state-changed:focused")
+check(wait_for(lambda: subprocess.run(["xdotool", "key", "Tab", "shift+Tab"], check=True) and wait_for(
+    lambda: any(e[0] == "object:state-changed:focused" for e in events), 1)), "focus moves are told")
 window = app.getChildAtIndex(0)
 cells = {c.name: c for c in children(window) if c.getRoleName() == "text"}
-
-
-def heard_focus_move():
-    subprocess.run(["xdotool", "key", "Tab", "shift+Tab"], check=True)
-    return wait_for(lambda: any(e[0] == "object:state-changed:focused" for e in events), 1)
-
-
-check(wait_for(heard_focus_move), "the program tells a listener of focus moves")
-
 buttons = {c.name: c for c in children(window) if c.getRoleName() == "push button"}
 check(len(cells) == 81, f"81 cells, found {len(cells)}")
 check(set(buttons) == {"Solve", "Reset", "Clear", "Set", "Pass", "Save", "Load", "Cell", "Start", "Help"},

@@ -82,8 +82,8 @@ std::string Zeroed(std::string cells)
 
 // Runs action once the next modal window has opened, then returns, leaving
 // the test to wait for that window to close. Several can be chained. Gives
-// up after kWaitMs, so that a window that never opens cannot leave the
-// action waiting into the next tests.
+// up after a minute, so that a window that never opens cannot leave the
+// action waiting into the next test.
 void WhenModalOpens(std::function<void(QWidget*)> action)
 {
     auto* poll = new QTimer;
