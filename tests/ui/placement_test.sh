@@ -23,7 +23,6 @@ frame_of() {
     echo $((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))
 }
 
-# Runs a command until it succeeds, for at most a minute.
 wait_for() {
     for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done
     return 1
