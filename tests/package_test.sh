@@ -73,7 +73,7 @@ left=$(cd "$admin" && find . -path ./var/lib/dpkg -prune -o \( -type f -o -type 
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/io.github.zifrel.Zifrel.desktop")
 xvfb-run -a bash -c '
     "$1/usr/games/zifrel" & program=$!
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         if xwininfo -root -tree | grep -q "\"Zifrel\": (\"zifrel\" \"$2\")"; then kill $program; exit 0; fi
         sleep 0.1
     done

@@ -43,7 +43,7 @@ def pump(seconds):
         time.sleep(0.01)
 
 
-def wait_for(condition, seconds=10):
+def wait_for(condition, seconds=60):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         pump(0.05)
@@ -110,10 +110,12 @@ app = wait_for(application)
 if app is None:
     sys.exit("atspi_test: Zifrel never appeared on the accessibility bus, started before any screen reader")
 # Listening once the registry has surely started (a listener asked for
-# before may never be heard of), and then a moment for the program to learn
-# that someone listens: until then it sends no events.
-pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed")
-pump(1.0)
+# before may never be heard of); the program sends no events until it knows
+# that someone listens: Tab and Shift+Tab until their focus moves are heard.
+pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed",
+                                       "object:state-changed:focused")
+check(wait_for(lambda: subprocess.run(["xdotool", "key", "Tab", "shift+Tab"], check=True) and wait_for(
+    lambda: any(e[0] == "object:state-changed:focused" for e in events), 1)), "focus moves are told")
 window = app.getChildAtIndex(0)
 cells = {c.name: c for c in children(window) if c.getRoleName() == "text"}
 buttons = {c.name: c for c in children(window) if c.getRoleName() == "push button"}
@@ -122,6 +124,7 @@ check(set(buttons) == {"Solve", "Reset", "Clear", "Set", "Pass", "Save", "Load",
       f"the ten buttons, found {sorted(buttons)}")
 
 first = cells["Row 1, column 1"]
+wait_for(lambda: "focused" in states(first))
 interfaces = pyatspi.listInterfaces(first)
 check("Text" in interfaces and "EditableText" in interfaces, f"a cell is editable text: {interfaces}")
 check({"editable", "focusable", "focused"} <= states(first), f"r1c1 is editable and focused: {states(first)}")
@@ -150,7 +153,7 @@ Gio.bus_get_sync(Gio.BusType.SESSION, None).call_sync(
 # Check Puzzle's answer is heard, said by the application itself; pressed
 # until the program has heard of the screen reader.
 events.clear()
-for _ in range(20):
+for _ in range(60):
     key("ctrl+k")
     if wait_for(lambda: announced("Check Puzzle: "), 1):
         break
@@ -191,8 +194,9 @@ for name, prefix in (("Load", "Loaded Zifrel.zfr: "), ("Pass", "Pass: "), ("Solv
         key("ctrl+h")
         said = wait_for(lambda: announced("Hint: row "))
         check(said is not None and " ruled out" in said, f"the third tells why: {said!r}")
+        events.clear()
         key("Escape")
-        pump(0.5)
+        wait_for(lambda: any(e[0] == "object:state-changed:showing" and e[3] == 0 for e in events))
         check("showing" in states(window) and len(children(window)) > 81, "Escape dismisses the hint, not the window")
         focus(first)
     if name == "Pass":

@@ -18,9 +18,9 @@ printf '%s\n' "$2" > "$work/Zifrel.zfr"
 # Its settings in memory: it starts as a desktop where no screen reader has
 # run, and what the test sets goes with the test.
 GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
-# Up before the program, as on a desktop: the toolkit's bridge that finds it
-# starting misses it now and then.
-for _ in $(seq 200); do
+# Up before the program, as on a desktop: the program asks for the bus once,
+# as it starts.
+for _ in $(seq 600); do
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break
     sleep 0.1

@@ -17,6 +17,7 @@
 #include "citation_style.h"
 #include "dark_palette.h"
 #include "explanation_tip.h"
+#include "generous_waits.h"
 #include "guidance.h"
 #include "guidance_style.h"
 #include "notice.h"
@@ -92,13 +93,13 @@ std::string Zeroed(std::string cells)
 
 // Runs action once the next modal window has opened, then returns, leaving
 // the test to wait for that window to close. Several can be chained. Gives
-// up after five seconds, so that a window that never opens cannot leave the
+// up after a minute, so that a window that never opens cannot leave the
 // action waiting into the next test.
 void WhenModalOpens(std::function<void(QWidget*)> action)
 {
     auto* poll = new QTimer;
     poll->setInterval(10);
-    auto deadline = std::make_shared<QDeadlineTimer>(5000);
+    auto deadline = std::make_shared<QDeadlineTimer>(kWaitMs);
     QObject::connect(poll, &QTimer::timeout, [poll, action, deadline] {
         if (deadline->hasExpired()) {
             poll->stop();
@@ -205,7 +206,7 @@ private slots:
         QDir::setCurrent(folder_->path());
         board_ = std::make_unique<CBoardDlg>();
         board_->show();
-        QVERIFY(QTest::qWaitForWindowActive(board_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(board_.get(), kWaitMs));
     }
 
     void cleanup()
@@ -370,9 +371,9 @@ private slots:
                 sawAbout = qobject_cast<CAboutDlg*>(about) != nullptr;
                 QCOMPARE(about->windowTitle(), QStringLiteral("About Zifrel"));
                 QTest::mouseClick(static_cast<CAboutDlg*>(about)->OkButton(), Qt::LeftButton);
-                QTimer::singleShot(20, [&, help] {
-                    backInHelp = QApplication::activeModalWidget() == help;
-                    QTest::keyClick(help, Qt::Key_Escape);
+                WhenModalOpens([&, help](QWidget* modal) {
+                    backInHelp = modal == help;
+                    QTest::keyClick(modal, Qt::Key_Escape);
                 });
             });
             QTest::mouseClick(static_cast<CHelpDlg*>(help)->AboutButton(), Qt::LeftButton);
@@ -384,7 +385,7 @@ private slots:
 
         // Mnemonics reach only the active window.
         board_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(board_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(board_.get(), kWaitMs));
         bool sawHelp = false;
         WhenModalOpens([&](QWidget* help) {
             sawHelp = qobject_cast<CHelpDlg*>(help) != nullptr;
@@ -635,7 +636,7 @@ private slots:
     {
         const auto reopen = [this] {
             board_->show();
-            QVERIFY(QTest::qWaitForWindowActive(board_.get()));
+            QVERIFY(QTest::qWaitForWindowActive(board_.get(), kWaitMs));
         };
         FocusCell(3, 3);
         QTest::keyClick(Cell(3, 3), Qt::Key_Escape);
@@ -884,7 +885,7 @@ private slots:
             FocusCell(4, 4);
             const std::size_t steps = board_->History().Size();
             QTest::keyClick(Cell(4, 4), static_cast<Qt::Key>(Qt::Key_1 + k), Qt::ControlModifier);
-            QTRY_VERIFY_WITH_TIMEOUT(board_->History().Size() == steps + 1, 10000);
+            QTRY_VERIFY(board_->History().Size() == steps + 1);
             QCOMPARE(board_->History().UndoName(), std::string("New Puzzle"));
             const Values made = board_->Board().WorkingValues();
             QCOMPARE(CountSolutions(made).count, 1);
@@ -1094,10 +1095,10 @@ private slots:
             QStyleOptionButton option;
             option.initFrom(about);
             focusShown = about->hasFocus() && (option.state & QStyle::State_KeyboardFocusChange);
-            WhenModalOpens([&, help](QWidget* window) {
+            WhenModalOpens([&](QWidget* window) {
                 sawAbout = qobject_cast<CAboutDlg*>(window) != nullptr;
                 QTest::keyClick(window, Qt::Key_Return);
-                QTimer::singleShot(20, [help] { QTest::keyClick(help, Qt::Key_Escape); });
+                WhenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
             });
             QTest::keyClick(about, Qt::Key_Return);
         });

@@ -7,6 +7,7 @@
 
 #include "board_dlg.h"
 #include "cell_edit.h"
+#include "generous_waits.h"
 #include "notice.h"
 #include "silent_owner.h"
 
@@ -37,7 +38,7 @@ private slots:
         QVERIFY(QGuiApplication::platformName() == QLatin1String("xcb"));
         CBoardDlg board;
         board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(QTest::qWaitForWindowExposed(&board, kWaitMs));
         auto owner = StartOwner();
         QVERIFY(owner);
 
