@@ -7,12 +7,21 @@
 // the focused cell's digit highlighted across the board, against the same
 // on the empty board, where nothing is highlighted. bench/run builds this
 // same file against the program as it was before, for the baseline.
-// Prints "command median-ms worst-ms" lines. Run with QT_QPA_PLATFORM=offscreen.
+// Prints "command median-ms worst-ms" lines, then whether the toolkit's
+// accessibility bridge was on the bus and whether a screen reader listened
+// ("accessibility 1 0"). Run with QT_QPA_PLATFORM=offscreen, or on an X
+// server with and without the desktop's accessibility bus, to see what
+// the bridge costs while nobody listens.
 
 #include "board_dlg.h"
 #include "cell_edit.h"
 #include "puzzle_sets.h"
+#if __has_include("screen_reader.h")
+#include "screen_reader.h"
+#define ZIFREL_SCREEN_READER 1
+#endif
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -51,12 +60,18 @@ double TimeClick(QPushButton* button)
 
 int main(int argc, char** argv)
 {
+#ifdef ZIFREL_SCREEN_READER
+    CScreenReader::PrepareToolkit();
+#endif
     QApplication app(argc, argv);
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
     CBoardDlg board;
     board.show();
-    if (!QTest::qWaitForWindowExposed(&board))
+    // On an X server without a window manager the window is made active
+    // here, as the keys below go to its focused cell.
+    board.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&board) || !QTest::qWaitForWindowActive(&board))
         return 1;
 
     const auto puzzles = AllPuzzles();
@@ -144,5 +159,8 @@ int main(int argc, char** argv)
                     times.back(), times.size());
     }
     std::printf("puzzle %zu\n", slowest);
+#ifdef ZIFREL_SCREEN_READER
+    std::printf("accessibility %d %d\n", QAccessible::isActive() ? 1 : 0, CScreenReader::Instance().Listening() ? 1 : 0);
+#endif
     return 0;
 }

@@ -257,6 +257,10 @@ void CBoardDlg::CreateCells()
                 if (explainedCell_ == CellIndex(row, column) && !tip_->isHidden())
                     tip_->hide();
             });
+            CCellAccessible::Describe(cell, {[this]() -> const Grid& { return board_.Working(); }, CellIndex(row, column),
+                                             [this, row, column] {
+                                                 return hint_.Cell() == CellIndex(row, column) ? hint_.Pointer() : QString();
+                                             }});
             cell->SetExplainer([this, row, column] {
                 return Explain(board_.Working(), CellIndex(row, column)).Text();
             });
@@ -309,6 +313,7 @@ void CBoardDlg::CreateWindowMenu()
     add(Action::CheckPuzzle, tr("Chec&k Puzzle"), {QKeySequence(Qt::CTRL | Qt::Key_K)}, &CBoardDlg::OnCheckPuzzle);
     windowMenu_->addSeparator();
     add(Action::Hint, tr("&Hint"), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &CBoardDlg::OnHint);
+    add(Action::GoToHint, tr("&Go to the Hinted Cell"), {QKeySequence(Qt::CTRL | Qt::Key_J)}, &CBoardDlg::OnGoToHint);
     windowMenu_->addSeparator();
     add(Action::Larger, tr("&Larger"),
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
@@ -355,6 +360,9 @@ void CBoardDlg::AfterBoardChange()
     for (std::size_t i = 0; i < cells_.size(); ++i)
         cells_[i]->SetConflicting(conflicts[i].Any());
     news_.After(board_.Working(), conflicts);
+    solved_.After(board_.WorkingValues(), Contradicts(conflicts));
+    if (!solved_.News().isEmpty())
+        notice_->Show(solved_.News());
     EndHint();
     ShowSameDigit();
 }
@@ -379,8 +387,14 @@ void CBoardDlg::EndHint()
 
 void CBoardDlg::OnHint()
 {
+    Announce(PressHint(false));
+}
+
+QString CBoardDlg::PressHint(bool move)
+{
     notice_->hide();
     const int was = hint_.Cell();
+    const bool retold = hint_.Told();
     const CHintGuide::CShown shown = hint_.Press(board_.Working());
     if (was >= 0)
         cells_[static_cast<std::size_t>(was)]->SetHinted(false);
@@ -388,9 +402,29 @@ void CBoardDlg::OnHint()
         tip_->hide();
     if (hint_.Cell() >= 0)
         cells_[static_cast<std::size_t>(hint_.Cell())]->SetHinted(true);
+    // Before the tip shows: a change of focus closes it.
+    if (move && shown.cell >= 0)
+        cells_[static_cast<std::size_t>(shown.cell)]->setFocus(Qt::ShortcutFocusReason);
     ShowTip(shown.explanation, shown.cell);
     tipShowsHint_ = true;
-    Announce(shown.explanation.title + QLatin1Char('\n') + shown.explanation.Text());
+    // Heard: where to look, then the digit; the reasons when pressed again.
+    const CExplanation& said = shown.explanation;
+    return retold || said.lines.empty() ? said.title + QLatin1Char('\n') + said.Text() : said.lines.front().text;
+}
+
+// A screen reader arriving on the cell the hint points at hears the hint
+// there, in the cell's description: the press that points is not also
+// announced then.
+void CBoardDlg::OnGoToHint()
+{
+    if (const int cell = hint_.Shown(); cell >= 0) {
+        cells_[static_cast<std::size_t>(cell)]->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    const int focused = static_cast<int>(std::find(cells_.begin(), cells_.end(), focusWidget()) - cells_.begin());
+    const QString said = PressHint(true);
+    if (hint_.Cell() < 0 || hint_.Cell() == focused)
+        Announce(said);
 }
 
 void CBoardDlg::keyPressEvent(QKeyEvent* event)
@@ -405,7 +439,10 @@ void CBoardDlg::keyPressEvent(QKeyEvent* event)
 
 void CBoardDlg::OnClear()
 {
-    Change(tr("Clear"), [this] { board_.OnClear(); });
+    Change(tr("Clear"), [this] {
+        board_.OnClear();
+        solved_.Arrived(board_.WorkingValues());
+    });
     Announce(tr("Clear: the board is empty"));
 }
 
@@ -415,7 +452,10 @@ void CBoardDlg::OnSet()
     for (std::size_t i = 0; i < cells_.size(); ++i)
         if (cells_[i]->ShowsTyping())
             shown[i] = ValueOfText(cells_[i]->Text());
-    const CStep step = Change(tr("Set"), [&] { board_.OnSet(shown); });
+    const CStep step = Change(tr("Set"), [&] {
+        board_.OnSet(shown);
+        solved_.Arrived(board_.WorkingValues());
+    });
     Announce([kept = CountChange(step.before, step.after).givens] {
         return tr("Set: %n digit(s) kept for Reset", nullptr, kept);
     });
@@ -459,7 +499,11 @@ void CBoardDlg::OnStart()
 void CBoardDlg::OnLoad()
 {
     CBoard::CLoadResult loaded;
-    const CStep step = Change(tr("Load"), [&] { loaded = board_.OnLoad(); });
+    const CStep step = Change(tr("Load"), [&] {
+        loaded = board_.OnLoad();
+        if (loaded)
+            solved_.Arrived(board_.WorkingValues());
+    });
     if (!loaded) {
         Tell(LoadFailure(PuzzleFilePath(), loaded));
         return;
@@ -545,6 +589,7 @@ void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
     const CStep step = Change(tr("New Puzzle"), [&] {
         board_.LoadValues(values);
         board_.OnSet();
+        solved_.Arrived(values);
     });
     Announce([level, change = CountChange(step.before, step.after)] {
         return BoardSentence(tr("New puzzle, %1").arg(LevelWords(level)), change);
@@ -559,13 +604,17 @@ void CBoardDlg::OnCheckPuzzle()
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.
 void CBoardDlg::TakePuzzle(const QString& how, const Values& values)
 {
-    const CStep step = Change(how, [&] { board_.LoadValues(values); });
+    const CStep step = Change(how, [&] {
+        board_.LoadValues(values);
+        solved_.Arrived(values);
+    });
     Announce([how, change = CountChange(step.before, step.after)] { return BoardSentence(how, change); });
 }
 
 void CBoardDlg::Tell(const QString& message)
 {
     notice_->Show(message);
+    Announce(message);
 }
 
 void CBoardDlg::Announce(const QString& sentence)
@@ -576,7 +625,7 @@ void CBoardDlg::Announce(const QString& sentence)
 void CBoardDlg::Announce(std::function<QString()> sentence)
 {
     // A change that made the board contradict itself says so too.
-    announcer_->Announce(news_.With(std::move(sentence)));
+    announcer_->Announce(news_.With(solved_.With(std::move(sentence))));
 }
 
 QString CBoardDlg::PuzzleFilePath() const
@@ -642,12 +691,13 @@ void CBoardDlg::dropEvent(QDropEvent* event)
 void CBoardDlg::OnExplain(int row, int column)
 {
     const int index = CellIndex(row, column);
-    const CExplanation explanation = Explain(board_.Working(), index);
+    CExplanation explanation = Explain(board_.Working(), index);
     tip_->hide();
     if (explanation.lines.empty())
-        return;
+        explanation.lines.push_back({tr("Nothing is ruled out here yet: Pass works out the digits still possible"), QChar(), {}});
     ShowTip(explanation, index);
     explainedCell_ = index;
+    Announce(explanation.title + QLatin1Char('\n') + explanation.Text());
 }
 
 void CBoardDlg::ShowTip(const CExplanation& explanation, int cell)
@@ -716,7 +766,7 @@ void CBoardDlg::OnCellChange(int row, int column)
         Change(tr("Typing"), [&] { board_.SetValue(row, column, ValueOfText(text)); });
     // A digit deleted without a change to the board is no longer shown.
     ShowSameDigit();
-    if (news_.Pending())
+    if (news_.Pending() || !solved_.News().isEmpty())
         Announce(QString());
 }
 

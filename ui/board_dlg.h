@@ -10,6 +10,7 @@
 #include "hint_guide.h"
 #include "history.h"
 #include "puzzle_maker.h"
+#include "solved_news.h"
 
 #include <QDialog>
 #include <QFont>
@@ -54,9 +55,10 @@ public:
     CCellEdit* CellControl(int row, int column) const { return cells_[CellIndex(row, column)]; }
     QPushButton* Button(ButtonId id) const { return buttons_.at(id); }
     // The window's own menu: Minimize, Close, Undo, Redo, Copy Puzzle,
-    // Paste Puzzle, New Puzzle, Check Puzzle, Hint, the sizes and About.
+    // Paste Puzzle, New Puzzle, Check Puzzle, Hint, Go to the Hinted Cell,
+    // the sizes and About.
     QMenu* WindowMenu() const { return windowMenu_; }
-    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize, Hint };
+    enum class Action { Undo, Redo, CopyPuzzle, PastePuzzle, CheckPuzzle, Larger, Smaller, NormalSize, Hint, GoToHint };
     QAction* MenuAction(Action action) const;
     const CHistory& History() const { return history_; }
     const QFont& ValueFont() const { return zoom_.ValueFont(); }
@@ -88,6 +90,9 @@ public:
     void OnHint();
     // The cell the hint points at, or -1.
     int HintedCell() const { return hint_.Cell(); }
+    // Ctrl+J: moves the focus to the cell the hint is about, pressing the
+    // hint first if none shows, so that a hint, this and a digit fill a cell.
+    void OnGoToHint();
     // Enlarge the whole window, cells, fonts and buttons, by a step (see
     // CBoardZoom); it stays centred and grows only as far as the screen
     // holds it. The size lasts as long as the window.
@@ -176,6 +181,9 @@ private:
     // Highlights, in every other cell, the digit the focused cell shows.
     void ShowSameDigit();
     void EndHint();
+    // The hint's next press, moving the focus to the cell it is about if
+    // move; returns what a screen reader hears of it.
+    QString PressHint(bool move);
     // Shows explanation in the tip, outlining the cells it cites, clear of
     // cell and of them.
     void ShowTip(const CExplanation& explanation, int cell);
@@ -211,6 +219,7 @@ private:
     CHintGuide hint_;
     bool tipShowsHint_ = false;
     CContradictionNews news_;
+    CSolvedNews solved_;
     CCloseQuestion close_;
     CHistory history_;
 };

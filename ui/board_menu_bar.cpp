@@ -70,6 +70,7 @@ CBoardMenuBar::CBoardMenuBar(CBoardDlg* board) : QMenuBar(board), board_(board),
     ChooseLevel(Level::Singles);
     game->addAction(shared(CBoardDlg::Action::CheckPuzzle));
     game->addAction(shared(CBoardDlg::Action::Hint));
+    game->addAction(shared(CBoardDlg::Action::GoToHint));
     game->addSeparator();
     connect(AddItem(game, Item::Print, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered,
             printer_, &CBoardPrinter::OnPrint);

@@ -3,10 +3,30 @@
 #include "cell_accessible.h"
 
 #include "cell_edit.h"
+#include "cell_explanation.h"
+#include "explanation.h"
+
+#include <QStringList>
 
 #include <algorithm>
 
 namespace {
+
+// Where a cell's brief description comes from: a child of the cell.
+class CBriefSource : public QObject {
+public:
+    CBriefSource(CCellEdit* cell, CCellAccessible::CSource source) : QObject(cell), source_(std::move(source)) {}
+    QString Brief(const CCellEdit& cell) const { return CCellAccessible::Brief(source_, cell); }
+
+private:
+    CCellAccessible::CSource source_;
+};
+
+bool Contradiction(const CExplanationLine& line)
+{
+    return line.what == Statement::AlsoStands || line.what == Statement::NoDigitLeft
+        || line.what == Statement::NoDigitLeftYetGivensAllow;
+}
 
 QAccessibleInterface* CreateForCell(const QString& className, QObject* object)
 {
@@ -42,8 +62,11 @@ QString CCellAccessible::text(QAccessible::Text kind) const
 {
     if (kind == QAccessible::Value)
         return Cell()->SpokenValue();
-    if (kind == QAccessible::Description)
+    if (kind == QAccessible::Description) {
+        if (const auto* source = Cell()->findChild<const CBriefSource*>(QString(), Qt::FindDirectChildrenOnly))
+            return source->Brief(*Cell());
         return Cell()->AccessibleDescription();
+    }
     return QAccessibleWidget::text(kind);
 }
 
@@ -156,6 +179,28 @@ void CCellAccessible::replaceText(int startOffset, int endOffset, const QString&
     const int end = std::clamp(endOffset, start, static_cast<int>(said.size()));
     said.replace(start, end - start, text);
     Cell()->TypeOver(said);
+}
+
+void CCellAccessible::Describe(CCellEdit* cell, CSource source)
+{
+    new CBriefSource(cell, std::move(source));
+}
+
+// What contradicts the board comes right after the explanation's first
+// line, one line for each such statement.
+QString CCellAccessible::Brief(const CSource& source, const CCellEdit& cell)
+{
+    const Grid& grid = source.grid();
+    const auto statements = ExplainCell(grid, source.index).lines;
+    const auto contradictions = std::count_if(statements.begin(), statements.end(), Contradiction);
+    const CExplanation explanation = Explain(grid, source.index);
+    QStringList said;
+    said << (cell.ShownDigit() != 0 && !explanation.lines.empty() ? explanation.lines.front().text : cell.SpokenValue());
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(contradictions) && k < explanation.lines.size(); ++k)
+        said << explanation.lines[k].text;
+    if (const QString hint = source.hint ? source.hint() : QString(); !hint.isEmpty())
+        said << hint;
+    return said.join(QLatin1Char('\n'));
 }
 
 void CCellAccessible::Install()

@@ -2,15 +2,21 @@
 // Copyright 2026 The Zifrel developers
 #pragma once
 
+#include "cell.h"
+
 #include <QAccessibleWidget>
+
+#include <functional>
 
 class CCellEdit;
 
 // What a screen reader gets of a cell: an editable text field named by its
 // place ("Row 3, column 7") whose text is its digit, nothing for an empty
-// cell, or what typing left in it; its value and description say what the
-// cell shows ("empty, still possible 3, 5 and 8") and why. Text written
-// through this interface goes in as if typed.
+// cell, or what typing left in it; its value says what the cell shows
+// ("empty, still possible 3, 5 and 8"). Its description is what a screen
+// reader says as the focus arrives, so it is brief: what the cell holds and
+// what contradicts it, without the reasons, which Shift+F1 tells. Text
+// written through this interface goes in as if typed.
 class CCellAccessible : public QAccessibleWidget,
                         public QAccessibleTextInterface,
                         public QAccessibleEditableTextInterface {
@@ -43,6 +49,20 @@ public:
 
     // Makes the toolkit use this class for every cell.
     static void Install();
+    // Where the brief description of cell comes from: the grid that grid()
+    // gives, the cell's index in it, and hint(), what the hint says while
+    // it points at the cell (empty otherwise). Without this a cell's
+    // description is its own, reasons and all.
+    struct CSource {
+        std::function<const Grid&()> grid;
+        int index = 0;
+        std::function<QString()> hint;
+    };
+    static void Describe(CCellEdit* cell, CSource source);
+    // The brief description: the value of a cell that shows no digit of its
+    // own, else the line that says what its digit is; then each line on
+    // what contradicts it; then the hint, where it points at the cell.
+    static QString Brief(const CSource& source, const CCellEdit& cell);
 
 private:
     CCellEdit* Cell() const;

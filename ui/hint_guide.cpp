@@ -40,8 +40,9 @@ CHintGuide::CShown CHintGuide::Press(const Grid& grid)
             shown.explanation = AsHint(Explain(grid, shown.cell));
     } else if (const CHint hint = FindHint(grid); hint.cell >= 0) {
         shown.cell = pointed_ = hint.cell;
+        pointer_ = HintPointer(hint);
         if (first) {
-            say(HintPointer(hint));
+            say(pointer_);
         } else {
             // As the cell would explain itself once Pass has filled it.
             shown.explanation = AsHint(Explain(hint.grid, hint.cell));
@@ -51,6 +52,7 @@ CHintGuide::CShown CHintGuide::Press(const Grid& grid)
         say(Tr("Zifrel's rules fill no further cell"));
     }
     stage_ = shown.cell < 0 ? 0 : first ? 1 : 2;
+    shown_ = shown.cell;
     return shown;
 }
 
@@ -58,4 +60,6 @@ void CHintGuide::End()
 {
     stage_ = 0;
     pointed_ = -1;
+    shown_ = -1;
+    pointer_.clear();
 }

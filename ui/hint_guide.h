@@ -22,11 +22,22 @@ public:
     CShown Press(const Grid& grid);
     void End();
     bool Active() const { return stage_ > 0; }
+    // True once a press has told the digit (or, on a contradicting board,
+    // the cell's own explanation), until the hint ends.
+    bool Told() const { return stage_ == 2; }
     // The cell the hint points at while it lasts, or -1.
     int Cell() const { return pointed_; }
+    // The cell the last press is about while the hint lasts: the one it
+    // points at, or the one that contradicts the board; -1 for none.
+    int Shown() const { return shown_; }
+    // Where the hint points and why, as its first press said it, while it
+    // points at a cell; empty otherwise.
+    const QString& Pointer() const { return pointer_; }
 
 private:
     // 1 once it points at a cell, 2 once it has told why.
     int stage_ = 0;
     int pointed_ = -1;
+    int shown_ = -1;
+    QString pointer_;
 };

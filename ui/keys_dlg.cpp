@@ -50,6 +50,8 @@ constexpr KeyRow kKeys[] = {
      QT_TRANSLATE_NOOP("CKeysDlg", "Check Puzzle: its solutions, and the level at which Zifrel's rules finish it")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+H"),
      QT_TRANSLATE_NOOP("CKeysDlg", "Hint: where to look next; pressed again, the digit and why")},
+    {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+J"),
+     QT_TRANSLATE_NOOP("CKeysDlg", "Go to the hinted cell, giving the hint first if none shows")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+P"), QT_TRANSLATE_NOOP("CKeysDlg", "Print the board as shown")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Ctrl+Shift+P"),
      QT_TRANSLATE_NOOP("CKeysDlg", "Print new puzzles of a level, with their solutions on a last page")},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Zifrel developers
 #include "board_app.h"
+#include "screen_reader.h"
 
 #include <QtGlobal>
 
@@ -75,7 +76,8 @@ it), Tab runs through the cells and the buttons, Alt and the underlined
 letter presses a button, F10 opens the menu bar (Game, Edit, View, Help),
 Ctrl+N makes a new puzzle of the level chosen last and Ctrl+1 to Ctrl+4 one
 of that level, Ctrl+K checks the puzzle, Ctrl+H gives a hint (where to look
-next; pressed again, the digit and why), Shift+F1 explains the focused cell,
+next; pressed again, the digit and why), Ctrl+J moves the focus to the cell
+the hint is about, Shift+F1 explains the focused cell,
 Ctrl+Z and Ctrl+Y undo and redo, Ctrl+Shift+C and Ctrl+Shift+V copy and
 paste the puzzle, Ctrl+Plus and Ctrl+Minus enlarge and shrink the board
 (Ctrl+0: normal size; resizing the window does the same, and the size is
@@ -137,6 +139,7 @@ int main(int argc, char** argv)
         return 1;
     }
     displayOption = options.display.toStdString();
+    CScreenReader::PrepareToolkit();
     qInstallMessageHandler(OnStartMessage);
     CBoardApp app(argc, argv);
     qInstallMessageHandler(nullptr);

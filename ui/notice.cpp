@@ -3,9 +3,11 @@
 #include "notice.h"
 
 #include "popup.h"
+#include "screen_reader.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
@@ -28,6 +30,14 @@ public:
         if (const auto* notice = qobject_cast<const CNotice*>(widget()))
             return notice->text();
         return static_cast<const CAnnouncer*>(widget())->Said();
+    }
+    // Said by the application itself: a screen reader names no window
+    // before the sentence.
+    QAccessibleInterface* parent() const override
+    {
+        if (qobject_cast<const CAnnouncer*>(widget()))
+            return QAccessible::queryAccessibleInterface(qApp);
+        return QAccessibleWidget::parent();
     }
 };
 
@@ -91,6 +101,9 @@ void CNotice::paintEvent(QPaintEvent* event)
 CAnnouncer::CAnnouncer(QWidget* window) : QWidget(window)
 {
     Install();
+    // Asks the desktop now whether a screen reader runs, so that the
+    // answer is in before the first announcement.
+    CScreenReader::Instance();
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -101,19 +114,19 @@ CAnnouncer::CAnnouncer(QWidget* window) : QWidget(window)
 void CAnnouncer::Announce(std::function<QString()> sentence)
 {
     unsaid_ = std::move(sentence);
-    if (!QAccessible::isActive())
+    if (!CScreenReader::Instance().Listening())
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(parentWidget(), Said());
     QAccessible::updateAccessibility(&event);
 #else
     Said();
-    // Screen readers speak a notification as it appears: it disappears and
-    // appears again with the new sentence.
-    hide();
+    // Screen readers speak a notification as it appears: it appears again
+    // with the new sentence, to them alone.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
-    show();
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 #endif
 }
 

@@ -8,11 +8,12 @@
 
 class CPopup;
 
-// A short message by the board window, seen and heard: it opens below the
-// window (above it where the screen ends), says its text to screen readers
-// as a notification, and goes as a pop-up goes (see CPopup): at the next
+// A short message by the board window: it opens below the window (above it
+// where the screen ends) and goes as a pop-up goes (see CPopup): at the next
 // key press, click or command, or after a few seconds. It never takes the
-// focus.
+// focus. The toolkit tells screen readers nothing when a window of the
+// tooltip kind appears, so the window has each message announced too (see
+// CAnnouncer).
 class CNotice : public QLabel {
     Q_OBJECT
 
@@ -31,10 +32,13 @@ private:
 };
 
 // Says one short sentence to screen readers without showing anything or
-// moving the focus: what a command changed. Through the toolkit's own
-// announcement where it has one; elsewhere through an invisible child of
-// the window, of the notification role, shown again with each sentence, as
-// screen readers speak a notification when it appears.
+// moving the focus: what a command changed, a message. Through the
+// toolkit's own announcement where it has one; elsewhere through an
+// invisible child of the window that screen readers see as a notification
+// of the application itself (so that they name no window before it), which
+// appears to them again with each sentence, as screen readers speak a
+// notification when it appears. Nothing is made or sent while no screen
+// reader runs (see CScreenReader).
 class CAnnouncer : public QWidget {
     Q_OBJECT
 

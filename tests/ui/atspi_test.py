@@ -3,21 +3,27 @@
 # Copyright 2026 The Zifrel developers
 """Walks Zifrel's window as a screen reader does, through AT-SPI.
 
-Run by atspi_test.sh, which starts the buses, the program and this. Checks
-what a cell offers (role, name, text, description, states) before and after
-typing and Solve, that each command is announced, that typing a digit
-reaches the reader as new text, that text typed into a cell is read as it
-shows, that only the focused cell reports a selection, that the hint
-(Ctrl+H) is announced and Escape dismisses it, and that a digit typed twice
-into a row is announced and described as a contradiction. Exit status 0
-when all holds.
+Run by atspi_test.sh, which starts the buses, then the program as a desktop
+starts it, then this, which plays a screen reader started after it: the
+program must be found, and announce nothing until the bus's status says
+that a screen reader runs. Checks what a cell offers (role, name, text, a
+brief description, states) before and after typing and Solve, that each
+command and each message is announced, by the application itself, that
+typing a digit reaches the reader as new text, that text typed into a cell
+is read as it shows, that only the focused cell reports a selection, that
+the hint (Ctrl+H) is announced, that Ctrl+J takes the focus to the hinted
+cell, which then tells the hint, that Escape dismisses it, that Shift+F1
+is announced, that the solved board is, and that a digit typed twice into
+a row is announced and described as a contradiction. Exit status 0 when
+all holds.
 """
+import os
 import subprocess
 import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Gio, GLib
 
 failures = []
 
@@ -72,14 +78,37 @@ events = []
 
 def on_event(event):
     try:
-        events.append((event.type, event.source.getRoleName(), event.source.name, event.detail1, event.any_data))
+        parent = event.source.parent.getRoleName() if event.source.parent else ""
+        events.append((event.type, event.source.getRoleName(), event.source.name, event.detail1, event.any_data, parent))
     except Exception as error:  # an object gone by the time the event is read
-        events.append((event.type, "gone", str(error), 0, None))
+        events.append((event.type, "gone", str(error), 0, None, ""))
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", *keys], check=True)
+
+
+def focus(cell):
+    cell.queryComponent().grabFocus()
+    wait_for(lambda: "focused" in states(cell))
+
+
+def announced(prefix):
+    for event in events:
+        if event[0] == "object:state-changed:showing" and event[1] == "notification" and event[3] == 1 \
+                and event[2].startswith(prefix):
+            return event[2]
+    return None
+
+
+def said_by(prefix):
+    """Who announced the sentence: the role of the notification's parent."""
+    return next((e[5] for e in events if e[1] == "notification" and e[2].startswith(prefix)), None)
 
 
 app = wait_for(application)
 if app is None:
-    sys.exit("atspi_test: Zifrel never appeared on the accessibility bus")
+    sys.exit("atspi_test: Zifrel never appeared on the accessibility bus, started before any screen reader")
 # Listening once the registry has surely started (a listener asked for
 # before may never be heard of); the program sends no events until it knows
 # that someone listens: Tab and Shift+Tab until their focus moves are heard.
@@ -102,23 +131,40 @@ check({"editable", "focusable", "focused"} <= states(first), f"r1c1 is editable 
 check(text_of(first) == "", f"an empty cell's text is nothing: {text_of(first)!r}")
 check(first.description == "empty", f"an empty cell says so: {first.description!r}")
 
-# Typing a digit: the cell's text becomes it, and the reader is told.
+# Asked about an empty cell that no Pass has worked on, the cell says so;
+# but while the bus says that no screen reader runs, nothing is announced.
 events.clear()
-subprocess.run(["xdotool", "key", "7"], check=True)
+key("shift+F1")
+# Typing a digit: the cell's text becomes it, and the reader is told.
+key("7")
 wait_for(lambda: text_of(first) == "7")
 check(text_of(first) == "7", f"typed 7 is the cell's text: {text_of(first)!r}")
 check(any(e[0] == "object:text-changed:insert" and e[2] == "Row 1, column 1" and e[4] == "7" for e in events),
       f"the typed 7 reaches the reader as inserted text: {events}")
 check(first.description == "7 is given", f"a typed digit is given: {first.description!r}")
+check(not [e for e in events if e[1] == "notification" and e[3] == 1],
+      f"nothing is announced while no screen reader runs: {events}")
 
-
-def announced(prefix):
-    for event in events:
-        if event[0] == "object:state-changed:showing" and event[1] == "notification" and event[3] == 1 \
-                and event[2].startswith(prefix):
-            return event[2]
-    return None
-
+# A screen reader starts: it says so in the bus's status, as Orca does.
+Gio.bus_get_sync(Gio.BusType.SESSION, None).call_sync(
+    "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+    GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))), None,
+    Gio.DBusCallFlags.NONE, -1, None)
+# Check Puzzle's answer is heard, said by the application itself; pressed
+# until the program has heard of the screen reader.
+events.clear()
+for _ in range(60):
+    key("ctrl+k")
+    if wait_for(lambda: announced("Check Puzzle: "), 1):
+        break
+check(announced("Check Puzzle: ") is not None, f"Check Puzzle's answer is announced: {events}")
+check(said_by("Check Puzzle: ") == "application", f"by the application, without its window: {said_by('Check Puzzle: ')}")
+key("0")
+wait_for(lambda: text_of(first) == "")
+events.clear()
+key("shift+F1")
+said = wait_for(lambda: announced("Row 1, column 1\n"))
+check(said is not None and "Nothing is ruled out here yet" in said, f"Shift+F1 on an untouched cell says so: {said!r}")
 
 # Load, Pass and Solve by the buttons' own actions, as a reader's user
 # presses them; each is announced.
@@ -129,24 +175,44 @@ for name, prefix in (("Load", "Loaded Zifrel.zfr: "), ("Pass", "Pass: "), ("Solv
     said = wait_for(lambda: announced(prefix))
     check(said is not None, f"{name} is announced: {events}")
     if name == "Load":
-        # The hint, from the keyboard alone: where to look, then the digit
-        # and why; Escape dismisses it and leaves the window open.
+        # The hint, from the keyboard alone: where to look, then the digit,
+        # then why; Escape dismisses it and leaves the window open.
         events.clear()
-        subprocess.run(["xdotool", "key", "ctrl+h"], check=True)
-        said = wait_for(lambda: announced("Hint\nLook at row "))
+        key("ctrl+h")
+        said = wait_for(lambda: announced("Look at row "))
         check(said is not None, f"the hint's first press is announced: {events}")
+        # Ctrl+J takes the focus there, and the cell tells the hint.
+        hinted = cells[said[len("Look at "):said.index(":")].capitalize()] if said else first
+        key("ctrl+j")
+        wait_for(lambda: "focused" in states(hinted))
+        check("focused" in states(hinted) and said and said in hinted.description,
+              f"Ctrl+J takes the focus to the hinted cell, which tells the hint: {hinted.description!r}")
         events.clear()
-        subprocess.run(["xdotool", "key", "ctrl+h"], check=True)
+        key("ctrl+h")
+        said = wait_for(lambda: announced("") and " goes here: " in announced(""))
+        check(said is not None, f"the second press tells the digit: {events}")
+        key("ctrl+h")
         said = wait_for(lambda: announced("Hint: row "))
-        check(said is not None and " goes here: " in said, f"the second press tells the digit and why: {said!r}")
+        check(said is not None and " ruled out" in said, f"the third tells why: {said!r}")
         events.clear()
-        subprocess.run(["xdotool", "key", "Escape"], check=True)
+        key("Escape")
         wait_for(lambda: any(e[0] == "object:state-changed:showing" and e[3] == 0 for e in events))
         check("showing" in states(window) and len(children(window)) > 81, "Escape dismisses the hint, not the window")
+        focus(first)
     if name == "Pass":
-        # An empty cell with pencil marks says what is still possible.
+        # An empty cell with pencil marks says what is still possible, in
+        # brief: the reasons come with Shift+F1, which a screen reader hears.
         marked = [c for c in cells.values() if text_of(c) == "" and c.description.startswith("empty, still possible ")]
         check(len(marked) > 0, "a pencil-marked cell says what is still possible")
+        check(not [c.name for c in marked if " ruled out" in c.description],
+              f"in brief: {[c.description for c in marked if ' ruled out' in c.description][:1]}")
+        if marked:
+            focus(marked[0])
+            events.clear()
+            key("shift+F1")
+            said = wait_for(lambda: announced(marked[0].name + "\n"))
+            check(said is not None and " is ruled out: " in said, f"Shift+F1 tells the reasons: {said!r}")
+            focus(first)
         # Text typed into such a cell is read as it shows, not as its marks.
         if marked:
             typed = "hello, this is not a puzzle 12345"
@@ -155,7 +221,7 @@ for name, prefix in (("Load", "Loaded Zifrel.zfr: "), ("Pass", "Pass: "), ("Solv
             check(text_of(marked[0]) == typed, f"typed text is the cell's text: {text_of(marked[0])!r}")
             check(marked[0].description.startswith(typed), f"and its description: {marked[0].description!r}")
     if name == "Solve":
-        check(said and said.endswith(", 0 open"), f"Solve finishes this puzzle: {said!r}")
+        check(said and ", 0 open. Solved in " in said, f"Solve finishes this puzzle, which is told: {said!r}")
 
 check(text_of(first) == "7" or text_of(first).isdigit(), f"r1c1 holds a digit: {text_of(first)!r}")
 found = [c for c in cells.values() if text_of(c).isdigit() and "found" in c.description]
@@ -187,6 +253,15 @@ if bar is not None:
     subprocess.run(["xdotool", "key", "F10"], check=True)
     check(wait_for(lambda: "showing" in states(game)), "F10 opens the Game menu")
     subprocess.run(["xdotool", "key", "Escape"], check=True)
+
+# A Save that fails is heard.
+work = os.environ["ZIFREL_ATSPI_WORK"]
+os.remove(os.path.join(work, "Zifrel.zfr"))
+os.mkdir(os.path.join(work, "Zifrel.zfr"))
+events.clear()
+key("alt+v")
+said = wait_for(lambda: announced("Not saved: "))
+check(said is not None and said.endswith(" is a folder, not a file"), f"a failed Save is announced: {said!r} {events}")
 
 print(f"atspi_test: {len(failures)} failure(s)")
 sys.exit(1 if failures else 0)
