@@ -61,6 +61,17 @@ constexpr ButtonPlace kButtons[] = {
     {CBoardDlg::IdStart, "St&art", 111, 166, &CBoardDlg::OnStart},
     {CBoardDlg::IdHelp, "&Help", 15, 166, &CBoardDlg::OnHelp},
 };
+// Why a paste took nothing from the clipboard.
+QString NotPasted(CClipboardText::Outcome outcome)
+{
+    const auto tr = [](const char* text) { return QCoreApplication::translate("CBoardDlg", text); };
+    switch (outcome) {
+    case CClipboardText::Outcome::Silent: return tr("Not pasted: the program that holds the clipboard does not answer");
+    case CClipboardText::Outcome::TooLong: return tr("Not pasted: the clipboard's text is too long to be a puzzle");
+    default: return tr("Not pasted: the clipboard holds no text");
+    }
+}
+
 // What typing left in a cell, read as a value: a single digit gives that
 // digit, anything else 0.
 int ValueOfText(const QString& text)
@@ -198,9 +209,7 @@ void CBoardDlg::CreateCells()
                 if (const auto values = ParsePuzzleText(text.toStdString()))
                     TakePuzzle(tr("Paste"), *values);
             });
-            connect(cell, &CCellEdit::clipboardSilent, this, [this] {
-                Tell(tr("Not pasted: the program that holds the clipboard does not answer"));
-            });
+            connect(cell, &CCellEdit::pasteRefused, this, [this](CClipboardText::Outcome outcome) { Tell(NotPasted(outcome)); });
             connect(cell, &CCellEdit::pointerLeft, this, [this, row, column] {
                 if (explainedCell_ == CellIndex(row, column) && !tip_->isHidden())
                     tip_->hide();
@@ -464,16 +473,14 @@ void CBoardDlg::OnCopyPuzzle()
 
 void CBoardDlg::OnPastePuzzle()
 {
-    const std::optional<QString> text = ClipboardText();
-    if (!text) {
-        Tell(tr("Not pasted: the program that holds the clipboard does not answer"));
+    const CClipboardText read = ReadClipboardText();
+    if (read.outcome != CClipboardText::Outcome::Read) {
+        Tell(NotPasted(read.outcome));
         return;
     }
     std::string why;
-    if (const auto values = ParsePuzzleText(text->toStdString(), &why))
+    if (const auto values = ParsePuzzleText(read.text.toStdString(), &why))
         TakePuzzle(tr("Paste"), *values);
-    else if (text->isEmpty())
-        Tell(tr("Not pasted: the clipboard holds no text"));
     else
         Tell(tr("Not pasted: the clipboard's text is not a puzzle: %1").arg(QString::fromStdString(why)));
 }
