@@ -105,6 +105,8 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     notice_ = new CNotice(this);
     puzzleJob_ = new CPuzzleJob(this);
     connect(puzzleJob_, &CPuzzleJob::made, this, &CBoardDlg::TakeNewPuzzle);
+    checkJob_ = new CCheckJob(this);
+    connect(checkJob_, &CCheckJob::checked, this, &CBoardDlg::TakeCheck);
     announcer_ = new CAnnouncer(this);
     connect(tip_, &CExplanationTip::hidden, this, [this] {
         explainedCell_ = -1;
@@ -127,6 +129,7 @@ CBoardDlg::~CBoardDlg()
     // nothing of this window, gone by then, may hear of it.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(tip_, nullptr, this, nullptr);
+    EndCheck();
     board_.SetDisplay(nullptr);
 }
 
@@ -206,7 +209,7 @@ void CBoardDlg::CreateCells()
             connect(cell, &CCellEdit::moveFocusRequested, this, &CBoardDlg::OnMoveFocus);
             connect(cell, &CCellEdit::explainRequested, this, [this, row, column] { OnExplain(row, column); });
             connect(cell, &CCellEdit::puzzlePasted, this, [this](const QString& text) {
-                if (const auto values = ParsePuzzleText(text.toStdString()))
+                if (const auto values = ParsePuzzleText(text.toStdString()); values && MayReplaceBoard())
                     TakePuzzle(tr("Paste"), *values);
             });
             connect(cell, &CCellEdit::pasteRefused, this, [this](CClipboardText::Outcome outcome) { Tell(NotPasted(outcome)); });
@@ -227,6 +230,8 @@ void CBoardDlg::CreateButtons()
     for (const ButtonPlace& place : kButtons) {
         auto* button = new CPushButton(QString::fromLatin1(place.caption), this);
         button->setAutoDefault(false);
+        // Every command ends a check under way.
+        connect(button, &QPushButton::clicked, this, &CBoardDlg::EndCheck);
         connect(button, &QPushButton::clicked, this, place.handler);
         buttons_[place.id] = button;
     }
@@ -260,6 +265,7 @@ void CBoardDlg::CreateWindowMenu()
     for (int k = 0; k < 4; ++k) {
         const Level level = levels[k].first;
         QAction* action = newPuzzle->addAction(levels[k].second, this, [this, level] { OnNewPuzzle(level); });
+        connect(action, &QAction::triggered, this, &CBoardDlg::EndCheck);
         action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + k)));
         addAction(action);
     }
@@ -273,6 +279,10 @@ void CBoardDlg::CreateWindowMenu()
         &CBoardDlg::OnLarger);
     add(Action::Smaller, tr("S&maller"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &CBoardDlg::OnSmaller);
     add(Action::NormalSize, tr("Normal &Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, &CBoardDlg::OnNormalSize);
+    // A command on the board ends a check under way; the sizes and Copy
+    // Puzzle leave it be.
+    for (const Action action : {Action::Undo, Action::Redo, Action::PastePuzzle, Action::Hint})
+        connect(actions_[action], &QAction::triggered, this, &CBoardDlg::EndCheck);
     windowMenu_->addSeparator();
     windowMenu_->addAction(QStringLiteral("&About Zifrel..."), this, &CBoardDlg::OnAbout);
     // A new owner of the clipboard is given its chance to answer.
@@ -297,6 +307,7 @@ template <typename Command>
 CBoardDlg::CStep CBoardDlg::Change(const QString& name, Command command)
 {
     notice_->hide();
+    EndJobs();
     CStep step{board_.State(), {}};
     command();
     step.after = board_.State();
@@ -421,7 +432,6 @@ void CBoardDlg::OnLoad()
         Tell(LoadFailure(PuzzleFilePath(), loaded));
         return;
     }
-    close_.Saved(board_.WorkingValues());
     Announce([change = CountChange(step.before, step.after)] {
         return BoardSentence(tr("Loaded %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)), change);
     });
@@ -440,7 +450,6 @@ bool CBoardDlg::Save()
         Tell(SaveFailure(PuzzleFilePath(), saved));
         return false;
     }
-    close_.Saved(board_.WorkingValues());
     return true;
 }
 
@@ -449,6 +458,7 @@ void CBoardDlg::OnUndo()
     const QString name = QString::fromStdString(history_.UndoName());
     if (!history_.Undo(board_))
         return;
+    EndJobs();
     notice_->hide();
     UpdateMenuActions();
     AfterBoardChange();
@@ -460,6 +470,7 @@ void CBoardDlg::OnRedo()
     const QString name = QString::fromStdString(history_.RedoName());
     if (!history_.Redo(board_))
         return;
+    EndJobs();
     notice_->hide();
     UpdateMenuActions();
     AfterBoardChange();
@@ -479,14 +490,18 @@ void CBoardDlg::OnPastePuzzle()
         return;
     }
     std::string why;
-    if (const auto values = ParsePuzzleText(read.text.toStdString(), &why))
-        TakePuzzle(tr("Paste"), *values);
-    else
+    if (const auto values = ParsePuzzleText(read.text.toStdString(), &why)) {
+        if (MayReplaceBoard())
+            TakePuzzle(tr("Paste"), *values);
+    } else {
         Tell(tr("Not pasted: the clipboard's text is not a puzzle: %1").arg(QString::fromStdString(why)));
+    }
 }
 
 void CBoardDlg::OnNewPuzzle(Level level)
 {
+    if (!MayReplaceBoard())
+        return;
     std::random_device entropy;
     const std::uint64_t seed = (std::uint64_t{entropy()} << 32 | entropy())
         ^ static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
@@ -497,6 +512,10 @@ void CBoardDlg::OnNewPuzzle(Level level)
 // As Paste takes one, then as Set captures it: one step to undo.
 void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
 {
+    if (close_.Asking()) {
+        waitingPuzzle_.emplace(values, level);
+        return;
+    }
     const CStep step = Change(tr("New Puzzle"), [&] {
         board_.LoadValues(values);
         board_.OnSet();
@@ -508,7 +527,30 @@ void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
 
 void CBoardDlg::OnCheckPuzzle()
 {
-    Tell(CheckSentence(CheckPuzzle(board_.WorkingValues()), board_.WorkingValues()));
+    EndCheck();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    checkJob_->Check(board_.WorkingValues());
+    Tell(tr("Check Puzzle: counting the solutions of the digits on the board…"));
+}
+
+void CBoardDlg::TakeCheck(const CPuzzleCheck& check, const Values& values)
+{
+    QApplication::restoreOverrideCursor();
+    Tell(CheckSentence(check, values));
+}
+
+void CBoardDlg::EndCheck()
+{
+    if (!checkJob_->Busy())
+        return;
+    checkJob_->Cancel();
+    QApplication::restoreOverrideCursor();
+}
+
+void CBoardDlg::EndJobs()
+{
+    EndCheck();
+    puzzleJob_->Cancel();
 }
 
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.
@@ -541,18 +583,40 @@ QString CBoardDlg::PuzzleFilePath() const
 
 void CBoardDlg::reject()
 {
-    if (!HasUnsavedChanges()) {
-        CDialog::reject();
-        return;
+    if (HasUnsavedChanges()) {
+        switch (AskAboutBoard(CCloseQuestion::Moment::Closing)) {
+        case CCloseQuestion::Answer::Save:
+            if (!Save())
+                return;
+            break;
+        case CCloseQuestion::Answer::Discard: break;
+        case CCloseQuestion::Answer::Stay: return;
+        }
     }
-    switch (CCloseQuestion::Ask(this, PuzzleFilePath())) {
-    case CCloseQuestion::Answer::Save:
-        if (Save())
-            CDialog::reject();
-        break;
-    case CCloseQuestion::Answer::Discard: CDialog::reject(); break;
+    // Closing ends what is still being worked out for the board.
+    EndJobs();
+    CDialog::reject();
+}
+
+CCloseQuestion::Answer CBoardDlg::AskAboutBoard(CCloseQuestion::Moment moment)
+{
+    const CCloseQuestion::Answer answer = close_.Ask(this, moment, PuzzleFilePath());
+    const auto waiting = std::exchange(waitingPuzzle_, std::nullopt);
+    if (answer == CCloseQuestion::Answer::Stay && waiting)
+        TakeNewPuzzle(waiting->first, waiting->second);
+    return answer;
+}
+
+bool CBoardDlg::MayReplaceBoard()
+{
+    if (!HasUnsavedChanges())
+        return true;
+    switch (AskAboutBoard(CCloseQuestion::Moment::Replacing)) {
+    case CCloseQuestion::Answer::Save: return Save();
+    case CCloseQuestion::Answer::Discard: return true;
     case CCloseQuestion::Answer::Stay: break;
     }
+    return false;
 }
 
 void CBoardDlg::UpdateMenuActions()
