@@ -4,12 +4,13 @@
 // The engine without a window: Solve of one puzzle from a fresh board to
 // the last sweep, averaged over a whole set, as the window runs it (reasons
 // kept), without reasons (as zifrel-batch --cell runs it), in the lanes (as
-// zifrel-batch --solve runs it), and as a plain loop over the same rules.
+// zifrel-batch --solve runs it), and as the reference deduction of the
+// tests, the rules written the plain way, without reasons.
 
 #include "board.h"
 #include "lane_engine.h"
-#include "plain_rules.h"
 #include "puzzle_sets.h"
+#include "reference_deduction.h"
 
 #include <benchmark/benchmark.h>
 
@@ -63,32 +64,32 @@ CLaneBoard LaneBoardOf(const Values& values)
     return board;
 }
 
-// The plain loop, loading each puzzle as the engine rows do, after checking
-// that it solves every puzzle of the set to the board the engine leaves, in
-// as many sweeps.
+// The reference's Solve, each puzzle loaded as the engine rows load it,
+// after checking that it solves every puzzle of the set to the board the
+// engine leaves, in as many sweeps.
 void PlainLoop(benchmark::State& state, const std::string& name)
 {
     const std::vector<Values> puzzles = LoadPuzzleSet(name);
     for (const Values& values : puzzles) {
-        plain::CSolver solved(values.data());
-        const int sweeps = solved.Solve();
+        CBoard solved;
+        solved.LoadValues(values);
+        const int sweeps = ReferenceSolve(solved.Working(), Rules::All, Reasons::Skipped);
         CBoard board;
         board.SetReasons(Reasons::Skipped);
         board.LoadValues(values);
         bool same = board.OnSolve() == sweeps;
         for (int i = 0; i < kCellCount; ++i)
-            same = same && solved.b.value[i] == board.Working()[i].GetValue()
-                && solved.b.excluded[i] == board.Working()[i].ExcludedMask();
+            same = same && solved.Working()[i].State() == board.Working()[i].State();
         if (!same) {
-            state.SkipWithError("the plain loop and the engine differ");
+            state.SkipWithError("the reference and the engine differ");
             return;
         }
     }
     std::size_t next = 0;
     for (auto _ : state) {
-        plain::CSolver solver(puzzles[next].data());
-        benchmark::DoNotOptimize(solver.Solve());
-        benchmark::DoNotOptimize(solver.b);
+        CBoard board;
+        board.LoadValues(puzzles[next]);
+        benchmark::DoNotOptimize(ReferenceSolve(board.Working(), Rules::All, Reasons::Skipped));
         next = (next + 1) % puzzles.size();
     }
     state.SetItemsProcessed(state.iterations());

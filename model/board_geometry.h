@@ -33,6 +33,9 @@ struct CCellSet {
     std::uint64_t word[2] = {0, 0};
 
     constexpr void Add(int i) { word[i / 64] |= std::uint64_t{1} << (i % 64); }
+    // Adds cell i when in is true; without a branch, for sets whose cells
+    // follow no pattern.
+    constexpr void AddIf(bool in, int i) { word[i / 64] |= std::uint64_t{in} << (i % 64); }
     constexpr void Remove(int i) { word[i / 64] &= ~(std::uint64_t{1} << (i % 64)); }
     constexpr bool Has(int i) const { return (word[i / 64] >> (i % 64) & 1) != 0; }
     constexpr bool Empty() const { return (word[0] | word[1]) == 0; }

@@ -11,11 +11,13 @@
 #include <cstring>
 #include <string>
 
-// Masks of digits use one bit per digit, digit 1 in the highest of nine bits
-// and digit 9 in the lowest, so that an open-digit mask is CandidateMask().
+// Masks of digits use one bit per digit, digit d at bit d - 1, everywhere
+// in the engine: the lowest digit of a mask is its lowest bit.
 using DigitMask = std::uint16_t;
 inline constexpr DigitMask kAllDigits = 0x1FF;
-constexpr DigitMask DigitBit(int digit) { return static_cast<DigitMask>(1u << (9 - digit)); }
+constexpr DigitMask DigitBit(int digit) { return static_cast<DigitMask>(1u << (digit - 1)); }
+// The lowest digit of a mask that is not empty.
+constexpr int LowestDigit(unsigned mask) { return std::countr_zero(mask) + 1; }
 
 // What a cell holding each value has ruled out: nothing for an empty cell,
 // all but its own digit for a filled one. A table, since loading a puzzle
@@ -37,7 +39,7 @@ inline constexpr auto kDigitCount = [] {
 }();
 
 // For a digit mask, eight bytes with 0xFF in place d - 1 for each of the
-// digits d = 1 to 8 in it, read as one word.
+// digits d = 1 to 8 in it (its low byte), read as one word.
 inline constexpr auto kFirstEightDigitBytes = [] {
     std::array<std::uint64_t, 512> words{};
     for (unsigned mask = 0; mask < words.size(); ++mask) {
@@ -164,7 +166,7 @@ private:
         const std::uint64_t take = kFirstEightDigitBytes[digits & kAllDigits];
         into = (into & ~take) | (firstEight & take);
         std::memcpy(evidence_.data(), &into, sizeof into);
-        const auto takeNinth = static_cast<std::uint8_t>(-(digits & DigitBit(9)));
+        const auto takeNinth = static_cast<std::uint8_t>(-((digits & DigitBit(9)) >> 8));
         evidence_[8] = static_cast<std::uint8_t>((evidence_[8] & ~takeNinth) | (ninth & takeNinth));
     }
     std::int32_t value_ = 0;

@@ -52,21 +52,12 @@ DigitMask DigitsOfPairs(std::uint64_t pairs)
     return digits;
 }
 
-// Digit 1 is the highest bit, so the lowest digit of a mask is its highest set bit.
-int LowestDigit(unsigned mask)
-{
-    return 10 - std::bit_width(mask);
-}
-
 // Calls action(digit) for each digit of mask, lowest digit first.
 template <typename Action>
 void ForEachDigit(unsigned mask, Action action)
 {
-    while (mask != 0) {
-        const int top = std::bit_width(mask) - 1;
-        action(9 - top);
-        mask ^= 1u << top;
-    }
+    for (; mask != 0; mask &= mask - 1)
+        action(LowestDigit(mask));
 }
 
 // Where a cell holding value notes itself as a holder: place value - 1, or
@@ -121,8 +112,8 @@ struct CPairLine {
 
 // What the rules read, kept up to date as the cells change, and the rules
 // themselves over it.
-template <Reasons kReasons>
-class CSweepOf<kReasons>::CState {
+template <Reasons kReasons, Rules kRules>
+class CSweepOf<kReasons, kRules>::CState {
 public:
     CState(Grid& grid, CDeductionObserver* observer);
     // Hands the cells the evidence of rules 1 to 3 that it still owes them.
@@ -135,31 +126,48 @@ public:
 
 private:
     static constexpr bool kRecord = kReasons == Reasons::Kept;
+    static constexpr bool kBoxAndLine = kRules != Rules::Singles;
+    static constexpr bool kPairs = kRules == Rules::All;
 
     // The rules, in the order the deduction applies them. The first seven
     // give the digits they rule out of the cell at p (pair: the pair the
-    // cell itself holds, which takes no part in its lines' pairs); the last
-    // two the digit to place, if any, as a mask.
+    // cell itself holds, which takes no part in its lines' pairs), nothing
+    // when the sweep leaves them out; the last two the digit to place, if
+    // any, as a mask.
     DigitMask PlacedInRow(const CPlace& p) const { return rowPlaced_[p.row]; }
     DigitMask PlacedInColumn(const CPlace& p) const { return columnPlaced_[p.column]; }
     DigitMask PlacedInBox(const CPlace& p) const { return boxPlaced_[p.box]; }
     DigitMask ConfinedByBandBoxes(const CPlace& p) const
     {
+        if constexpr (!kBoxAndLine)
+            return 0;
         return Both(rowSegment_, p.bandSegments[0]) | Both(rowSegment_, p.bandSegments[1]);
     }
     DigitMask ConfinedByStackBoxes(const CPlace& p) const
     {
+        if constexpr (!kBoxAndLine)
+            return 0;
         return Both(columnSegment_, p.stackSegments[0]) | Both(columnSegment_, p.stackSegments[1]);
     }
-    DigitMask PairsOfRow(const CPlace& p, int pair) const { return rowPairs_[p.row].DigitsWithout(pair); }
-    DigitMask PairsOfColumn(const CPlace& p, int pair) const { return columnPairs_[p.column].DigitsWithout(pair); }
+    DigitMask PairsOfRow(const CPlace& p, int pair) const
+    {
+        if constexpr (!kPairs)
+            return 0;
+        return rowPairs_[p.row].DigitsWithout(pair);
+    }
+    DigitMask PairsOfColumn(const CPlace& p, int pair) const
+    {
+        if constexpr (!kPairs)
+            return 0;
+        return columnPairs_[p.column].DigitsWithout(pair);
+    }
     static unsigned OneDigitLeft(unsigned open) { return kDigitCount[open] == 1 ? open : 0; }
     unsigned NoOtherPlaceInBox(const CPlace& p, unsigned open) const
     {
         return Both(rowSegment_, p.otherRowSegments) & excluded_[p.rowMates[0]] & excluded_[p.rowMates[1]] & open;
     }
 
-    bool IsEmpty(int index) const { return (empty_[static_cast<std::size_t>(index / 64)] >> (index % 64) & 1) != 0; }
+    bool IsEmpty(int index) const { return empty_.Has(index); }
     bool UpdateEmptyCell(int index);
     // The cell at index has just been filled with digit.
     void NotePlaced(int index, int digit);
@@ -180,14 +188,14 @@ private:
     std::array<DigitMask, 9> rowPlaced_{};
     std::array<DigitMask, 9> columnPlaced_{};
     std::array<DigitMask, 9> boxPlaced_{};
-    // For box b and its k-th row (column) of three cells, index 3b + k: the
-    // digits ruled out in all three.
+    // For each row (column) segment: the digits ruled out in all three of
+    // its cells. The column segments only for rule 5, the pairs only for
+    // rules 6 and 7.
     std::array<DigitMask, 27> rowSegment_;
     std::array<DigitMask, 27> columnSegment_;
     std::array<CPairLine, 9> rowPairs_;
     std::array<CPairLine, 9> columnPairs_;
-    // Bit i % 64 of word i / 64: cell i is empty.
-    std::array<std::uint64_t, 2> empty_{};
+    CCellSet empty_;
 
     // Kept only with the reasons. For each row, column and box and each
     // digit d, place d - 1: the first cell in board order that holds d. A
@@ -203,11 +211,11 @@ private:
     // after it (bits 0, 16 and 32 up), whose evidence it still owes the
     // cell: it notes each cell once, at the end, however often it changed.
     std::array<std::uint64_t, kCellCount> owed_{};
-    std::array<std::uint64_t, 2> owing_{};
+    CCellSet owing_;
 };
 
-template <Reasons kReasons>
-CSweepOf<kReasons>::CState::CState(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer_(observer)
+template <Reasons kReasons, Rules kRules>
+CSweepOf<kReasons, kRules>::CState::CState(Grid& grid, CDeductionObserver* observer) : grid_(grid), observer_(observer)
 {
     rowSegment_.fill(kAllDigits);
     columnSegment_.fill(kAllDigits);
@@ -217,7 +225,7 @@ CSweepOf<kReasons>::CState::CState(Grid& grid, CDeductionObserver* observer) : g
         const CPlace& p = PlaceOf(index);
         const DigitMask excluded = cell.ExcludedMask();
         excluded_[static_cast<std::size_t>(index)] = excluded;
-        empty_[static_cast<std::size_t>(index / 64)] |= std::uint64_t{cell.GetValue() == 0} << (index % 64);
+        empty_.AddIf(cell.GetValue() == 0, index);
         const DigitMask placed = kPlacedDigit[cell.GetValue()];
         if constexpr (kRecord) {
             const std::size_t place = kHolderPlace[cell.GetValue()];
@@ -228,10 +236,13 @@ CSweepOf<kReasons>::CState::CState(Grid& grid, CDeductionObserver* observer) : g
         columnPlaced_[p.column] |= placed;
         boxPlaced_[p.box] |= placed;
         rowSegment_[p.rowSegment] &= excluded;
-        columnSegment_[p.columnSegment] &= excluded;
-        if (const int pair = PairOf(excluded); pair != kNoPair) {
-            rowPairs_[p.row].Add(pair);
-            columnPairs_[p.column].Add(pair);
+        if constexpr (kBoxAndLine)
+            columnSegment_[p.columnSegment] &= excluded;
+        if constexpr (kPairs) {
+            if (const int pair = PairOf(excluded); pair != kNoPair) {
+                rowPairs_[p.row].Add(pair);
+                columnPairs_[p.column].Add(pair);
+            }
         }
     }
 }
@@ -239,34 +250,29 @@ CSweepOf<kReasons>::CState::CState(Grid& grid, CDeductionObserver* observer) : g
 // The evidence of rules 1 to 3 is the first holder of the digit in the
 // line, the same for the object's whole life (see rowHolder_), so each cell
 // is noted once, at the end.
-template <Reasons kReasons>
-CSweepOf<kReasons>::CState::~CState()
+template <Reasons kReasons, Rules kRules>
+CSweepOf<kReasons, kRules>::CState::~CState()
 {
-    for (std::size_t word = 0; word < owing_.size(); ++word) {
-        for (std::uint64_t cells = owing_[word]; cells != 0; cells &= cells - 1) {
-            const int index = static_cast<int>(word * 64) + std::countr_zero(cells);
-            const CPlace& p = PlaceOf(index);
-            grid_[static_cast<std::size_t>(index)].NoteRowColumnBox(
-                owed_[static_cast<std::size_t>(index)], rowHolder_[p.row].data(), columnHolder_[p.column].data(),
-                boxHolder_[p.box].data());
-        }
-    }
+    owing_.ForEach([this](int index) {
+        const CPlace& p = PlaceOf(index);
+        grid_[static_cast<std::size_t>(index)].NoteRowColumnBox(owed_[static_cast<std::size_t>(index)],
+                                                                rowHolder_[p.row].data(),
+                                                                columnHolder_[p.column].data(), boxHolder_[p.box].data());
+    });
 }
 
-template <Reasons kReasons>
-bool CSweepOf<kReasons>::CState::Pass()
+template <Reasons kReasons, Rules kRules>
+bool CSweepOf<kReasons, kRules>::CState::Pass()
 {
     bool changed = false;
-    for (std::size_t word = 0; word < empty_.size(); ++word)
-        // Only the cell visited changes, so the cells still to come are
-        // those of the word as it stands now.
-        for (std::uint64_t cells = empty_[word]; cells != 0; cells &= cells - 1)
-            changed |= UpdateEmptyCell(static_cast<int>(word * 64) + std::countr_zero(cells));
+    // Only the cell visited changes, so the cells still to come are those
+    // of the set as it stands at the start.
+    empty_.ForEach([&](int index) { changed |= UpdateEmptyCell(index); });
     return changed;
 }
 
-template <Reasons kReasons>
-bool CSweepOf<kReasons>::CState::UpdateEmptyCell(int index)
+template <Reasons kReasons, Rules kRules>
+bool CSweepOf<kReasons, kRules>::CState::UpdateEmptyCell(int index)
 {
     CCell& cell = grid_[static_cast<std::size_t>(index)];
     const CPlace& p = PlaceOf(index);
@@ -309,8 +315,8 @@ bool CSweepOf<kReasons>::CState::UpdateEmptyCell(int index)
     return true;
 }
 
-template <Reasons kReasons>
-void CSweepOf<kReasons>::CState::NotePlaced(int index, int digit)
+template <Reasons kReasons, Rules kRules>
+void CSweepOf<kReasons, kRules>::CState::NotePlaced(int index, int digit)
 {
     const CPlace& p = PlaceOf(index);
     const DigitMask bit = DigitBit(digit);
@@ -319,43 +325,46 @@ void CSweepOf<kReasons>::CState::NotePlaced(int index, int digit)
         rowHolder_[p.row][place] = columnHolder_[p.column][place] = boxHolder_[p.box][place] =
             static_cast<std::uint8_t>(index);
     }
-    empty_[static_cast<std::size_t>(index / 64)] &= ~(std::uint64_t{1} << (index % 64));
+    empty_.Remove(index);
     rowPlaced_[p.row] |= bit;
     columnPlaced_[p.column] |= bit;
     boxPlaced_[p.box] |= bit;
 }
 
-template <Reasons kReasons>
-[[gnu::always_inline]] inline void CSweepOf<kReasons>::CState::NoteExcluded(int index, DigitMask before)
+template <Reasons kReasons, Rules kRules>
+[[gnu::always_inline]] inline void CSweepOf<kReasons, kRules>::CState::NoteExcluded(int index, DigitMask before)
 {
     const CPlace& p = PlaceOf(index);
     const DigitMask excluded = grid_[static_cast<std::size_t>(index)].ExcludedMask();
     excluded_[static_cast<std::size_t>(index)] = excluded;
     rowSegment_[p.rowSegment] = excluded & excluded_[p.rowMates[0]] & excluded_[p.rowMates[1]];
-    columnSegment_[p.columnSegment] = excluded & excluded_[p.columnMates[0]] & excluded_[p.columnMates[1]];
-    // Whether the cell leaves a pair, enters one or neither follows no
-    // pattern, so the counts are moved every time, "no pair" included.
-    const int was = PairOf(before);
-    const int is = PairOf(excluded);
-    rowPairs_[p.row].Remove(was);
-    columnPairs_[p.column].Remove(was);
-    rowPairs_[p.row].Add(is);
-    columnPairs_[p.column].Add(is);
+    if constexpr (kBoxAndLine)
+        columnSegment_[p.columnSegment] = excluded & excluded_[p.columnMates[0]] & excluded_[p.columnMates[1]];
+    if constexpr (kPairs) {
+        // Whether the cell leaves a pair, enters one or neither follows no
+        // pattern, so the counts are moved every time, "no pair" included.
+        const int was = PairOf(before);
+        const int is = PairOf(excluded);
+        rowPairs_[p.row].Remove(was);
+        columnPairs_[p.column].Remove(was);
+        rowPairs_[p.row].Add(is);
+        columnPairs_[p.column].Add(is);
+    }
 }
 
 // Each digit newly ruled out is put down to the first rule that rules it
 // out, with that rule's evidence. Rules 1 to 3 take nearly all of them:
 // their evidence is owed a rule at a time, without a branch per digit, and
 // noted when the object ends.
-template <Reasons kReasons>
-[[gnu::always_inline]] inline void CSweepOf<kReasons>::CState::RecordReasons(int index, unsigned newly,
+template <Reasons kReasons, Rules kRules>
+[[gnu::always_inline]] inline void CSweepOf<kReasons, kRules>::CState::RecordReasons(int index, unsigned newly,
                                                                              const DigitMask (&byRule)[7])
 {
     const unsigned byRow = newly & byRule[0];
     const unsigned byColumn = newly & byRule[1] & ~byRow;
     const unsigned byBox = newly & byRule[2] & ~(byRow | byColumn);
     owed_[static_cast<std::size_t>(index)] |= byRow | std::uint64_t{byColumn} << 16 | std::uint64_t{byBox} << 32;
-    owing_[static_cast<std::size_t>(index / 64)] |= std::uint64_t{1} << (index % 64);
+    owing_.Add(index);
     if (const unsigned rest = newly & ~(byRow | byColumn | byBox); rest != 0)
         RecordConfinedAndPairs(index, rest, byRule[3], byRule[4], byRule[5]);
     if (observer_)
@@ -366,8 +375,8 @@ template <Reasons kReasons>
 // looked for here, in the bookkeeping as the call found it (the cell's own
 // change is not taken in yet). Without a branch per digit: how many there
 // are follows no pattern.
-template <Reasons kReasons>
-[[gnu::noinline]] void CSweepOf<kReasons>::CState::RecordConfinedAndPairs(int index, unsigned digits,
+template <Reasons kReasons, Rules kRules>
+[[gnu::noinline]] void CSweepOf<kReasons, kRules>::CState::RecordConfinedAndPairs(int index, unsigned digits,
                                                                            DigitMask byBand, DigitMask byStack,
                                                                            DigitMask byRowPairs)
 {
@@ -396,8 +405,8 @@ template <Reasons kReasons>
 // Each digit goes to the first pair along the line, in the order the rule
 // looks at them (by first cell, then second), that holds it. The pairs held
 // twice are known by number, so only their cells are looked for.
-template <Reasons kReasons>
-void CSweepOf<kReasons>::CState::RecordPairs(int index, unsigned digits, bool inRow)
+template <Reasons kReasons, Rules kRules>
+void CSweepOf<kReasons, kRules>::CState::RecordPairs(int index, unsigned digits, bool inRow)
 {
     const CPlace& p = PlaceOf(index);
     CCell& cell = grid_[static_cast<std::size_t>(index)];
@@ -439,8 +448,8 @@ void CSweepOf<kReasons>::CState::RecordPairs(int index, unsigned digits, bool in
 // Tells the observer each digit just ruled out, in rule order, with the
 // reason the cell keeps for it (those of rules 1 to 3 are still owed, and
 // are the first holders the object keeps).
-template <Reasons kReasons>
-[[gnu::noinline]] void CSweepOf<kReasons>::CState::TellObserver(int index, unsigned newly, DigitMask row,
+template <Reasons kReasons, Rules kRules>
+[[gnu::noinline]] void CSweepOf<kReasons, kRules>::CState::TellObserver(int index, unsigned newly, DigitMask row,
                                                                  DigitMask column, DigitMask box)
 {
     const DigitMask byRule[3] = {row, column, box};
@@ -462,35 +471,37 @@ template <Reasons kReasons>
         });
 }
 
-template <Reasons kReasons>
-CSweepOf<kReasons>::CSweepOf(Grid& grid) : state_(std::make_unique<CState>(grid, nullptr))
+template <Reasons kReasons, Rules kRules>
+CSweepOf<kReasons, kRules>::CSweepOf(Grid& grid) : state_(std::make_unique<CState>(grid, nullptr))
 {
 }
 
-template <Reasons kReasons>
-CSweepOf<kReasons>::CSweepOf(Grid& grid, CDeductionObserver* observer)
+template <Reasons kReasons, Rules kRules>
+CSweepOf<kReasons, kRules>::CSweepOf(Grid& grid, CDeductionObserver* observer)
     requires(kReasons == Reasons::Kept)
     : state_(std::make_unique<CState>(grid, observer))
 {
 }
 
-template <Reasons kReasons>
-CSweepOf<kReasons>::~CSweepOf() = default;
+template <Reasons kReasons, Rules kRules>
+CSweepOf<kReasons, kRules>::~CSweepOf() = default;
 
-template <Reasons kReasons>
-bool CSweepOf<kReasons>::UpdateCell(int row, int column)
+template <Reasons kReasons, Rules kRules>
+bool CSweepOf<kReasons, kRules>::UpdateCell(int row, int column)
 {
     return state_->UpdateCell(CellIndex(row, column));
 }
 
-template <Reasons kReasons>
-bool CSweepOf<kReasons>::Pass()
+template <Reasons kReasons, Rules kRules>
+bool CSweepOf<kReasons, kRules>::Pass()
 {
     return state_->Pass();
 }
 
 template class CSweepOf<Reasons::Kept>;
 template class CSweepOf<Reasons::Skipped>;
+template class CSweepOf<Reasons::Skipped, Rules::Singles>;
+template class CSweepOf<Reasons::Skipped, Rules::BoxAndLine>;
 
 bool UpdateCell(Grid& grid, int row, int column)
 {

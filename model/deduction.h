@@ -21,6 +21,11 @@ public:
 // that only wants the resulting board skips them and runs faster.
 enum class Reasons { Kept, Skipped };
 
+// Which of the rules below a sweep applies: rules 1 to 3, 8 and 9 always;
+// rules 4 and 5 from BoxAndLine on; the pairs of rules 6 and 7 with All.
+// Fewer rules are for grading a puzzle; the window and zifrel-batch use all.
+enum class Rules { Singles, BoxAndLine, All };
+
 // The deduction over one grid for as long as nothing but the deduction
 // itself changes the grid's cells: a sweep, a run of sweeps, or one step.
 //
@@ -41,6 +46,10 @@ enum class Reasons { Kept, Skipped };
 // when it changed. Returns true when the cell gained a ruled-out digit or a
 // value.
 //
+// With fewer rules than All, the rules left out rule out nothing; the
+// others are applied exactly as above, over what the sweep itself has
+// ruled out.
+//
 // With Reasons::Kept, each digit ruled out keeps in the cell the first of
 // the rules above that rules it out and that rule's evidence (see CReason),
 // and a filled cell keeps how it was filled; the evidence of rules 1 to 3
@@ -52,7 +61,7 @@ enum class Reasons { Kept, Skipped };
 // and then kept up to date as the target cells change. That is only sound
 // while no one else writes the cells: make a new object after any other
 // change.
-template <Reasons kReasons>
+template <Reasons kReasons, Rules kRules = Rules::All>
 class CSweepOf {
 public:
     explicit CSweepOf(Grid& grid);
@@ -76,6 +85,8 @@ private:
 
 extern template class CSweepOf<Reasons::Kept>;
 extern template class CSweepOf<Reasons::Skipped>;
+extern template class CSweepOf<Reasons::Skipped, Rules::Singles>;
+extern template class CSweepOf<Reasons::Skipped, Rules::BoxAndLine>;
 using CSweep = CSweepOf<Reasons::Kept>;
 using CSweepWithoutReasons = CSweepOf<Reasons::Skipped>;
 

@@ -13,12 +13,9 @@ template <typename Keep>
 std::vector<int> CellsOfBox(int box, Keep keep)
 {
     std::vector<int> cells;
-    const int top = box / 3 * 3;
-    const int left = box % 3 * 3;
-    for (int row = top; row < top + 3; ++row)
-        for (int column = left; column < left + 3; ++column)
-            if (keep(CellIndex(row, column)))
-                cells.push_back(CellIndex(row, column));
+    for (int k = 0; k < kBoardSize; ++k)
+        if (keep(BoxCell(box, k)))
+            cells.push_back(BoxCell(box, k));
     return cells;
 }
 

@@ -55,11 +55,6 @@ const char* LaneSetName(LaneSet set)
     return "";
 }
 
-int LaneCount(LaneSet set)
-{
-    return set == LaneSet::Avx512 || set == LaneSet::Avx2 ? 16 : 8;
-}
-
 void RunLanes(std::span<CLaneBoard> boards, unsigned long long maxSweeps, LaneSet set)
 {
     if (maxSweeps == 0 || boards.empty())

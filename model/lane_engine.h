@@ -34,7 +34,6 @@ enum class LaneSet { Avx512, Avx2, Sse2, Portable };
 LaneSet ChosenLaneSet();
 bool LaneSetRuns(LaneSet set);
 const char* LaneSetName(LaneSet set);
-int LaneCount(LaneSet set);
 
 // Runs on each board up to maxSweeps sweeps, stopping after one that
 // changes nothing (every later one would change nothing too, so the board

@@ -4,6 +4,7 @@
 // The lane engine for x86-64 processors with AVX2: 16 lanes of 16 bits in
 // 256-bit vectors. This file alone is compiled for AVX2; it is only called
 // once the processor has been found to run it.
+#include "board_geometry.h"
 #include "lane_kernel.h"
 
 namespace {

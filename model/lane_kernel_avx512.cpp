@@ -8,6 +8,7 @@
 // lanes in 512-bit vectors ran no faster than AVX2 here, on a processor
 // that works on them in two halves. This file alone is compiled for AVX-512; it is only called
 // once the processor has been found to run it.
+#include "board_geometry.h"
 #include "lane_kernel.h"
 
 namespace {

@@ -49,16 +49,6 @@ TEST(CellState, RuleOutOnlyReportsDigitsThatWereOpen)
     EXPECT_EQ(OpenDigits(cell), "134568");
 }
 
-TEST(CellState, CandidateMaskPutsDigitOneInTheHighestBit)
-{
-    CCell cell;
-    EXPECT_EQ(cell.CandidateMask(), 0x1FF);
-    cell.SetValue(1);
-    EXPECT_EQ(cell.CandidateMask(), 256);
-    cell.SetValue(9);
-    EXPECT_EQ(cell.CandidateMask(), 1);
-}
-
 TEST(CellState, CellsWithTheSameCandidatesHaveEqualMasks)
 {
     CCell a;

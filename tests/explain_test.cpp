@@ -84,10 +84,6 @@ private:
     {
         return name.size() == 2 && name[0] == 'b' && name[1] >= '1' && name[1] <= '9' ? name[1] - '1' : -1;
     }
-    static int RowOf(int i) { return i / kBoardSize; }
-    static int ColumnOf(int i) { return i % kBoardSize; }
-    static int BoxOf(int i) { return RowOf(i) / 3 * 3 + ColumnOf(i) / 3; }
-
     bool Open(int i, int d) const { return (excluded_[i] & DigitBit(d)) == 0; }
     int OpenCount(int i) const { return kDigitCount[~excluded_[i] & kAllDigits]; }
 

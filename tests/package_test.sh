@@ -44,6 +44,8 @@ for binary in usr/games/zifrel usr/bin/zifrel-batch; do
     file "$root/$binary" | grep -q ", stripped" || fail "$binary is not stripped"
     readelf -d "$root/$binary" | grep -Eq "BIND_NOW|FLAGS.*NOW" || fail "$binary is not linked with -z now"
     readelf -l "$root/$binary" | grep -q GNU_RELRO || fail "$binary has no RELRO"
+    # Security updates of the C++ library reach it only through the shared one.
+    readelf -d "$root/$binary" | grep -q "NEEDED.*libstdc++" || fail "$binary does not use the shared C++ library"
 done
 # One version everywhere it is not fixed by the About text.
 version=$(dpkg-deb -f "$package" Version)
@@ -71,7 +73,7 @@ left=$(cd "$admin" && find . -path ./var/lib/dpkg -prune -o \( -type f -o -type 
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/io.github.zifrel.Zifrel.desktop")
 xvfb-run -a bash -c '
     "$1/usr/games/zifrel" & program=$!
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         if xwininfo -root -tree | grep -q "\"Zifrel\": (\"zifrel\" \"$2\")"; then kill $program; exit 0; fi
         sleep 0.1
     done

@@ -3,10 +3,11 @@
 //
 // The deduction written the plain way: every call recounts what it reads
 // from the grid, and finds each reason by looking for it. Slow, and
-// obviously right; the engine is checked against it.
+// obviously right; the engine, with all the rules or fewer, is checked
+// against it. It takes from board_geometry.h only cell and box numbers,
+// not the engine's tables, so that those are checked too.
 #include "reference_deduction.h"
 
-#include <bit>
 #include <utility>
 
 namespace {
@@ -125,12 +126,6 @@ DigitMask PairsInColumn(const Grid& grid, int row, int column)
     return NakedPairs([&](int r) -> const CCell& { return grid[CellIndex(r, column)]; }, row);
 }
 
-// Digit 1 is the highest bit, so the lowest digit of a mask is its highest set bit.
-int LowestDigit(unsigned mask)
-{
-    return 10 - std::bit_width(mask);
-}
-
 // The first cell, in board order, of the row, column or box of (row,
 // column) that holds digit: the evidence of rules 1 to 3.
 int FirstHolder(const Grid& grid, Rule rule, int row, int column, int digit)
@@ -138,7 +133,7 @@ int FirstHolder(const Grid& grid, Rule rule, int row, int column, int digit)
     for (int k = 0; k < kBoardSize; ++k) {
         const int at = rule == Rule::Row ? CellIndex(row, k)
             : rule == Rule::Column       ? CellIndex(k, column)
-                                         : CellIndex(row / 3 * 3 + k / 3, column / 3 * 3 + k % 3);
+                                         : BoxCell(BoxOf(CellIndex(row, column)), k);
         if (grid[at].GetValue() == digit)
             return at;
     }
@@ -232,21 +227,24 @@ bool PlaceOnlyInBox(Grid& grid, int row, int column)
 
 } // namespace
 
-bool ReferenceUpdateCell(Grid& grid, int row, int column)
+bool ReferenceUpdateCell(Grid& grid, int row, int column, Rules rules, Reasons reasons)
 {
     CCell& cell = grid[CellIndex(row, column)];
     bool changed = false;
     if (cell.GetValue() == 0) {
+        const bool boxAndLine = rules != Rules::Singles;
+        const bool pairs = rules == Rules::All;
         // The rules only add to what is ruled out, so their union is ruled
         // out at once; the placing steps then see all of it.
         const DigitMask byRule[7] = {DigitsPlacedInRow(grid, row),
                                      DigitsPlacedInColumn(grid, column),
                                      DigitsPlacedInBox(grid, row / 3 * 3, column / 3 * 3),
-                                     RowConfinedByNeighbourBoxes(grid, row, column),
-                                     ColumnConfinedByNeighbourBoxes(grid, row, column),
-                                     PairsInRow(grid, row, column),
-                                     PairsInColumn(grid, row, column)};
-        NoteReasons(grid, row, column, byRule);
+                                     boxAndLine ? RowConfinedByNeighbourBoxes(grid, row, column) : DigitMask{0},
+                                     boxAndLine ? ColumnConfinedByNeighbourBoxes(grid, row, column) : DigitMask{0},
+                                     pairs ? PairsInRow(grid, row, column) : DigitMask{0},
+                                     pairs ? PairsInColumn(grid, row, column) : DigitMask{0}};
+        if (reasons == Reasons::Kept)
+            NoteReasons(grid, row, column, byRule);
         DigitMask all = 0;
         for (const DigitMask mask : byRule)
             all |= mask;
@@ -257,4 +255,15 @@ bool ReferenceUpdateCell(Grid& grid, int row, int column)
     if (changed)
         cell.UpdateDisplay();
     return changed;
+}
+
+int ReferenceSolve(Grid& grid, Rules rules, Reasons reasons)
+{
+    for (int sweeps = 1;; ++sweeps) {
+        bool changed = false;
+        for (int i = 0; i < kCellCount; ++i)
+            changed |= ReferenceUpdateCell(grid, RowOf(i), ColumnOf(i), rules, reasons);
+        if (!changed)
+            return sweeps;
+    }
 }

@@ -3,75 +3,33 @@
 #include "dialog.h"
 
 #include "push_button.h"
+#include "window_placement.h"
 
+#include <QChildEvent>
 #include <QKeyEvent>
-#include <QScreen>
-#include <QWindow>
 
-namespace {
-
-constexpr int kFrameLookMs = 20;
-constexpr int kFrameLooks = 100;
-
-} // namespace
-
-bool CDialog::CentreOnceFramed()
+CDialog::CDialog(QWidget* parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags), placement_(new CWindowPlacement(this))
 {
-    // The window's own margins, straight from the window system: the
-    // widget's idea of its frame is not updated once the window manager has
-    // framed it.
-    if (!windowHandle() || windowHandle()->frameMargins().isNull())
-        return false;
-    Centre();
-    return true;
-}
-
-void CDialog::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() != frameWatch_.timerId()) {
-        QDialog::timerEvent(event);
-        return;
-    }
-    if (CentreOnceFramed() || ++frameLooks_ >= kFrameLooks)
-        frameWatch_.stop();
 }
 
 void CDialog::Centre()
 {
-    const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr;
-    const QRect area = over && over->windowHandle() ? over->windowHandle()->frameGeometry()
-                                                    : screen()->availableGeometry();
-    // Until the window manager has framed the window there are no margins.
-    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QSize frame = size().grownBy(margins);
-    const QPoint corner(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
-    if (windowHandle() && !margins.isNull())
-        windowHandle()->setFramePosition(corner);
-    else
-        move(corner);
+    placement_->Centre();
 }
 
 bool CDialog::event(QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::Show:
-        if (!shown_) {
-            shown_ = true;
-            // Placed before the toolkit guesses, which keeps its guess from
-            // being applied.
-            Centre();
-            frameWatch_.start(kFrameLookMs, this);
-            setAttribute(Qt::WA_KeyboardFocusChange);
-        }
-        break;
-    case QEvent::WindowActivate:
-    case QEvent::Move:
-    case QEvent::Expose:
-        if (frameWatch_.isActive() && CentreOnceFramed())
-            frameWatch_.stop();
-        break;
-    default:
-        break;
+    if (event->type() == QEvent::Show && !shown_) {
+        shown_ = true;
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    } else if (event->type() == QEvent::ChildPolished) {
+        // A dialog of the toolkit's (a message box) opened over this window
+        // is placed as this program's own windows are.
+        auto* dialog = qobject_cast<QDialog*>(static_cast<QChildEvent*>(event)->child());
+        if (dialog && dialog->isWindow() && !qobject_cast<CDialog*>(dialog)
+            && !dialog->findChild<CWindowPlacement*>(QString(), Qt::FindDirectChildrenOnly))
+            new CWindowPlacement(dialog);
     }
     return QDialog::event(event);
 }

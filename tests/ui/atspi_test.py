@@ -37,7 +37,7 @@ def pump(seconds):
         time.sleep(0.01)
 
 
-def wait_for(condition, seconds=10):
+def wait_for(condition, seconds=60):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         pump(0.05)
@@ -81,10 +81,12 @@ app = wait_for(application)
 if app is None:
     sys.exit("atspi_test: Zifrel never appeared on the accessibility bus")
 # Listening once the registry has surely started (a listener asked for
-# before may never be heard of), and then a moment for the program to learn
-# that someone listens: until then it sends no events.
-pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed")
-pump(1.0)
+# before may never be heard of); the program sends no events until it knows
+# that someone listens: Tab and Shift+Tab until their focus moves are heard.
+pyatspi.Registry.registerEventListener(on_event, "object:state-changed:showing", "object:text-changed",
+                                       "object:state-changed:focused")
+check(wait_for(lambda: subprocess.run(["xdotool", "key", "Tab", "shift+Tab"], check=True) and wait_for(
+    lambda: any(e[0] == "object:state-changed:focused" for e in events), 1)), "focus moves are told")
 window = app.getChildAtIndex(0)
 cells = {c.name: c for c in children(window) if c.getRoleName() == "text"}
 buttons = {c.name: c for c in children(window) if c.getRoleName() == "push button"}
@@ -93,6 +95,7 @@ check(set(buttons) == {"Solve", "Reset", "Clear", "Set", "Pass", "Save", "Load",
       f"the ten buttons, found {sorted(buttons)}")
 
 first = cells["Row 1, column 1"]
+wait_for(lambda: "focused" in states(first))
 interfaces = pyatspi.listInterfaces(first)
 check("Text" in interfaces and "EditableText" in interfaces, f"a cell is editable text: {interfaces}")
 check({"editable", "focusable", "focused"} <= states(first), f"r1c1 is editable and focused: {states(first)}")
@@ -136,8 +139,9 @@ for name, prefix in (("Load", "Loaded Zifrel.zfr: "), ("Pass", "Pass: "), ("Solv
         subprocess.run(["xdotool", "key", "ctrl+h"], check=True)
         said = wait_for(lambda: announced("Hint: row "))
         check(said is not None and " goes here: " in said, f"the second press tells the digit and why: {said!r}")
+        events.clear()
         subprocess.run(["xdotool", "key", "Escape"], check=True)
-        pump(0.5)
+        wait_for(lambda: any(e[0] == "object:state-changed:showing" and e[3] == 0 for e in events))
         check("showing" in states(window) and len(children(window)) > 81, "Escape dismisses the hint, not the window")
     if name == "Pass":
         # An empty cell with pencil marks says what is still possible.
@@ -171,6 +175,18 @@ check(said is not None and f"{twice} stands in row 1, column 1 and in row 1, col
       f"the contradiction is announced: {said!r} {events}")
 described = wait_for(lambda: f"{twice} also stands in row 1, column 5" in first.description)
 check(described, f"the cell's description says what is wrong: {first.description!r}")
+
+# The menu bar reads each item with its key, and F10 opens its first menu.
+bar = next((c for c in children(window) if c.getRoleName() == "menu bar"), None)
+check(bar is not None and [m.name for m in children(bar)] == ["Game", "Edit", "View", "Help"],
+      f"the menu bar holds Game, Edit, View and Help: {bar and [m.name for m in children(bar)]}")
+if bar is not None:
+    game = children(bar)[0].getChildAtIndex(0)
+    names = [i.name for i in children(game)]
+    check("New Puzzle, Level 1\tCtrl+N" in names and "Quit\tCtrl+Q" in names, f"Game's items name their keys: {names}")
+    subprocess.run(["xdotool", "key", "F10"], check=True)
+    check(wait_for(lambda: "showing" in states(game)), "F10 opens the Game menu")
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
 
 print(f"atspi_test: {len(failures)} failure(s)")
 sys.exit(1 if failures else 0)

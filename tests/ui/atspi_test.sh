@@ -15,6 +15,9 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 printf '%s\n' "$2" > "$work/Zifrel.zfr"
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
+# The program asks for the accessibility bus once, as it starts.
+for _ in $(seq 600); do dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break; sleep 0.1; done
 (cd "$work" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb exec "$program" 2> "$work/stderr") &
 /usr/bin/python3 "$here/atspi_test.py"
 status=$?

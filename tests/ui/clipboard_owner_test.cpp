@@ -7,6 +7,7 @@
 
 #include "board_dlg.h"
 #include "cell_edit.h"
+#include "generous_waits.h"
 #include "notice.h"
 #include "silent_owner.h"
 
@@ -50,7 +51,7 @@ private slots:
         QVERIFY(QGuiApplication::platformName() == QLatin1String("xcb"));
         CBoardDlg board;
         board.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QVERIFY(QTest::qWaitForWindowExposed(&board, kWaitMs));
         auto owner = StartOwner(arguments);
         QVERIFY(owner);
 
@@ -70,7 +71,7 @@ private slots:
         // Once the clipboard changes hands, it is read again.
         auto next = StartOwner({QString::fromStdString(kPuzzle)});
         QVERIFY(next);
-        QVERIFY(owner->waitForFinished(30000));
+        QVERIFY(owner->waitForFinished(kWaitMs));
         QCOMPARE(owner->readAll().count("asked"), asked);
         board.OnPastePuzzle();
         QCOMPARE(board.Notice()->isVisible() ? board.Notice()->text() : QString(), QString());
@@ -96,7 +97,7 @@ private slots:
         board.OnPastePuzzle();
         QCOMPARE(board.Notice()->text(), kTooLong);
         auto next = StartOwner();
-        QVERIFY(owner->waitForFinished(30000));
+        QVERIFY(owner->waitForFinished(kWaitMs));
         QCOMPARE(owner->readAll().count("sent"), 1);
     }
 };

@@ -48,7 +48,6 @@ const char* const kBoxNames[kBoardSize] = {"top left",    "top middle", "top rig
                                            "middle right", "bottom left", "bottom middle", "bottom right"};
 
 int Index(int row, int column) { return (row - 1) * kBoardSize + column - 1; }
-int Box(int index) { return index / 27 * 3 + index % 9 / 3; }
 
 // "3", "3 and 8", "3, 5 and 8" as a set of digits; 0 when it is none of those.
 DigitMask DigitList(const QString& text)
@@ -125,7 +124,7 @@ private:
         const CCell& c = Target();
         static const QRegularExpression also(QStringLiteral("^(\\d) also stands in row (\\d), column (\\d)$"));
         for (int j = 0; j < kCellCount; ++j) {
-            const bool peer = j != cell_ && (RowOf(j) == RowOf(cell_) || ColumnOf(j) == ColumnOf(cell_) || Box(j) == Box(cell_));
+            const bool peer = j != cell_ && (RowOf(j) == RowOf(cell_) || ColumnOf(j) == ColumnOf(cell_) || BoxOf(j) == BoxOf(cell_));
             if (!peer || c.GetValue() == 0 || Value(j) != c.GetValue())
                 continue;
             const auto m = also.match(lines.value(0));
@@ -190,11 +189,11 @@ private:
         if (const auto m = onlyInBox.match(line); m.hasMatch()) {
             ++seen[QStringLiteral("found only in box")];
             const int box = m.captured(2).toInt() - 1;
-            if (!holds(m) || c.HowFilled() != Fill::OnlyInBox || box != Box(cell_) || m.captured(3) != kBoxNames[box])
+            if (!holds(m) || c.HowFilled() != Fill::OnlyInBox || box != BoxOf(cell_) || m.captured(3) != kBoxNames[box])
                 return QStringLiteral("not found that way in that box");
             std::vector<int> lapsedCells;
             for (int i = 0; i < kCellCount; ++i)
-                if (i != cell_ && Box(i) == box && Open(i, c.GetValue()))
+                if (i != cell_ && BoxOf(i) == box && Open(i, c.GetValue()))
                     lapsedCells.push_back(i);
             return Lapse(QStringLiteral("found only in box"), m.captured(4), line.contains(QLatin1String("No longer so")), lapsedCells, lapsed);
         }
@@ -238,7 +237,7 @@ private:
             const int holder = Index(row, column);
             const bool sameUnit = kind == QLatin1String("row") ? number == RowOf(cell_) + 1
                 : kind == QLatin1String("column")              ? number == ColumnOf(cell_) + 1
-                                                               : number - 1 == Box(cell_) && Box(holder) == Box(cell_)
+                                                               : number - 1 == BoxOf(cell_) && BoxOf(holder) == BoxOf(cell_)
                                                                   && u.captured(3) == kBoxNames[number - 1];
             if (!sameUnit || u.captured(5).toInt() != d || holder == cell_)
                 return QStringLiteral("not this cell's %1, or not the digit").arg(kind);
@@ -264,7 +263,7 @@ private:
                 return QStringLiteral("tenses disagree");
             if (c.captured(2) != kBoxNames[box] || c.captured(4).toInt() != d)
                 return QStringLiteral("box named wrongly, or not the digit");
-            const bool neighbour = box != Box(cell_) && (inRow ? box / 3 == Box(cell_) / 3 : box % 3 == Box(cell_) % 3);
+            const bool neighbour = box != BoxOf(cell_) && (inRow ? box / 3 == BoxOf(cell_) / 3 : box % 3 == BoxOf(cell_) % 3);
             if (!neighbour || line_ != (inRow ? RowOf(cell_) : ColumnOf(cell_)))
                 return QStringLiteral("not a box beside this cell, or not its line");
             if (reason.rule != (inRow ? Rule::Band : Rule::Stack) || reason.a != box)
@@ -272,7 +271,7 @@ private:
             ++seen[QStringLiteral("box and line %1").arg(present ? QStringLiteral("now") : QStringLiteral("then"))];
             std::vector<int> lapsedCells;
             for (int i = 0; i < kCellCount; ++i)
-                if (Box(i) == box && (inRow ? RowOf(i) : ColumnOf(i)) != line_ && Open(i, d))
+                if (BoxOf(i) == box && (inRow ? RowOf(i) : ColumnOf(i)) != line_ && Open(i, d))
                     lapsedCells.push_back(i);
             // Present: the box has the digit ruled out outside the line.
             if (present && !lapsedCells.empty())

@@ -18,6 +18,7 @@
 #include "cell_edit.h"
 #include "explanation.h"
 #include "explanation_tip.h"
+#include "generous_waits.h"
 #include "help_dlg.h"
 #include "puzzle_text.h"
 
@@ -36,10 +37,23 @@
 
 namespace {
 
-// The window, with the tip where it shows, as the screen shows them.
-bool Picture(const CBoardDlg& board, const QString& file)
+// Painted now; the tip, a window of its own, once the screen shows it so.
+void Painted(CBoardDlg& board)
 {
-    QTest::qWait(150);
+    board.repaint();
+    QWidget* tip = board.ExplanationTip();
+    const auto shown = [tip] {
+        const QImage onScreen = tip->screen()->grabWindow(0, tip->x(), tip->y(), tip->width(), tip->height()).toImage();
+        return onScreen.convertToFormat(QImage::Format_RGB32) == tip->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    if (tip->isVisible())
+        static_cast<void>(QTest::qWaitFor(shown, kWaitMs));
+}
+
+// The window, with the tip where it shows, as the screen shows them.
+bool Picture(CBoardDlg& board, const QString& file)
+{
+    Painted(board);
     QRect area = board.frameGeometry();
     if (board.ExplanationTip()->isVisible())
         area = area.united(board.ExplanationTip()->frameGeometry());
@@ -66,7 +80,7 @@ bool PictureGuidance(const QString& folder, const Values& puzzle)
         CBoardDlg board;
         board.show();
         board.activateWindow();
-        if (!QTest::qWaitForWindowActive(&board))
+        if (!QTest::qWaitForWindowActive(&board, kWaitMs))
             return false;
         const auto save = [&, tone = tone](const char* state) {
             return Picture(board, folder + QStringLiteral("/guide-%1-%2.png").arg(QLatin1String(state), QLatin1String(tone)));
@@ -177,11 +191,10 @@ int main(int argc, char** argv)
     board.Board().LoadValues(*values);
     board.OnPass();
     board.show();
-    if (!QTest::qWaitForWindowExposed(&board)) {
+    if (!QTest::qWaitForWindowExposed(&board, kWaitMs)) {
         std::fputs("zifrel_screenshot: the window was never shown\n", stderr);
         return 1;
     }
-    QTest::qWait(200);
 
     int overflowing = 0;
     for (int row = 0; row < kBoardSize; ++row) {
@@ -198,6 +211,7 @@ int main(int argc, char** argv)
         }
     }
 
+    Painted(board);
     const QPixmap shot = board.screen()->grabWindow(0, board.x(), board.y(), board.width(), board.height());
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fputs("zifrel_screenshot: cannot write the picture\n", stderr);
@@ -267,7 +281,7 @@ int main(int argc, char** argv)
     CCellEdit* control = board.CellControl(chosen / kBoardSize, chosen % kBoardSize);
     QCursor::setPos(control->mapToGlobal(control->rect().center()));
     board.OnExplain(chosen / kBoardSize, chosen % kBoardSize);
-    QTest::qWait(200);
+    Painted(board);
     const QRect tip = board.ExplanationTip()->frameGeometry();
     const QRect area = board.frameGeometry().united(tip);
     if (!board.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(folder + "/explain.png")) {
@@ -292,7 +306,7 @@ int main(int argc, char** argv)
     }
     for (auto [window, name] : {std::pair<QDialog*, const char*>{&help, "help.png"}, {&about, "about.png"}}) {
         window->show();
-        if (!QTest::qWaitForWindowExposed(window) || !window->grab().save(folder + "/" + name)) {
+        if (!QTest::qWaitForWindowExposed(window, kWaitMs) || !window->grab().save(folder + "/" + name)) {
             std::fprintf(stderr, "zifrel_screenshot: cannot picture %s\n", name);
             return 1;
         }

@@ -22,12 +22,13 @@ struct CEndProcess {
 using COwner = std::unique_ptr<QProcess, CEndProcess>;
 
 // The owner, started from program; it holds the clipboard once it says
-// "owner". Given a text, it holds that and answers. Null if it never says so.
+// "owner". Given a text, it holds that and answers. Null if it never says so
+// within a minute.
 inline COwner StartSilentOwner(const QString& program, const QStringList& text = {})
 {
     COwner owner(new QProcess);
     owner->start(program, text);
-    if (!owner->waitForReadyRead(5000) || owner->readLine().trimmed() != "owner")
+    if (!owner->waitForReadyRead(60000) || owner->readLine().trimmed() != "owner")
         return nullptr;
     return owner;
 }

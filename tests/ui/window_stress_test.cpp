@@ -8,6 +8,7 @@
 
 #include "board_dlg.h"
 #include "cell_edit.h"
+#include "generous_waits.h"
 #include "puzzle_text.h"
 
 #include <QApplication>
@@ -61,7 +62,7 @@ void WindowStressTest::randomUseKeepsEveryCellConsistent()
 
     CBoardDlg board;
     board.show();
-    QVERIFY(QTest::qWaitForWindowActive(&board));
+    QVERIFY(QTest::qWaitForWindowActive(&board, kWaitMs));
     board.Board().LoadValues(*ParsePuzzleLine(
         "...3.16.2.....4.8.8.....1.31.2.6......3...8..6...459.....5...........264.8..26..."));
 

@@ -11,6 +11,7 @@
 
 #include "board_dlg.h"
 #include "cell_edit.h"
+#include "generous_waits.h"
 #include "puzzle_text.h"
 
 #include <QApplication>
@@ -31,12 +32,11 @@ int main(int argc, char** argv)
         "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1"));
     board.OnPass();
     board.show();
-    if (!QTest::qWaitForWindowExposed(&board))
+    if (!QTest::qWaitForWindowExposed(&board, kWaitMs))
         return 1;
     int faults = 0;
     const QRect screen = board.screen()->availableGeometry();
     for (;;) {
-        QTest::qWait(100);
         for (int i = 0; i < kCellCount; ++i) {
             const CCellEdit* cell = board.CellControl(i / kBoardSize, i % kBoardSize);
             const QSize room = cell->size() - QSize(2, 2);
