@@ -252,18 +252,31 @@ for line in out.splitlines():
     name, median, worst = line.split()
     median, worst = float(median), float(worst)
     what = (f"window New Puzzle, level {name[-1]}, longest without an event (median, worst of 20)"
-            if name.startswith("NewPuzzle") else "window Check Puzzle, whole call (median, worst of 401 boards)")
+            if name.startswith("NewPuzzle") else "window Check Puzzle, longest without an event (median, worst of 401 boards)")
     row(what, f"{median:.2f} ms, {worst:.2f} ms", "≤ 100 ms", worst <= 100)
 
-# Paste Puzzle while a program holds the X clipboard and never answers:
-# the toolkit's own read waits for it, the board only briefly and once.
+# Paste Puzzle while a program holds the X clipboard and answers slowly,
+# partly or not at all, or offers 100 MB: the toolkit's own read waits for
+# it and reads it all, the board only briefly, once, and as far as a
+# puzzle reaches.
 out = subprocess.run([f"{build}/bench/clipboard_bench", f"{build}/bench/silent_clipboard_owner_bench"],
                      capture_output=True, text=True, check=True, env=dict(os.environ, QT_QPA_PLATFORM="xcb")).stdout
-waits = {name: float(value) for name, value in (line.split() for line in out.splitlines())}
-first, second = waits["first"] / waits["toolkit"], waits["second"] / waits["toolkit"]
-row("Paste Puzzle with a silent clipboard owner, first and second press",
-    f"{waits['first']:.0f} ms, {waits['second']:.1f} ms ({first:.2f} ×, {second:.3f} × the toolkit's "
-    f"{waits['toolkit']:.0f} ms)", "≤ 0.12 × and ≤ 0.01 ×", first <= 0.12 and second <= 0.01)
+waits = {}
+for line in out.splitlines():
+    owner, what, value = line.split()
+    waits.setdefault(owner, {})[what] = float(value)
+owners = {"silent": "a silent clipboard owner", "formats": "an owner that lists its formats and never sends",
+          "stall": "an owner that stalls a chunked transfer", "huge": "a 100 MB clipboard"}
+for owner, words in owners.items():
+    w = waits[owner]
+    first, second = w["first"] / w["toolkit"], w["second"] / w["toolkit"]
+    row(f"Paste Puzzle with {words}, first and second press",
+        f"{w['first']:.0f} ms, {w['second']:.1f} ms ({first:.2f} ×, {second:.3f} × the toolkit's "
+        f"{w['toolkit']:.0f} ms)", "≤ 0.12 × and ≤ 0.01 ×" if owner != "huge" else "≤ 0.12 × both",
+        first <= 0.12 and second <= (0.01 if owner != "huge" else 0.12))
+huge = waits["huge"]
+row("peak resident memory after Paste Puzzle of a 100 MB clipboard, and after the toolkit's read",
+    f"{huge['memory-paste']:.1f} MB, {huge['memory-toolkit']:.1f} MB", "(reported)", True)
 
 # New puzzles and grades: zifrel-batch against qqwing, whole processes on
 # the same machine in the same run, paired; and one Generate at a time in a

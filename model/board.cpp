@@ -101,6 +101,12 @@ CBoard::CLoadResult CBoard::OnLoad()
     return result;
 }
 
+std::optional<Values> CBoard::FileValues() const
+{
+    const auto text = ReadSmallFile(kPuzzleFileName, kMaxPuzzleFileBytes, fs_);
+    return text ? ParsePuzzleFile(*text) : std::nullopt;
+}
+
 void CBoard::LoadValues(const Values& values)
 {
     for (int i = 0; i < kCellCount; ++i)

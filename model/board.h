@@ -86,6 +86,9 @@ public:
     // say why they failed, for the window to tell the user.
     CFileResult OnSave();
     CLoadResult OnLoad();
+    // The values the puzzle file holds now, as Load would take them;
+    // nullopt when Load would take none. The board does not change.
+    std::optional<Values> FileValues() const;
     // Every working cell takes the given value through SetValue, as Load does.
     void LoadValues(const Values& values);
     // A digit typed into one cell (0 empties it), through SetValue.

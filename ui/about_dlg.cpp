@@ -7,7 +7,7 @@
 CAboutDlg::CAboutDlg(QWidget* parent) : CDialogTemplate(parent, QStringLiteral("About Zifrel"), 235, 119)
 {
     // Created first, so that the OK button has the focus.
-    ok_ = AddButton(178, 7, 50, 14, QStringLiteral("OK"));
+    ok_ = AddButton(178, 7, 50, 14, QStringLiteral("&OK"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     AddIcon(11, 17, 20, 20);

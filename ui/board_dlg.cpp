@@ -64,6 +64,17 @@ constexpr ButtonPlace kButtons[] = {
     {CBoardDlg::IdStart, "St&art", 111, 166, &CBoardDlg::OnStart},
     {CBoardDlg::IdHelp, "&Help", 15, 166, &CBoardDlg::OnHelp},
 };
+// Why a paste took nothing from the clipboard.
+QString NotPasted(CClipboardText::Outcome outcome)
+{
+    const auto tr = [](const char* text) { return QCoreApplication::translate("CBoardDlg", text); };
+    switch (outcome) {
+    case CClipboardText::Outcome::Silent: return tr("Not pasted: the program that holds the clipboard does not answer");
+    case CClipboardText::Outcome::TooLong: return tr("Not pasted: the clipboard's text is too long to be a puzzle");
+    default: return tr("Not pasted: the clipboard holds no text");
+    }
+}
+
 // What typing left in a cell, read as a value: a single digit gives that
 // digit, anything else 0.
 int ValueOfText(const QString& text)
@@ -101,6 +112,8 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     notice_ = new CNotice(this);
     puzzleJob_ = new CPuzzleJob(this);
     connect(puzzleJob_, &CPuzzleJob::made, this, &CBoardDlg::TakeNewPuzzle);
+    checkJob_ = new CCheckJob(this);
+    connect(checkJob_, &CCheckJob::checked, this, &CBoardDlg::TakeCheck);
     announcer_ = new CAnnouncer(this);
     connect(tip_, &CExplanationTip::hidden, this, [this] {
         explainedCell_ = -1;
@@ -123,6 +136,7 @@ CBoardDlg::~CBoardDlg()
     // nothing of this window, gone by then, may hear of it.
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(tip_, nullptr, this, nullptr);
+    EndCheck();
     board_.SetDisplay(nullptr);
 }
 
@@ -247,12 +261,10 @@ void CBoardDlg::CreateCells()
             connect(cell, &CCellEdit::moveFocusRequested, this, &CBoardDlg::OnMoveFocus);
             connect(cell, &CCellEdit::explainRequested, this, [this, row, column] { OnExplain(row, column); });
             connect(cell, &CCellEdit::puzzlePasted, this, [this](const QString& text) {
-                if (const auto values = ParsePuzzleText(text.toStdString()))
+                if (const auto values = ParsePuzzleText(text.toStdString()); values && MayReplaceBoard())
                     TakePuzzle(tr("Paste"), *values);
             });
-            connect(cell, &CCellEdit::clipboardSilent, this, [this] {
-                Tell(tr("Not pasted: the program that holds the clipboard does not answer"));
-            });
+            connect(cell, &CCellEdit::pasteRefused, this, [this](CClipboardText::Outcome outcome) { Tell(NotPasted(outcome)); });
             connect(cell, &CCellEdit::pointerLeft, this, [this, row, column] {
                 if (explainedCell_ == CellIndex(row, column) && !tip_->isHidden())
                     tip_->hide();
@@ -274,6 +286,8 @@ void CBoardDlg::CreateButtons()
     for (const ButtonPlace& place : kButtons) {
         auto* button = new CPushButton(QString::fromLatin1(place.caption), this);
         button->setAutoDefault(false);
+        // Every command ends a check under way.
+        connect(button, &QPushButton::clicked, this, &CBoardDlg::EndCheck);
         connect(button, &QPushButton::clicked, this, place.handler);
         buttons_[place.id] = button;
     }
@@ -321,6 +335,10 @@ void CBoardDlg::CreateWindowMenu()
         &CBoardDlg::OnLarger);
     add(Action::Smaller, tr("S&maller"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &CBoardDlg::OnSmaller);
     add(Action::NormalSize, tr("Normal &Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, &CBoardDlg::OnNormalSize);
+    // A command on the board ends a check under way; the sizes and Copy
+    // Puzzle leave it be.
+    for (const Action action : {Action::Undo, Action::Redo, Action::PastePuzzle, Action::Hint})
+        connect(actions_[action], &QAction::triggered, this, &CBoardDlg::EndCheck);
     windowMenu_->addSeparator();
     windowMenu_->addAction(QStringLiteral("&About Zifrel..."), this, &CBoardDlg::OnAbout);
     // A new owner of the clipboard is given its chance to answer.
@@ -345,6 +363,7 @@ template <typename Command>
 CBoardDlg::CStep CBoardDlg::Change(const QString& name, Command command)
 {
     notice_->hide();
+    EndJobs();
     CStep step{board_.State(), {}};
     command();
     step.after = board_.State();
@@ -508,7 +527,6 @@ void CBoardDlg::OnLoad()
         Tell(LoadFailure(PuzzleFilePath(), loaded));
         return;
     }
-    close_.Saved(board_.WorkingValues());
     Announce([change = CountChange(step.before, step.after)] {
         return BoardSentence(tr("Loaded %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)), change);
     });
@@ -527,7 +545,6 @@ bool CBoardDlg::Save()
         Tell(SaveFailure(PuzzleFilePath(), saved));
         return false;
     }
-    close_.Saved(board_.WorkingValues());
     return true;
 }
 
@@ -536,6 +553,7 @@ void CBoardDlg::OnUndo()
     const QString name = QString::fromStdString(history_.UndoName());
     if (!history_.Undo(board_))
         return;
+    EndJobs();
     notice_->hide();
     UpdateMenuActions();
     AfterBoardChange();
@@ -547,6 +565,7 @@ void CBoardDlg::OnRedo()
     const QString name = QString::fromStdString(history_.RedoName());
     if (!history_.Redo(board_))
         return;
+    EndJobs();
     notice_->hide();
     UpdateMenuActions();
     AfterBoardChange();
@@ -560,22 +579,25 @@ void CBoardDlg::OnCopyPuzzle()
 
 void CBoardDlg::OnPastePuzzle()
 {
-    const std::optional<QString> text = ClipboardText();
-    if (!text) {
-        Tell(tr("Not pasted: the program that holds the clipboard does not answer"));
+    const CClipboardText read = ReadClipboardText();
+    if (read.outcome != CClipboardText::Outcome::Read) {
+        Tell(NotPasted(read.outcome));
         return;
     }
     std::string why;
-    if (const auto values = ParsePuzzleText(text->toStdString(), &why))
-        TakePuzzle(tr("Paste"), *values);
-    else if (text->isEmpty())
-        Tell(tr("Not pasted: the clipboard holds no text"));
-    else
+    if (const auto values = ParsePuzzleText(read.text.toStdString(), &why)) {
+        if (MayReplaceBoard())
+            TakePuzzle(tr("Paste"), *values);
+    } else {
         Tell(tr("Not pasted: the clipboard's text is not a puzzle: %1").arg(QString::fromStdString(why)));
+    }
 }
 
 void CBoardDlg::OnNewPuzzle(Level level)
 {
+    EndCheck();
+    if (!MayReplaceBoard())
+        return;
     std::random_device entropy;
     const std::uint64_t seed = (std::uint64_t{entropy()} << 32 | entropy())
         ^ static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
@@ -586,6 +608,10 @@ void CBoardDlg::OnNewPuzzle(Level level)
 // As Paste takes one, then as Set captures it: one step to undo.
 void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
 {
+    if (close_.Asking()) {
+        waitingPuzzle_.emplace(values, level);
+        return;
+    }
     const CStep step = Change(tr("New Puzzle"), [&] {
         board_.LoadValues(values);
         board_.OnSet();
@@ -598,7 +624,30 @@ void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
 
 void CBoardDlg::OnCheckPuzzle()
 {
-    Tell(CheckSentence(CheckPuzzle(board_.WorkingValues()), board_.WorkingValues()));
+    EndCheck();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    checkJob_->Check(board_.WorkingValues());
+    Tell(tr("Check Puzzle: counting the solutions of the digits on the board…"));
+}
+
+void CBoardDlg::TakeCheck(const CPuzzleCheck& check, const Values& values)
+{
+    QApplication::restoreOverrideCursor();
+    Tell(CheckSentence(check, values));
+}
+
+void CBoardDlg::EndCheck()
+{
+    if (!checkJob_->Busy())
+        return;
+    checkJob_->Cancel();
+    QApplication::restoreOverrideCursor();
+}
+
+void CBoardDlg::EndJobs()
+{
+    EndCheck();
+    puzzleJob_->Cancel();
 }
 
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.
@@ -635,18 +684,40 @@ QString CBoardDlg::PuzzleFilePath() const
 
 void CBoardDlg::reject()
 {
-    if (!HasUnsavedChanges()) {
-        CDialog::reject();
-        return;
+    if (HasUnsavedChanges()) {
+        switch (AskAboutBoard(CCloseQuestion::Moment::Closing)) {
+        case CCloseQuestion::Answer::Save:
+            if (!Save())
+                return;
+            break;
+        case CCloseQuestion::Answer::Discard: break;
+        case CCloseQuestion::Answer::Stay: return;
+        }
     }
-    switch (CCloseQuestion::Ask(this, PuzzleFilePath())) {
-    case CCloseQuestion::Answer::Save:
-        if (Save())
-            CDialog::reject();
-        break;
-    case CCloseQuestion::Answer::Discard: CDialog::reject(); break;
+    // Closing ends what is still being worked out for the board.
+    EndJobs();
+    CDialog::reject();
+}
+
+CCloseQuestion::Answer CBoardDlg::AskAboutBoard(CCloseQuestion::Moment moment)
+{
+    const CCloseQuestion::Answer answer = close_.Ask(this, moment, PuzzleFilePath());
+    const auto waiting = std::exchange(waitingPuzzle_, std::nullopt);
+    if (answer == CCloseQuestion::Answer::Stay && waiting)
+        TakeNewPuzzle(waiting->first, waiting->second);
+    return answer;
+}
+
+bool CBoardDlg::MayReplaceBoard()
+{
+    if (!HasUnsavedChanges())
+        return true;
+    switch (AskAboutBoard(CCloseQuestion::Moment::Replacing)) {
+    case CCloseQuestion::Answer::Save: return Save();
+    case CCloseQuestion::Answer::Discard: return true;
     case CCloseQuestion::Answer::Stay: break;
     }
+    return false;
 }
 
 void CBoardDlg::UpdateMenuActions()

@@ -23,6 +23,7 @@
 class CAnnouncer;
 class CBoardMenuBar;
 class CCellEdit;
+class CCheckJob;
 struct CExplanation;
 class CExplanationTip;
 class CNotice;
@@ -83,7 +84,9 @@ public:
     // so that Reset brings it back. A later request replaces an earlier one.
     void OnNewPuzzle(Level level);
     // Tells in one sentence whether the board's digits have no solution,
-    // one or more, and at which level Zifrel's rules finish it.
+    // one or more, and at which level Zifrel's rules finish it. Counted on
+    // a worker thread: meanwhile the window answers, says it is working,
+    // and the next command, or closing, cancels the check.
     void OnCheckPuzzle();
     void OnHelp();
     // Ctrl+H and the menu's Hint (see CHintGuide).
@@ -112,13 +115,14 @@ public:
     // The short message by the board, and what screen readers were last told.
     CNotice* Notice() const { return notice_; }
     const CAnnouncer* Announcer() const { return announcer_; }
-    // True when the board's values differ from those last saved or loaded
-    // (an empty board before either).
-    bool HasUnsavedChanges() const { return close_.Unsaved(board_.WorkingValues()); }
+    // True when the board holds digits that the puzzle file, as it is now,
+    // does not hold as they stand.
+    bool HasUnsavedChanges() const { return CCloseQuestion::Unsaved(board_.WorkingValues(), board_.FileValues()); }
 
     // Escape, the window menu's Close, the title bar's close button and the
     // window manager all end here: a board with unsaved changes asks first
-    // whether to save them, close without saving, or go back.
+    // whether to save them, close without saving, or go back. New Puzzle
+    // and Paste ask the same before they replace them.
     void reject() override;
     // Keeps the window's size for the next start.
     void done(int result) override;
@@ -189,6 +193,20 @@ private:
     void ShowTip(const CExplanation& explanation, int cell);
     void TakePuzzle(const QString& how, const Values& values);
     void TakeNewPuzzle(const Values& values, Level level);
+    void TakeCheck(const CPuzzleCheck& check, const Values& values);
+    // Ends a check under way, unseen.
+    void EndCheck();
+    // The board is about to change: a check or a new puzzle under way
+    // would no longer be of the board shown.
+    void EndJobs();
+    // Asks the question about unsaved digits (see CCloseQuestion). A new
+    // puzzle made while it is open waits for the answer, and arrives when
+    // the user goes back.
+    CCloseQuestion::Answer AskAboutBoard(CCloseQuestion::Moment moment);
+    // Before New Puzzle or Paste replaces the board: true when no digit
+    // that Save has not written would go, or the user has had them saved
+    // or lets them go.
+    bool MayReplaceBoard();
     // Saves, telling the user when that fails; false then.
     bool Save();
     // Tells the user, seen and heard, why something did not happen.
@@ -213,6 +231,9 @@ private:
     CNotice* notice_ = nullptr;
     CAnnouncer* announcer_ = nullptr;
     CPuzzleJob* puzzleJob_ = nullptr;
+    CCheckJob* checkJob_ = nullptr;
+    // A new puzzle that arrived while the question about the board was open.
+    std::optional<std::pair<Values, Level>> waitingPuzzle_;
     // The puzzle being dragged over the window, if it is one.
     std::optional<Values> dragged_;
     int explainedCell_ = -1;

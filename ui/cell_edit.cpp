@@ -375,16 +375,16 @@ void CCellEdit::Copy() const
 // text into the cell, without the line end a copied line brings along.
 void CCellEdit::Paste()
 {
-    const std::optional<QString> text = ClipboardText();
-    if (!text) {
-        emit clipboardSilent();
+    const CClipboardText read = ReadClipboardText();
+    if (read.outcome == CClipboardText::Outcome::Silent || read.outcome == CClipboardText::Outcome::TooLong) {
+        emit pasteRefused(read.outcome);
         return;
     }
-    if (ParsePuzzleText(text->toStdString())) {
-        emit puzzlePasted(*text);
+    if (ParsePuzzleText(read.text.toStdString())) {
+        emit puzzlePasted(read.text);
         return;
     }
-    QString pasted = *text;
+    QString pasted = read.text;
     pasted.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (pasted.endsWith(QLatin1Char('\n')))
         pasted.chop(1);

@@ -4,6 +4,7 @@
 
 #include "cell.h"
 #include "cell_painter.h"
+#include "clipboard_probe.h"
 
 #include <QFont>
 #include <QString>
@@ -127,8 +128,9 @@ signals:
     void moveFocusRequested(int columnStep, int rowStep);
     // Paste found a whole puzzle on the clipboard: the board takes it.
     void puzzlePasted(const QString& text);
-    // Paste found the clipboard's owner silent.
-    void clipboardSilent();
+    // Paste took nothing: the clipboard's owner did not answer, or it held
+    // more than a puzzle (see CClipboardText).
+    void pasteRefused(CClipboardText::Outcome outcome);
 
 protected:
     bool event(QEvent* event) override;

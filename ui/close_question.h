@@ -6,21 +6,27 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
-// The question before the window closes on digits that Save has not
-// written: save them, close without saving, or go back. Knows what was
-// last saved or loaded (an empty board before either).
+// The question asked before digits that Save has not written go: before
+// the window closes, and before New Puzzle or Paste replaces them. It offers
+// to save them, to go on without saving, or to go back. While it is open,
+// nothing may change the board it asks about: Asking() says so.
 class CCloseQuestion {
 public:
-    // The board's values were saved or loaded.
-    void Saved(const Values& values) { saved_ = values; }
-    bool Unsaved(const Values& values) const { return values != saved_; }
+    // True when board holds digits that file (the puzzle file as it is
+    // now; nullopt when it holds none that Load would take) does not hold
+    // as they stand. An empty board has nothing to lose.
+    static bool Unsaved(const Values& board, const std::optional<Values>& file);
 
+    enum class Moment { Closing, Replacing };
     enum class Answer { Save, Discard, Stay };
-    // Asks over window, naming the puzzle file at path.
-    static Answer Ask(QWidget* window, const QString& path);
+    // Asks over window, before the moment, naming the puzzle file at path.
+    Answer Ask(QWidget* window, Moment moment, const QString& path);
+    bool Asking() const { return asking_; }
 
 private:
-    Values saved_{};
+    bool asking_ = false;
 };

@@ -84,7 +84,7 @@ constexpr HelpLine kAdded[] = {
 
 CHelpDlg::CHelpDlg(QWidget* parent) : CDialogTemplate(parent, QStringLiteral("Help"), 303, 376)
 {
-    about_ = AddButton(246, 7, 50, 14, QStringLiteral("About"));
+    about_ = AddButton(246, 7, 50, 14, QStringLiteral("&About"));
     about_->setAutoDefault(false);
     connect(about_, &QPushButton::clicked, this, &CHelpDlg::OnAbout);
     for (const HelpLine& line : kLines)

@@ -23,6 +23,7 @@
 #include "notice.h"
 #include "palette_colours.h"
 #include "placement_check.h"
+#include "puzzle_job.h"
 #include "puzzle_maker.h"
 #include "puzzle_text.h"
 
@@ -181,6 +182,15 @@ private:
     {
         const QRect text = cell->TextRect();
         return text.width() == 0 || cell->rect().adjusted(1, 1, -1, -1).contains(text);
+    }
+    // Every button of window has an Alt key of its own there.
+    static bool AltKeysOfTheirOwn(const QWidget* window)
+    {
+        QSet<QKeySequence> keys;
+        const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
+        for (const QAbstractButton* button : buttons)
+            keys << QKeySequence::mnemonic(button->text());
+        return !keys.contains(QKeySequence()) && keys.size() == buttons.size();
     }
     // Clicks into the cell as a person arriving there does.
     void FocusCell(int row, int column)
@@ -414,6 +424,7 @@ private slots:
             aboutTexts << label->text();
         QVERIFY(aboutTexts.contains("Zifrel Version 1.00, 2007-01-01"));
         QVERIFY(about.OkButton()->isDefault());
+        QVERIFY(AltKeysOfTheirOwn(&help) && AltKeysOfTheirOwn(&about) && AltKeysOfTheirOwn(board_.get()));
         QVERIFY(help.width() > about.width());
 
         // Every text is shown whole, within its window.
@@ -661,27 +672,56 @@ private slots:
 
         // Asked, the user goes back: nothing changes.
         const std::string values = ValuesOf(board_->Board());
-        const auto answer = [](QMessageBox::StandardButton button) {
-            WhenModalOpens([button](QWidget* modal) { static_cast<QMessageBox*>(modal)->button(button)->click(); });
+        const auto answer = [this](QMessageBox::StandardButton button) {
+            WhenModalOpens([this, button](QWidget* modal) {
+                QVERIFY(AltKeysOfTheirOwn(modal));
+                static_cast<QMessageBox*>(modal)->button(button)->click();
+                board_->activateWindow();
+            });
         };
         answer(QMessageBox::Cancel);
         QTest::keyClick(Cell(0, 0), Qt::Key_Escape);
         QVERIFY(board_->isVisible());
         QCOMPARE(ValuesOf(board_->Board()), values);
+        // Paste and New Puzzle ask the same first.
+        QApplication::clipboard()->setText(QString::fromStdString(kSolution));
+        for (const Qt::Key key : {Qt::Key_V, Qt::Key_2}) {
+            answer(QMessageBox::Cancel);
+            QTest::keyClick(Cell(0, 0), key, Qt::ControlModifier);
+            QVERIFY(QTest::qWaitForWindowActive(board_.get(), kWaitMs));
+            QCOMPARE(ValuesOf(board_->Board()), values);
+            QVERIFY(!board_->findChild<CPuzzleJob*>()->Busy());
+        }
         // Closing by the title bar or the window manager asks the same;
         // closing without saving leaves no file.
         answer(QMessageBox::Discard);
         board_->close();
         QVERIFY(!board_->isVisible());
         QVERIFY(!QFile::exists(QStringLiteral("Zifrel.zfr")));
-        // Saving writes the board, and closes.
+        // Saving writes the board, and closes; a new puzzle made while the
+        // question is open waits, and goes with the window.
         reopen();
-        answer(QMessageBox::Save);
+        answer(QMessageBox::Discard);
+        QTest::keyClick(Cell(0, 0), Qt::Key_1, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowActive(board_.get(), kWaitMs));
+        WhenModalOpens([this](QWidget* modal) {
+            QTRY_VERIFY_WITH_TIMEOUT(!board_->findChild<CPuzzleJob*>()->Busy(), kWaitMs);
+            static_cast<QMessageBox*>(modal)->button(QMessageBox::Save)->click();
+        });
         QTest::keyClick(Cell(0, 0), Qt::Key_Escape);
         QVERIFY(!board_->isVisible());
         CBoard saved;
         QVERIFY(saved.OnLoad());
         QCOMPARE(ValuesOf(saved), values);
+        // Another window's Save in the same folder makes the board unsaved.
+        reopen();
+        CBoardDlg other;
+        other.Board().SetValue(0, 0, 9);
+        other.OnSave();
+        answer(QMessageBox::Cancel);
+        QTest::keyClick(Cell(0, 0), Qt::Key_Escape);
+        QVERIFY(board_->isVisible());
+        board_->OnSave();
         // What was saved, or loaded, closes at once; so does a board taken
         // back to it.
         reopen();
@@ -884,6 +924,7 @@ private slots:
         for (int k = 0; k < 4; ++k) {
             FocusCell(4, 4);
             const std::size_t steps = board_->History().Size();
+            board_->OnSave();
             QTest::keyClick(Cell(4, 4), static_cast<Qt::Key>(Qt::Key_1 + k), Qt::ControlModifier);
             QTRY_VERIFY(board_->History().Size() == steps + 1);
             QCOMPARE(board_->History().UndoName(), std::string("New Puzzle"));
@@ -921,13 +962,24 @@ private slots:
             const std::string values = ValuesOf(board_->Board());
             FocusCell(0, 0);
             QTest::keyClick(Cell(0, 0), Qt::Key_K, Qt::ControlModifier);
-            QVERIFY(board_->Notice()->isVisible());
-            QVERIFY2(QRegularExpression(sentence).match(board_->Notice()->text()).hasMatch(),
-                     qPrintable(board_->Notice()->text()));
+            QTRY_VERIFY2_WITH_TIMEOUT(QRegularExpression(sentence).match(board_->Notice()->text()).hasMatch(),
+                                      qPrintable(board_->Notice()->text()), kWaitMs);
             QCOMPARE(ValuesOf(board_->Board()), values);
             QTest::keyClick(Cell(0, 0), Qt::Key_Escape);
             QVERIFY(!board_->Notice()->isVisible());
             QVERIFY(board_->isVisible());
+        }
+        // A long count goes on beside the window, which says so; the next
+        // command ends it, and so does closing.
+        for (const bool closing : {false, true}) {
+            Load(".3...6....59.......6...9....45........3........6..3..4...3.5..6..................");
+            board_->OnSave();
+            QTest::keyClick(Cell(0, 0), Qt::Key_K, Qt::ControlModifier);
+            QCOMPARE(board_->Notice()->text(), QStringLiteral("Check Puzzle: counting the solutions of the digits on the board…"));
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+            closing ? static_cast<void>(board_->close()) : QTest::keyClick(Cell(0, 0), Qt::Key_P, Qt::AltModifier);
+            QCOMPARE(QApplication::overrideCursor(), nullptr);
+            QVERIFY(!board_->findChild<CCheckJob*>()->Busy());
         }
     }
 
@@ -1446,6 +1498,7 @@ private slots:
         step([this] { QTest::keyClick(board_.get(), Qt::Key_R, Qt::AltModifier); });
         step([this] {
             QApplication::clipboard()->setText(QString::fromStdString(kSolution));
+            board_->OnSave();
             QTest::keyClick(board_.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         });
         step([this] {
@@ -1975,6 +2028,7 @@ private slots:
             QTest::keyClick(board_.get(), Qt::Key_L, Qt::AltModifier);
         } else if (how == QLatin1String("paste")) {
             QApplication::clipboard()->setText(QString::fromStdString(twice));
+            board_->OnSave();
             QTest::keyClick(board_.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         } else if (how == QLatin1String("pass") || how == QLatin1String("solve")) {
             board_->Board().Restore(wrong);
@@ -2042,6 +2096,7 @@ private slots:
 
         // A sound board again: no mark is left.
         QApplication::clipboard()->setText(QString::fromStdString(kPuzzle));
+        board_->OnSave();
         QTest::keyClick(board_.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(NoCellMarked());
         QCOMPARE(board_->Announcer()->Said(), QStringLiteral("Paste: 26 cells filled, 55 open"));

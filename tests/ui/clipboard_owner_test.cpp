@@ -18,6 +18,7 @@
 namespace {
 
 const QString kSilent = QStringLiteral("Not pasted: the program that holds the clipboard does not answer");
+const QString kTooLong = QStringLiteral("Not pasted: the clipboard's text is too long to be a puzzle");
 const std::string kPuzzle =
     "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
 
@@ -33,13 +34,25 @@ class ClipboardOwnerTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Owners that answer nothing, list their formats only, or stall a
+    // chunked transfer: asked so often for the first paste, not again.
+    void aSilentOwnerIsToldAndTheBoardPastesOnceTheClipboardChangesHands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("silent") << QStringList() << 1;
+        QTest::newRow("formats only") << QStringList{QStringLiteral("--formats")} << 2;
+        QTest::newRow("chunks stall") << QStringList{QStringLiteral("--incr"), QStringLiteral("0")} << 2;
+    }
     void aSilentOwnerIsToldAndTheBoardPastesOnceTheClipboardChangesHands()
     {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, asked);
         QVERIFY(QGuiApplication::platformName() == QLatin1String("xcb"));
         CBoardDlg board;
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board, kWaitMs));
-        auto owner = StartOwner();
+        auto owner = StartOwner(arguments);
         QVERIFY(owner);
 
         for (int attempt = 0; attempt < 2; ++attempt) {
@@ -56,8 +69,10 @@ private slots:
         QCOMPARE(board.CellControl(0, 0)->Text(), QString());
 
         // Once the clipboard changes hands, it is read again.
-        owner = StartOwner({QString::fromStdString(kPuzzle)});
-        QVERIFY(owner);
+        auto next = StartOwner({QString::fromStdString(kPuzzle)});
+        QVERIFY(next);
+        QVERIFY(owner->waitForFinished(kWaitMs));
+        QCOMPARE(owner->readAll().count("asked"), asked);
         board.OnPastePuzzle();
         QCOMPARE(board.Notice()->isVisible() ? board.Notice()->text() : QString(), QString());
         QCOMPARE(board.History().UndoName(), std::string("Paste"));
@@ -69,6 +84,21 @@ private slots:
         board.OnPastePuzzle();
         QCOMPARE(board.Notice()->text(), kSilent);
         owner.reset();
+    }
+
+    // A puzzle in chunks pastes; of 100 MB, one chunk is read.
+    void aChunkedClipboardIsReadNoFurtherThanAPuzzleReaches()
+    {
+        CBoardDlg board;
+        auto owner = StartOwner({QStringLiteral("--incr"), QStringLiteral("81")});
+        board.OnPastePuzzle();
+        QCOMPARE(board.Board().Cell(8, 8).GetValue(), 7);
+        owner = StartOwner({QStringLiteral("--incr"), QString::number(100 << 20)});
+        board.OnPastePuzzle();
+        QCOMPARE(board.Notice()->text(), kTooLong);
+        auto next = StartOwner();
+        QVERIFY(owner->waitForFinished(kWaitMs));
+        QCOMPARE(owner->readAll().count("sent"), 1);
     }
 };
 

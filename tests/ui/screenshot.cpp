@@ -217,10 +217,11 @@ int main(int argc, char** argv)
         std::fputs("zifrel_screenshot: cannot write the picture\n", stderr);
         return 1;
     }
-    // With QT_SCALE_FACTOR set, the window on screen must be that much larger.
-    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-        ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
-    const int expectedWidth = static_cast<int>(board.width() * scale);
+    // The window on screen is as much larger as Qt scales it: by
+    // QT_SCALE_FACTOR, times QT_FONT_DPI (the X server's 96 without it) / 96.
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble()
+        * qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96")).toDouble() / 96;
+    const int expectedWidth = qRound(board.width() * scale);
     if (std::abs(shot.width() - expectedWidth) > 1 || std::abs(board.devicePixelRatio() - scale) > 0.01) {
         std::fprintf(stderr, "zifrel_screenshot: the window is %d pixels wide on screen, expected %d\n",
                      shot.width(), expectedWidth);
