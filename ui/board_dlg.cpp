@@ -122,6 +122,11 @@ CBoardDlg::~CBoardDlg()
 void CBoardDlg::OnCellsChanged(const CCellSet& cells)
 {
     cells.ForEach([this](int i) { cells_[static_cast<std::size_t>(i)]->Show(board_.Working()[static_cast<std::size_t>(i)]); });
+    // A digit placed or taken away changes which pencil marks beside it are
+    // left behind.
+    const CellMasks leftBehind = LeftBehindMarks(board_.Working());
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        cells_[i]->SetLeftBehind(leftBehind[i]);
 }
 
 void CBoardDlg::LayOut()
@@ -133,6 +138,7 @@ void CBoardDlg::LayOut()
             CCellEdit* cell = CellControl(row, column);
             cell->setGeometry(zoom_.CellRect(row, column));
             cell->SetFonts(zoom_.ValueFont(), zoom_.CandidateFont());
+            cell->SetZoom(zoom_.Scale());
         }
     for (const ButtonPlace& place : kButtons)
         buttons_[place.id]->setGeometry(zoom_.ButtonRect(place.x, place.y));
@@ -378,6 +384,7 @@ void CBoardDlg::OnReset()
 void CBoardDlg::OnPass()
 {
     const CStep step = Change(tr("Pass"), [this] { board_.OnPass(); });
+    TellContradiction();
     Announce([change = CountChange(step.before, step.after)] { return PassSentence(change); });
 }
 
@@ -385,12 +392,14 @@ void CBoardDlg::OnSolve()
 {
     int sweeps = 0;
     const CStep step = Change(tr("Solve"), [&] { sweeps = board_.OnSolve(); });
+    TellContradiction();
     Announce([sweeps, change = CountChange(step.before, step.after)] { return SolveSentence(sweeps, change); });
 }
 
 void CBoardDlg::OnCellStep()
 {
     const CStep step = Change(tr("Cell"), [this] { board_.OnCellStep(); });
+    TellContradiction();
     const auto index = static_cast<std::size_t>(CellIndex(board_.CursorRow(), board_.CursorColumn()));
     Announce([index, was = step.before.working[index], is = step.after.working[index]] {
         return CellSentence(static_cast<int>(index), was, is);
@@ -501,7 +510,20 @@ void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
 
 void CBoardDlg::OnCheckPuzzle()
 {
-    Tell(CheckSentence(CheckPuzzle(board_.WorkingValues()), board_.WorkingValues()));
+    // Pressed again on the same board: the entries that differ, outlined.
+    if (const auto differing = entryReview_.Outline(board_.Working())) {
+        notice_->hide();
+        ShowTip(*differing, -1);
+        Announce(differing->title + QLatin1Char('\n') + differing->Text());
+        return;
+    }
+    Tell(entryReview_.Tell(CheckSentence(CheckPuzzle(board_.WorkingValues()), board_.WorkingValues()), board_.Working()));
+}
+
+void CBoardDlg::TellContradiction()
+{
+    if (news_.Pending())
+        Tell(ContradictionSentence(board_.Working(), FindConflicts(board_.Working())));
 }
 
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.
