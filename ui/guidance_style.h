@@ -23,7 +23,7 @@ QColor ConflictBackground(const QPalette& palette);
 // (3:1, as marks that are no text need) while the text stays legible on it.
 QColor SameDigitBackground(const QPalette& palette);
 // Behind the selected text of the focused cell: the highlight, made dark or
-// light enough that the highlighted text reads on it (4.5:1).
+// light enough that the highlighted text reads on it, pencil marks too.
 QColor SelectionBackground(const QPalette& palette);
 // The outline of the cell a hint points at: the highlight, made legible on
 // the base.

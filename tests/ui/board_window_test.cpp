@@ -885,6 +885,26 @@ private slots:
             QVERIFY(!board_->Notice()->isVisible());
             QVERIFY(board_->isVisible());
         }
+        // With the person's entries, one right and one wrong: how many differ
+        // from the givens' solution, seen and heard; pressed again, the
+        // wrong one outlined.
+        Load(kPuzzle);
+        for (const auto& [cell, digit] : {std::pair{1, kSolution[1]}, std::pair{2, kSolution[2] == '9' ? '1' : char(kSolution[2] + 1)}}) {
+            FocusCell(0, cell);
+            QTest::keyClick(Cell(0, cell), static_cast<Qt::Key>(Qt::Key_0 + (digit - '0')));
+        }
+        QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
+        QVERIFY2(board_->Notice()->text().endsWith(
+                     QStringLiteral(". 1 of your 2 entries differs from the solution: Check Puzzle again outlines it")),
+                 qPrintable(board_->Notice()->text()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(board_->Notice())->text(QAccessible::Name), board_->Notice()->text());
+        QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(board_->ExplanationTip()->isVisible());
+        QCOMPARE(board_->ExplanationTip()->Text(),
+                 QStringLiteral("Your %1 in row 1, column 3 differs from the solution").arg(board_->Board().Cell(0, 2).GetValue()));
+        QCOMPARE(Cell(0, 2)->CitedBy(), QStringLiteral("A"));
+        QVERIFY(!Cell(0, 1)->IsCited());
+        QCOMPARE(board_->Announcer()->Said(), board_->ExplanationTip()->Title() + QLatin1Char('\n') + board_->ExplanationTip()->Text());
     }
 
     // Ctrl+Plus, Ctrl+Minus and Ctrl+0 scale the whole window in
@@ -937,6 +957,14 @@ private slots:
         QCOMPARE(board_->ExplanationTip()->font().pointSizeF(), QToolTip::font().pointSizeF() * 1.5);
         QVERIFY(board_->Notice()->isVisible());
         QCOMPARE(board_->Notice()->text(), QStringLiteral("The board is as large as the screen allows (150%)"));
+        // The hint's outline grows with the board: 3 pixels wide at 100%.
+        board_->OnHint();
+        CCellEdit* hinted = Cell(board_->HintedCell() / 9, board_->HintedCell() % 9);
+        QCOMPARE(hinted->Look().outlineWidth, 5);
+        const QImage outlined = hinted->grab().toImage();
+        QCOMPARE(outlined.pixelColor(qRound(4 * outlined.devicePixelRatio()), outlined.height() / 2).rgb(), hinted->Look().outline.rgb());
+        board_->OnHint();
+        QTest::keyClick(Cell(4, 4), Qt::Key_Escape);
         QTest::keyClick(Cell(4, 4), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(board_->Scale(), 1.25);
         QTest::keyClick(Cell(4, 4), Qt::Key_Equal, Qt::ControlModifier);
@@ -1872,12 +1900,71 @@ private slots:
         QVERIFY(marked >= 1);
         QVERIFY2(board_->Announcer()->Said().contains(QStringLiteral("The board contradicts itself: ")),
                  qPrintable(board_->Announcer()->Said()));
+        // What Pass, Solve or Cell made wrong is shown as it is heard.
+        if (how == QLatin1String("pass") || how == QLatin1String("solve") || how == QLatin1String("cell")) {
+            QVERIFY(board_->Notice()->isVisible());
+            QVERIFY(board_->Announcer()->Said().endsWith(board_->Notice()->text()));
+        }
+        // A cell cited by an explanation keeps its contradiction's dashes
+        // at the edge, the citation's outline inside them.
+        const std::vector<int> peers = FindConflicts(grid)[0].sameDigit;
+        if (!peers.empty()) {
+            board_->OnExplain(0, 0);
+            CCellEdit* cited = Cell(peers.front() / 9, peers.front() % 9);
+            const CCellEdit::CLook look = cited->Look();
+            QVERIFY(cited->IsCited() && look.dashed);
+            QCOMPARE(look.inner, CitationColour(cited->palette()));
+            const QImage image = cited->grab().toImage();
+            QCOMPARE(image.pixelColor(0, 0).rgb(), WarningColour(cited->palette()).rgb());
+            QCOMPARE(image.pixelColor(qRound(look.outlineWidth * image.devicePixelRatio()), image.height() / 2).rgb(), look.inner.rgb());
+            board_->ExplanationTip()->hide();
+        }
 
         // A sound board again: no mark is left.
         QApplication::clipboard()->setText(QString::fromStdString(kPuzzle));
         QTest::keyClick(board_.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(NoCellMarked());
         QCOMPARE(board_->Announcer()->Said(), QStringLiteral("Paste: 26 cells filled, 55 open"));
+    }
+
+    // A pencil mark a Pass left behind (its digit placed beside it later in
+    // the same Pass) is struck through, at every size, and not called
+    // possible: the description says where the digit stands now.
+    void leftBehindMarksAreStruckThroughAndNotCalledPossible()
+    {
+        Load("...3..7...9...8.2........41.76.9....8.4...2.6....5.47.52........8.9...6...9..4...");
+        board_->OnPass();
+        board_->OnPass();
+        CCellEdit* cell = Cell(5, 1);
+        QCOMPARE(board_->Board().Cell(5, 1).CandidateMask(), int{DigitBit(1) | DigitBit(3)});
+        QCOMPARE(cell->LeftBehind(), DigitBit(3));
+        QCOMPARE(cell->SpokenValue(), QStringLiteral("empty, still possible 1"));
+        const QString description = QAccessible::queryAccessibleInterface(cell)->text(QAccessible::Description);
+        QVERIFY2(description.contains(QStringLiteral("3 now stands in row 6, column 9, so the next Pass rules it out here")),
+                 qPrintable(description));
+        // The stroke is all that differs from the mark unstruck, and it
+        // grows with the board.
+        std::vector<int> struck;
+        for (int press = 0; press < 2; ++press) {
+            const QImage marked = cell->grab().toImage();
+            const QLineF line = cell->Strikes().front();
+            cell->SetLeftBehind(0);
+            const QImage plain = cell->grab().toImage();
+            cell->SetLeftBehind(DigitBit(3));
+            const qreal ratio = marked.devicePixelRatio();
+            const QRectF near = QRectF(line.p1(), line.p2()).normalized().adjusted(-3, -3, 3, 3);
+            int differing = 0;
+            for (int y = 0; y < marked.height(); ++y)
+                for (int x = 0; x < marked.width(); ++x)
+                    if (marked.pixel(x, y) != plain.pixel(x, y)) {
+                        QVERIFY(near.contains(QPointF(x / ratio, y / ratio)));
+                        ++differing;
+                    }
+            struck.push_back(differing);
+            QTest::keyClick(board_.get(), Qt::Key_Plus, Qt::ControlModifier);
+            QTest::keyClick(board_.get(), Qt::Key_Plus, Qt::ControlModifier);
+        }
+        QVERIFY2(struck[0] > 3 && struck[1] > struck[0] * 3 / 2, qPrintable(QStringLiteral("%1, %2").arg(struck[0]).arg(struck[1])));
     }
 
     // While the focused cell shows a digit, every other cell showing it,
@@ -1987,10 +2074,16 @@ private slots:
                  QTest::keyClick(Cell(0, 0), Qt::Key_4);
                  board_->Button(CBoardDlg::IdSolve)->setFocus();
              }},
-            {"same digit", CellIndex(8, 8), [this] { FocusCell(0, 8); }},
+            {"same digit", CellIndex(8, 8), [this] { FocusCell(1, 7); }},
             {"same digit, found", found, [this] { FocusCell(7, 8); }},
             {"same pencil mark", CellIndex(0, 0), [this] { FocusCell(3, 4); }},
             {"explanation outline", CellIndex(0, 4), [this] { board_->OnExplain(0, 0); }},
+            {"entered digit", CellIndex(1, 1), [this] {
+                 FocusCell(1, 1);
+                 QTest::keyClick(Cell(1, 1), Qt::Key_2);
+                 board_->Button(CBoardDlg::IdSolve)->setFocus();
+             }},
+            {"focused pencil marks", CellIndex(0, 0), [this] { FocusCell(0, 0); }},
         };
         for (const auto& [tone, palette] : {std::pair{"light", QApplication::style()->standardPalette()},
                                             std::pair{"dark", DarkFusionPalette()}}) {
@@ -2002,8 +2095,13 @@ private slots:
                 state.show();
                 const int i = state.cell >= 0 ? state.cell : board_->HintedCell();
                 CCellEdit* cell = Cell(i / 9, i % 9);
-                const CCellEdit::CLook look = cell->Look();
-                const QColor behind = look.markBackground.isValid() ? look.markBackground : look.background;
+                CCellEdit::CLook look = cell->Look();
+                // The focused cell's text is selected whole.
+                const bool focused = cell->hasFocus();
+                if (focused)
+                    look.text = cell->SelectedText();
+                const QColor behind = focused ? cell->SelectionBackground()
+                    : look.markBackground.isValid() ? look.markBackground : look.background;
                 const double text = ContrastRatio(look.text, behind);
                 QString line = QStringLiteral("%1, %2: text %3:1").arg(QLatin1String(tone), QLatin1String(state.name)).arg(text, 0, 'f', 2);
                 QVERIFY2(text >= 4.5, qPrintable(line));
@@ -2034,7 +2132,14 @@ private slots:
                         break;
                     }
                 }
-                QCOMPARE(image.pixelColor(qRound(inside.x() * ratio), qRound(inside.y() * ratio)).rgb(), behind.rgb());
+                // (The focused cell's selection may reach the corners.)
+                if (!focused)
+                    QCOMPARE(image.pixelColor(qRound(inside.x() * ratio), qRound(inside.y() * ratio)).rgb(), behind.rgb());
+                // The same digit's highlight stands out from the cells (3:1).
+                if (const QColor lit = SameDigitBackground(palette); behind == lit) {
+                    line += QStringLiteral(", highlight %1:1 on the base").arg(ContrastRatio(lit, palette.color(QPalette::Base)), 0, 'f', 2);
+                    QVERIFY2(ContrastRatio(lit, palette.color(QPalette::Base)) >= 3, qPrintable(line));
+                }
                 if (look.outline.isValid()) {
                     const double onBase = ContrastRatio(look.outline, palette.color(QPalette::Base));
                     const double onWindow = ContrastRatio(look.outline, palette.color(QPalette::Window));
