@@ -252,8 +252,10 @@ void CBoardDlg::CreateWindowMenu()
         &CBoardDlg::OnPastePuzzle);
     QMenu* newPuzzle = windowMenu_->addMenu(tr("Ne&w Puzzle"));
     const std::pair<Level, QString> levels[] = {
-        {Level::Singles, tr("Level &1: Singles")}, {Level::BoxAndLine, tr("Level &2: Box and Line")},
-        {Level::Pairs, tr("Level &3: Pairs")}, {Level::BeyondTheRules, tr("Level &4: Beyond the Rules")}};
+        {Level::Singles, tr("Level &1: Singles (naked and hidden singles)")},
+        {Level::BoxAndLine, tr("Level &2: Box and Line (pointing)")},
+        {Level::Pairs, tr("Level &3: Pairs (naked pairs)")},
+        {Level::BeyondTheRules, tr("Level &4: Beyond the Rules")}};
     for (int k = 0; k < 4; ++k) {
         const Level level = levels[k].first;
         QAction* action = newPuzzle->addAction(levels[k].second, this, [this, level] { OnNewPuzzle(level); });

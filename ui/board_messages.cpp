@@ -164,12 +164,12 @@ QString WithEntries(const QString& sentence, const CEntryCheck& entries)
         told = n == 1 ? Tr("Your entry agrees with the solution")
                       : Tr("All %n of your entries agree with the solution", nullptr, n);
     else if (n == 1)
-        told = Tr("Your entry differs from the solution: Check Puzzle again outlines it");
+        told = Tr("Your entry differs from the solution: Check Puzzle again (Ctrl+K) outlines it");
     else if (differing == 1)
-        told = Tr("1 of your %n entries differs from the solution: Check Puzzle again outlines it", nullptr, n);
+        told = Tr("1 of your %n entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it", nullptr, n);
     else
         //: %1 how many entries differ, %n how many there are.
-        told = Tr("%1 of your %n entries differ from the solution: Check Puzzle again outlines them", nullptr, n)
+        told = Tr("%1 of your %n entries differ from the solution: Check Puzzle again (Ctrl+K) outlines them", nullptr, n)
                    .arg(differing);
     //: Two sentences one after the other.
     return Tr("%1. %2").arg(sentence, told);

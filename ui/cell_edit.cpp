@@ -288,9 +288,9 @@ std::vector<CMarkPlace> CCellEdit::MarkPlaces() const
 }
 
 // A stroke rising across the mark's own ink, from its lower left to its
-// upper right, kept inside it so that it covers nothing else: it reads as
-// struck through at every size, and a citation's marks keep clear of it as
-// they keep clear of the digits.
+// upper right, kept inside the room the ink takes so that it covers nothing
+// else: it reads as struck through at every size, and a citation's marks
+// keep clear of it as they keep clear of the digits.
 std::vector<QLineF> CCellEdit::Strikes() const
 {
     std::vector<QLineF> strikes;
@@ -302,7 +302,11 @@ std::vector<QLineF> CCellEdit::Strikes() const
             continue;
         const CCandidatePlace place = CandidatePlace(d);
         const QRectF at = Laid().CharacterRect(place.line, place.column);
-        const QRectF ink = metrics.boundingRect(QChar(u'0' + d)).translated(at.left(), at.top() + metrics.ascent());
+        // The glyph's box, and half of the pixel round it that the ink takes
+        // (see CCellText::Ink): smoothing fills the rest.
+        const QRectF ink = metrics.boundingRect(QChar(u'0' + d))
+                               .translated(at.left(), at.top() + metrics.ascent())
+                               .adjusted(-0.5, -0.5, 0.5, 0.5);
         strikes.emplace_back(ink.left() + inset, ink.bottom() - inset, ink.right() - inset, ink.top() + inset);
     }
     return strikes;

@@ -895,7 +895,7 @@ private slots:
         }
         QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
         QVERIFY2(board_->Notice()->text().endsWith(
-                     QStringLiteral(". 1 of your 2 entries differs from the solution: Check Puzzle again outlines it")),
+                     QStringLiteral(". 1 of your 2 entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it")),
                  qPrintable(board_->Notice()->text()));
         QCOMPARE(QAccessible::queryAccessibleInterface(board_->Notice())->text(QAccessible::Name), board_->Notice()->text());
         QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
