@@ -203,19 +203,14 @@ INSTANTIATE_TEST_SUITE_P(Commands, ExplainedCommand, testing::Values("--solve", 
 std::string ExplainLine(const CReferenceStep& step)
 {
     const auto name = [](int i) { return "r" + std::to_string(RowOf(i) + 1) + "c" + std::to_string(ColumnOf(i) + 1); };
-    const std::string head = name(step.cell) + (step.reason.rule == Rule::None ? " =" : " -") + std::to_string(step.digit);
+    static const char* const kRule[] = {"", " row ", " column ", " box ", " band b", " stack b", " rowpair ", " columnpair "};
     const CReason& r = step.reason;
-    switch (r.rule) {
-    case Rule::None: return head + (step.how == Fill::Single ? " single" : " onlyinbox");
-    case Rule::Row: return head + " row " + name(r.a);
-    case Rule::Column: return head + " column " + name(r.a);
-    case Rule::Box: return head + " box " + name(r.a);
-    case Rule::Band: return head + " band b" + std::to_string(r.a + 1);
-    case Rule::Stack: return head + " stack b" + std::to_string(r.a + 1);
-    case Rule::RowPair: return head + " rowpair " + name(r.a) + " " + name(r.b);
-    case Rule::ColumnPair: return head + " columnpair " + name(r.a) + " " + name(r.b);
-    }
-    return head;
+    const std::string line = name(step.cell) + (r.rule == Rule::None ? " =" : " -") + std::to_string(step.digit) + kRule[static_cast<int>(r.rule)];
+    if (r.rule == Rule::None)
+        return line + (step.how == Fill::Single ? " single" : " onlyinbox");
+    if (r.rule == Rule::Band || r.rule == Rule::Stack)
+        return line + std::to_string(r.a + 1);
+    return line + name(r.a) + (r.rule >= Rule::RowPair ? " " + name(r.b) : std::string());
 }
 
 // zifrel-batch --hint names the first fill of the easiest rules that make

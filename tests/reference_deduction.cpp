@@ -295,12 +295,3 @@ CReferenceFill ReferenceFirstFill(Grid& grid, Rules rules)
             return {};
     }
 }
-
-std::vector<std::pair<int, CReason>> CReferenceFill::Steps() const
-{
-    std::vector<std::pair<int, CReason>> steps;
-    for (const CReferenceStep& step : log)
-        if (step.cell == cell && step.reason.rule != Rule::None)
-            steps.push_back({step.digit, step.reason});
-    return steps;
-}

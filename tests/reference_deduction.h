@@ -4,7 +4,6 @@
 
 #include "deduction.h"
 
-#include <utility>
 #include <vector>
 
 // The deduction written the plain way: every call works out what it reads
@@ -37,7 +36,5 @@ struct CReferenceFill {
     int cell = -1;
     int sweep = 0;
     std::vector<CReferenceStep> log;
-    // The digits ruled out of the filled cell on the way, in order.
-    std::vector<std::pair<int, CReason>> Steps() const;
 };
 CReferenceFill ReferenceFirstFill(Grid& grid, Rules rules);
