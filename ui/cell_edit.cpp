@@ -62,7 +62,7 @@ void CCellEdit::Show(const CCell& cell)
     found_ = found;
     entered_ = entered;
     selected_ = true;
-    text_.SetFont(CurrentFontFor());
+    text_.SetFont(FontToShow());
     if (!sameText)
         ChangeText(QString::fromStdString(cell.DisplayText()).replace(QLatin1String("\r\n"), QLatin1String("\n")), false);
     if (repaint)
@@ -89,21 +89,19 @@ int CCellEdit::Scaled(int width) const
     return std::max(width, static_cast<int>(std::lround(width * zoom_)));
 }
 
-QFont CCellEdit::CurrentFontFor() const
+const QFont& CCellEdit::FontToShow() const
 {
-    if (candidates_)
-        return candidateFont_;
-    QFont font = valueFont_;
-    // An entry is slanted: it stands apart from a given digit by its shape.
-    font.setItalic(entered_);
-    return font;
+    return candidates_ ? candidateFont_ : entered_ ? entryFont_ : valueFont_;
 }
 
 void CCellEdit::SetFonts(const QFont& value, const QFont& candidates)
 {
     valueFont_ = value;
     candidateFont_ = candidates;
-    text_.SetFont(CurrentFontFor());
+    // An entry is slanted: it stands apart from a given digit by its shape.
+    entryFont_ = value;
+    entryFont_.setItalic(true);
+    text_.SetFont(FontToShow());
     update();
 }
 

@@ -184,7 +184,7 @@ private:
     void PaintStrikes(QPainter& painter, const QColor& colour) const;
     qreal StrikeWidth() const;
     // The font the cell's text is shown in as it stands.
-    QFont CurrentFontFor() const;
+    const QFont& FontToShow() const;
     // An outline's width at the board's size: width at the normal size.
     int Scaled(int width) const;
     // The text laid out in the cell as it stands now.
@@ -204,6 +204,7 @@ private:
     bool typed_ = false;
     QFont valueFont_;
     QFont candidateFont_;
+    QFont entryFont_;
     std::function<QString()> explainer_;
     QString citedBy_;
     bool conflicting_ = false;
