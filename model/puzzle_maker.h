@@ -31,10 +31,11 @@ struct CSolutionCount {
 // every row, column and box holds each digit 1 to 9 once, stopping at limit
 // (at least 1; smaller limits count as 1). Givens that already contradict
 // each other (a digit twice in a row, column or box) and values outside 0 to
-// 9 count 0 at once; a full valid board counts 1. Bitmask backtracking on
-// the cell with the fewest digits left, singles placed first: a few
-// microseconds for a puzzle with one solution, and an empty board, a
-// 17-given puzzle or one with millions of solutions answer as quickly.
+// 9 count 0 at once; a full valid board counts 1. Bitmask backtracking,
+// singles placed first, guessing on a cell's digits or on a digit's places
+// in a row, column or box, whichever are fewer: a few microseconds for a
+// puzzle with one solution, and an empty board, a 17-given puzzle, one with
+// millions of solutions or a sparse one with none answer as quickly.
 CSolutionCount CountSolutions(const Values& values, int limit = 2);
 
 // A puzzle's level: the smallest set of the deduction's rules with which
@@ -111,13 +112,15 @@ enum class Symmetry : std::uint8_t {
 // alone by integer arithmetic, so the same seed, level and symmetry give
 // the same puzzle on every machine and in every build.
 //
-// Draws solution grids and takes givens away from them in a random order,
-// drawing again until the level and minimality come out as asked. Without
-// symmetry that takes a fraction of a millisecond, and a few milliseconds
-// for a given level. Half-turn symmetric puzzles are seldom minimal, so
-// they take some milliseconds, and for a given level tens of milliseconds
-// and at worst a few hundred: call it on a worker thread (the README has
-// measured figures). Returns nullopt only when stop is requested, which it
-// checks before each given it tries to take away, every few microseconds.
+// Draws a solution grid and takes givens away from it in a random order;
+// a half-turn puzzle with a given that could still go alone swaps that
+// given's pair for others, and a puzzle of another level than asked for a
+// given drawn at random, until the level and minimality come out as asked.
+// Without symmetry that takes a fraction of a millisecond, and a few
+// milliseconds for a given level; with the half turn about a millisecond,
+// and for a given level some milliseconds, now and then tens of times
+// that: call it on a worker thread (the README has measured figures).
+// Returns nullopt only when stop is requested, which it checks before each
+// given it tries to take away, every few microseconds.
 std::optional<Values> Generate(std::uint64_t seed, Level level = Level::Any, Symmetry symmetry = Symmetry::Rotate180,
                                std::stop_token stop = {});

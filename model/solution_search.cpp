@@ -2,279 +2,434 @@
 // Copyright 2026 The Zifrel developers
 #include "solution_search.h"
 
+#include "board_geometry.h"
 #include "puzzle_maker.h"
 
 #include <bit>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
-constexpr std::uint16_t kNine = 0x1FF;
+using Bands = CSolutionSearch::Bands;
+using Cells = CSolutionSearch::Cells;
+// What comparing two sets of cells gives: all ones in each word where true.
+using Truth = std::int32_t __attribute__((vector_size(16)));
 
-// The cells of each row, column and box: units 0-8, 9-17 and 18-26.
-constexpr auto kUnits = [] {
-    std::array<std::array<std::uint8_t, 9>, 27> units{};
-    for (int i = 0; i < 9; ++i) {
-        for (int k = 0; k < 9; ++k) {
-            units[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(CellIndex(i, k));
-            units[static_cast<std::size_t>(9 + i)][static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(CellIndex(k, i));
-            units[static_cast<std::size_t>(18 + i)][static_cast<std::size_t>(k)] =
-                static_cast<std::uint8_t>(CellIndex(i / 3 * 3 + k / 3, i % 3 * 3 + k % 3));
-        }
-    }
-    return units;
-}();
+constexpr std::uint32_t kBand = (1u << 27) - 1;
+constexpr unsigned kNine = 0x1FF;
+// The cells of the first box of a band; box k of the band is this << 3k.
+constexpr std::uint32_t kFirstBox = 0x7 | 0x7 << 9 | 0x7 << 18;
+constexpr Cells kAll = {kBand, kBand, kBand, 0};
 
-// Each cell's row, column and box, as units.
-struct CCellUnits {
-    std::uint8_t row, column, box;
-};
-constexpr auto kCellUnits = [] {
-    std::array<CCellUnits, kCellCount> units{};
+constexpr Bands BandsOf(const CCellSet& cells)
+{
+    Bands bands{};
     for (int i = 0; i < kCellCount; ++i)
-        units[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i / 9), static_cast<std::uint8_t>(9 + i % 9),
-                                              static_cast<std::uint8_t>(18 + i / 27 * 3 + i % 9 / 3)};
-    return units;
-}();
+        if (cells.Has(i))
+            bands[static_cast<std::size_t>(i / 27)] |= 1u << (i % 27);
+    return bands;
+}
 
-// Each cell's row, column and box, as a set of units.
-constexpr auto kUnitsOfCell = [] {
-    std::array<std::uint32_t, kCellCount> units{};
-    for (std::size_t i = 0; i < units.size(); ++i)
-        units[i] = 1u << kCellUnits[i].row | 1u << kCellUnits[i].column | 1u << kCellUnits[i].box;
-    return units;
-}();
+constexpr Cells CellsOf(const Bands& bands)
+{
+    return Cells{bands[0], bands[1], bands[2], 0};
+}
 
-// The 20 other cells that share a row, column or box with each cell, as a
-// set of cells.
-constexpr auto kPeers = [] {
-    std::array<std::array<std::uint64_t, 2>, kCellCount> peers{};
-    for (int i = 0; i < kCellCount; ++i) {
-        for (int j = 0; j < kCellCount; ++j) {
-            const bool sameRow = i / 9 == j / 9;
-            const bool sameColumn = i % 9 == j % 9;
-            const bool sameBox = i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3;
-            if (j != i && (sameRow || sameColumn || sameBox))
-                peers[static_cast<std::size_t>(i)][static_cast<std::size_t>(j / 64)] |= std::uint64_t{1} << (j % 64);
-        }
-    }
+// Each cell's 20 peers, band by band.
+constexpr auto kPeerBands = [] {
+    std::array<Bands, kCellCount> peers{};
+    for (std::size_t i = 0; i < peers.size(); ++i)
+        peers[i] = BandsOf(kGeometry.peers[i]);
     return peers;
 }();
 
-bool Has(const std::uint64_t (&bits)[2], int index)
+struct CCellMasks {
+    std::array<Cells, kCellCount> peers, self;
+};
+// The same as vectors, with each cell alone.
+constexpr CCellMasks kCellMasks = [] {
+    CCellMasks masks{};
+    for (std::size_t i = 0; i < kCellCount; ++i) {
+        masks.peers[i] = CellsOf(kPeerBands[i]);
+        Bands self{};
+        self[i / 27] = 1u << (i % 27);
+        masks.self[i] = CellsOf(self);
+    }
+    return masks;
+}();
+
+// One band's word of a set of cells in memory, read as a word.
+using AliasedWord = std::uint32_t __attribute__((may_alias));
+std::uint32_t WordOf(const Cells& cells, int b)
 {
-    return (bits[index >> 6] >> (index & 63) & 1) != 0;
+    return reinterpret_cast<const AliasedWord*>(&cells)[b];
 }
 
-int DigitOf(unsigned bit)
+// The words of a set of cells, taken out of the vector one by one rather
+// than through memory, where a load of part of a vector just stored waits.
+std::array<std::uint32_t, 4> WordsOf(Cells cells)
 {
-    return std::countr_zero(bit) + 1;
+    return {cells[0], cells[1], cells[2], cells[3]};
 }
 
-// The number of digits in a nine-bit mask of this file's order; the count
-// does not depend on the order. A table: not every processor counts bits.
-int Digits(unsigned mask)
+bool Any(Cells cells)
 {
-    return kDigitCount[mask];
+#if defined(__SSE2__)
+    const auto bytes = std::bit_cast<__m128i>(cells);
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_setzero_si128())) != 0xFFFF;
+#else
+    return (cells[0] | cells[1] | cells[2] | cells[3]) != 0;
+#endif
 }
 
-bool Single(unsigned mask)
+bool Any(Truth truth)
 {
-    return (mask & (mask - 1)) == 0;
+    return Any(reinterpret_cast<Cells>(truth));
+}
+
+bool Has(Cells cells, int index)
+{
+    return (cells[index / 27] >> (index % 27) & 1) != 0;
+}
+
+// The sets of cells of a with at most one cell, the others empty.
+Cells AtMostOne(Cells a)
+{
+    return a & reinterpret_cast<Cells>((a & (a - 1)) == 0);
+}
+
+// The number of cells among the nine bits of a row's or column's field.
+int CountOf(std::uint32_t field)
+{
+    return kDigitCount[field];
+}
+
+// Box k of a band's cells as nine bits, row by row.
+std::uint32_t BoxField(std::uint32_t band, int k)
+{
+    const std::uint32_t cells = band >> (3 * k);
+    return (cells & 7) | (cells >> 6 & 7 << 3) | (cells >> 12 & 7 << 6);
+}
+
+// What to guess on: a digit and the cells it may go to, or a cell and
+// the digits it may take. Either way the options rule each other out and
+// one of them holds in every solution.
+struct CGuess {
+    int count = 10;
+    int digits[9];
+    int cells[9];
+};
+
+using Digits = std::array<Cells, 9>;
+
+int FirstOf(Cells cells)
+{
+    for (int b = 0; b < 3; ++b)
+        if (cells[b] != 0)
+            return 27 * b + std::countr_zero(cells[b]);
+    return -1;
+}
+
+// The open cell with the fewest digits left.
+void ChooseCell(const Digits& digit, Cells open, CGuess& guess)
+{
+    Cells one{}, two{}, three{}, four{}, five{};
+#pragma GCC unroll 9
+    for (const Cells& cells : digit) {
+        five |= four & cells;
+        four |= three & cells;
+        three |= two & cells;
+        two |= one & cells;
+        one |= cells;
+    }
+    int index = -1;
+    for (const auto& [cells, count] :
+         {std::pair{two & ~three & open, 2}, {three & ~four & open, 3}, {four & ~five & open, 4}}) {
+        index = FirstOf(cells);
+        if (index >= 0) {
+            guess.count = count;
+            break;
+        }
+    }
+    // Five or more digits in every open cell: a nearly empty board.
+    for (int i = 0; index < 0 && i < kCellCount; ++i) {
+        if (!Has(open, i))
+            continue;
+        int count = 0;
+        for (const Cells& cells : digit)
+            count += Has(cells, i);
+        if (count < guess.count) {
+            guess.count = count;
+            index = i;
+        }
+    }
+    int n = 0;
+    for (int d = 0; d < 9; ++d) {
+        if (Has(digit[static_cast<std::size_t>(d)], index)) {
+            guess.digits[n] = d;
+            guess.cells[n++] = index;
+        }
+    }
+}
+
+void TakeUnit(CGuess& guess, int d, int count, const Bands& cells)
+{
+    guess.count = count;
+    int n = 0;
+    for (int b = 0; b < 3; ++b) {
+        for (std::uint32_t bits = cells[static_cast<std::size_t>(b)]; bits != 0; bits &= bits - 1) {
+            guess.digits[n] = d;
+            guess.cells[n++] = 27 * b + std::countr_zero(bits);
+        }
+    }
+}
+
+// A row, column or box where a digit not yet placed in it has fewer
+// places than guess has options, if there is one.
+void ChooseUnit(const Digits& digit, Cells open, CGuess& guess)
+{
+    for (int d = 0; d < 9 && guess.count > 2; ++d) {
+        const Cells all = digit[static_cast<std::size_t>(d)] & open;
+        const Bands x = {all[0], all[1], all[2]};
+        std::uint32_t one = 0, two = 0, three = 0, four = 0;
+        for (std::size_t b = 0; b < 3; ++b) {
+            for (int k = 0; k < 3; ++k) {
+                const std::uint32_t row = x[b] >> (9 * k) & kNine;
+                four |= three & row;
+                three |= two & row;
+                two |= one & row;
+                one |= row;
+                const int inRow = CountOf(row);
+                if (inRow > 0 && inRow < guess.count) {
+                    Bands cells{};
+                    cells[b] = row << (9 * k);
+                    TakeUnit(guess, d, inRow, cells);
+                }
+                const int inBox = CountOf(BoxField(x[b], k));
+                if (inBox > 0 && inBox < guess.count) {
+                    Bands cells{};
+                    cells[b] = x[b] & kFirstBox << (3 * k);
+                    TakeUnit(guess, d, inBox, cells);
+                }
+            }
+        }
+        for (const auto& [columns, count] : {std::pair{two & ~three, 2}, {three & ~four, 3}}) {
+            if (columns == 0 || count >= guess.count)
+                continue;
+            const std::uint32_t column = 1u << std::countr_zero(columns);
+            const std::uint32_t spread = column | column << 9 | column << 18;
+            TakeUnit(guess, d, count, Bands{x[0] & spread, x[1] & spread, x[2] & spread});
+        }
+    }
 }
 
 } // namespace
 
-std::uint16_t CSolutionSearch::OpenDigits(const CState& s, int index) const
+void CSolutionSearch::Place(CState& s, int digit, int index)
 {
-    const CCellUnits& u = kCellUnits[static_cast<std::size_t>(index)];
-    return static_cast<std::uint16_t>(allowed_[static_cast<std::size_t>(index)]
-                                      & ~(s.placed[u.row] | s.placed[u.column] | s.placed[u.box]));
+    const int b = index / 27;
+    const int at = index % 27;
+    const Cells self = kCellMasks.self[static_cast<std::size_t>(index)];
+    unsigned changed = 1u << digit;
+#pragma GCC unroll 9
+    for (unsigned d = 0; d < 9; ++d) {
+        changed |= (WordOf(s.digit[d], b) >> at & 1) << d;
+        s.digit[d] &= ~self;
+    }
+    Cells& own = s.digit[static_cast<std::size_t>(digit)];
+    own = (own & ~kCellMasks.peers[static_cast<std::size_t>(index)]) | self;
+    s.open &= ~self;
+    dirty_ |= changed;
 }
 
-void CSolutionSearch::Place(CState& s, int index, std::uint16_t bit)
+[[gnu::always_inline]] inline bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
 {
-    const auto i = static_cast<std::size_t>(index);
-    const CCellUnits& u = kCellUnits[i];
-    s.value[i] = static_cast<std::uint8_t>(DigitOf(bit));
-    s.empty[index >> 6] &= ~(std::uint64_t{1} << (index & 63));
-    s.placed[u.row] |= bit;
-    s.placed[u.column] |= bit;
-    s.placed[u.box] |= bit;
-    s.open[i] = 0;
-    touched_ |= kUnitsOfCell[i];
-    changed_[0] |= kPeers[i][0];
-    changed_[1] |= kPeers[i][1];
+    Cells once{}, twice{};
+#pragma GCC unroll 9
+    for (const Cells& cells : s.digit) {
+        twice |= once & cells;
+        once |= cells;
+    }
+    if (Any(s.open & ~once))
+        return false;
+    const Cells singles = s.open & ~twice;
+    if (!Any(singles))
+        return true;
+    // A single is in no other digit's cells, so placing it only clears its
+    // peers from its digit's. A single whose one digit a peer has just
+    // taken is not placed, and shows as a cell with no digit next time.
+    const auto words = WordsOf(singles);
+    for (int b = 0; b < 3; ++b) {
+        for (std::uint32_t cells = words[static_cast<std::size_t>(b)]; cells != 0; cells &= cells - 1) {
+            const int at = std::countr_zero(cells);
+            unsigned digits = 0;
+#pragma GCC unroll 9
+            for (unsigned d = 0; d < 9; ++d)
+                digits |= (WordOf(s.digit[d], b) >> at & 1) << d;
+            if (digits == 0)
+                continue;
+            const auto d = static_cast<std::size_t>(std::countr_zero(digits));
+            const auto index = static_cast<std::size_t>(27 * b + at);
+            s.digit[d] &= ~kCellMasks.peers[index];
+            s.open &= ~kCellMasks.self[index];
+            dirty_ |= 1u << d;
+            placed = true;
+        }
+    }
+    return true;
 }
 
-bool CSolutionSearch::Propagate(CState& s)
+[[gnu::always_inline]] inline bool CSolutionSearch::PlaceHiddenSingles(CState& s, int digit, bool& placed)
 {
+    const Cells x = s.digit[static_cast<std::size_t>(digit)];
+    // The fourth word full, so that its rows and boxes are never empty nor
+    // alone; the columns are folded from the three bands only.
+    const Cells padded = x | Cells{0, 0, 0, kBand};
+    const Cells row0 = padded & kNine, row1 = padded >> 9 & kNine, row2 = padded >> 18;
+    const Cells box0 = padded & kFirstBox, box1 = padded & kFirstBox << 3, box2 = padded & kFirstBox << 6;
+    if (Any((row0 == 0) | (row1 == 0) | (row2 == 0) | (box0 == 0) | (box1 == 0) | (box2 == 0)))
+        return false;
+    Cells alone = AtMostOne(row0) | AtMostOne(row1) << 9 | AtMostOne(row2) << 18 | AtMostOne(box0)
+        | AtMostOne(box1) | AtMostOne(box2);
+    const auto once = WordsOf(row0 | row1 | row2);
+    const auto twice = WordsOf((row0 & row1) | (row0 & row2) | (row1 & row2));
+    const std::uint32_t columns = once[0] | once[1] | once[2];
+    if (columns != kNine)
+        return false;
+    const std::uint32_t column = columns
+        & ~(twice[0] | twice[1] | twice[2] | (once[0] & once[1]) | (once[0] & once[2]) | (once[1] & once[2]));
+    const std::uint32_t spread = column | column << 9 | column << 18;
+    alone = (alone | (x & Cells{spread, spread, spread, 0})) & s.open;
+    if (!Any(alone))
+        return true;
+    const auto words = WordsOf(alone);
+    for (int b = 0; b < 3; ++b) {
+        for (std::uint32_t cells = words[static_cast<std::size_t>(b)]; cells != 0; cells &= cells - 1) {
+            const std::uint32_t bit = cells & -cells;
+            if ((WordOf(s.open, b) & WordOf(s.digit[static_cast<std::size_t>(digit)], b) & bit) == 0)
+                continue;
+            Place(s, digit, 27 * b + std::countr_zero(cells));
+            placed = true;
+        }
+    }
+    return true;
+}
+
+bool CSolutionSearch::Propagate(CState& s, unsigned dirty)
+{
+    dirty_ = dirty;
     for (;;) {
-        // Cells with one digit left, filled as they are met so that the
-        // cells after them see it at once. Only cells next to one placed
-        // since they were last looked at can have lost a digit.
-        for (;;) {
-            const std::uint64_t todo[2] = {changed_[0] & s.empty[0], changed_[1] & s.empty[1]};
-            if ((todo[0] | todo[1]) == 0)
-                break;
-            changed_[0] = changed_[1] = 0;
-            for (int word = 0; word < 2; ++word) {
-                for (std::uint64_t cells = todo[word]; cells != 0; cells &= cells - 1) {
-                    const int index = word * 64 + std::countr_zero(cells);
-                    const auto i = static_cast<std::size_t>(index);
-                    const std::uint16_t open = OpenDigits(s, index);
-                    if (open == 0)
-                        return false;
-                    if (open == s.open[i])
-                        continue;
-                    touched_ |= kUnitsOfCell[i];
-                    s.open[i] = open;
-                    if (Single(open))
-                        Place(s, index, open);
-                }
-            }
-        }
-        if ((s.empty[0] | s.empty[1]) == 0)
-            return true;
-
-        // Digits with one place left in a row, column or box go there; a
-        // digit with no place at all is a contradiction. Only a unit whose
-        // cells lost digits can have either. The open digits worked out
-        // above may have lost more to the cells placed here since: a digit
-        // seen once was then in at most that cell, and is checked again.
-        std::uint32_t units = touched_;
-        touched_ = 0;
-        bool placedAny = false;
-        for (; units != 0; units &= units - 1) {
-            const auto unit = static_cast<std::size_t>(std::countr_zero(units));
-            const auto& cells = kUnits[unit];
-            unsigned once = 0;
-            unsigned twice = 0;
-            // Written out: this is the search's innermost loop.
-            const auto see = [&](std::size_t k) {
-                const unsigned open = s.open[cells[k]];
-                twice |= once & open;
-                once |= open;
-            };
-            see(0), see(1), see(2), see(3), see(4), see(5), see(6), see(7), see(8);
-            const unsigned needed = ~s.placed[unit] & kNine;
-            if ((once & needed) != needed)
+        bool placed = false;
+        if (!PlaceNakedSingles(s, placed))
+            return false;
+        if (placed)
+            continue;
+        const unsigned todo = dirty_;
+        dirty_ = 0;
+        for (unsigned digits = todo; digits != 0; digits &= digits - 1)
+            if (!PlaceHiddenSingles(s, std::countr_zero(digits), placed))
                 return false;
-            for (unsigned only = once & ~twice & needed; only != 0; only &= only - 1) {
-                const auto bit = static_cast<std::uint16_t>(only & -only);
-                if ((s.placed[unit] & bit) != 0)
-                    continue;
-                // The one cell that held it, unless it has just taken
-                // another digit that had no other place either.
-                std::size_t at = 0;
-                while (at < cells.size() && (s.open[cells[at]] & bit) == 0)
-                    ++at;
-                if (at == cells.size())
-                    return false;
-                const int index = cells[at];
-                if ((OpenDigits(s, index) & bit) == 0)
-                    return false;
-                Place(s, index, bit);
-                placedAny = true;
-            }
-        }
-        if (!placedAny)
+        if (!placed)
             return true;
     }
 }
 
 bool CSolutionSearch::Load(const Values& values)
 {
-    CState& s = start_;
-    allowed_.fill(kNine);
-    s.open.fill(0);
-    s.value.fill(0);
-    s.placed.fill(0);
-    s.empty[0] = ~std::uint64_t{0};
-    s.empty[1] = (std::uint64_t{1} << (kCellCount - 64)) - 1;
-    impossible_ = false;
+    start_ = CStart{};
     for (int i = 0; i < kCellCount; ++i) {
         const int v = values[static_cast<std::size_t>(i)];
         if (v == 0)
             continue;
-        const auto bit = static_cast<std::uint16_t>(v >= 1 && v <= 9 ? 1u << (v - 1) : 0);
-        // Out of range, or already placed in a unit: the same digit twice.
-        if (bit == 0 || (OpenDigits(s, i) & bit) == 0)
-            impossible_ = true;
-        if (bit != 0)
-            Place(s, i, bit);
+        if (v < 1 || v > 9) {
+            start_.impossible = true;
+            continue;
+        }
+        const auto d = static_cast<std::size_t>(v - 1);
+        // Already ruled out by a given: the same digit twice in a unit.
+        if (Has(start_.blocked[d], i))
+            start_.impossible = true;
+        start_.value[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v);
+        start_.given[d] |= kCellMasks.self[static_cast<std::size_t>(i)];
+        start_.blocked[d] |= kCellMasks.peers[static_cast<std::size_t>(i)];
+        for (const std::uint8_t unit : kGeometry.unitsOf[static_cast<std::size_t>(i)])
+            start_.placed[unit] = static_cast<std::uint16_t>(start_.placed[unit] | 1u << d);
     }
-    return !impossible_;
+    return !start_.impossible;
 }
 
 bool CSolutionSearch::Forbid(int index, int digit)
 {
-    const auto i = static_cast<std::size_t>(index);
-    if (!impossible_ && Has(start_.empty, index)) {
-        allowed_[i] = static_cast<std::uint16_t>(allowed_[i] & ~(1u << (digit - 1)));
-        impossible_ = OpenDigits(start_, index) == 0;
-    }
-    return !impossible_;
+    return ForbidAll(index, DigitBit(digit));
 }
 
 bool CSolutionSearch::ForbidAll(int index, DigitMask excluded)
 {
     const auto i = static_cast<std::size_t>(index);
-    if (!impossible_ && Has(start_.empty, index)) {
-        allowed_[i] = static_cast<std::uint16_t>(allowed_[i] & ~excluded & kAllDigits);
-        impossible_ = OpenDigits(start_, index) == 0;
-    }
-    return !impossible_;
+    if (start_.impossible || start_.value[i] != 0)
+        return !start_.impossible;
+    start_.forbidden[i] = static_cast<std::uint16_t>(start_.forbidden[i] | (excluded & kAllDigits));
+    start_.forbiddenCells.Add(index);
+    const auto& units = kGeometry.unitsOf[i];
+    const unsigned placed = start_.placed[units[0]] | start_.placed[units[1]] | start_.placed[units[2]];
+    start_.impossible = (start_.forbidden[i] | placed) == kNine;
+    return !start_.impossible;
 }
 
 void CSolutionSearch::Erase(int index)
 {
     const auto i = static_cast<std::size_t>(index);
-    if (Has(start_.empty, index))
+    if (start_.value[i] == 0)
         return;
-    const auto bit = static_cast<std::uint16_t>(1u << (start_.value[i] - 1));
+    const auto d = static_cast<std::size_t>(start_.value[i] - 1);
     start_.value[i] = 0;
-    start_.empty[index >> 6] |= std::uint64_t{1} << (index & 63);
-    const CCellUnits& u = kCellUnits[i];
-    for (const std::uint8_t unit : {u.row, u.column, u.box}) {
-        if (!impossible_) {
-            // No digit is placed twice in a unit: the cell held this one alone.
-            start_.placed[unit] = static_cast<std::uint16_t>(start_.placed[unit] & ~bit);
+    start_.given[d] &= ~kCellMasks.self[i];
+    // What the digit's other givens rule out.
+    Cells blocked{};
+    const auto given = WordsOf(start_.given[d]);
+    for (std::size_t b = 0; b < 3; ++b)
+        for (std::uint32_t cells = given[b]; cells != 0; cells &= cells - 1)
+            blocked |= kCellMasks.peers[27 * b + static_cast<std::size_t>(std::countr_zero(cells))];
+    start_.blocked[d] = blocked;
+    for (const std::uint8_t unit : kGeometry.unitsOf[i]) {
+        if (!start_.impossible) {
+            // No digit is given twice in a unit: the cell held this one alone.
+            start_.placed[unit] = static_cast<std::uint16_t>(start_.placed[unit] & ~(1u << d));
             continue;
         }
-        std::uint16_t placed = 0;
-        for (const std::uint8_t cell : kUnits[unit])
+        unsigned placed = 0;
+        for (const std::uint8_t cell : kGeometry.unitCells[unit])
             if (const int v = start_.value[cell]; v != 0)
-                placed = static_cast<std::uint16_t>(placed | 1u << (v - 1));
-        start_.placed[unit] = placed;
+                placed |= 1u << (v - 1);
+        start_.placed[unit] = static_cast<std::uint16_t>(placed);
     }
 }
 
 CSolutionSearch::CStart CSolutionSearch::Saved() const
 {
-    return {start_, allowed_, impossible_};
+    return start_;
 }
 
 void CSolutionSearch::Restore(const CStart& start)
 {
-    start_ = start.state;
-    allowed_ = start.allowed;
-    impossible_ = start.impossible;
+    start_ = start;
 }
 
 int CSolutionSearch::Count(int limit, Values* first)
 {
     limit_ = limit < 1 ? 1 : limit;
-    found_ = 0;
     first_ = first;
     random_ = nullptr;
     SearchAll();
     return found_;
 }
 
+
 bool CSolutionSearch::FindRandom(CRandom& random, Values& solution)
 {
     limit_ = 1;
-    found_ = 0;
     first_ = &solution;
     random_ = &random;
     SearchAll();
@@ -284,61 +439,62 @@ bool CSolutionSearch::FindRandom(CRandom& random, Values& solution)
 
 void CSolutionSearch::SearchAll()
 {
-    if (impossible_)
+    found_ = 0;
+    guesses_ = 0;
+    if (start_.impossible)
         return;
-    states_[0] = start_;
-    // Every empty cell and every unit to work out: the open digits kept
-    // with the start are those of no cell.
     CState& s = states_[0];
-    s.open.fill(0);
-    changed_[0] = s.empty[0];
-    changed_[1] = s.empty[1];
-    touched_ = (1u << 27) - 1;
-    Search(0);
+    Cells filled{};
+    for (const Cells& given : start_.given)
+        filled |= given;
+    for (std::size_t d = 0; d < 9; ++d)
+        s.digit[d] = start_.given[d] | (kAll & ~filled & ~start_.blocked[d]);
+    start_.forbiddenCells.ForEach([&](int i) {
+        const std::uint32_t keep = ~(1u << (i % 27));
+        for (unsigned digits = start_.forbidden[static_cast<std::size_t>(i)]; digits != 0; digits &= digits - 1)
+            s.digit[static_cast<std::size_t>(std::countr_zero(digits))][i / 27] &= keep;
+    });
+    s.open = kAll & ~filled;
+    Search(0, kNine);
 }
 
-void CSolutionSearch::Search(int depth)
+void CSolutionSearch::Solved(const CState& s)
+{
+    if (++found_ != 1 || first_ == nullptr)
+        return;
+    for (int d = 0; d < 9; ++d)
+        for (int b = 0; b < 3; ++b)
+            for (std::uint32_t cells = s.digit[static_cast<std::size_t>(d)][b]; cells != 0; cells &= cells - 1)
+                (*first_)[static_cast<std::size_t>(27 * b + std::countr_zero(cells))] = d + 1;
+}
+
+void CSolutionSearch::Search(int depth, unsigned dirty)
 {
     CState& s = states_[static_cast<std::size_t>(depth)];
-    if (!Propagate(s))
+    if (!Propagate(s, dirty))
         return;
-    // The cell with the fewest digits left; none is empty once all are filled.
-    int best = -1;
-    int fewest = 10;
-    for (int word = 0; word < 2 && fewest > 2; ++word) {
-        for (std::uint64_t cells = s.empty[word]; cells != 0; cells &= cells - 1) {
-            const int index = word * 64 + std::countr_zero(cells);
-            const int count = Digits(s.open[static_cast<std::size_t>(index)]);
-            if (count < fewest) {
-                fewest = count;
-                best = index;
-                if (count == 2)
-                    break;
-            }
+    if (!Any(s.open)) {
+        Solved(s);
+        return;
+    }
+    CGuess guess;
+    ChooseCell(s.digit, s.open, guess);
+    if (guess.count > 2)
+        ChooseUnit(s.digit, s.open, guess);
+    if (random_ != nullptr) {
+        for (int i = guess.count - 1; i > 0; --i) {
+            const auto j = static_cast<int>(random_->Below(static_cast<std::uint32_t>(i + 1)));
+            std::swap(guess.digits[i], guess.digits[j]);
+            std::swap(guess.cells[i], guess.cells[j]);
         }
     }
-    if (best < 0) {
-        if (++found_ == 1 && first_ != nullptr)
-            for (int i = 0; i < kCellCount; ++i)
-                (*first_)[static_cast<std::size_t>(i)] = s.value[static_cast<std::size_t>(i)];
-        return;
-    }
-
-    std::uint16_t digits[9];
-    int count = 0;
-    for (unsigned open = s.open[static_cast<std::size_t>(best)]; open != 0; open &= open - 1)
-        digits[count++] = static_cast<std::uint16_t>(open & -open);
-    if (random_ != nullptr)
-        for (int i = count - 1; i > 0; --i)
-            std::swap(digits[i], digits[random_->Below(static_cast<std::uint32_t>(i + 1))]);
-    for (int k = 0; k < count && found_ < limit_; ++k) {
+    for (int k = 0; k < guess.count && found_ < limit_; ++k) {
         CState& next = states_[static_cast<std::size_t>(depth + 1)];
         next = s;
-        // Propagate left nothing else to work out in s.
-        changed_[0] = changed_[1] = 0;
-        touched_ = 0;
-        Place(next, best, digits[k]);
-        Search(depth + 1);
+        ++guesses_;
+        dirty_ = 0;
+        Place(next, guess.digits[k], guess.cells[k]);
+        Search(depth + 1, dirty_);
     }
 }
 

@@ -9,11 +9,24 @@
 #include <cstdint>
 
 // Depth-first search for the solutions of a board: the backtracking behind
-// CountSolutions, CheckPuzzle and the generator. An empty cell's open digits
-// (nine bits, digit d at bit d - 1) follow from the digits placed in its
-// row, column and box. Before each guess, cells with one digit left are
-// filled and digits with one place left in a row, column or box are placed
-// there; the guess is then made on a cell with the fewest digits left.
+// CountSolutions, CheckPuzzle and the generator.
+//
+// The board is kept digit by digit: for each digit, the set of cells that
+// may still hold it (its placed cells among them), three 27-bit words, one
+// per band of three rows, cell i at bit i % 27 of word i / 27, held in one
+// vector of four words (the fourth always 0) so that one instruction works
+// on all three bands. Placing a digit clears its row, column and box from
+// the digit's set and the cell from the other digits' sets. A single is
+// found for all cells at once, by counting the digits' sets bit by bit; the
+// only places of a digit by its rows, boxes and columns folded together.
+// Digits are at bit d - 1 for digit d. Before each guess, cells with one
+// digit left and digits with one place left in a row, column or box are
+// placed; a cell with no digit, or a digit with no place in a unit, ends
+// the branch. The guess is then made on whatever has fewest options: a
+// cell's digits, or a digit's places in a row, column or box, alike.
+// Choosing among the places of digits settles at once the sparse boards on
+// which guessing cells alone goes exponential (a digit that must go in one
+// of two places of a box, while every cell still has four digits).
 class CSolutionSearch {
 public:
     // Starts from values (0 for an empty cell). False when the givens
@@ -22,8 +35,9 @@ public:
     // Leaves digit out of the empty cell at index for the searches to come;
     // false when that leaves the cell no digit, and so the board no solution.
     bool Forbid(int index, int digit);
-    // Rules out the digits of excluded (a mask as CCell keeps it) of the
-    // empty cell at index, as Forbid does each.
+    // Rules out the digits of excluded (a mask as CCell keeps it, which is
+    // the search's own order) of the empty cell at index, as Forbid does
+    // each.
     bool ForbidAll(int index, DigitMask excluded);
     // Empties the filled cell at index, as if it had been loaded empty.
     void Erase(int index);
@@ -37,58 +51,61 @@ public:
     // Counts the solutions of what was loaded, stopping at limit (at least
     // 1). The first found, if any, goes to *first, if given.
     int Count(int limit, Values* first = nullptr);
-    // Finds one solution, trying the digits of each guess in an order drawn
-    // from random: a random solution grid from an empty board.
+    // Finds one solution, trying the options of each guess in an order
+    // drawn from random: a random solution grid from an empty board.
     bool FindRandom(CRandom& random, Values& solution);
+    // Guesses made by the last Count or FindRandom: how hard the board was.
+    long Guesses() const { return guesses_; }
+
+    // A set of cells band by band: cell i at bit i % 27 of word i / 27.
+    using Bands = std::array<std::uint32_t, 3>;
+    // The same in a vector, with a fourth word of 0.
+    using Cells = std::uint32_t __attribute__((vector_size(16)));
 
 private:
-    // What a guess copies: the digits placed, the digits placed in each
-    // row, column and box (units 0-8, 9-17, 18-26), and each empty cell's
-    // open digits as last worked out.
+    // What a guess copies: each digit's cells (digit d at index d - 1) and
+    // the cells not yet filled.
     struct CState {
-        std::array<std::uint8_t, kCellCount> value;
-        std::array<std::uint16_t, 27> placed;
-        // 0 for a filled cell.
-        std::array<std::uint16_t, kCellCount> open;
-        // One bit per empty cell, cell i at bit i % 64 of word i / 64.
-        std::uint64_t empty[2];
+        std::array<Cells, 9> digit;
+        Cells open;
     };
 
-    // The digits the placed ones and Forbid leave the cell.
-    std::uint16_t OpenDigits(const CState& s, int index) const;
-    void Place(CState& s, int index, std::uint16_t bit);
-    // Fills what singles and the only places of digits decide; false on a
-    // contradiction. Looks only at what changed since the state was last
-    // worked out (changed_, touched_): the cells whose neighbours were
-    // placed, and the units whose cells lost digits.
-    bool Propagate(CState& s);
-    // Searches on from states_[0], with everything still to work out.
+    void Place(CState& s, int digit, int index);
+    // Places what singles decide, looking for the only places of the
+    // digits in dirty (bit d - 1 for digit d); false on a contradiction.
+    bool Propagate(CState& s, unsigned dirty);
+    bool PlaceNakedSingles(CState& s, bool& placed);
+    bool PlaceHiddenSingles(CState& s, int digit, bool& placed);
+    void Search(int depth, unsigned dirty);
+    void Solved(const CState& s);
     void SearchAll();
-    void Search(int depth);
 
-    // Digits each cell may take besides what the placed digits allow:
-    // all nine but those ruled out by Forbid.
-    std::array<std::uint16_t, kCellCount> allowed_{};
-    CState start_{};
-    bool impossible_ = false;
+    // Digits whose cells Place has changed since the only places of digits
+    // were last looked for (bit d - 1 for digit d).
+    unsigned dirty_ = 0;
     int limit_ = 1;
     int found_ = 0;
+    long guesses_ = 0;
     Values* first_ = nullptr;
     CRandom* random_ = nullptr;
-    // Cells next to one placed since their open digits were worked out.
-    std::uint64_t changed_[2] = {0, 0};
-    // Units (bit u for unit u) with a cell whose open digits changed since
-    // the only places of digits were last looked for.
-    std::uint32_t touched_ = 0;
 
 public:
+    // The board as loaded: the givens, by cell, by unit (digit d at bit
+    // d - 1) and by digit (the cells of its givens and the cells they rule
+    // it out of), and the digits Forbid ruled out of each cell, in the
+    // same order, with the cells that have any.
     struct CStart {
-        CState state;
-        std::array<std::uint16_t, kCellCount> allowed;
-        bool impossible;
+        std::array<std::uint8_t, kCellCount> value{};
+        std::array<std::uint16_t, kUnitCount> placed{};
+        std::array<Cells, 9> given{};
+        std::array<Cells, 9> blocked{};
+        std::array<std::uint16_t, kCellCount> forbidden{};
+        CCellSet forbiddenCells;
+        bool impossible = false;
     };
 
 private:
+    CStart start_;
     // One state per depth of guessing: at most one guess per cell.
     std::array<CState, kCellCount + 1> states_;
 };

@@ -44,6 +44,8 @@ for binary in usr/games/zifrel usr/bin/zifrel-batch; do
     file "$root/$binary" | grep -q ", stripped" || fail "$binary is not stripped"
     readelf -d "$root/$binary" | grep -Eq "BIND_NOW|FLAGS.*NOW" || fail "$binary is not linked with -z now"
     readelf -l "$root/$binary" | grep -q GNU_RELRO || fail "$binary has no RELRO"
+    # Security updates of the C++ library reach it only through the shared one.
+    readelf -d "$root/$binary" | grep -q "NEEDED.*libstdc++" || fail "$binary does not use the shared C++ library"
 done
 # One version everywhere it is not fixed by the About text.
 version=$(dpkg-deb -f "$package" Version)

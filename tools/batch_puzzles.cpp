@@ -22,36 +22,24 @@ std::optional<std::uint64_t> WholeNumber(std::string_view text)
     return value;
 }
 
-// The value after option, or a message that it is missing.
-const char* ValueOf(int argc, char** argv, int& i, std::string_view what, std::string& error)
-{
-    if (i + 1 < argc)
-        return argv[++i];
-    error = std::string(argv[i]) + " needs " + std::string(what) + "; try --help";
-    return nullptr;
-}
-
 std::uint64_t SeedFromClock()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto nanoseconds = static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    const auto nanoseconds =
+        static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
     // Two runs started in the same instant still differ by their process.
     return nanoseconds ^ static_cast<std::uint64_t>(::getpid()) << 40;
 }
 
 } // namespace
 
-OptionTaken TakePuzzleOption(int argc, char** argv, int& i, CPuzzleOptions& options, std::string& error)
+OptionTaken TakePuzzleOption(std::string_view option, const char* text, CPuzzleOptions& options, std::string& error)
 {
-    const std::string_view arg = argv[i];
-    if (arg == "--grade") {
+    if (option == "--grade") {
         options.grade = true;
         return OptionTaken::Yes;
     }
-    if (arg == "--generate") {
-        const char* text = ValueOf(argc, argv, i, "a number of puzzles", error);
-        if (!text)
-            return OptionTaken::Wrong;
+    if (option == "--generate") {
         const auto count = WholeNumber(text);
         if (!count || *count == 0 || *count > kMostPuzzles) {
             error = "--generate takes a number of puzzles from 1 to " + std::to_string(kMostPuzzles) + ", not '" + text
@@ -61,10 +49,7 @@ OptionTaken TakePuzzleOption(int argc, char** argv, int& i, CPuzzleOptions& opti
         options.generate = count;
         return OptionTaken::Yes;
     }
-    if (arg == "--level") {
-        const char* text = ValueOf(argc, argv, i, "a level, 1 to 4", error);
-        if (!text)
-            return OptionTaken::Wrong;
+    if (option == "--level") {
         const auto level = WholeNumber(text);
         if (!level || *level < 1 || *level > 4) {
             error = std::string("--level takes 1, 2, 3 or 4, not '") + text + "'";
@@ -73,10 +58,7 @@ OptionTaken TakePuzzleOption(int argc, char** argv, int& i, CPuzzleOptions& opti
         options.level = static_cast<Level>(*level);
         return OptionTaken::Yes;
     }
-    if (arg == "--symmetry") {
-        const char* text = ValueOf(argc, argv, i, "none or rotate180", error);
-        if (!text)
-            return OptionTaken::Wrong;
+    if (option == "--symmetry") {
         const std::string_view name = text;
         if (name != "none" && name != "rotate180") {
             error = std::string("--symmetry takes none or rotate180, not '") + text + "'";
@@ -85,10 +67,7 @@ OptionTaken TakePuzzleOption(int argc, char** argv, int& i, CPuzzleOptions& opti
         options.symmetry = name == "none" ? Symmetry::None : Symmetry::Rotate180;
         return OptionTaken::Yes;
     }
-    if (arg == "--seed") {
-        const char* text = ValueOf(argc, argv, i, "a number", error);
-        if (!text)
-            return OptionTaken::Wrong;
+    if (option == "--seed") {
         options.seed = WholeNumber(text);
         if (!options.seed) {
             error = std::string("--seed takes a whole number from 0 to 18446744073709551615, not '") + text + "'";

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct CPuzzleOptions {
     bool grade = false;
@@ -22,10 +23,10 @@ struct CPuzzleOptions {
 };
 
 enum class OptionTaken { No, Yes, Wrong };
-// When argv[i] is --grade, --generate, --level, --symmetry or --seed, takes
-// it and its value (moving i on to it) into options: Yes, or Wrong with
-// error saying what is wrong in one line. No for any other argument.
-OptionTaken TakePuzzleOption(int argc, char** argv, int& i, CPuzzleOptions& options, std::string& error);
+// When option is --grade, --generate, --level, --symmetry or --seed, takes
+// it and its value (null for --grade) into options: Yes, or Wrong with
+// error saying what is wrong in one line. No for any other option.
+OptionTaken TakePuzzleOption(std::string_view option, const char* value, CPuzzleOptions& options, std::string& error);
 
 // --generate N more puzzles than this is refused: at some thousands a
 // second, more would run for days.

@@ -44,4 +44,4 @@ zifrel_compile() {
 ZIFREL_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2)
 ZIFREL_TEST_PACKAGES=(libgtest-dev xvfb xauth valgrind clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev x11-utils openbox xdotool strace lintian file parallel
-    at-spi2-core python3-pyatspi dbus-daemon)
+    at-spi2-core python3-pyatspi dbus-daemon poppler-utils)

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <getopt.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -103,6 +104,9 @@ Writes one line per puzzle: the 81 cells, each its digit or 0. With
                 cell; unlike the window, --hint does not first look for
                 contradictions.
 
+Options go as in GNU tools: --pass 3 or --pass=3, a unique beginning of a
+name for the whole (--gen 5), and -- ends the options.
+
 A line that is not a puzzle is named on standard error with its number, and
 the other lines are still processed.
 Exit status: 0 when every line was a puzzle, 1 when one was not, 2 on a bad
@@ -158,13 +162,84 @@ std::optional<unsigned long long> ParseCount(std::string_view option, const char
     return std::nullopt;
 }
 
+// The options, with what each says when its value is missing. Long
+// options go as in every GNU tool: --pass 3 or --pass=3, a unique prefix
+// (--gen) for the whole name, and -- ending the options.
+struct OptionSpec {
+    const char* name;
+    const char* needs;
+};
+constexpr OptionSpec kOptions[] = {
+    {"help", nullptr},
+    {"version", nullptr},
+    {"candidates", nullptr},
+    {"explain", nullptr},
+    {"aligned", nullptr},
+    {"hint", nullptr},
+    {"solve", nullptr},
+    {"pass", "a number of sweeps"},
+    {"cell", "a number of cells"},
+    {"grade", nullptr},
+    {"generate", "a number of puzzles"},
+    {"level", "a level, 1 to 4"},
+    {"symmetry", "none or rotate180"},
+    {"seed", "a number"},
+};
+constexpr int kOptionCount = static_cast<int>(std::size(kOptions));
+// getopt_long reports option k as kFirstCode + k, and -h as 'h'.
+constexpr int kFirstCode = 256;
+
+const std::array<option, kOptionCount + 1>& LongOptions()
+{
+    static const std::array<option, kOptionCount + 1> table = [] {
+        std::array<option, kOptionCount + 1> built{};
+        for (int k = 0; k < kOptionCount; ++k)
+            built[static_cast<std::size_t>(k)] = {kOptions[k].name, kOptions[k].needs ? required_argument : no_argument,
+                                                  nullptr, kFirstCode + k};
+        return built;
+    }();
+    return table;
+}
+
+// What getopt_long refused, in the words zifrel-batch uses.
+std::string Refused(int code, const char* given)
+{
+    const std::string_view arg = given;
+    if (code == ':' && optopt >= kFirstCode)
+        return "--" + std::string(kOptions[optopt - kFirstCode].name) + " needs " + kOptions[optopt - kFirstCode].needs
+            + "; try --help";
+    const std::string name(arg.substr(0, arg.find('=')));
+    if (optopt >= kFirstCode)
+        return "option '" + name + "' takes no value; try --help";
+    if (arg.starts_with("--") && name.size() > 2) {
+        int matches = 0;
+        for (const OptionSpec& spec : kOptions)
+            matches += std::string_view(spec.name).starts_with(std::string_view(name).substr(2));
+        if (matches > 1)
+            return "option '" + name + "' is ambiguous; try --help";
+    }
+    return "unknown option '" + (arg.starts_with("--") ? name : "-" + std::string(1, static_cast<char>(optopt)))
+        + "'; try --help";
+}
+
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
 {
     Options options;
     bool commandGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
+    // "-": other arguments come in order, as code 1; ":": a missing value
+    // comes as ':'. Messages are ours.
+    opterr = 0;
+    for (int code; (code = getopt_long(argc, argv, "-:h", LongOptions().data(), nullptr)) != -1;) {
+        if (code == 1) {
+            error = "unexpected argument '" + std::string(optarg) + "'; try --help";
+            return std::nullopt;
+        }
+        if (code == '?' || code == ':') {
+            error = Refused(code, argv[optind - 1]);
+            return std::nullopt;
+        }
+        const std::string arg = code == 'h' ? "--help" : "--" + std::string(kOptions[code - kFirstCode].name);
+        if (arg == "--help") {
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
@@ -185,19 +260,18 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
             if (arg == "--solve")
                 continue;
             options.command = arg == "--pass" ? Command::Pass : Command::Cell;
-            const auto count = ParseCount(arg, i + 1 < argc ? argv[++i] : nullptr, error);
+            const auto count = ParseCount(arg, optarg, error);
             if (!count)
                 return std::nullopt;
             options.count = *count;
-        } else if (const OptionTaken taken = TakePuzzleOption(argc, argv, i, options.puzzles, error);
-                   taken != OptionTaken::No) {
-            if (taken == OptionTaken::Wrong)
-                return std::nullopt;
-        } else {
-            error = (arg.starts_with("-") ? "unknown option '" : "unexpected argument '") + std::string(arg)
-                + "'; try --help";
+        } else if (TakePuzzleOption(arg, optarg, options.puzzles, error) == OptionTaken::Wrong) {
             return std::nullopt;
         }
+    }
+    // After --, every argument is an operand, and zifrel-batch takes none.
+    if (optind < argc) {
+        error = "unexpected argument '" + std::string(argv[optind]) + "'; try --help";
+        return std::nullopt;
     }
     if (options.explain && options.aligned) {
         error = "--aligned and --explain do not go together: --explain writes many lines per puzzle";

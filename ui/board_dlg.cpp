@@ -4,6 +4,7 @@
 
 #include "about_dlg.h"
 #include "app_icon.h"
+#include "board_menu_bar.h"
 #include "board_messages.h"
 #include "cell_accessible.h"
 #include "cell_edit.h"
@@ -27,6 +28,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -72,7 +75,7 @@ int ValueOfText(const QString& text)
 
 CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     : CDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       board_(fs), zoom_([] {
           QFont base(QStringLiteral("Courier New"), 12);
           base.setStyleHint(QFont::TypeWriter);
@@ -85,8 +88,12 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
     CCellAccessible::Install();
     CreateCells();
     CreateButtons();
-    LayOut();
     CreateWindowMenu();
+    menuBar_ = new CBoardMenuBar(this);
+    // Never smaller than the board at its normal size; as large as last time.
+    setMinimumSize(WindowSizeAt(CBoardZoom::kScales[0]));
+    resize(CBoardZoom::KeptSize().expandedTo(minimumSize()).boundedTo(screen()->availableGeometry().size()));
+    LayOut();
     board_.SetDisplay(this);
     board_.OnClear();
     board_.OnStart();
@@ -129,10 +136,24 @@ void CBoardDlg::OnCellsChanged(const CCellSet& cells)
         cells_[i]->SetLeftBehind(leftBehind[i]);
 }
 
+int CBoardDlg::MenuBarHeight() const
+{
+    return menuBar_->Height();
+}
+
+QSize CBoardDlg::WindowSizeAt(double scale) const
+{
+    return zoom_.WindowSize(scale) + QSize(0, MenuBarHeight());
+}
+
 void CBoardDlg::LayOut()
 {
     setFont(zoom_.WindowFont());
-    setFixedSize(zoom_.WindowSize());
+    const int top = MenuBarHeight();
+    menuBar_->setGeometry(0, 0, width(), top);
+    const QSize board = zoom_.WindowSize();
+    zoom_.SetOrigin({(width() - board.width()) / 2, top + (height() - top - board.height()) / 2});
+    laidOutFor_ = size();
     for (int row = 0; row < kBoardSize; ++row)
         for (int column = 0; column < kBoardSize; ++column) {
             CCellEdit* cell = CellControl(row, column);
@@ -147,7 +168,7 @@ void CBoardDlg::LayOut()
 bool CBoardDlg::Fits(double scale) const
 {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QSize size = zoom_.WindowSize(scale).grownBy(frame);
+    const QSize size = WindowSizeAt(scale).grownBy(frame);
     const QSize room = screen()->availableGeometry().size();
     return size.width() <= room.width() && size.height() <= room.height();
 }
@@ -158,15 +179,46 @@ void CBoardDlg::SetScale(double scale)
     tip_->hide();
     if (scale != zoom_.Scale()) {
         zoom_.SetScale(scale);
-        LayOut();
-        // Explanations and messages grow with the board.
-        QFont tipFont = QToolTip::font();
-        tipFont.setPointSizeF(tipFont.pointSizeF() * scale);
-        tip_->setFont(tipFont);
-        notice_->setFont(tipFont);
+        ScaleMessages();
+        // A maximised window keeps its size: the board grows within it.
+        if (isMaximized() || isFullScreen())
+            LayOut();
+        else
+            resize(WindowSizeAt(scale));
         Centre();
     }
     Announce(tr("Size %1%").arg(qRound(zoom_.Scale() * 100)));
+}
+
+void CBoardDlg::resizeEvent(QResizeEvent* event)
+{
+    CDialog::resizeEvent(event);
+    const double fit = zoom_.FitScale(size() - QSize(0, MenuBarHeight()));
+    // A window sized for the scale it has keeps it exactly.
+    if (zoom_.WindowSize(fit) != zoom_.WindowSize()) {
+        notice_->hide();
+        tip_->hide();
+        zoom_.SetScale(fit);
+        ScaleMessages();
+    } else if (size() == laidOutFor_) {
+        return;
+    }
+    LayOut();
+}
+
+// Explanations and messages grow with the board.
+void CBoardDlg::ScaleMessages()
+{
+    QFont tipFont = QToolTip::font();
+    tipFont.setPointSizeF(tipFont.pointSizeF() * zoom_.Scale());
+    tip_->setFont(tipFont);
+    notice_->setFont(tipFont);
+}
+
+void CBoardDlg::done(int result)
+{
+    CBoardZoom::KeepSize(isMaximized() || isFullScreen() ? normalGeometry().size() : size());
+    CDialog::done(result);
 }
 
 void CBoardDlg::OnLarger()

@@ -21,6 +21,7 @@
 #include <optional>
 
 class CAnnouncer;
+class CBoardMenuBar;
 class CCellEdit;
 struct CExplanation;
 class CExplanationTip;
@@ -93,6 +94,10 @@ public:
     // holds it. The size lasts as long as the window.
     void OnLarger();
     double Scale() const { return zoom_.Scale(); }
+    // Where the board (its cells and buttons) stands in the window: below
+    // the menu bar, in the middle of the room the window gives it.
+    QRect BoardRect() const { return {zoom_.Origin(), zoom_.WindowSize()}; }
+    CBoardMenuBar* MenuBar() const { return menuBar_; }
 
     // Shows why the cell stands as it does, beside the window or where it
     // covers neither the cell nor any cell it cites, and outlines those
@@ -111,9 +116,13 @@ public:
     // window manager all end here: a board with unsaved changes asks first
     // whether to save them, close without saving, or go back.
     void reject() override;
+    // Keeps the window's size for the next start.
+    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The board takes the largest scale that fits the window.
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -127,11 +136,17 @@ private:
     void CreateCells();
     void CreateButtons();
     void CreateWindowMenu();
-    // Sizes the window, the fonts and every control for the zoom's scale.
+    // Places the menu bar, and the board in the middle of the room below
+    // it, every control and font at the zoom's scale.
     void LayOut();
+    // The room the menu bar takes at the top.
+    int MenuBarHeight() const;
+    // The window's size for the board at scale.
+    QSize WindowSizeAt(double scale) const;
     // The window's frame at scale fits on its screen.
     bool Fits(double scale) const;
     void SetScale(double scale);
+    void ScaleMessages();
     void OnSmaller();
     void OnNormalSize();
     void OnRedo();
@@ -186,6 +201,9 @@ private:
     std::array<CCellEdit*, kCellCount> cells_{};
     std::map<ButtonId, QPushButton*> buttons_;
     QMenu* windowMenu_ = nullptr;
+    CBoardMenuBar* menuBar_ = nullptr;
+    // The window's size when the board was last laid out.
+    QSize laidOutFor_;
     std::map<Action, QAction*> actions_;
     CExplanationTip* tip_ = nullptr;
     CNotice* notice_ = nullptr;

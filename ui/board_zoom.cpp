@@ -5,8 +5,11 @@
 #include "board_geometry.h"
 
 #include <QFontMetrics>
+#include <QSettings>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -20,6 +23,13 @@ constexpr int kCellWidth = 15;
 constexpr int kCellHeight = 12;
 constexpr int kButtonWidth = 30;
 constexpr int kButtonHeight = 14;
+// Where the size last used is kept: ~/.config/zifrel/zifrel.conf.
+constexpr const char* kSizeKey = "window/size";
+
+QSettings Settings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zifrel"), QStringLiteral("zifrel"));
+}
 
 // Where the asked-for face is missing, another may stand in that is too
 // large for the pencil marks at this size: then the size steps down, a
@@ -28,7 +38,8 @@ void FitToCell(QFont& font, const QSize& room)
 {
     const auto fits = [&room](const QFont& f) {
         const QFontMetrics metrics(f);
-        return metrics.horizontalAdvance(QStringLiteral("1  2  3")) <= room.width() && 3 * metrics.height() <= room.height();
+        return metrics.horizontalAdvance(QStringLiteral("1  2  3")) <= room.width()
+            && 3 * metrics.height() <= room.height();
     };
     while (!fits(font) && font.pointSizeF() > 1.0)
         font.setPointSizeF(font.pointSizeF() - 0.25);
@@ -78,6 +89,35 @@ double CBoardZoom::Smaller() const
     return smaller;
 }
 
+double CBoardZoom::FitScale(const QSize& area) const
+{
+    const QSize normal = WindowSize(kScales[0]);
+    const double fit = std::min(static_cast<double>(area.width()) / normal.width(),
+                                static_cast<double>(area.height()) / normal.height());
+    // Dialog units round down, so the scale that fits may be a hair larger
+    // or smaller than the quotient: from a little above, step down to the
+    // largest that fits.
+    double scale = std::clamp(fit + 0.01, kScales[0], std::end(kScales)[-1]);
+    while (scale > kScales[0]
+           && (WindowSize(scale).width() > area.width() || WindowSize(scale).height() > area.height()))
+        scale = std::max(kScales[0], scale - 1e-3);
+    // A step of the zoom keys that gives the same size is the scale.
+    for (const double step : kScales)
+        if (WindowSize(step) == WindowSize(scale))
+            return step;
+    return scale;
+}
+
+QSize CBoardZoom::KeptSize()
+{
+    return Settings().value(QLatin1String(kSizeKey)).toSize();
+}
+
+void CBoardZoom::KeepSize(const QSize& size)
+{
+    Settings().setValue(QLatin1String(kSizeKey), size);
+}
+
 QFont CBoardZoom::WindowFont() const
 {
     QFont font = base_;
@@ -98,11 +138,12 @@ QSize CBoardZoom::WindowSize() const
 
 QRect CBoardZoom::CellRect(int row, int column) const
 {
-    return units_.Rect(kColumnX[static_cast<std::size_t>(column)], kRowY[static_cast<std::size_t>(row)], kCellWidth,
-                       kCellHeight);
+    return units_
+        .Rect(kColumnX[static_cast<std::size_t>(column)], kRowY[static_cast<std::size_t>(row)], kCellWidth, kCellHeight)
+        .translated(origin_);
 }
 
 QRect CBoardZoom::ButtonRect(int x, int y) const
 {
-    return units_.Rect(x, y, kButtonWidth, kButtonHeight);
+    return units_.Rect(x, y, kButtonWidth, kButtonHeight).translated(origin_);
 }

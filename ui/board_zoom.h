@@ -6,12 +6,14 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 
 // The board window's size: the steps it grows and shrinks by, and at the
 // size it has, where its cells and buttons stand and the fonts the cells
 // show their text in. All is laid out in the dialog units of the window's
 // font at the normal size, times the scale, so that the whole window grows
-// in proportion.
+// in proportion. A window resized by hand takes the largest scale whose
+// board fits it, and the board stands in the middle of it.
 class CBoardZoom {
 public:
     // The sizes the window takes, as factors of the normal one.
@@ -26,13 +28,25 @@ public:
     // smallest at the smallest).
     double Larger() const;
     double Smaller() const;
+    // The largest scale, from the smallest step to the largest, at which
+    // the board fits area.
+    double FitScale(const QSize& area) const;
+    // Where the board's top left corner stands in the window.
+    void SetOrigin(const QPoint& origin) { origin_ = origin; }
+    QPoint Origin() const { return origin_; }
 
-    // The window's font and size, at the scale it has or at scale.
+    // The window's size as last used, kept for the next start: the one
+    // setting Zifrel keeps. Empty when none was kept.
+    static QSize KeptSize();
+    static void KeepSize(const QSize& size);
+
+    // The window's font, and the board's size at the scale it has or at
+    // scale.
     QFont WindowFont() const;
     QSize WindowSize(double scale) const;
     QSize WindowSize() const;
     // Where the cell stands, and a button whose top left corner is at x, y
-    // in dialog units.
+    // in dialog units of the board, in the window.
     QRect CellRect(int row, int column) const;
     QRect ButtonRect(int x, int y) const;
     // A single digit's font, and the pencil marks', which fits its three
@@ -45,6 +59,7 @@ private:
 
     QFont base_;
     double scale_ = 1.0;
+    QPoint origin_;
     CDialogUnits units_;
     QFont valueFont_;
     QFont candidateFont_;

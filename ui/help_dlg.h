@@ -4,15 +4,20 @@
 
 #include "dialog_template.h"
 
-// Explains each button in a line; its About button opens the About window.
+// Explains each button in a line, then what this version adds with its
+// keys; its About button opens the About window, its Keys button the table
+// of every key.
 class CHelpDlg : public CDialogTemplate {
     Q_OBJECT
 
 public:
     explicit CHelpDlg(QWidget* parent = nullptr);
     QPushButton* AboutButton() const { return about_; }
+    QPushButton* KeysButton() const { return keys_; }
     void OnAbout();
+    void OnKeys();
 
 private:
     QPushButton* about_;
+    QPushButton* keys_;
 };

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -18,11 +17,15 @@ std::string Variable(const char* name)
     return value ? value : "";
 }
 
+// The display -display named, if any.
+std::string displayOption;
+
 // Without a display the toolkit aborts with a page of messages; one line
 // saying what is wrong serves better.
-bool HasDisplay()
+bool HasDisplay(const CStartOptions& options)
 {
-    return !Variable("DISPLAY").empty() || !Variable("WAYLAND_DISPLAY").empty() || !Variable("QT_QPA_PLATFORM").empty();
+    return !options.display.isEmpty() || options.platform || !Variable("DISPLAY").empty()
+        || !Variable("WAYLAND_DISPLAY").empty() || !Variable("QT_QPA_PLATFORM").empty();
 }
 
 // The display the toolkit will have tried, named as the user set it.
@@ -31,6 +34,8 @@ std::string DisplayNamed()
     const std::string platform = Variable("QT_QPA_PLATFORM");
     const std::string wayland = Variable("WAYLAND_DISPLAY");
     const std::string x = Variable("DISPLAY");
+    if (!displayOption.empty())
+        return displayOption + " (-display)";
     if (platform.starts_with("wayland"))
         return (wayland.empty() ? "wayland-0" : wayland) + " (QT_QPA_PLATFORM=" + platform + ")";
     if (!platform.empty() && platform != "xcb")
@@ -55,7 +60,8 @@ void OnStartMessage(QtMsgType type, const QMessageLogContext& context, const QSt
     std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
 }
 
-constexpr const char* kUsage = R"(Usage: zifrel [QT-OPTION...]
+constexpr const char* kUsage = QT_TRANSLATE_NOOP("CBoardApp", R"(Usage: zifrel [QT-OPTION...]
+       zifrel --print-pdf FILE [--level L] [--count N] [--per-page K] [--seed S]
        zifrel --help | --version
 
 Opens the Zifrel board: type the givens of a 9x9 number-placement puzzle,
@@ -66,13 +72,27 @@ Save (Alt+V) and Load (Alt+L) use the file Zifrel.zfr in the current folder.
 
 Keys: arrows move between cells, a digit fills the focused cell (0 empties
 it), Tab runs through the cells and the buttons, Alt and the underlined
-letter presses a button, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+Shift+C and
-Ctrl+Shift+V copy and paste the puzzle, Ctrl+1 to Ctrl+4 make a new puzzle
-of that level, Ctrl+K checks the puzzle, Shift+F1 explains the focused cell,
-Ctrl+H gives a hint (where to look next; pressed again, the digit and why),
-Ctrl+Plus and Ctrl+Minus enlarge and shrink the board (Ctrl+0: normal size),
-the Menu key opens the window menu, Escape closes a hint, an explanation or
-a message, and else the window.
+letter presses a button, F10 opens the menu bar (Game, Edit, View, Help),
+Ctrl+N makes a new puzzle of the level chosen last and Ctrl+1 to Ctrl+4 one
+of that level, Ctrl+K checks the puzzle, Ctrl+H gives a hint (where to look
+next; pressed again, the digit and why), Shift+F1 explains the focused cell,
+Ctrl+Z and Ctrl+Y undo and redo, Ctrl+Shift+C and Ctrl+Shift+V copy and
+paste the puzzle, Ctrl+Plus and Ctrl+Minus enlarge and shrink the board
+(Ctrl+0: normal size; resizing the window does the same, and the size is
+kept for the next start), Ctrl+P prints the board, F1 opens Help, Ctrl+?
+lists every key, Ctrl+Q quits, the Menu key opens the window menu, Escape
+closes a hint, an explanation or a message, and else the window.
+
+Printing new puzzles without a window:
+  --print-pdf FILE      write new puzzles with their level and seed under
+                        each, and their solutions on a last page, to FILE
+  --level L             their level, 1 to 4 (default 1)
+  --count N             how many, 1 to 100 (default 4)
+  --per-page K          puzzles to a page: 1, 2, 4 or 6 (default 4)
+  --seed S              the first puzzle's seed (0 to 18446744073709551615),
+                        the next S+1 and so on; the seed under a puzzle
+                        makes it again, as zifrel-batch --generate 1 --level L
+                        --seed S does (default: a seed drawn at random)
 
 Options the toolkit (Qt) takes, for the display and the look:
   -display DISPLAY      the X display to open (default: $DISPLAY)
@@ -84,86 +104,41 @@ Options the toolkit (Qt) takes, for the display and the look:
   -geometry, -qwindowgeometry GEOMETRY, -qwindowtitle TITLE,
   -qwindowicon FILE, -plugin NAME, -platformpluginpath PATH, -session ID
 See man zifrel for more.
-)";
+)");
 
-// The toolkit's own options: those that take a value, and those that do not.
-constexpr std::string_view kValueOptions[] = {"display", "platform", "platformtheme", "platformpluginpath", "style",
-                                              "stylesheet", "geometry", "qwindowgeometry", "qwindowtitle",
-                                              "qwindowicon", "plugin", "session", "title", "icon", "name",
-                                              "qmljsdebugger"};
-constexpr std::string_view kFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
-
-// Qt takes its options with one dash or two, and a value after "=" or as
-// the next argument.
-bool IsToolkitOption(std::string_view arg, bool& takesNext)
+int Say(const QString& text, FILE* to, int status)
 {
-    takesNext = false;
-    if (!arg.starts_with('-'))
-        return false;
-    arg.remove_prefix(arg.starts_with("--") ? 2 : 1);
-    const auto equals = arg.find('=');
-    const std::string_view name = arg.substr(0, equals);
-    for (const std::string_view option : kValueOptions)
-        if (name == option) {
-            takesNext = equals == std::string_view::npos;
-            return true;
-        }
-    for (const std::string_view option : kFlagOptions)
-        if (name == option && equals == std::string_view::npos)
-            return true;
-    return false;
-}
-
-void Say(const std::string& text, FILE* to)
-{
-    std::fputs(text.c_str(), to);
+    std::fputs(text.toLocal8Bit().constData(), to);
     std::fflush(to);
-}
-
-// --help and --version answer at once, without a display; anything that is
-// neither ours nor the toolkit's is refused. Returns the exit status, or
-// -1 to go on.
-int ReadOptions(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h" || arg == "-help") {
-            Say(kUsage, stdout);
-            return std::ferror(stdout) ? 1 : 0;
-        }
-        if (arg == "--version" || arg == "-version" || arg == "-v") {
-            Say("zifrel " ZIFREL_VERSION "\n", stdout);
-            return std::ferror(stdout) ? 1 : 0;
-        }
-        bool takesNext = false;
-        if (!IsToolkitOption(arg, takesNext)) {
-            Say("zifrel: " + std::string(arg.starts_with('-') ? "unknown option '" : "unexpected argument '")
-                    + std::string(arg) + "'; try --help\n",
-                stderr);
-            return 2;
-        }
-        if (takesNext && ++i == argc) {
-            Say("zifrel: " + std::string(arg) + " needs a value; try --help\n", stderr);
-            return 2;
-        }
-    }
-    return -1;
+    return std::ferror(to) ? 1 : status;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (const int status = ReadOptions(argc, argv); status >= 0)
-        return status;
-    if (!HasDisplay()) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CStartOptions options;
+    if (const QString error = ReadStartOptions(arguments, options); !error.isEmpty())
+        return Say(QStringLiteral("zifrel: ") + error + QLatin1Char('\n'), stderr, 2);
+    if (options.help)
+        return Say(QCoreApplication::translate("CBoardApp", kUsage), stdout, 0);
+    if (options.version)
+        return Say(QStringLiteral("zifrel " ZIFREL_VERSION "\n"), stdout, 0);
+    // Pages are painted on Qt's offscreen platform: no display needed.
+    if (options.pdf && !options.platform)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!HasDisplay(options)) {
         std::fputs("zifrel: no display to show the window on (DISPLAY is not set); "
                    "start it from a desktop session, or under xvfb-run\n",
                    stderr);
         return 1;
     }
+    displayOption = options.display.toStdString();
     qInstallMessageHandler(OnStartMessage);
     CBoardApp app(argc, argv);
     qInstallMessageHandler(nullptr);
-    return app.InitInstance();
+    return options.pdf ? app.PrintPdf(*options.pdf) : app.InitInstance();
 }

@@ -172,5 +172,17 @@ check(said is not None and f"{twice} stands in row 1, column 1 and in row 1, col
 described = wait_for(lambda: f"{twice} also stands in row 1, column 5" in first.description)
 check(described, f"the cell's description says what is wrong: {first.description!r}")
 
+# The menu bar reads each item with its key, and F10 opens its first menu.
+bar = next((c for c in children(window) if c.getRoleName() == "menu bar"), None)
+check(bar is not None and [m.name for m in children(bar)] == ["Game", "Edit", "View", "Help"],
+      f"the menu bar holds Game, Edit, View and Help: {bar and [m.name for m in children(bar)]}")
+if bar is not None:
+    game = children(bar)[0].getChildAtIndex(0)
+    names = [i.name for i in children(game)]
+    check("New Puzzle, Level 1\tCtrl+N" in names and "Quit\tCtrl+Q" in names, f"Game's items name their keys: {names}")
+    subprocess.run(["xdotool", "key", "F10"], check=True)
+    check(wait_for(lambda: "showing" in states(game)), "F10 opens the Game menu")
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+
 print(f"atspi_test: {len(failures)} failure(s)")
 sys.exit(1 if failures else 0)

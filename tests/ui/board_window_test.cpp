@@ -6,6 +6,10 @@
 
 #include "about_dlg.h"
 #include "board_dlg.h"
+#include "board_menu_bar.h"
+#include "board_print.h"
+#include "board_zoom.h"
+#include "keys_dlg.h"
 #include "cell_edit.h"
 #include "help_dlg.h"
 #include "dialog_units.h"
@@ -31,7 +35,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QPushButton>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <QScreen>
 #include <QHelpEvent>
 #include <QMimeData>
@@ -181,8 +192,15 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The size the window keeps goes to a folder of the tests' own.
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
     void init()
     {
+        CBoardZoom::KeepSize(QSize());
         folder_ = std::make_unique<QTemporaryDir>();
         previousFolder_ = QDir::currentPath();
         QDir::setCurrent(folder_->path());
@@ -210,11 +228,40 @@ private slots:
         QCOMPARE(board_->Board().CursorColumn(), 8);
     }
 
-    void theWindowHasAFixedFrameWithoutMaximize()
+    // The window resizes from the board's normal size up: the board takes
+    // the largest scale that fits, in proportion, in the middle of the room
+    // below the menu bar, and the size is kept for the next start.
+    void theWindowResizesAndTheBoardScalesWithIt()
     {
-        QCOMPARE(board_->minimumSize(), board_->maximumSize());
+        const QSize normal = board_->size();
+        QCOMPARE(board_->minimumSize(), normal);
+        const QRect board = board_->BoardRect();
+        QCOMPARE(board.top(), board_->MenuBar()->geometry().bottom() + 1);
+        const QRect cell = Cell(4, 7)->geometry().translated(-board.topLeft());
+        Load(kPuzzle);
+        board_->OnPass();
+        board_->resize(board.width() * 2, board.top() + board.height() * 3 / 2);
+        QVERIFY(std::abs(board_->Scale() - 1.5) < 0.01);
+        const QRect grown = board_->BoardRect();
+        QVERIFY(std::abs(grown.center().x() - board_->width() / 2) <= 1);
+        QCOMPARE(grown.top(), board.top());
+        const QRect now = Cell(4, 7)->geometry().translated(-grown.topLeft());
+        QVERIFY(std::abs(now.x() - cell.x() * board_->Scale()) <= 2 && std::abs(now.width() - cell.width() * board_->Scale()) <= 2);
+        QCOMPARE(board_->ValueFont().pointSizeF(), 12 * board_->Scale());
+        for (int i = 0; i < kCellCount; ++i)
+            QVERIFY(TextFits(Cell(i / 9, i % 9)));
+        board_->resize(normal / 2);
+        QCOMPARE(board_->size(), normal);
+        QCOMPARE(board_->Scale(), 1.0);
+        const QSize kept(normal.width() + 100, normal.height() + 60);
+        board_->resize(kept);
+        board_->Board().OnClear();
+        board_->close();
+        CBoardDlg again;
+        QCOMPARE(again.size(), kept);
+
         QVERIFY(board_->windowFlags() & Qt::WindowMinimizeButtonHint);
-        QVERIFY(!(board_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(board_->windowFlags() & Qt::WindowMaximizeButtonHint);
         QVERIFY(!board_->windowIcon().isNull());
         QVERIFY(board_->windowIcon().availableSizes().contains(QSize(16, 16)));
         QVERIFY(board_->windowIcon().availableSizes().contains(QSize(32, 32)));
@@ -355,7 +402,7 @@ private slots:
         QStringList texts;
         for (const QLabel* label : help.findChildren<QLabel*>())
             texts << label->text();
-        QCOMPARE(texts.size(), 13);
+        QCOMPARE(texts.size(), 22);
         QVERIFY(texts.contains("Help - calls up this help dialog"));
         QVERIFY(texts.contains("Cell - runs one cell at a time to update thee currently known possible remaining "
                                "values for that cell."));
@@ -663,7 +710,7 @@ private slots:
             QTest::keyClick(Cell(0, 0), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 0);
         QVERIFY(!undo->isEnabled());
-        QCOMPARE(redo->text(), QStringLiteral("&Redo Typing"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Typing\tCtrl+Shift+Z"));
         for (QWidget* at : {static_cast<QWidget*>(Cell(0, 0)), static_cast<QWidget*>(Cell(4, 4)),
                             static_cast<QWidget*>(board_->Button(CBoardDlg::IdSolve))}) {
             at->setFocus();
@@ -910,11 +957,12 @@ private slots:
         board_->OnPass();
         FocusCell(4, 4);
         const auto layout = [this] {
-            std::vector<QRect> rects{board_->rect()};
+            const QPoint origin = board_->BoardRect().topLeft();
+            std::vector<QRect> rects{QRect(QPoint(), board_->BoardRect().size())};
             for (int i = 0; i < kCellCount; ++i)
-                rects.push_back(Cell(i / 9, i % 9)->geometry());
+                rects.push_back(Cell(i / 9, i % 9)->geometry().translated(-origin));
             for (const auto id : {CBoardDlg::IdSolve, CBoardDlg::IdClear, CBoardDlg::IdCell, CBoardDlg::IdHelp})
-                rects.push_back(board_->Button(id)->geometry());
+                rects.push_back(board_->Button(id)->geometry().translated(-origin));
             return rects;
         };
         const std::vector<QRect> normal = layout();
@@ -1122,6 +1170,135 @@ private slots:
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
     }
 
+    // The menu bar: its menus open by F10 and by Alt keys that no button
+    // has; every item, and every item of the window menu, carries its key
+    // in the name a screen reader reads; each key of the menus acts.
+    void theMenuBarOpensByKeyAndEachItemActsAndNamesItsKey()
+    {
+        CBoardMenuBar* bar = board_->MenuBar();
+        QStringList titles;
+        for (const QAction* menu : bar->actions())
+            titles << menu->text();
+        QCOMPARE(titles, (QStringList{"&Game", "E&dit", "V&iew", "Help"}));
+        QMenu* game = bar->actions()[0]->menu();
+        for (const QAction* menu : bar->actions())
+            for (const auto& button : {"Cl&ear", "&Reset", "Se&t", "&Pass", "&Solve", "&Help", "&Load", "Sa&ve", "St&art", "&Cell"})
+                QVERIFY(QKeySequence::mnemonic(menu->text()).isEmpty()
+                        || QKeySequence::mnemonic(menu->text()) != QKeySequence::mnemonic(button));
+        std::function<void(QMenu*)> named = [&](QMenu* menu) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
+            QVERIFY(!face->text(QAccessible::Name).isEmpty());
+            for (int k = 0; k < face->childCount(); ++k) {
+                const QAction* item = menu->actions()[k];
+                if (item->menu())
+                    named(item->menu());
+                if (!item->shortcut().isEmpty())
+                    QVERIFY2(face->child(k)->text(QAccessible::Name).endsWith(
+                                 QLatin1Char('\t') + item->shortcut().toString(QKeySequence::NativeText)),
+                             qPrintable(face->child(k)->text(QAccessible::Name)));
+            }
+        };
+        for (const QAction* menu : bar->actions())
+            named(menu->menu());
+        named(board_->WindowMenu());
+        QCOMPARE(QAccessible::queryAccessibleInterface(board_->WindowMenu())->text(QAccessible::Name),
+                 QStringLiteral("Window menu"));
+
+        FocusCell(4, 4);
+        QTest::keyClick(Cell(4, 4), Qt::Key_F10);
+        QTRY_VERIFY(game->isVisible());
+        QCOMPARE(game->activeAction(), game->actions().constFirst());
+        game->close();
+        for (const auto& [key, index] : {std::pair{Qt::Key_D, 1}, std::pair{Qt::Key_I, 2}, std::pair{Qt::Key_G, 0}}) {
+            QTest::keyClick(board_.get(), key, Qt::AltModifier);
+            QTRY_VERIFY(bar->actions()[index]->menu()->isVisible());
+            bar->actions()[index]->menu()->close();
+        }
+
+        // Each key of the menu bar's own items, and the window it opens.
+        const auto opens = [this](const QKeySequence& key, const std::function<bool(QWidget*)>& is) {
+            bool seen = false;
+            WhenModalOpens([&](QWidget* window) {
+                seen = is(window);
+                QTest::keyClick(window, Qt::Key_Escape);
+            });
+            QTest::keySequence(board_.get(), key);
+            QTRY_VERIFY2(seen, qPrintable(key.toString()));
+            QTRY_COMPARE(QApplication::activeModalWidget(), nullptr);
+            // Keys reach only the active window.
+            board_->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(board_.get()));
+        };
+        opens(QKeySequence(Qt::Key_F1), [](QWidget* w) { return qobject_cast<CHelpDlg*>(w) != nullptr; });
+        opens(QKeySequence(Qt::CTRL | Qt::Key_Question), [](QWidget* w) { return qobject_cast<CKeysDlg*>(w) != nullptr; });
+        opens(QKeySequence(Qt::CTRL | Qt::Key_P), [](QWidget* w) {
+            return qobject_cast<QPrintDialog*>(w) && w->findChild<QCheckBox*>(QStringLiteral("marks"));
+        });
+        QTest::keyClick(board_.get(), Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(bar->ItemAction(CBoardMenuBar::Item::NewPuzzle)->text(), QStringLiteral("&New Puzzle, Level 3\tCtrl+N"));
+        opens(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [](QWidget* w) {
+            const auto* level = w->findChild<QComboBox*>(QStringLiteral("level"));
+            return level && level->currentIndex() == 2;
+        });
+        QTest::keyClick(board_.get(), Qt::Key_1, Qt::ControlModifier);
+        Load(std::string(81, '.'));
+        QTest::keyClick(board_.get(), Qt::Key_N, Qt::ControlModifier);
+        QTRY_VERIFY(ValuesOf(board_->Board()) != std::string(81, '0'));
+        QCOMPARE(Grade(board_->Board().WorkingValues()), Level::Singles);
+        // Ctrl+Q asks about the unsaved puzzle first; Escape stays.
+        opens(QKeySequence(Qt::CTRL | Qt::Key_Q), [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; });
+        QVERIFY(board_->isVisible());
+        board_->OnSave();
+        QTest::keyClick(board_.get(), Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!board_->isVisible());
+    }
+
+    // The Keys window lists every key the window's commands have, and the
+    // keys Help names are among them.
+    void theKeysWindowListsEveryKey()
+    {
+        CKeysDlg keys;
+        QStringList listed;
+        for (int row = 0; row < keys.Table()->rowCount(); ++row)
+            listed << keys.Table()->item(row, 0)->text().split(QStringLiteral(", "));
+        QList<QAction*> actions = board_->actions();
+        for (const QAction* menu : board_->MenuBar()->actions())
+            actions << menu->menu()->actions();
+        for (const QAction* action : actions)
+            for (const QKeySequence& key : action->shortcuts())
+                QVERIFY2(listed.contains(key.toString(QKeySequence::NativeText)) || action->shortcuts().indexOf(key) > 0,
+                         qPrintable(key.toString()));
+        for (const char* key : {"F10", "Shift+F10", "Shift+F1", "F1", "Escape", "Alt+S", "Alt+H", "Alt+G"})
+            QVERIFY2(listed.contains(QLatin1String(key)), key);
+        CHelpDlg help;
+        const QRegularExpression named(QStringLiteral("\\b(?:Ctrl\\+(?:Shift\\+)?[A-Z0-9?]|Shift\\+F1|F1)\\b"));
+        for (const QLabel* label : help.findChildren<QLabel*>())
+            for (const auto& match : named.globalMatch(label->text()))
+                QVERIFY2(listed.join(QLatin1Char(' ')).contains(match.captured()), qPrintable(match.captured()));
+    }
+
+    // Print paints the board as shown: givens upright and bold, found
+    // digits slanted, in reading order on the page.
+    void printTellsGivensFromFoundDigits()
+    {
+        Load(kPuzzle);
+        board_->OnSolve();
+        const Grid& grid = board_->Board().Working();
+        QCOMPARE(LookOf(grid[0]), PrintedLook::Found);
+        QCOMPARE(LookOf(grid[4]), PrintedLook::Given);
+        const QString pdf = folder_->filePath(QStringLiteral("board.pdf"));
+        {
+            QPdfWriter writer(pdf);
+            QVERIFY(PrintBoard(writer, grid, true));
+        }
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        QString digits = QString::fromUtf8(text.readAllStandardOutput());
+        digits.remove(QRegularExpression(QStringLiteral("[^0-9]")));
+        QCOMPARE(digits.toStdString(), kSolution);
+    }
+
     void helpTextsKeepTheMarginsAndNeverOverlap()
     {
         CHelpDlg help;
@@ -1299,7 +1476,7 @@ private slots:
             QTest::keyClick(board_.get(), Qt::Key_E, Qt::AltModifier);
         });
         step([this] { QTest::keyClick(board_.get(), Qt::Key_L, Qt::AltModifier); });
-        QCOMPARE(undo->text(), QStringLiteral("&Undo Load"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Load\tCtrl+Z"));
         QCOMPARE(board_->History().Size(), std::size_t{10});
 
         // Back, with Ctrl+Z in a cell too: it is the board's undo there.
@@ -1310,8 +1487,8 @@ private slots:
             QCOMPARE(shown(), screens[k - 1]);
         }
         QVERIFY(!undo->isEnabled());
-        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
-        QCOMPARE(redo->text(), QStringLiteral("&Redo Cell"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo\tCtrl+Z"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Cell\tCtrl+Shift+Z"));
         for (std::size_t k = 1; k < states.size(); ++k) {
             QTest::keyClick(board_.get(), k % 2 ? Qt::Key_Y : Qt::Key_Z,
                             k % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
@@ -1608,7 +1785,7 @@ private slots:
         QFETCH(QString, ending);
         // The window menu's Hint, on a key nothing else in the window takes.
         QAction* menuHint = board_->MenuAction(CBoardDlg::Action::Hint);
-        QCOMPARE(menuHint->text(), QStringLiteral("&Hint"));
+        QCOMPARE(menuHint->text(), QStringLiteral("&Hint\tCtrl+H"));
         QCOMPARE(menuHint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
         for (const QAction* other : board_->WindowMenu()->actions())
             QVERIFY(other == menuHint || !other->shortcuts().contains(menuHint->shortcut()));
