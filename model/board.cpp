@@ -116,7 +116,7 @@ void CBoard::LoadValues(const Values& values)
 
 void CBoard::SetValue(int row, int column, int v)
 {
-    Cell(row, column).SetValue(v);
+    Cell(row, column).Enter(v);
     UpdateDisplay();
 }
 

@@ -91,7 +91,8 @@ public:
     std::optional<Values> FileValues() const;
     // Every working cell takes the given value through SetValue, as Load does.
     void LoadValues(const Values& values);
-    // A digit typed into one cell (0 empties it), through SetValue.
+    // A digit typed into one cell (0 empties it): the person's entry (see
+    // CCell::Enter). Set makes the entries givens.
     void SetValue(int row, int column, int v);
 
     CBoardState State() const;

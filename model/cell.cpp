@@ -59,6 +59,13 @@ void CCell::ClearCell()
     SetValue(0);
 }
 
+void CCell::Enter(int v)
+{
+    SetValue(v);
+    if (v != 0)
+        fill_ = Fill::Entered;
+}
+
 void CCell::Restore(const CCellState& state)
 {
     value_ = state.value;

@@ -83,6 +83,9 @@ public:
     // Empties the cell, opens all nine digits, drops every reason and
     // updates the display.
     void ClearCell();
+    // A digit the person typed after the puzzle arrived: as SetValue, but
+    // the cell counts as their entry, not as a given. 0 empties the cell.
+    void Enter(int v);
     // Fills the cell with v (1 to 9) as SetValue does, but as a deduction:
     // keeps the reasons its digits were ruled out for and notes how.
     void Place(int v, Fill how);

@@ -499,6 +499,8 @@ bool CSweepOf<kReasons, kRules>::Pass()
 }
 
 template class CSweepOf<Reasons::Kept>;
+template class CSweepOf<Reasons::Kept, Rules::Singles>;
+template class CSweepOf<Reasons::Kept, Rules::BoxAndLine>;
 template class CSweepOf<Reasons::Skipped>;
 template class CSweepOf<Reasons::Skipped, Rules::Singles>;
 template class CSweepOf<Reasons::Skipped, Rules::BoxAndLine>;

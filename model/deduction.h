@@ -23,7 +23,8 @@ enum class Reasons { Kept, Skipped };
 
 // Which of the rules below a sweep applies: rules 1 to 3, 8 and 9 always;
 // rules 4 and 5 from BoxAndLine on; the pairs of rules 6 and 7 with All.
-// Fewer rules are for grading a puzzle; the window and zifrel-batch use all.
+// Fewer rules are for grading a puzzle and for finding the easiest hint;
+// Pass, Solve and Cell use all.
 enum class Rules { Singles, BoxAndLine, All };
 
 // The deduction over one grid for as long as nothing but the deduction
@@ -84,6 +85,8 @@ private:
 };
 
 extern template class CSweepOf<Reasons::Kept>;
+extern template class CSweepOf<Reasons::Kept, Rules::Singles>;
+extern template class CSweepOf<Reasons::Kept, Rules::BoxAndLine>;
 extern template class CSweepOf<Reasons::Skipped>;
 extern template class CSweepOf<Reasons::Skipped, Rules::Singles>;
 extern template class CSweepOf<Reasons::Skipped, Rules::BoxAndLine>;

@@ -25,7 +25,8 @@ struct CReason {
     bool operator==(const CReason&) const = default;
 };
 
-// How a cell came to hold its digit: typed, loaded or reset (Given), or
-// filled by the deduction because one digit was left (Single) or the digit
-// had no other place in the box (OnlyInBox).
-enum class Fill : std::uint8_t { Given, Single, OnlyInBox };
+// How a cell came to hold its digit: on the board when the puzzle arrived
+// (loaded, pasted, made, set or reset: Given), filled by the deduction
+// because one digit was left (Single) or the digit had no other place in the
+// box (OnlyInBox), or typed by the person after the puzzle arrived (Entered).
+enum class Fill : std::uint8_t { Given, Single, OnlyInBox, Entered };

@@ -368,7 +368,8 @@ TEST(Batch, HelpAndVersion)
     EXPECT_EQ(help.status, 0);
     for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "--grade",
                              "--generate N", "--level L", "--symmetry S", "--seed S", "Beyond the rules", "--hint",
-                             "Exit status"})
+                             "Exit status", "Singles (naked and hidden singles)", "Box and line (pointing)",
+                             "Pairs (naked pairs)"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     const BatchRun version = RunBatch("--version", "");
     EXPECT_EQ(version.status, 0);

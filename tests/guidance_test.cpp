@@ -1,80 +1,82 @@
 // SPDX-License-Identifier: MIT
 // Copyright 2026 The Zifrel developers
 //
-// The hint is the first fill that pressing Pass again and again would
-// make, found without touching the board; conflicts are exactly the cells
-// that contradict the board, found against a plain check of every pair.
+// The hint is the first fill of the easiest rules that make one, found
+// without touching the board, as the reference deduction makes it;
+// conflicts are exactly the cells that contradict the board, found against
+// a plain check of every pair.
 
 #include "board.h"
 #include "explanation.h"
 #include "guidance.h"
 #include "puzzle_maker.h"
+#include "reference_deduction.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 
 namespace {
 
-// The first cell, in the order the sweep visits them, that a Pass fills on
-// a copy of board, by running the board's own Pass: the cell, how many
-// passes it took, and the board before and after that pass.
-struct CFirstFill {
-    int cell = -1;
-    int passes = 0;
-    CBoardState before;
-    CBoardState after;
-};
-CFirstFill FirstFillByPass(const CBoard& board)
-{
-    CBoard copy;
-    copy.Restore(board.State());
-    for (int passes = 1;; ++passes) {
-        const CBoardState before = copy.State();
-        if (!copy.DoPass())
-            return {};
-        for (int i = 0; i < kCellCount; ++i)
-            if (before.working[static_cast<std::size_t>(i)].value == 0 && copy.Working()[static_cast<std::size_t>(i)].GetValue() != 0)
-                return {i, passes, before, copy.State()};
-    }
-}
+// How often each set of rules gave the hint.
+std::map<Rules, int> hintsBy;
 
 void ExpectHintIsTheNextFill(const CBoard& board, const std::string& what)
 {
     const CBoardState untouched = board.State();
     const CHint hint = FindHint(board.Working());
     EXPECT_TRUE(board.State() == untouched) << what << ": the hint changed the board";
-    const CFirstFill first = FirstFillByPass(board);
+    // The rule sets in the levels' order, each from the board as it is.
+    CReferenceFill first;
+    Grid copy;
+    for (const Rules rules : {Rules::Singles, Rules::BoxAndLine, Rules::All}) {
+        if ((first = ReferenceFirstFill(copy = board.Working(), rules)).cell < 0)
+            continue;
+        ++hintsBy[rules];
+        EXPECT_EQ(hint.rules, rules) << what;
+        break;
+    }
     const int cell = first.cell;
     ASSERT_EQ(hint.cell, cell) << what;
     if (cell < 0)
         return;
-    const CCellState& state = first.after.working[static_cast<std::size_t>(cell)];
-    EXPECT_EQ(hint.digit, state.value) << what;
-    EXPECT_EQ(hint.how, state.fill) << what;
-    EXPECT_TRUE(hint.grid[static_cast<std::size_t>(cell)].State() == state) << what;
-    EXPECT_EQ(hint.sweep, first.passes) << what;
-    // The copy stops at the moment of the fill: the cells that pass has
-    // visited as it left them, the others as they were before it.
+    EXPECT_EQ(hint.digit, copy[static_cast<std::size_t>(cell)].GetValue()) << what;
+    EXPECT_EQ(hint.how, copy[static_cast<std::size_t>(cell)].HowFilled()) << what;
+    EXPECT_EQ(hint.sweep, first.sweep) << what;
+    std::vector<std::pair<int, CReason>> steps;
+    for (const CReferenceStep& step : first.log)
+        if (step.cell == cell && step.reason.rule != Rule::None)
+            steps.push_back({step.digit, step.reason});
+    EXPECT_EQ(hint.steps, steps) << what;
+    // The copy stops at the moment of the fill.
     for (int i = 0; i < kCellCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        EXPECT_TRUE(hint.grid[k].State() == (i <= cell ? first.after.working[k] : first.before.working[k]))
+        EXPECT_TRUE(hint.grid[k].State() == copy[k].State())
             << what << ": cell " << i << " of the copy";
     }
     // On that copy, the filled cell's explanation rests on nothing that no
-    // longer stands.
+    // longer stands, and what the hint's rules ruled out on the way uses
+    // them alone.
     EXPECT_FALSE(ExplainCell(hint.grid, cell).AnyLapsed()) << what;
-    // Each step names a digit the filled cell keeps as ruled out, for that reason.
-    const CCell& before = board.Working()[static_cast<std::size_t>(cell)];
-    for (const auto& [digit, reason] : hint.steps) {
-        EXPECT_TRUE(before.IsOpen(digit)) << what << ": " << digit << " was already out";
-        EXPECT_NE(reason.rule, Rule::None) << what;
-    }
+    const Rule strongest = hint.rules == Rules::Singles ? Rule::Box : hint.rules == Rules::BoxAndLine ? Rule::Stack : Rule::ColumnPair;
+    for (const auto& [digit, reason] : hint.steps)
+        EXPECT_TRUE(reason.rule != Rule::None && reason.rule <= strongest) << what << ": " << digit;
+    // Pass, with all the rules, puts the digit there in as many presses as
+    // the hint says, never more than the easier rules' sweeps.
+    CBoard passing;
+    passing.Restore(untouched);
+    int passes = 0;
+    while (passing.Cell(RowOf(cell), ColumnOf(cell)).GetValue() == 0 && passing.DoPass())
+        ++passes;
+    EXPECT_EQ(passing.Cell(RowOf(cell), ColumnOf(cell)).GetValue(), hint.digit) << what;
+    EXPECT_EQ(hint.passes, passes) << what;
+    EXPECT_LE(hint.passes, hint.sweep) << what;
 }
 
-TEST(Hint, IsTheFirstFillThatPassWouldMakeOnEveryPuzzleAtEveryStage)
+TEST(Hint, IsTheEasiestRulesFirstFillOnEveryPuzzleAtEveryStage)
 {
     for (const char* set : {"simple", "easy", "intermediate", "expert"}) {
         for (const SetPuzzle& puzzle : LoadPuzzleSet(set)) {
@@ -89,6 +91,8 @@ TEST(Hint, IsTheFirstFillThatPassWouldMakeOnEveryPuzzleAtEveryStage)
                 ExpectHintIsTheNextFill(board, std::string(set) + " after a pass");
         }
     }
+    for (const Rules rules : {Rules::Singles, Rules::BoxAndLine, Rules::All})
+        EXPECT_GT(hintsBy[rules], 0) << static_cast<int>(rules);
 }
 
 TEST(Hint, NoneWhereTheRulesComeToRest)
@@ -183,42 +187,42 @@ TEST(GivensContradict, AlsoWhereTheRulesSeeNothingWrong)
     }
 }
 
-// A cell left with no digit says whether the givens contradict each other:
-// after a wrong digit is typed and Solve runs, they do; once the digit is
-// taken back, the cell keeps nothing open, but the givens no longer
-// contradict, and the cell says so.
-TEST(GivensContradict, TheEmptiedCellSaysWhetherTheGivensAreToBlame)
+// A cell left with no digit says who is to blame: after a wrong digit is
+// put in as a given and Solve runs, the givens; typed in as the person's
+// entry, that entry, named. Once the digit is taken back, the cell keeps
+// nothing open, but no one is to blame any more, and the cell says so.
+TEST(GivensContradict, TheEmptiedCellSaysWhetherTheGivensOrAnEntryAreToBlame)
 {
     const SetPuzzle puzzle = LoadPuzzleSet("easy")[3];
     int cases = 0;
-    for (int cell = 0; cell < kCellCount && cases < 5; ++cell) {
+    for (int cell = 0; cell < kCellCount && cases < 10; ++cell) {
         if (puzzle.puzzle[static_cast<std::size_t>(cell)] != '.')
             continue;
         const int wrong = puzzle.solution[static_cast<std::size_t>(cell)] - '0' == 9 ? 1 : puzzle.solution[static_cast<std::size_t>(cell)] - '0' + 1;
+        const bool entered = cases % 2 == 1;
         CBoard board;
         board.LoadValues(ValuesFrom(puzzle.puzzle));
-        board.Working()[static_cast<std::size_t>(cell)].SetValue(wrong);
+        if (entered)
+            board.SetValue(RowOf(cell), ColumnOf(cell), wrong);
+        else
+            board.Working()[static_cast<std::size_t>(cell)].SetValue(wrong);
         board.OnSolve();
         const Conflicts conflicts = FindConflicts(board.Working());
         const auto empty = std::find_if(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return c.noDigitLeft; });
         if (empty == conflicts.end())
             continue;
         const int at = static_cast<int>(empty - conflicts.begin());
-        const auto statements = [&] {
-            std::vector<Statement> what;
-            for (const CExplanationLine& line : ExplainCell(board.Working(), at).lines)
-                what.push_back(line.what);
-            return what;
-        };
-        ASSERT_TRUE(GivensContradict(board.Working()));
-        EXPECT_EQ(statements().at(1), Statement::NoDigitLeft);
+        const auto blame = [&] { return ExplainCell(board.Working(), at).lines.at(1); };
+        ASSERT_EQ(GivensContradict(board.Working()), !entered);
+        EXPECT_EQ(blame().what, entered ? Statement::NoDigitLeftByEntries : Statement::NoDigitLeft);
+        EXPECT_EQ(blame().cited, entered ? std::vector<int>{cell} : std::vector<int>{});
         board.Working()[static_cast<std::size_t>(cell)].SetValue(0);
         ASSERT_TRUE(FindConflicts(board.Working())[static_cast<std::size_t>(at)].noDigitLeft);
         EXPECT_FALSE(GivensContradict(board.Working()));
-        EXPECT_EQ(statements().at(1), Statement::NoDigitLeftYetGivensAllow);
+        EXPECT_EQ(blame().what, Statement::NoDigitLeftYetGivensAllow);
         ++cases;
     }
-    EXPECT_GE(cases, 3);
+    EXPECT_GE(cases, 6);
 }
 
 // A filled cell names, right after how it was filled, each other cell of

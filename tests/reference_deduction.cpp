@@ -8,6 +8,7 @@
 // not the engine's tables, so that those are checked too.
 #include "reference_deduction.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -265,5 +266,32 @@ int ReferenceSolve(Grid& grid, Rules rules, Reasons reasons)
             changed |= ReferenceUpdateCell(grid, RowOf(i), ColumnOf(i), rules, reasons);
         if (!changed)
             return sweeps;
+    }
+}
+
+CReferenceFill ReferenceFirstFill(Grid& grid, Rules rules)
+{
+    CReferenceFill fill;
+    for (fill.sweep = 1;; ++fill.sweep) {
+        bool changed = false;
+        for (int i = 0; i < kCellCount; ++i) {
+            const CCell& cell = grid[i];
+            const bool empty = cell.GetValue() == 0;
+            const DigitMask before = cell.ExcludedMask();
+            changed |= ReferenceUpdateCell(grid, RowOf(i), ColumnOf(i), rules);
+            const std::size_t from = fill.log.size();
+            for (int d = 1; d <= 9; ++d)
+                if (!(before & DigitBit(d)) && cell.Reason(d).rule != Rule::None)
+                    fill.log.push_back({i, d, cell.Reason(d), Fill::Given});
+            std::stable_sort(fill.log.begin() + static_cast<std::ptrdiff_t>(from), fill.log.end(),
+                             [](const CReferenceStep& a, const CReferenceStep& b) { return a.reason.rule < b.reason.rule; });
+            if (empty && cell.GetValue() != 0) {
+                fill.log.push_back({i, cell.GetValue(), {}, cell.HowFilled()});
+                fill.cell = i;
+                return fill;
+            }
+        }
+        if (!changed)
+            return {};
     }
 }

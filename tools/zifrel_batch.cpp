@@ -70,13 +70,15 @@ Writes one line per puzzle: the 81 cells, each its digit or 0. With
                 solutions (0, 1, or 2+ for more than one) and its level (1-4,
                 or - unless it has exactly one solution), with single spaces
                 between them. The level is the smallest of these sets of
-                rules with which sweeps until nothing changes fill every cell:
-                  1  Singles: the digits placed in the row, column and box,
-                     one digit left, no other place in the box
-                  2  Box and line: adds a neighbouring box that confines a
-                     digit to the cell's row or column
-                  3  Pairs: all the rules, adding the pairs in the row and
-                     the column; --solve finishes the puzzle
+                rules with which sweeps until nothing changes fill every cell,
+                named with the techniques learners look up elsewhere:
+                  1  Singles (naked and hidden singles): the digits placed
+                     in the row, column and box, one digit left (naked
+                     single), no other place in the box (hidden single)
+                  2  Box and line (pointing): adds a neighbouring box that
+                     confines a digit to the cell's row or column
+                  3  Pairs (naked pairs): all the rules, adding the pairs in
+                     the row and the column; --solve finishes the puzzle
                   4  Beyond the rules: --solve does not finish it
 
   --generate N  write N (1 to 1000000000) new puzzles, one line of 81
@@ -90,14 +92,17 @@ Writes one line per puzzle: the 81 cells, each its digit or 0. With
                 puzzles on every machine; without it, a seed is taken from
                 the clock and written to standard error, "seed S"
 
-  --hint        instead of a command, the next step on the puzzle as loaded:
-                the first cell that Pass, pressed again and again, would
-                fill. In the --explain format: a line "puzzle", the digits
-                ruled out of that cell on the way, in order, and the line
-                that fills it (=d single or =d onlyinbox), or a line "none"
-                when the sweeps come to rest first; then an empty line.
-                The window's hint (Ctrl+H) points at the same cell; unlike
-                the window, --hint does not first look for contradictions.
+  --hint        instead of a command, the next step on the puzzle as loaded,
+                by the easiest rules that take one: the first cell that
+                sweeps with the rules of level 1 fill, or where those fill
+                none, of level 2, or else all the rules (see --grade). In
+                the --explain format: a line "puzzle", the digits those
+                rules ruled out of that cell on the way, in order, and the
+                line that fills it (=d single or =d onlyinbox), or a line
+                "none" when even all the rules come to rest first; then an
+                empty line. The window's hint (Ctrl+H) points at the same
+                cell; unlike the window, --hint does not first look for
+                contradictions.
 
 Options go as in GNU tools: --pass 3 or --pass=3, a unique beginning of a
 name for the whole (--gen 5), and -- ends the options.

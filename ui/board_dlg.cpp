@@ -143,6 +143,11 @@ CBoardDlg::~CBoardDlg()
 void CBoardDlg::OnCellsChanged(const CCellSet& cells)
 {
     cells.ForEach([this](int i) { cells_[static_cast<std::size_t>(i)]->Show(board_.Working()[static_cast<std::size_t>(i)]); });
+    // A digit placed or taken away changes which pencil marks beside it are
+    // left behind.
+    const CellMasks leftBehind = LeftBehindMarks(board_.Working());
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        cells_[i]->SetLeftBehind(leftBehind[i]);
 }
 
 int CBoardDlg::MenuBarHeight() const
@@ -168,6 +173,7 @@ void CBoardDlg::LayOut()
             CCellEdit* cell = CellControl(row, column);
             cell->setGeometry(zoom_.CellRect(row, column));
             cell->SetFonts(zoom_.ValueFont(), zoom_.CandidateFont());
+            cell->SetZoom(zoom_.Scale());
         }
     for (const ButtonPlace& place : kButtons)
         buttons_[place.id]->setGeometry(zoom_.ButtonRect(place.x, place.y));
@@ -316,8 +322,10 @@ void CBoardDlg::CreateWindowMenu()
         &CBoardDlg::OnPastePuzzle);
     QMenu* newPuzzle = windowMenu_->addMenu(tr("Ne&w Puzzle"));
     const std::pair<Level, QString> levels[] = {
-        {Level::Singles, tr("Level &1: Singles")}, {Level::BoxAndLine, tr("Level &2: Box and Line")},
-        {Level::Pairs, tr("Level &3: Pairs")}, {Level::BeyondTheRules, tr("Level &4: Beyond the Rules")}};
+        {Level::Singles, tr("Level &1: Singles (naked and hidden singles)")},
+        {Level::BoxAndLine, tr("Level &2: Box and Line (pointing)")},
+        {Level::Pairs, tr("Level &3: Pairs (naked pairs)")},
+        {Level::BeyondTheRules, tr("Level &4: Beyond the Rules")}};
     for (int k = 0; k < 4; ++k) {
         const Level level = levels[k].first;
         QAction* action = newPuzzle->addAction(levels[k].second, this, [this, level] { OnNewPuzzle(level); });
@@ -489,6 +497,7 @@ void CBoardDlg::OnReset()
 void CBoardDlg::OnPass()
 {
     const CStep step = Change(tr("Pass"), [this] { board_.OnPass(); });
+    TellContradiction();
     Announce([change = CountChange(step.before, step.after)] { return PassSentence(change); });
 }
 
@@ -496,12 +505,14 @@ void CBoardDlg::OnSolve()
 {
     int sweeps = 0;
     const CStep step = Change(tr("Solve"), [&] { sweeps = board_.OnSolve(); });
+    TellContradiction();
     Announce([sweeps, change = CountChange(step.before, step.after)] { return SolveSentence(sweeps, change); });
 }
 
 void CBoardDlg::OnCellStep()
 {
     const CStep step = Change(tr("Cell"), [this] { board_.OnCellStep(); });
+    TellContradiction();
     const auto index = static_cast<std::size_t>(CellIndex(board_.CursorRow(), board_.CursorColumn()));
     Announce([index, was = step.before.working[index], is = step.after.working[index]] {
         return CellSentence(static_cast<int>(index), was, is);
@@ -625,6 +636,13 @@ void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
 void CBoardDlg::OnCheckPuzzle()
 {
     EndCheck();
+    // Pressed again on the same board: the entries that differ, outlined.
+    if (const auto differing = entryReview_.Outline(board_.Working())) {
+        notice_->hide();
+        ShowTip(*differing, -1);
+        Announce(differing->title + QLatin1Char('\n') + differing->Text());
+        return;
+    }
     QApplication::setOverrideCursor(Qt::BusyCursor);
     checkJob_->Check(board_.WorkingValues());
     Tell(tr("Check Puzzle: counting the solutions of the digits on the board…"));
@@ -633,7 +651,7 @@ void CBoardDlg::OnCheckPuzzle()
 void CBoardDlg::TakeCheck(const CPuzzleCheck& check, const Values& values)
 {
     QApplication::restoreOverrideCursor();
-    Tell(CheckSentence(check, values));
+    Tell(entryReview_.Tell(CheckSentence(check, values), board_.Working()));
 }
 
 void CBoardDlg::EndCheck()
@@ -648,6 +666,12 @@ void CBoardDlg::EndJobs()
 {
     EndCheck();
     puzzleJob_->Cancel();
+}
+
+void CBoardDlg::TellContradiction()
+{
+    if (news_.Pending())
+        Tell(ContradictionSentence(board_.Working(), FindConflicts(board_.Working())));
 }
 
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.

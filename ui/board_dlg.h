@@ -6,6 +6,7 @@
 #include "board_zoom.h"
 #include "close_question.h"
 #include "contradiction_news.h"
+#include "entry_review.h"
 #include "dialog.h"
 #include "hint_guide.h"
 #include "history.h"
@@ -211,6 +212,9 @@ private:
     bool Save();
     // Tells the user, seen and heard, why something did not happen.
     void Tell(const QString& message);
+    // Shows what a command just made the board contradict, as screen
+    // readers hear it.
+    void TellContradiction();
     // Tells screen readers what a command did; a sentence given as a
     // function is only made if someone hears it.
     void Announce(const QString& sentence);
@@ -241,6 +245,7 @@ private:
     bool tipShowsHint_ = false;
     CContradictionNews news_;
     CSolvedNews solved_;
+    CEntryReview entryReview_;
     CCloseQuestion close_;
     CHistory history_;
 };

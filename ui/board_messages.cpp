@@ -128,9 +128,9 @@ QString LevelWords(Level level)
 {
     switch (level) {
     case Level::Any: break;
-    case Level::Singles: return Tr("level 1, Singles");
-    case Level::BoxAndLine: return Tr("level 2, Box and Line");
-    case Level::Pairs: return Tr("level 3, Pairs");
+    case Level::Singles: return Tr("level 1, Singles (naked and hidden singles)");
+    case Level::BoxAndLine: return Tr("level 2, Box and Line (pointing)");
+    case Level::Pairs: return Tr("level 3, Pairs (naked pairs)");
     case Level::BeyondTheRules: return Tr("level 4, Beyond the Rules");
     }
     return Tr("any level");
@@ -151,19 +151,78 @@ QString CheckSentence(const CPuzzleCheck& check, const Values& values)
     return Tr("Check Puzzle: exactly one solution, and Zifrel's rules finish it: %1").arg(LevelWords(check.level));
 }
 
+QString WithEntries(const QString& sentence, const CEntryCheck& entries)
+{
+    const int n = entries.entries;
+    const auto differing = static_cast<int>(entries.differing.size());
+    if (!entries.oneSolution || n == 0)
+        return sentence;
+    // English needs its own sentence for one; %n gives other languages
+    // their plural forms.
+    QString told;
+    if (differing == 0)
+        told = n == 1 ? Tr("Your entry agrees with the solution")
+                      : Tr("All %n of your entries agree with the solution", nullptr, n);
+    else if (n == 1)
+        told = Tr("Your entry differs from the solution: Check Puzzle again (Ctrl+K) outlines it");
+    else if (differing == 1)
+        told = Tr("1 of your %n entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it", nullptr, n);
+    else
+        //: %1 how many entries differ, %n how many there are.
+        told = Tr("%1 of your %n entries differ from the solution: Check Puzzle again (Ctrl+K) outlines them", nullptr, n)
+                   .arg(differing);
+    //: Two sentences one after the other.
+    return Tr("%1. %2").arg(sentence, told);
+}
+
+CExplanation DifferingEntries(const Grid& grid, const CEntryCheck& entries)
+{
+    CExplanation shown;
+    shown.title = Tr("Check Puzzle");
+    char16_t mark = u'A';
+    for (int cell : entries.differing) {
+        //: %1 the digit, %2 "row 1, column 1".
+        const QString line = Tr("Your %1 in %2 differs from the solution")
+                                 .arg(grid[static_cast<std::size_t>(cell)].GetValue())
+                                 .arg(PlaceWords(cell));
+        shown.lines.push_back({line, QChar(mark), {cell}});
+        shown.marks[static_cast<std::size_t>(cell)] = QChar(mark++);
+    }
+    return shown;
+}
+
 QString HintPointer(const CHint& hint)
 {
     return hint.how == Fill::OnlyInBox
-        ? Tr("Look at %1: one digit has no other place in its box").arg(PlaceWords(hint.cell))
-        : Tr("Look at %1: every digit but one can be ruled out there").arg(PlaceWords(hint.cell));
+        ? Tr("Look at %1: one digit has no other place in its box (hidden single)").arg(PlaceWords(hint.cell))
+        : Tr("Look at %1: every digit but one can be ruled out there (naked single)").arg(PlaceWords(hint.cell));
 }
 
-QString HintDigit(const CHint& hint)
+QString HintPasses(const CHint& hint)
 {
-    return hint.sweep <= 1 ? Tr("%1 goes here: the next Pass fills it, for these reasons").arg(hint.digit)
-                           : Tr("%1 goes here: Pass, pressed %2 times, fills it, for these reasons")
-                                 .arg(hint.digit)
-                                 .arg(hint.sweep);
+    switch (hint.passes) {
+    case 0: return {};
+    case 1: return Tr("The next Pass fills it");
+    case 2: return Tr("Two Passes fill it");
+    default: return Tr("%n Passes fill it", nullptr, hint.passes);
+    }
+}
+
+QString NothingToFill(const Grid& grid)
+{
+    Values values{};
+    for (std::size_t i = 0; i < grid.size(); ++i)
+        values[i] = grid[i].GetValue();
+    const bool full = std::find(values.begin(), values.end(), 0) == values.end();
+    if (full && !Contradicts(FindConflicts(grid)))
+        return Tr("Every cell holds its digit and nothing contradicts: the puzzle is solved");
+    switch (CountSolutions(values, 2).count) {
+    case 0: return Tr("Zifrel's rules fill no further cell, and the digits on the board have no solution");
+    case 1:
+        return Tr("Zifrel's rules fill no further cell: the puzzle has exactly one solution, but it needs a technique "
+                  "beyond Zifrel's rules (level 4)");
+    default: return Tr("Zifrel's rules fill no further cell, and the digits on the board have more than one solution");
+    }
 }
 
 int FirstConflict(const Conflicts& conflicts)
@@ -174,6 +233,50 @@ int FirstConflict(const Conflicts& conflicts)
     return -1;
 }
 
+namespace {
+
+bool IsEntry(const Grid& grid, int cell)
+{
+    return grid[static_cast<std::size_t>(cell)].HowFilled() == Fill::Entered;
+}
+
+// A digit twice: the person's entry named first where one of the two is.
+QString TwiceSentence(const Grid& grid, int cell, int other)
+{
+    const int digit = grid[static_cast<std::size_t>(cell)].GetValue();
+    if (!IsEntry(grid, cell) && IsEntry(grid, other))
+        std::swap(cell, other);
+    if (!IsEntry(grid, cell))
+        return Tr("The board contradicts itself: %1 stands in %2 and in %3").arg(digit).arg(PlaceWords(cell), PlaceWords(other));
+    //: %1 the digit, %2 and %3 "row 1, column 1": the person typed the first.
+    return (IsEntry(grid, other) ? Tr("The board contradicts itself: your %1 in %2 clashes with your %1 in %3")
+                                 : Tr("The board contradicts itself: your %1 in %2 clashes with the %1 in %3"))
+        .arg(digit)
+        .arg(PlaceWords(cell), PlaceWords(other));
+}
+
+// No digit left, and the entry to blame for it, if one is.
+QString EmptiedSentence(const Grid& grid, int cell)
+{
+    const CBlame blame = Blame(grid);
+    if (blame.who == CBlame::Who::Givens)
+        return Tr("The board contradicts itself: no digit is left for %1, and the givens contradict each other")
+            .arg(PlaceWords(cell));
+    if (blame.who == CBlame::Who::NoOne)
+        return Tr("The board contradicts itself: no digit is left for %1").arg(PlaceWords(cell));
+    if (blame.entries.empty())
+        return Tr("The board contradicts itself: no digit is left for %1, because of your entries taken together")
+            .arg(PlaceWords(cell));
+    const int entry = blame.entries.front();
+    //: %1 "row 3, column 4", the empty cell; %2 the digit the person typed in %3.
+    return Tr("The board contradicts itself: no digit is left for %1, because of your %2 in %3")
+        .arg(PlaceWords(cell))
+        .arg(grid[static_cast<std::size_t>(entry)].GetValue())
+        .arg(PlaceWords(entry));
+}
+
+} // namespace
+
 QString ContradictionSentence(const Grid& grid, const Conflicts& conflicts)
 {
     const int cell = FirstConflict(conflicts);
@@ -181,8 +284,6 @@ QString ContradictionSentence(const Grid& grid, const Conflicts& conflicts)
         return {};
     const CConflict& conflict = conflicts[static_cast<std::size_t>(cell)];
     if (conflict.noDigitLeft)
-        return Tr("The board contradicts itself: no digit is left for %1").arg(PlaceWords(cell));
-    return Tr("The board contradicts itself: %1 stands in %2 and in %3")
-        .arg(grid[static_cast<std::size_t>(cell)].GetValue())
-        .arg(PlaceWords(cell), PlaceWords(conflict.sameDigit.front()));
+        return EmptiedSentence(grid, cell);
+    return TwiceSentence(grid, cell, conflict.sameDigit.front());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board.h"
+#include "cell_explanation.h"
 #include "guidance.h"
 #include "puzzle_maker.h"
 
@@ -31,20 +32,33 @@ QString PassSentence(const CBoardChange& change);
 QString CellSentence(int index, const CCellState& before, const CCellState& after);
 QString BoardSentence(const QString& what, const CBoardChange& change);
 
-// A level as the window names it: "level 3, Pairs".
+// A level as the window names it, with the techniques it takes in the
+// words learners look up elsewhere: "level 3, Pairs (naked pairs)".
 QString LevelWords(Level level);
 // What Check Puzzle found on the board's values, in one sentence.
 QString CheckSentence(const CPuzzleCheck& check, const Values& values);
+// sentence, and after it how the person's entries stand against the
+// puzzle's solution where there is exactly one ("2 of your 9 entries differ
+// from the solution"), with how to have them outlined.
+QString WithEntries(const QString& sentence, const CEntryCheck& entries);
+// The entries that differ from the solution, one line each, citing its cell.
+CExplanation DifferingEntries(const Grid& grid, const CEntryCheck& entries);
 
 // The hint in words. Where to look and which kind of rule fills the cell
-// there: "Look at row 4, column 7: one digit has no other place in its box".
+// there: "Look at row 4, column 7: one digit has no other place in its box
+// (hidden single)".
 QString HintPointer(const CHint& hint);
-// Its digit, before the reasons: "7 goes here: the next Pass fills it, for
-// these reasons".
-QString HintDigit(const CHint& hint);
+// How many presses of Pass fill it: "The next Pass fills it", "Two Passes
+// fill it"; empty where Pass does not.
+QString HintPasses(const CHint& hint);
+// Where the rules fill no further cell, what that means for the board:
+// solved, no solution, more than one, or a puzzle beyond the rules.
+QString NothingToFill(const Grid& grid);
 // What contradicts the board, for its first cell (in board order) that has
 // a conflict: "The board contradicts itself: 5 stands in row 3, column 2 and
-// in row 3, column 7". Empty on a sound board.
+// in row 3, column 7", naming the person's entry where one is involved
+// ("your 5 in row 3, column 2 clashes with the 5 in row 3, column 7") or
+// to blame for a cell with no digit left. Empty on a sound board.
 QString ContradictionSentence(const Grid& grid, const Conflicts& conflicts);
 // The first cell, in board order, that contradicts the board, or -1.
 int FirstConflict(const Conflicts& conflicts);

@@ -13,10 +13,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -47,28 +50,58 @@ void CCellEdit::Show(const CCell& cell)
     const int value = cell.GetValue();
     const auto open = static_cast<DigitMask>(cell.CandidateMask());
     const bool candidates = cell.ShowsCandidates();
-    const bool found = value != 0 && cell.HowFilled() != Fill::Given;
+    const Fill fill = cell.HowFilled();
+    const bool found = value != 0 && (fill == Fill::Single || fill == Fill::OnlyInBox);
+    const bool entered = value != 0 && fill == Fill::Entered;
     // Value, open digits and whether the grid shows make the text.
     const bool sameText = !typed_ && value == value_ && open == open_ && candidates == candidates_;
-    const bool repaint = !sameText || found != found_ || (!selected_ && hasFocus());
+    const bool repaint = !sameText || found != found_ || entered != entered_ || (!selected_ && hasFocus());
     value_ = value;
     open_ = open;
     candidates_ = candidates;
     found_ = found;
+    entered_ = entered;
     selected_ = true;
-    if (!sameText) {
-        text_.SetFont(candidates_ ? candidateFont_ : valueFont_);
+    text_.SetFont(FontToShow());
+    if (!sameText)
         ChangeText(QString::fromStdString(cell.DisplayText()).replace(QLatin1String("\r\n"), QLatin1String("\n")), false);
-    }
     if (repaint)
         update();
+}
+
+void CCellEdit::SetLeftBehind(DigitMask marks)
+{
+    if (marks == leftBehind_)
+        return;
+    leftBehind_ = marks;
+    if (candidates_ && !typed_)
+        update();
+}
+
+void CCellEdit::SetZoom(double zoom)
+{
+    zoom_ = zoom;
+    update();
+}
+
+int CCellEdit::Scaled(int width) const
+{
+    return std::max(width, static_cast<int>(std::lround(width * zoom_)));
+}
+
+const QFont& CCellEdit::FontToShow() const
+{
+    return candidates_ ? candidateFont_ : entered_ ? entryFont_ : valueFont_;
 }
 
 void CCellEdit::SetFonts(const QFont& value, const QFont& candidates)
 {
     valueFont_ = value;
     candidateFont_ = candidates;
-    text_.SetFont(candidates_ ? candidateFont_ : valueFont_);
+    // An entry is slanted: it stands apart from a given digit by its shape.
+    entryFont_ = value;
+    entryFont_.setItalic(true);
+    text_.SetFont(FontToShow());
     update();
 }
 
@@ -105,9 +138,12 @@ QString CCellEdit::SpokenValue() const
         return QString::number(value_);
     if (!candidates_)
         return tr("empty");
-    if (open_ == 0)
+    // A pencil mark a sweep left behind is not possible: the digit stands
+    // beside the cell already.
+    const auto possible = static_cast<DigitMask>(open_ & ~leftBehind_);
+    if (possible == 0)
         return tr("empty, no digit possible");
-    return tr("empty, still possible %1").arg(DigitWords(open_));
+    return tr("empty, still possible %1").arg(DigitWords(possible));
 }
 
 QString CCellEdit::AccessibleDescription() const
@@ -177,7 +213,7 @@ CCellEdit::Shown CCellEdit::ShownAs(int digit) const
         return Shown::Nowhere;
     if (value_ != 0)
         return value_ == digit ? Shown::Whole : Shown::Nowhere;
-    return candidates_ && (open_ & DigitBit(digit)) ? Shown::Mark : Shown::Nowhere;
+    return candidates_ && (open_ & ~leftBehind_ & DigitBit(digit)) ? Shown::Mark : Shown::Nowhere;
 }
 
 QRect CCellEdit::SameDigitRect() const
@@ -203,41 +239,98 @@ CCellEdit::CLook CCellEdit::Look() const
     case Shown::Mark: look.markBackground = SameDigitBackground(colours); break;
     case Shown::Nowhere: break;
     }
-    look.text = found_ && !typed_ ? FoundDigitColour(colours) : colours.color(QPalette::Text);
+    look.text = typed_ ? colours.color(QPalette::Text)
+        : found_       ? FoundDigitColour(colours)
+        : entered_     ? EntryColour(colours)
+                       : colours.color(QPalette::Text);
     // On a tint, the text is taken darker or lighter where it must be.
     if (look.background != colours.color(QPalette::Base) && ContrastRatio(look.text, look.background) < 4.5)
         look.text = Legible(look.text, look.background);
-    if (IsCited()) {
+    // A contradiction's dashes keep the edge; a citation goes inside them.
+    if (conflicting_ && (IsCited() || !hinted_)) {
+        look.outline = WarningColour(colours);
+        look.outlineWidth = Scaled(2);
+        look.dashed = true;
+        if (IsCited()) {
+            look.inner = CitationColour(colours);
+            look.innerWidth = Scaled(2);
+        }
+    } else if (IsCited()) {
         look.outline = CitationColour(colours);
-        look.outlineWidth = 2;
+        look.outlineWidth = Scaled(2);
     } else if (hinted_) {
         look.outline = HintColour(colours);
-        look.outlineWidth = 3;
-    } else if (conflicting_) {
-        look.outline = WarningColour(colours);
-        look.outlineWidth = 2;
-        look.dashed = true;
+        look.outlineWidth = Scaled(3);
     }
     return look;
+}
+
+QColor CCellEdit::SelectionBackground() const
+{
+    return ::SelectionBackground(palette());
+}
+
+QColor CCellEdit::SelectedText() const
+{
+    return palette().color(QPalette::Active, QPalette::HighlightedText);
 }
 
 std::vector<CMarkPlace> CCellEdit::MarkPlaces() const
 {
     if (citedBy_.isEmpty())
         return {};
-    const QRect inside = rect().adjusted(2, 2, -2, -2);
+    const CLook look = Look();
+    const int edge = look.outlineWidth + look.innerWidth;
+    const QRect inside = rect().adjusted(edge, edge, -edge, -edge);
     return PlaceMarks(citedBy_, inside, Laid().Ink(inside), font(), height() * 2 / 5);
 }
 
-// An outline over the border and just inside it, and the marks, in the
-// palette's highlight made to stand out against the cell's background.
-void CCellEdit::PaintCitation(QPainter& painter) const
+// A stroke rising across the mark's own ink, from its lower left to its
+// upper right, kept inside the room the ink takes so that it covers nothing
+// else: it reads as struck through at every size, and a citation's marks
+// keep clear of it as they keep clear of the digits.
+std::vector<QLineF> CCellEdit::Strikes() const
 {
-    const QColor colour = CitationColour(palette());
+    std::vector<QLineF> strikes;
+    const DigitMask marks = LeftBehind();
+    const QFontMetricsF metrics(Laid().Font());
+    const qreal inset = StrikeWidth() / 2;
+    for (int d = 1; d <= 9; ++d) {
+        if (!(marks & DigitBit(d)))
+            continue;
+        const CCandidatePlace place = CandidatePlace(d);
+        const QRectF at = Laid().CharacterRect(place.line, place.column);
+        // The glyph's box, and half of the pixel round it that the ink takes
+        // (see CCellText::Ink): smoothing fills the rest.
+        const QRectF ink = metrics.boundingRect(QChar(u'0' + d))
+                               .translated(at.left(), at.top() + metrics.ascent())
+                               .adjusted(-0.5, -0.5, 0.5, 0.5);
+        strikes.emplace_back(ink.left() + inset, ink.bottom() - inset, ink.right() - inset, ink.top() + inset);
+    }
+    return strikes;
+}
+
+qreal CCellEdit::StrikeWidth() const
+{
+    // As thick as the pencil marks' own strokes, so that it grows with them.
+    return std::max(1.0, QFontInfo(candidateFont_).pixelSize() / 9.0);
+}
+
+// The outlines over the border and just inside it, and a citation's marks,
+// in the palette's highlight made to stand out against the cell's
+// background.
+void CCellEdit::PaintOutlines(QPainter& painter, const CLook& look) const
+{
     painter.setClipping(false);
-    painter.setPen(QPen(colour, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    if (look.outline.isValid())
+        PaintFrame(painter, rect(), look.outline, look.outlineWidth, look.dashed);
+    if (look.inner.isValid()) {
+        const int w = look.outlineWidth;
+        PaintFrame(painter, rect().adjusted(w, w, -w, -w), look.inner, look.innerWidth, false);
+    }
+    if (!IsCited())
+        return;
+    const QColor colour = CitationColour(palette());
     const std::vector<CMarkPlace> places = MarkPlaces();
     painter.setPen(CitationMarkColour(palette()));
     for (std::size_t k = 0; k < places.size(); ++k) {
@@ -279,17 +372,26 @@ void CCellEdit::paintEvent(QPaintEvent*)
     pens.underline = found_ && !typed_;
     pens.selectionStart = focused ? SelectionStart() : 0;
     pens.selectionEnd = focused ? SelectionEnd() : 0;
-    pens.highlight = colours.color(QPalette::Highlight);
-    pens.highlightedText = colours.color(QPalette::HighlightedText);
+    pens.highlight = SelectionBackground();
+    pens.highlightedText = SelectedText();
     pens.caret = focused ? CaretPosition() : -1;
     pens.caretColour = colours.color(QPalette::Text);
     Laid().Paint(painter, pens);
-    if (IsCited()) {
-        PaintCitation(painter);
-    } else if (look.outline.isValid()) {
-        painter.setClipping(false);
-        PaintFrame(painter, rect(), look.outline, look.outlineWidth, look.dashed);
-    }
+    PaintStrikes(painter, focused && pens.selectionStart != pens.selectionEnd ? pens.highlightedText : look.text);
+    PaintOutlines(painter, look);
+}
+
+void CCellEdit::PaintStrikes(QPainter& painter, const QColor& colour) const
+{
+    const std::vector<QLineF> strikes = Strikes();
+    if (strikes.empty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, StrikeWidth(), Qt::SolidLine, Qt::FlatCap));
+    for (const QLineF& strike : strikes)
+        painter.drawLine(strike);
+    painter.restore();
 }
 
 void CCellEdit::keyPressEvent(QKeyEvent* event)

@@ -35,6 +35,13 @@ public:
     // Shows what cell holds now: a text typing left goes, and the whole
     // text is selected.
     void Show(const CCell& cell);
+    // The pencil marks a sweep has left behind in the cell (see
+    // LeftBehindMarks): struck through, never said to be possible and never
+    // highlighted as a place for the focused digit.
+    void SetLeftBehind(DigitMask marks);
+    DigitMask LeftBehind() const { return candidates_ && !typed_ ? static_cast<DigitMask>(leftBehind_ & open_) : 0; }
+    // How much the board is enlarged: outlines grow with it.
+    void SetZoom(double zoom);
     // The fonts for a digit (or nothing) and for the pencil-mark grid.
     void SetFonts(const QFont& value, const QFont& candidates);
 
@@ -75,9 +82,11 @@ public:
     QString Explanation() const { return explainer_ ? explainer_() : QString(); }
 
     // A digit the deduction found is drawn in the palette's link colour,
-    // underlined, so that it stands apart from a given digit also for those
+    // underlined, and one the person entered in the visited-link colour,
+    // slanted, so that each stands apart from a given digit also for those
     // who cannot tell the colours apart.
     bool IsFound() const { return found_; }
+    bool IsEntered() const { return entered_; }
     // Outlines the cell while an explanation cites it, with the marks of
     // the lines that cite it ("AC"); "" for none.
     void SetCited(const QString& marks);
@@ -102,9 +111,13 @@ public:
     QRect TextRect() const { return Laid().Bounds(); }
     // Where each mark of SetCited is painted.
     std::vector<CMarkPlace> MarkPlaces() const;
+    // Where the stroke through each left-behind pencil mark is painted.
+    std::vector<QLineF> Strikes() const;
     // The colours the cell paints with as it stands: behind its text, its
-    // text, behind a highlighted pencil mark (invalid: none), and its
-    // outline (invalid: none), how wide and whether dashed.
+    // text, behind a highlighted pencil mark (invalid: none), its outline
+    // at the edge (invalid: none), how wide and whether dashed, and a
+    // citation's outline just inside a contradiction's dashes (invalid:
+    // none), so that neither hides the other.
     struct CLook {
         QColor background;
         QColor text;
@@ -112,8 +125,13 @@ public:
         QColor outline;
         int outlineWidth = 0;
         bool dashed = false;
+        QColor inner;
+        int innerWidth = 0;
     };
     CLook Look() const;
+    // Behind the selected text of the focused cell, and the text there.
+    QColor SelectionBackground() const;
+    QColor SelectedText() const;
 
     QSize sizeHint() const override;
 
@@ -164,7 +182,13 @@ private:
     // Every change of the text goes through here; screen readers hear the
     // digit go and come.
     void ChangeText(const QString& text, bool typed);
-    void PaintCitation(QPainter& painter) const;
+    void PaintOutlines(QPainter& painter, const CLook& look) const;
+    void PaintStrikes(QPainter& painter, const QColor& colour) const;
+    qreal StrikeWidth() const;
+    // The font the cell's text is shown in as it stands.
+    const QFont& FontToShow() const;
+    // An outline's width at the board's size: width at the normal size.
+    int Scaled(int width) const;
     // The text laid out in the cell as it stands now.
     const CCellText& Laid() const;
 
@@ -175,10 +199,14 @@ private:
     DigitMask open_ = 0;
     bool candidates_ = false;
     bool found_ = false;
+    bool entered_ = false;
+    DigitMask leftBehind_ = 0;
+    double zoom_ = 1.0;
     // The text shown is what typing left.
     bool typed_ = false;
     QFont valueFont_;
     QFont candidateFont_;
+    QFont entryFont_;
     std::function<QString()> explainer_;
     QString citedBy_;
     bool conflicting_ = false;

@@ -3,9 +3,9 @@
 #include "cell_explanation.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -14,7 +14,7 @@ class CExplanationWriter {
     Q_DECLARE_TR_FUNCTIONS(CExplanation)
 
 public:
-    CExplanationWriter(const Grid& grid, int index) : grid_(grid), index_(index) {}
+    CExplanationWriter(const Grid& grid, int index, Telling telling) : grid_(grid), index_(index), telling_(telling) {}
 
     static QString Title(int cell)
     {
@@ -36,20 +36,33 @@ public:
     QString Line(const CExplanationLine& line) const
     {
         const QString d = QString::number(line.digit);
+        const bool hint = telling_ == Telling::Hint;
         switch (line.what) {
-        case Statement::StillPossible:
-            return line.digits ? tr("Still possible: %1").arg(DigitWords(line.digits))
-                               : tr("Nothing is still possible here: every digit is ruled out");
+        case Statement::StillPossible: return Possible(line.digits);
         case Statement::Given: return tr("%1 is given").arg(d);
-        case Statement::FoundSingle: return tr("%1 was found: it was the only digit left in this cell").arg(d);
+        case Statement::Entered: return tr("You entered %1").arg(d);
+        case Statement::FoundSingle:
+            return (hint ? tr("%1 goes here: it is the only digit left in this cell (naked single)")
+                         : tr("%1 was found: it was the only digit left in this cell (naked single)"))
+                .arg(d);
         case Statement::FoundOnlyInBox:
-            return WithLapse(tr("%1 was found: %2 had no other place for %1").arg(d, Box(BoxOf(index_))), line);
+            return WithLapse((hint ? tr("%1 goes here: %2 has no other place for %1 (hidden single)")
+                                   : tr("%1 was found: %2 had no other place for %1 (hidden single)"))
+                                 .arg(d, Box(BoxOf(index_))),
+                             line);
+        case Statement::LeftBehind:
+            //: A pencil mark that a later cell of the same Pass made untrue: %1 the digit, %2 "row 6, column 9".
+            return tr("%1 now stands in %2, so the next Pass rules it out here").arg(d, PlaceWords(line.cited.front()));
+        case Statement::CannotGoThere: return WithLapse(CannotGoThere(line), line);
         case Statement::RuledOut: return WithLapse(RuledOut(line), line);
         case Statement::RuledOutWithoutReason: return tr("%1 is ruled out, for a reason no longer kept").arg(d);
-        case Statement::AlsoStands: return tr("%1 also stands in %2").arg(d, PlaceWords(line.cited.front()));
+        case Statement::AlsoStands: return AlsoStands(line);
         case Statement::NoDigitLeft: return tr("No digit is left for this cell: the givens contradict each other");
+        case Statement::NoDigitLeftByEntries: return ByEntries(line.cited);
         case Statement::NoDigitLeftYetGivensAllow:
             return tr("No digit is left for this cell, though the givens have a solution");
+        case Statement::NoDigitLeftYetEntriesAllow:
+            return tr("No digit is left for this cell, though the givens and your entries have a solution");
         }
         return {};
     }
@@ -61,6 +74,48 @@ public:
     }
 
 private:
+    const CCell& At(int cell) const { return grid_[static_cast<std::size_t>(cell)]; }
+    bool IsEntry(int cell) const { return At(cell).HowFilled() == Fill::Entered && At(cell).GetValue() != 0; }
+
+    QString Possible(DigitMask digits) const
+    {
+        if (digits != 0)
+            return tr("Still possible: %1").arg(DigitWords(digits));
+        // Pencil marks are left, but each stands beside the cell already.
+        if (At(index_).CandidateMask() != 0)
+            return tr("Nothing is still possible here: each digit left stands in its row, column or box already");
+        return tr("Nothing is still possible here: every digit is ruled out");
+    }
+
+    QString AlsoStands(const CExplanationLine& line) const
+    {
+        const int other = line.cited.front();
+        return (IsEntry(other) ? tr("%1 also stands in %2, where you entered it") : tr("%1 also stands in %2"))
+            .arg(line.digit)
+            .arg(PlaceWords(other));
+    }
+
+    QString ByEntries(const std::vector<int>& entries) const
+    {
+        // "5 in row 1, column 1" for each entry.
+        const auto entry = [this](int cell) {
+            //: One of the person's entries: %1 the digit, %2 "row 1, column 1".
+            return tr("%1 in %2").arg(At(cell).GetValue()).arg(PlaceWords(cell));
+        };
+        if (entries.empty())
+            return tr("No digit is left for this cell: your entries together leave the givens no solution");
+        if (entries.size() == 1)
+            //: %1 the digit, %2 "row 1, column 1".
+            return tr("No digit is left for this cell: your %1 in %2 leaves the givens no solution")
+                .arg(At(entries.front()).GetValue())
+                .arg(PlaceWords(entries.front()));
+        QStringList each;
+        for (int cell : entries)
+            each << entry(cell);
+        //: %1 a list of entries: "5 in row 1, column 1 and 7 in row 2, column 3".
+        return tr("No digit is left for this cell: your entries %1 each leave the givens no solution").arg(ListWords(each));
+    }
+
     QString RuledOut(const CExplanationLine& line) const
     {
         const QString d = QString::number(line.digit);
@@ -81,28 +136,80 @@ private:
                            : tr("%1 was ruled out: %2 held %1, in row %3, column %4"))
                 .arg(d, Box(BoxOf(r.a))).arg(RowOf(r.a) + 1).arg(ColumnOf(r.a) + 1);
         case Rule::Band:
-            return (stands ? tr("%1 is ruled out: %2 has no place for %1 outside row %3, so its %1 goes in row %3, not here")
-                           : tr("%1 was ruled out: %2 had no place for %1 outside row %3, so its %1 had to go in row %3, not here"))
+            return (stands ? tr("%1 is ruled out: %2 has no place for %1 outside row %3, so its %1 goes in row %3, not here (pointing)")
+                           : tr("%1 was ruled out: %2 had no place for %1 outside row %3, so its %1 had to go in row %3, not here (pointing)"))
                 .arg(d, Box(r.a)).arg(RowOf(index_) + 1);
         case Rule::Stack:
-            return (stands ? tr("%1 is ruled out: %2 has no place for %1 outside column %3, so its %1 goes in column %3, not here")
-                           : tr("%1 was ruled out: %2 had no place for %1 outside column %3, so its %1 had to go in column %3, not here"))
+            return (stands ? tr("%1 is ruled out: %2 has no place for %1 outside column %3, so its %1 goes in column %3, not here (pointing)")
+                           : tr("%1 was ruled out: %2 had no place for %1 outside column %3, so its %1 had to go in column %3, not here (pointing)"))
                 .arg(d, Box(r.a)).arg(ColumnOf(index_) + 1);
         case Rule::RowPair:
         case Rule::ColumnPair: {
             // A pair is a moment's evidence: its cells fill soon after.
-            const auto pair = static_cast<DigitMask>(DigitBit(line.digit) | (r.other ? DigitBit(r.other) : 0));
-            const int first = std::min(r.a, r.b);
-            const int second = std::max(r.a, r.b);
+            const auto [first, second, pair] = Pair(line);
             if (r.rule == Rule::RowPair)
-                return tr("%1 was ruled out: in row %2, columns %3 and %4 both had only %5 left, so one of them had to take %1")
-                    .arg(d).arg(RowOf(index_) + 1).arg(ColumnOf(first) + 1).arg(ColumnOf(second) + 1).arg(DigitWords(pair));
-            return tr("%1 was ruled out: in column %2, rows %3 and %4 both had only %5 left, so one of them had to take %1")
-                .arg(d).arg(ColumnOf(index_) + 1).arg(RowOf(first) + 1).arg(RowOf(second) + 1).arg(DigitWords(pair));
+                return tr("%1 was ruled out: in row %2, columns %3 and %4 both had only %5 left, so one of them had to take %1 (naked pair)")
+                    .arg(d).arg(RowOf(index_) + 1).arg(ColumnOf(first) + 1).arg(ColumnOf(second) + 1).arg(pair);
+            return tr("%1 was ruled out: in column %2, rows %3 and %4 both had only %5 left, so one of them had to take %1 (naked pair)")
+                .arg(d).arg(ColumnOf(index_) + 1).arg(RowOf(first) + 1).arg(RowOf(second) + 1).arg(pair);
         }
         case Rule::None: break;
         }
         return {};
+    }
+
+    // Why the digit of a cell filled as the only place in its box cannot go
+    // in another empty cell of that box: "Row 5, column 4 cannot take 4:
+    // row 5 holds 4 already, in column 8".
+    QString CannotGoThere(const CExplanationLine& line) const
+    {
+        const QString e = Title(line.about);
+        const QString d = QString::number(line.digit);
+        const CReason& r = line.reason;
+        const bool stands = line.lapsed.empty();
+        const int row = RowOf(line.about) + 1;
+        const int column = ColumnOf(line.about) + 1;
+        switch (r.rule) {
+        case Rule::Row:
+            return (stands ? tr("%1 cannot take %2: row %3 holds %2 already, in column %4")
+                           : tr("%1 could not take %2: row %3 held %2, in column %4"))
+                .arg(e, d).arg(row).arg(ColumnOf(r.a) + 1);
+        case Rule::Column:
+            return (stands ? tr("%1 cannot take %2: column %3 holds %2 already, in row %4")
+                           : tr("%1 could not take %2: column %3 held %2, in row %4"))
+                .arg(e, d).arg(column).arg(RowOf(r.a) + 1);
+        case Rule::Box:
+            return (stands ? tr("%1 cannot take %2: %3 holds %2 already, in row %4, column %5")
+                           : tr("%1 could not take %2: %3 held %2, in row %4, column %5"))
+                .arg(e, d, Box(BoxOf(r.a))).arg(RowOf(r.a) + 1).arg(ColumnOf(r.a) + 1);
+        case Rule::Band:
+            return (stands ? tr("%1 cannot take %2: %3 has no place for %2 outside row %4, so its %2 goes in row %4, not here (pointing)")
+                           : tr("%1 could not take %2: %3 had no place for %2 outside row %4, so its %2 had to go in row %4, not here (pointing)"))
+                .arg(e, d, Box(r.a)).arg(row);
+        case Rule::Stack:
+            return (stands ? tr("%1 cannot take %2: %3 has no place for %2 outside column %4, so its %2 goes in column %4, not here (pointing)")
+                           : tr("%1 could not take %2: %3 had no place for %2 outside column %4, so its %2 had to go in column %4, not here (pointing)"))
+                .arg(e, d, Box(r.a)).arg(column);
+        case Rule::RowPair:
+        case Rule::ColumnPair: {
+            const auto [first, second, pair] = Pair(line);
+            if (r.rule == Rule::RowPair)
+                return tr("%1 could not take %2: in row %3, columns %4 and %5 both had only %6 left, so one of them had to take %2 (naked pair)")
+                    .arg(e, d).arg(row).arg(ColumnOf(first) + 1).arg(ColumnOf(second) + 1).arg(pair);
+            return tr("%1 could not take %2: in column %3, rows %4 and %5 both had only %6 left, so one of them had to take %2 (naked pair)")
+                .arg(e, d).arg(column).arg(RowOf(first) + 1).arg(RowOf(second) + 1).arg(pair);
+        }
+        case Rule::None: break;
+        }
+        return tr("%1 cannot take %2, for a reason no longer kept").arg(e, d);
+    }
+
+    // A pair's two cells in board order, and its digits in words.
+    static std::tuple<int, int, QString> Pair(const CExplanationLine& line)
+    {
+        const CReason& r = line.reason;
+        const auto pair = static_cast<DigitMask>(DigitBit(line.digit) | (r.other ? DigitBit(r.other) : 0));
+        return {std::min(r.a, r.b), std::max(r.a, r.b), DigitWords(pair)};
     }
 
     // The statement, and what no longer bears it out: each such cell as it
@@ -120,7 +227,7 @@ private:
     // A cell as the board shows it now.
     QString Now(int cell) const
     {
-        const CCell& c = grid_[static_cast<std::size_t>(cell)];
+        const CCell& c = At(cell);
         if (c.GetValue() != 0)
             return tr("%1 holds %2 now").arg(PlaceWords(cell)).arg(c.GetValue());
         if (c.ExcludedMask() == 0)
@@ -132,16 +239,17 @@ private:
 
     const Grid& grid_;
     int index_;
+    Telling telling_;
 };
 
 } // namespace
 
-CExplanation Explain(const Grid& grid, int index)
+CExplanation Explain(const Grid& grid, int index, Telling telling)
 {
     CExplanation explanation;
     explanation.title = CExplanationWriter::Title(index);
     const CCellExplanation statements = ExplainCell(grid, index);
-    const CExplanationWriter writer(grid, index);
+    const CExplanationWriter writer(grid, index, telling);
     char16_t nextMark = u'A';
     for (const CExplanationLine& statement : statements.lines) {
         CExplanation::CLine line{writer.Line(statement), QChar(), statement.cited};
@@ -162,16 +270,21 @@ QString PlaceWords(int cell)
     return QCoreApplication::translate("CExplanation", "row %1, column %2").arg(RowOf(cell) + 1).arg(ColumnOf(cell) + 1);
 }
 
+QString ListWords(QStringList words)
+{
+    if (words.size() < 2)
+        return words.join(QString());
+    const QString last = words.takeLast();
+    return QCoreApplication::translate("CExplanation", "%1 and %2").arg(words.join(QLatin1String(", ")), last);
+}
+
 QString DigitWords(DigitMask digits)
 {
     QStringList each;
     for (int d = 1; d <= 9; ++d)
         if (digits & DigitBit(d))
             each << QString::number(d);
-    if (each.size() < 2)
-        return each.join(QString());
-    const QString last = each.takeLast();
-    return QCoreApplication::translate("CExplanation", "%1 and %2").arg(each.join(QLatin1String(", ")), last);
+    return ListWords(each);
 }
 
 QString CExplanation::Text() const

@@ -5,14 +5,19 @@
 #include "explanation.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
 
 // Why a cell stands as it does, in plain words: what it holds or may still
-// hold, then one line for each digit a rule ruled out of it. Rows, columns
-// and boxes count from 1; a box is also named by where it lies ("box 4
-// (middle left)").
+// hold, then one line for each digit a rule ruled out of it (see
+// ExplainCell). Rows, columns and boxes count from 1; a box is also named by
+// where it lies ("box 4 (middle left)"). Each line that rests on a technique
+// learners look up elsewhere names it beside the plain sentence ("(naked
+// single)", "(hidden single)", "(pointing)", "(naked pair)"); a digit ruled
+// out because it stands in the row, column or box already rests on the
+// puzzle's own rule, and names none.
 //
 // Every line is true of the grid as it is now. A line tells a kept reason
 // in the present tense when its evidence still stands on the grid ("5 is
@@ -41,9 +46,14 @@ struct CExplanation {
     QString Text() const;
 };
 
-CExplanation Explain(const Grid& grid, int index);
+// How the first line tells a filled cell: as found, or, for the hint on
+// the copy of the board where it is filled, as the digit that goes there.
+enum class Telling { Found, Hint };
+CExplanation Explain(const Grid& grid, int index, Telling telling = Telling::Found);
 
 // The words every message about the board shares: "row 3, column 5" for a
-// board index, and "3", "3 and 8" or "3, 5 and 8" for the digits of a mask.
+// board index, "3", "3 and 8" or "3, 5 and 8" for the digits of a mask,
+// and such a list of any words.
 QString PlaceWords(int cell);
 QString DigitWords(DigitMask digits);
+QString ListWords(QStringList words);

@@ -4,6 +4,8 @@
 
 #include "palette_colours.h"
 
+#include <algorithm>
+
 namespace {
 
 QColor Mix(const QColor& base, const QColor& tint, double share)
@@ -38,9 +40,40 @@ QColor ConflictBackground(const QPalette& palette)
     return Tint(palette, WarningColour(palette), 0.22);
 }
 
+// Of the shades of the highlight's hue, from the base's lightness towards
+// the text's, the first that stands out 3:1 from the base and keeps the text
+// 4.5:1; where no shade does both (a palette of low contrast), the one that
+// comes nearest.
 QColor SameDigitBackground(const QPalette& palette)
 {
-    return Tint(palette, palette.color(QPalette::Active, QPalette::Highlight), 0.4);
+    const QColor base = palette.color(QPalette::Active, QPalette::Base);
+    const QColor text = palette.color(QPalette::Active, QPalette::Text);
+    const QColor hue = palette.color(QPalette::Active, QPalette::Highlight).toHsl();
+    const double from = base.toHsl().lightnessF();
+    const double to = text.toHsl().lightnessF();
+    QColor best = base;
+    double bestScore = 0;
+    for (int step = 0; step <= 200; ++step) {
+        const double lightness = from + (to - from) * step / 200.0;
+        const QColor shade = QColor::fromHslF(hue.hslHueF(), hue.hslSaturationF(), static_cast<float>(lightness)).toRgb();
+        const double score = std::min(ContrastRatio(shade, base) / 3.0, ContrastRatio(text, shade) / 4.5);
+        if (score >= 1.0)
+            return shade;
+        if (score > bestScore) {
+            best = shade;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+// Pencil marks are small, and smoothing leaves few of their pixels at the
+// text's full colour: the colours are 7:1 apart so that those few still
+// read at 4.5:1.
+QColor SelectionBackground(const QPalette& palette)
+{
+    return Legible(palette.color(QPalette::Active, QPalette::Highlight),
+                   palette.color(QPalette::Active, QPalette::HighlightedText), 7.0);
 }
 
 QColor HintColour(const QPalette& palette)

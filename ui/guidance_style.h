@@ -18,9 +18,13 @@ QColor WarningColour(const QPalette& palette);
 // Behind a cell that contradicts the board: the base, tinted with the
 // warning colour.
 QColor ConflictBackground(const QPalette& palette);
-// Behind a digit or pencil mark that is the focused cell's digit: the base,
-// tinted with the highlight.
+// Behind a digit or pencil mark that is the focused cell's digit: the
+// highlight's hue, as light or dark as it takes to stand out from the base
+// (3:1, as marks that are no text need) while the text stays legible on it.
 QColor SameDigitBackground(const QPalette& palette);
+// Behind the selected text of the focused cell: the highlight, made dark or
+// light enough that the highlighted text reads on it, pencil marks too.
+QColor SelectionBackground(const QPalette& palette);
 // The outline of the cell a hint points at: the highlight, made legible on
 // the base.
 QColor HintColour(const QPalette& palette);

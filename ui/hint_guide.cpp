@@ -44,12 +44,14 @@ CHintGuide::CShown CHintGuide::Press(const Grid& grid)
         if (first) {
             say(pointer_);
         } else {
-            // As the cell would explain itself once Pass has filled it.
-            shown.explanation = AsHint(Explain(hint.grid, hint.cell));
-            shown.explanation.lines.insert(shown.explanation.lines.begin(), {HintDigit(hint), QChar(), {}});
+            // As the cell would explain itself once filled, by the rules
+            // that fill it: its digit and why, then how soon Pass fills it.
+            shown.explanation = AsHint(Explain(hint.grid, hint.cell, Telling::Hint));
+            if (const QString passes = HintPasses(hint); !passes.isEmpty())
+                shown.explanation.lines.insert(shown.explanation.lines.begin() + 1, {passes, QChar(), {}});
         }
     } else {
-        say(Tr("Zifrel's rules fill no further cell"));
+        say(NothingToFill(grid));
     }
     stage_ = shown.cell < 0 ? 0 : first ? 1 : 2;
     shown_ = shown.cell;

@@ -4,13 +4,14 @@
 
 #include "cell_explanation.h"
 
-// The hint, Ctrl+H. The first press points at the cell the next fill of
-// Pass goes to and says which kind of rule fills it; the next tells its
-// digit and why, as the cell will explain itself once filled. On a board
-// that contradicts itself it says what is wrong instead, and pressed again
-// shows that cell's own explanation; where the rules fill nothing more, it
-// says that. It changes nothing; any change to the board, or Escape, ends
-// it.
+// The hint, Ctrl+H. The first press points at the cell that the easiest
+// rules fill first (see FindHint) and says which technique fills it; the
+// next tells its digit and why, by those rules alone, as the cell will
+// explain itself once filled, and how many presses of Pass fill it. On a
+// board that contradicts itself it says what is wrong instead, and pressed
+// again shows that cell's own explanation; where the rules fill nothing
+// more, it says what that means for the board. It changes nothing; any
+// change to the board, or Escape, ends it.
 class CHintGuide {
 public:
     // What a press shows, and the cell it is about (-1 for none).

@@ -68,3 +68,8 @@ QColor FoundDigitColour(const QPalette& palette)
 {
     return Legible(palette.color(QPalette::Link), palette.color(QPalette::Base));
 }
+
+QColor EntryColour(const QPalette& palette)
+{
+    return Legible(palette.color(QPalette::LinkVisited), palette.color(QPalette::Base));
+}

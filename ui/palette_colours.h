@@ -18,3 +18,6 @@ QColor Legible(const QColor& colour, const QColor& background, double ratio = 4.
 // Digits the deduction found, set apart from the given ones: the palette's
 // link colour, made legible on the cells' base.
 QColor FoundDigitColour(const QPalette& palette);
+// Digits the person entered, set apart from the given ones and the found
+// ones: the palette's visited-link colour, made legible on the cells' base.
+QColor EntryColour(const QPalette& palette);

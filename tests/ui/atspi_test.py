@@ -141,7 +141,7 @@ wait_for(lambda: text_of(first) == "7")
 check(text_of(first) == "7", f"typed 7 is the cell's text: {text_of(first)!r}")
 check(any(e[0] == "object:text-changed:insert" and e[2] == "Row 1, column 1" and e[4] == "7" for e in events),
       f"the typed 7 reaches the reader as inserted text: {events}")
-check(first.description == "7 is given", f"a typed digit is given: {first.description!r}")
+check(first.description == "You entered 7", f"a typed digit is the person's entry: {first.description!r}")
 check(not [e for e in events if e[1] == "notification" and e[3] == 1],
       f"nothing is announced while no screen reader runs: {events}")
 
@@ -237,7 +237,7 @@ twice = row_one[4]
 events.clear()
 subprocess.run(["xdotool", "key", twice], check=True)
 said = wait_for(lambda: announced("The board contradicts itself: "))
-check(said is not None and f"{twice} stands in row 1, column 1 and in row 1, column 5" in said,
+check(said is not None and f"your {twice} in row 1, column 1 clashes with the {twice} in row 1, column 5" in said,
       f"the contradiction is announced: {said!r} {events}")
 described = wait_for(lambda: f"{twice} also stands in row 1, column 5" in first.description)
 check(described, f"the cell's description says what is wrong: {first.description!r}")

@@ -59,6 +59,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <bit>
 #include <functional>
 
 namespace {
@@ -475,7 +476,8 @@ private slots:
         QTest::keyClick(Cell(4, 4), Qt::Key_7);
         QCOMPARE(board_->Board().Cell(4, 4).GetValue(), 7);
         QCOMPARE(Cell(4, 4)->Text(), QStringLiteral("7"));
-        QCOMPARE(Cell(4, 4)->CurrentFont(), board_->ValueFont());
+        // The person's entry, slanted.
+        QVERIFY(Cell(4, 4)->IsEntered() && Cell(4, 4)->CurrentFont().italic());
         // The whole text stays selected, so the next digit replaces it.
         QTest::keyClick(Cell(4, 4), Qt::Key_3);
         QCOMPARE(board_->Board().Cell(4, 4).GetValue(), 3);
@@ -981,6 +983,24 @@ private slots:
             QCOMPARE(QApplication::overrideCursor(), nullptr);
             QVERIFY(!board_->findChild<CCheckJob*>()->Busy());
         }
+        // With the person's entries, one right and one wrong: how many differ
+        // from the givens' solution, seen and heard; pressed again, the
+        // wrong one outlined.
+        Load(kPuzzle);
+        for (const auto& [cell, digit] : {std::pair{1, kSolution[1]}, std::pair{2, kSolution[2] == '9' ? '1' : char(kSolution[2] + 1)}}) {
+            FocusCell(0, cell);
+            QTest::keyClick(Cell(0, cell), static_cast<Qt::Key>(Qt::Key_0 + (digit - '0')));
+        }
+        QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
+        QTRY_VERIFY2_WITH_TIMEOUT(board_->Notice()->text().endsWith(
+                     QStringLiteral(". 1 of your 2 entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it")),
+                 qPrintable(board_->Notice()->text()), kWaitMs);
+        QCOMPARE(QAccessible::queryAccessibleInterface(board_->Notice())->text(QAccessible::Name), board_->Notice()->text());
+        QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(board_->ExplanationTip()->Text(),
+                 QStringLiteral("Your %1 in row 1, column 3 differs from the solution").arg(board_->Board().Cell(0, 2).GetValue()));
+        QVERIFY(Cell(0, 2)->CitedBy() == QStringLiteral("A") && !Cell(0, 1)->IsCited());
+        QCOMPARE(board_->Announcer()->Said(), board_->ExplanationTip()->Title() + QLatin1Char('\n') + board_->ExplanationTip()->Text());
     }
 
     // Ctrl+Plus, Ctrl+Minus and Ctrl+0 scale the whole window in
@@ -1034,6 +1054,11 @@ private slots:
         QCOMPARE(board_->ExplanationTip()->font().pointSizeF(), QToolTip::font().pointSizeF() * 1.5);
         QVERIFY(board_->Notice()->isVisible());
         QCOMPARE(board_->Notice()->text(), QStringLiteral("The board is as large as the screen allows (150%)"));
+        // The hint's outline grows with the board: 3 pixels wide at 100%.
+        board_->OnHint();
+        const QImage outlined = Cell(board_->HintedCell() / 9, board_->HintedCell() % 9)->grab().toImage();
+        QCOMPARE(outlined.pixelColor(qRound(4 * outlined.devicePixelRatio()), outlined.height() / 2).rgb(), HintColour(board_->palette()).rgb());
+        QTest::keyClick(Cell(4, 4), Qt::Key_Escape);
         QTest::keyClick(Cell(4, 4), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(board_->Scale(), 1.25);
         QTest::keyClick(Cell(4, 4), Qt::Key_Equal, Qt::ControlModifier);
@@ -1560,7 +1585,9 @@ private slots:
                 ruledOut += cell.Reason(d).rule != Rule::None;
             if (cell.GetValue() == 0)
                 QCOMPARE(ruledOut, 9 - cell.CandidateCount());
-            QCOMPARE(tip->Text().count(QLatin1Char('\n')) + 1, 1 + ruledOut);
+            const int leftBehind = std::popcount(unsigned{LeftBehindMarks(board_->Board().Working(), i)});
+            if (cell.HowFilled() != Fill::OnlyInBox)
+                QCOMPARE(tip->Text().count(QLatin1Char('\n')) + 1, 1 + ruledOut + leftBehind);
             // Each line that cites cells has the next mark, shown in the tip
             // and on every cell it cites; no other cell is outlined.
             std::array<QString, kCellCount> marks;
@@ -1605,12 +1632,14 @@ private slots:
         QTest::mouseClick(Cell(5, 5), Qt::LeftButton);
         QVERIFY(tip->isHidden());
 
-        // A filled cell says how it was filled; one typed is given.
+        // A filled cell says how it was filled: one typed is the person's
+        // entry, to a screen reader too.
         board_->OnSolve();
         QVERIFY(Cell(0, 0)->Explanation().startsWith(QStringLiteral("6 was found: ")));
         FocusCell(0, 0);
         QTest::keyClick(Cell(0, 0), Qt::Key_6);
-        QCOMPARE(Cell(0, 0)->Explanation(), QStringLiteral("6 is given"));
+        QCOMPARE(Cell(0, 0)->Explanation(), QStringLiteral("You entered 6"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(Cell(0, 0))->text(QAccessible::Description), QStringLiteral("You entered 6"));
         // Typed over with 0, a given no longer stands where cells cite it.
         QTest::keyClick(Cell(0, 0), Qt::Key_0);
         QVERIFY(Cell(0, 1)->Explanation().contains(QStringLiteral("No longer so: row 1, column 1 is empty now")));
@@ -1820,19 +1849,12 @@ private slots:
         FocusCell(8, 4);
         const CBoardState before = board_->Board().State();
         const std::size_t steps = board_->History().Size();
-        // Where the hint must point, found by pressing Pass on a copy.
-        CBoard copy;
-        copy.Restore(before);
-        int cell = -1;
-        int presses = 0;
-        while (cell < 0 && copy.DoPass()) {
-            ++presses;
-            for (int i = 0; i < kCellCount && cell < 0; ++i)
-                if (before.working[static_cast<std::size_t>(i)].value == 0 && copy.Working()[static_cast<std::size_t>(i)].GetValue() != 0)
-                    cell = i;
-        }
+        // Where the hint must point (held to the reference deduction in the
+        // model's tests).
+        const CHint expected = FindHint(board_->Board().Working());
+        const int cell = expected.cell;
         QVERIFY(cell >= 0);
-        const CCell& filled = copy.Working()[static_cast<std::size_t>(cell)];
+        const CCell& filled = expected.grid[static_cast<std::size_t>(cell)];
         const QString place = QStringLiteral("row %1, column %2").arg(cell / 9 + 1).arg(cell % 9 + 1);
         const auto ask = [&] {
             if (byMenu)
@@ -1856,24 +1878,25 @@ private slots:
         QVERIFY(tip->isVisible());
         QCOMPARE(tip->Title(), QStringLiteral("Hint"));
         QCOMPARE(tip->Text(), QStringLiteral("Look at %1: %2").arg(place, filled.HowFilled() == Fill::OnlyInBox
-            ? QStringLiteral("one digit has no other place in its box")
-            : QStringLiteral("every digit but one can be ruled out there")));
+            ? QStringLiteral("one digit has no other place in its box (hidden single)")
+            : QStringLiteral("every digit but one can be ruled out there (naked single)")));
         QCOMPARE(board_->Announcer()->Said(), tip->Text());
         QVERIFY(!tip->frameGeometry().intersects(onScreen));
         QVERIFY(board_->Board().State() == before);
         QCOMPARE(board_->History().Size(), steps);
 
         ask();
-        const CHint hint = FindHint(board_->Board().Working());
-        const CExplanation why = Explain(hint.grid, cell);
+        const CExplanation why = Explain(expected.grid, cell, Telling::Hint);
         QVERIFY(tip->isVisible());
         QCOMPARE(tip->Title(), QStringLiteral("Hint: ") + place);
-        const QString digit = presses == 1
-            ? QStringLiteral("%1 goes here: the next Pass fills it, for these reasons").arg(filled.GetValue())
-            : QStringLiteral("%1 goes here: Pass, pressed %2 times, fills it, for these reasons").arg(filled.GetValue()).arg(presses);
-        QCOMPARE(tip->Text(), digit + QLatin1Char('\n') + why.Text());
-        // What the cell will say once filled: how, then each digit ruled out.
-        QVERIFY(why.Text().startsWith(QStringLiteral("%1 was found: ").arg(filled.GetValue())));
+        // The digit goes here and why, how many Passes fill it, then the rest.
+        const QString presses = expected.passes == 1 ? QStringLiteral("The next Pass fills it")
+            : expected.passes == 2                   ? QStringLiteral("Two Passes fill it")
+                                                     : QStringLiteral("%1 Passes fill it").arg(expected.passes);
+        QStringList told = why.Text().split(QLatin1Char('\n'));
+        told.insert(1, presses);
+        QCOMPARE(tip->Text(), told.join(QLatin1Char('\n')));
+        QVERIFY(why.Text().startsWith(QStringLiteral("%1 goes here: ").arg(filled.GetValue())));
         // "Every digit but one can be ruled out": so it says, digit by digit.
         if (filled.HowFilled() == Fill::Single)
             QCOMPARE(why.Text().count(QStringLiteral(" ruled out: ")), 8);
@@ -1923,8 +1946,14 @@ private slots:
         QTest::addColumn<QString>("puzzle");
         QTest::addColumn<QString>("first");
         QTest::addColumn<int>("explained");
-        QTest::newRow("empty") << QString(81, QLatin1Char('.')) << "Zifrel's rules fill no further cell" << -1;
-        QTest::newRow("solved") << QString::fromStdString(kSolution) << "Zifrel's rules fill no further cell" << -1;
+        QTest::newRow("empty") << QString(81, QLatin1Char('.'))
+                               << "Zifrel's rules fill no further cell, and the digits on the board have more than one solution" << -1;
+        QTest::newRow("solved") << QString::fromStdString(kSolution)
+                                << "Every cell holds its digit and nothing contradicts: the puzzle is solved" << -1;
+        QTest::newRow("beyond the rules, solved as far as they go")
+            << QString::fromStdString(LoadPuzzleSetLine("expert"))
+            << "Zifrel's rules fill no further cell: the puzzle has exactly one solution, but it needs a technique beyond "
+               "Zifrel's rules (level 4)" << -3;
         QString twice = QString::fromStdString(kPuzzle);
         twice[0] = QLatin1Char('4');
         QTest::newRow("a digit twice in a row")
@@ -1940,10 +1969,12 @@ private slots:
         if (explained == -2) {
             board_->Board().Restore(WrongDigitSolved());
             explained = FirstEmptiedCell();
-            first += QStringLiteral("row %1, column %2").arg(explained / 9 + 1).arg(explained % 9 + 1);
+            first += QStringLiteral("row %1, column %2, and the givens contradict each other").arg(explained / 9 + 1).arg(explained % 9 + 1);
         } else {
             Load(puzzle.toStdString());
         }
+        if (explained == -3)
+            board_->Board().OnSolve();
         const CBoardState before = board_->Board().State();
         CExplanationTip* tip = board_->ExplanationTip();
         for (int press = 0; press < 2; ++press) {
@@ -2059,7 +2090,10 @@ private slots:
             for (int j = 0; j < kCellCount; ++j) {
                 const bool peer = j != i && (i / 9 == j / 9 || i % 9 == j % 9 || (i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3));
                 if (peer && c.GetValue() != 0 && grid[static_cast<std::size_t>(j)].GetValue() == c.GetValue())
-                    wrongs << QStringLiteral("%1 also stands in row %2, column %3").arg(c.GetValue()).arg(j / 9 + 1).arg(j % 9 + 1);
+                    wrongs << QStringLiteral("%1 also stands in row %2, column %3%4")
+                                  .arg(c.GetValue()).arg(j / 9 + 1).arg(j % 9 + 1)
+                                  .arg(grid[static_cast<std::size_t>(j)].HowFilled() == Fill::Entered
+                                           ? QStringLiteral(", where you entered it") : QString());
             }
             const bool empty = c.GetValue() == 0 && c.CandidateCount() == 0;
             CCellEdit* control = Cell(i / 9, i % 9);
@@ -2093,6 +2127,22 @@ private slots:
         QVERIFY(marked >= 1);
         QVERIFY2(board_->Announcer()->Said().contains(QStringLiteral("The board contradicts itself: ")),
                  qPrintable(board_->Announcer()->Said()));
+        // What Pass, Solve or Cell made wrong is shown as it is heard.
+        if (how == QLatin1String("pass") || how == QLatin1String("solve") || how == QLatin1String("cell")) {
+            QVERIFY(board_->Notice()->isVisible());
+            QVERIFY(board_->Announcer()->Said().endsWith(board_->Notice()->text()));
+        }
+        // A cell cited by an explanation keeps its contradiction's dashes
+        // at the edge, the citation's outline inside them.
+        if (const std::vector<int> peers = FindConflicts(grid)[0].sameDigit; !peers.empty()) {
+            board_->OnExplain(0, 0);
+            CCellEdit* cited = Cell(peers.front() / 9, peers.front() % 9);
+            const QImage image = cited->grab().toImage();
+            QVERIFY(cited->IsCited());
+            QCOMPARE(image.pixelColor(0, 0).rgb(), WarningColour(cited->palette()).rgb());
+            QCOMPARE(image.pixelColor(qRound(2 * image.devicePixelRatio()), image.height() / 2).rgb(), CitationColour(cited->palette()).rgb());
+            board_->ExplanationTip()->hide();
+        }
 
         // A sound board again: no mark is left.
         QApplication::clipboard()->setText(QString::fromStdString(kPuzzle));
@@ -2100,6 +2150,40 @@ private slots:
         QTest::keyClick(board_.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(NoCellMarked());
         QCOMPARE(board_->Announcer()->Said(), QStringLiteral("Paste: 26 cells filled, 55 open"));
+    }
+
+    // A pencil mark a Pass left behind (its digit placed beside it later in
+    // the same Pass) is struck through, at every size, and not called
+    // possible: the description says where the digit stands now.
+    void leftBehindMarksAreStruckThroughAndNotCalledPossible()
+    {
+        Load("...3..7...9...8.2........41.76.9....8.4...2.6....5.47.52........8.9...6...9..4...");
+        board_->OnPass();
+        board_->OnPass();
+        CCellEdit* cell = Cell(5, 1);
+        QCOMPARE(board_->Board().Cell(5, 1).CandidateMask(), int{DigitBit(1) | DigitBit(3)});
+        QCOMPARE(cell->LeftBehind(), DigitBit(3));
+        QCOMPARE(cell->SpokenValue(), QStringLiteral("empty, still possible 1"));
+        const QString description = QAccessible::queryAccessibleInterface(cell)->text(QAccessible::Description);
+        QVERIFY2(description.contains(QStringLiteral("3 now stands in row 6, column 9, so the next Pass rules it out here")),
+                 qPrintable(description));
+        // The stroke, on the 3, is all that differs from the mark unstruck,
+        // and it grows with the board (100%, then 150%).
+        int struck[2] = {0, 0};
+        for (int& differing : struck) {
+            const QImage marked = cell->grab().toImage();
+            const QRectF near = QRectF(cell->Strikes().front().p1(), cell->Strikes().front().p2()).normalized().adjusted(-3, -3, 3, 3);
+            cell->SetLeftBehind(0);
+            const QImage plain = cell->grab().toImage();
+            cell->SetLeftBehind(DigitBit(3));
+            for (int y = 0; y < marked.height(); ++y)
+                for (int x = 0; x < marked.width(); ++x)
+                    if (marked.pixel(x, y) != plain.pixel(x, y) && ++differing)
+                        QVERIFY(near.contains(QPointF(x, y) / marked.devicePixelRatio()));
+            for (int press = 0; press < 2; ++press)
+                QTest::keyClick(board_.get(), Qt::Key_Plus, Qt::ControlModifier);
+        }
+        QVERIFY2(struck[0] > 3 && struck[1] > struck[0] * 3 / 2, qPrintable(QStringLiteral("%1, %2").arg(struck[0]).arg(struck[1])));
     }
 
     // While the focused cell shows a digit, every other cell showing it,
@@ -2110,9 +2194,13 @@ private slots:
     {
         Load(kPuzzle);
         board_->OnPass();
-        const auto shows = [this](int i, int digit) {
+        // A pencil mark a sweep left behind is no place for the digit.
+        int spared = 0;
+        const auto shows = [&](int i, int digit) {
             const CCell& c = board_->Board().Working()[static_cast<std::size_t>(i)];
-            return digit != 0 && (c.GetValue() == digit || (c.ShowsCandidates() && c.IsOpen(digit)));
+            const bool leftBehind = LeftBehindMarks(board_->Board().Working(), i) & DigitBit(digit);
+            spared += digit != 0 && leftBehind;
+            return digit != 0 && (c.GetValue() == digit || (c.ShowsCandidates() && c.IsOpen(digit) && !leftBehind));
         };
         // How many cells are lit; wrong names a cell lit that should not be,
         // or the other way round.
@@ -2141,6 +2229,7 @@ private slots:
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
         QVERIFY(lit > 200);
+        QVERIFY(spared > 0);
         // Tab, backwards, from the bottom right.
         Cell(8, 8)->setFocus();
         for (int i = kCellCount - 1; i >= 40; --i) {
@@ -2204,10 +2293,16 @@ private slots:
                  QTest::keyClick(Cell(0, 0), Qt::Key_4);
                  board_->Button(CBoardDlg::IdSolve)->setFocus();
              }},
-            {"same digit", CellIndex(8, 8), [this] { FocusCell(0, 8); }},
+            {"same digit", CellIndex(8, 8), [this] { FocusCell(1, 7); }},
             {"same digit, found", found, [this] { FocusCell(7, 8); }},
             {"same pencil mark", CellIndex(0, 0), [this] { FocusCell(3, 4); }},
             {"explanation outline", CellIndex(0, 4), [this] { board_->OnExplain(0, 0); }},
+            {"entered digit", CellIndex(1, 1), [this] {
+                 FocusCell(1, 1);
+                 QTest::keyClick(Cell(1, 1), Qt::Key_2);
+                 board_->Button(CBoardDlg::IdSolve)->setFocus();
+             }},
+            {"focused pencil marks", CellIndex(0, 0), [this] { FocusCell(0, 0); }},
         };
         for (const auto& [tone, palette] : {std::pair{"light", QApplication::style()->standardPalette()},
                                             std::pair{"dark", DarkFusionPalette()}}) {
@@ -2219,8 +2314,13 @@ private slots:
                 state.show();
                 const int i = state.cell >= 0 ? state.cell : board_->HintedCell();
                 CCellEdit* cell = Cell(i / 9, i % 9);
-                const CCellEdit::CLook look = cell->Look();
-                const QColor behind = look.markBackground.isValid() ? look.markBackground : look.background;
+                CCellEdit::CLook look = cell->Look();
+                // The focused cell's text is selected whole.
+                const bool focused = cell->hasFocus();
+                if (focused)
+                    look.text = cell->SelectedText();
+                const QColor behind = focused ? cell->SelectionBackground()
+                    : look.markBackground.isValid() ? look.markBackground : look.background;
                 const double text = ContrastRatio(look.text, behind);
                 QString line = QStringLiteral("%1, %2: text %3:1").arg(QLatin1String(tone), QLatin1String(state.name)).arg(text, 0, 'f', 2);
                 QVERIFY2(text >= 4.5, qPrintable(line));
@@ -2251,7 +2351,14 @@ private slots:
                         break;
                     }
                 }
-                QCOMPARE(image.pixelColor(qRound(inside.x() * ratio), qRound(inside.y() * ratio)).rgb(), behind.rgb());
+                // (The focused cell's selection may reach the corners.)
+                if (!focused)
+                    QCOMPARE(image.pixelColor(qRound(inside.x() * ratio), qRound(inside.y() * ratio)).rgb(), behind.rgb());
+                // The same digit's highlight stands out from the cells (3:1).
+                if (const QColor lit = SameDigitBackground(palette); behind == lit) {
+                    line += QStringLiteral(", highlight %1:1 on the base").arg(ContrastRatio(lit, palette.color(QPalette::Base)), 0, 'f', 2);
+                    QVERIFY2(ContrastRatio(lit, palette.color(QPalette::Base)) >= 3, qPrintable(line));
+                }
                 if (look.outline.isValid()) {
                     const double onBase = ContrastRatio(look.outline, palette.color(QPalette::Base));
                     const double onWindow = ContrastRatio(look.outline, palette.color(QPalette::Window));

@@ -88,7 +88,19 @@ public:
         lines.removeFirst();
         if (const QString wrong = Contradictions(lines); !wrong.isEmpty())
             return wrong;
-        for (int d = 1; d <= 9; ++d) {
+        if (const QString wrong = LeftBehind(lines); !wrong.isEmpty())
+            return wrong;
+        const bool onlyInBox = c.HowFilled() == Fill::OnlyInBox;
+        // A digit with no other place in its box: for each other empty cell
+        // of the box, why it cannot go there, instead of the cell's own.
+        for (int e = 0; e < kCellCount && onlyInBox; ++e) {
+            if (e == cell_ || BoxOf(e) != BoxOf(cell_) || Value(e) != 0 || Open(e, c.GetValue()))
+                continue;
+            if (const QString wrong = CannotGoThere(lines.value(0), e, c.GetValue(), lapsed); !wrong.isEmpty())
+                return lines.value(0) + QStringLiteral(": ") + wrong;
+            lines.removeFirst();
+        }
+        for (int d = 1; d <= 9 && !onlyInBox; ++d) {
             const bool told = c.Reason(d).rule != Rule::None || (c.GetValue() == 0 && !c.IsOpen(d));
             if (!told)
                 continue;
@@ -117,26 +129,55 @@ private:
     const CCell& Target() const { return grid_[static_cast<std::size_t>(cell_)]; }
     int Value(int index) const { return grid_[static_cast<std::size_t>(index)].GetValue(); }
     bool Open(int index, int d) const { return grid_[static_cast<std::size_t>(index)].IsOpen(d); }
+    bool Peer(int j) const
+    {
+        return j != cell_ && (RowOf(j) == RowOf(cell_) || ColumnOf(j) == ColumnOf(cell_) || BoxOf(j) == BoxOf(cell_));
+    }
+    bool Entered(int index) const { return grid_[static_cast<std::size_t>(index)].HowFilled() == Fill::Entered; }
+    // The open digits of an empty cell showing pencil marks that stand
+    // beside it already, each by the first cell, in board order, that holds
+    // it: pencil marks a sweep has left behind.
+    std::map<int, int> LeftBehindHere() const
+    {
+        std::map<int, int> marks;
+        for (int j = 0; j < kCellCount && Target().ShowsCandidates(); ++j)
+            if (Peer(j) && Value(j) != 0 && Open(cell_, Value(j)))
+                marks.emplace(Value(j), j);
+        return marks;
+    }
+
+    // A line for each left-behind mark, by digit.
+    QString LeftBehind(QStringList& lines)
+    {
+        for (const auto& [d, holder] : LeftBehindHere()) {
+            if (lines.value(0) != QStringLiteral("%1 now stands in row %2, column %3, so the next Pass rules it out here")
+                                      .arg(d).arg(RowOf(holder) + 1).arg(ColumnOf(holder) + 1))
+                return lines.value(0) + QStringLiteral(": not where the left-behind %1 stands").arg(d);
+            ++seen[QStringLiteral("left behind")];
+            lines.removeFirst();
+        }
+        return lines.value(0).contains(QLatin1String(" now stands in ")) ? lines.front() + QStringLiteral(": no such mark") : QString();
+    }
 
     // The lines on what contradicts the board, which it takes from lines.
     QString Contradictions(QStringList& lines)
     {
         const CCell& c = Target();
-        static const QRegularExpression also(QStringLiteral("^(\\d) also stands in row (\\d), column (\\d)$"));
+        static const QRegularExpression also(
+            QStringLiteral("^(\\d) also stands in row (\\d), column (\\d)(, where you entered it)?$"));
         for (int j = 0; j < kCellCount; ++j) {
-            const bool peer = j != cell_ && (RowOf(j) == RowOf(cell_) || ColumnOf(j) == ColumnOf(cell_) || BoxOf(j) == BoxOf(cell_));
-            if (!peer || c.GetValue() == 0 || Value(j) != c.GetValue())
+            if (!Peer(j) || c.GetValue() == 0 || Value(j) != c.GetValue())
                 continue;
             const auto m = also.match(lines.value(0));
-            if (!m.hasMatch() || m.captured(1).toInt() != c.GetValue() || Index(m.captured(2).toInt(), m.captured(3).toInt()) != j)
+            if (!m.hasMatch() || m.captured(1).toInt() != c.GetValue() || Index(m.captured(2).toInt(), m.captured(3).toInt()) != j
+                || m.hasCaptured(4) != Entered(j))
                 return QStringLiteral("no line that row %1, column %2 holds the digit too").arg(RowOf(j) + 1).arg(ColumnOf(j) + 1);
-            ++seen[QStringLiteral("also stands")];
+            ++seen[Entered(j) ? QStringLiteral("also stands, entered") : QStringLiteral("also stands")];
             lines.removeFirst();
         }
         if (also.match(lines.value(0)).hasMatch())
             return lines.front() + QStringLiteral(": no such cell, or not in order");
-        static const QRegularExpression none(QStringLiteral(
-            "^No digit is left for this cell(?:: (the givens contradict each other)|, (though the givens have a solution))$"));
+        static const QRegularExpression none(QStringLiteral("^No digit is left for this cell(.*)$"));
         const auto m = none.match(lines.value(0));
         const bool empty = c.GetValue() == 0 && c.CandidateMask() == 0;
         if (m.hasMatch() != empty)
@@ -145,16 +186,39 @@ private:
         if (!empty)
             return {};
         lines.removeFirst();
-        Values givens{};
+        const QString wrong = Blame(m.captured(1));
+        return wrong.isEmpty() ? QString() : QStringLiteral("No digit is left for this cell") + m.captured(1) + QStringLiteral(": ") + wrong;
+    }
+
+    // Who a cell with no digit left blames, against complete counts: the
+    // givens when they have no solution; else the entries when the givens
+    // have none with them, naming each that alone leaves none; else no one.
+    QString Blame(const QString& said)
+    {
+        std::vector<int> entries;
         for (int i = 0; i < kCellCount; ++i)
-            if (grid_[static_cast<std::size_t>(i)].HowFilled() == Fill::Given)
-                givens[static_cast<std::size_t>(i)] = Value(i);
-        const bool solvable = CountSolutions(givens, 1).count > 0;
-        const bool blamed = m.capturedLength(1) > 0;
-        ++seen[blamed ? QStringLiteral("no digit left: the givens") : QStringLiteral("no digit left: not the givens")];
-        if (blamed == solvable)
-            return blamed ? QStringLiteral("the givens have a solution") : QStringLiteral("the givens have none");
-        return {};
+            if (Entered(i) && Value(i) != 0)
+                entries.push_back(i);
+        const auto solvable = [&](const std::vector<int>& with) {
+            Values values{};
+            for (int i = 0; i < kCellCount; ++i)
+                if (grid_[static_cast<std::size_t>(i)].HowFilled() == Fill::Given || std::count(with.begin(), with.end(), i))
+                    values[static_cast<std::size_t>(i)] = Value(i);
+            return CountSolutions(values, 1).count > 0;
+        };
+        QStringList named;
+        for (int i : entries)
+            if (!solvable({i}))
+                named << QStringLiteral("%1 in row %2, column %3").arg(Value(i)).arg(RowOf(i) + 1).arg(ColumnOf(i) + 1);
+        const QString last = named.isEmpty() ? QString() : named.takeLast();
+        const auto [who, expected] = !solvable({})      ? std::pair{"the givens", QStringLiteral(": the givens contradict each other")}
+            : solvable(entries) && entries.empty()      ? std::pair{"no one", QStringLiteral(", though the givens have a solution")}
+            : solvable(entries)                          ? std::pair{"no one", QStringLiteral(", though the givens and your entries have a solution")}
+            : last.isEmpty()                             ? std::pair{"entries together", QStringLiteral(": your entries together leave the givens no solution")}
+            : named.isEmpty()                            ? std::pair{"an entry", QStringLiteral(": your %1 leaves the givens no solution").arg(last)}
+                                                         : std::pair{"entries", QStringLiteral(": your entries %1 and %2 each leave the givens no solution").arg(named.join(QStringLiteral(", ")), last)};
+        ++seen[QStringLiteral("no digit left: ") + QLatin1String(who)];
+        return said == expected ? QString() : QStringLiteral("should be \"%1\"").arg(expected);
     }
 
     QString Header(const QString& line, bool& lapsed)
@@ -162,25 +226,39 @@ private:
         const CCell& c = Target();
         static const QRegularExpression possible(QStringLiteral("^Still possible: (.*)$"));
         static const QRegularExpression none(QStringLiteral("^Nothing is still possible here: every digit is ruled out$"));
+        static const QRegularExpression allLeftBehind(QStringLiteral(
+            "^Nothing is still possible here: each digit left stands in its row, column or box already$"));
         static const QRegularExpression given(QStringLiteral("^(\\d) is given$"));
-        static const QRegularExpression single(QStringLiteral("^(\\d) was found: it was the only digit left in this cell$"));
+        static const QRegularExpression entered(QStringLiteral("^You entered (\\d)$"));
+        static const QRegularExpression single(
+            QStringLiteral("^(\\d) was found: it was the only digit left in this cell \\(naked single\\)$"));
         static const QRegularExpression onlyInBox(QStringLiteral(
-            "^(\\d) was found: box (\\d) \\(([a-z ]+)\\) had no other place for \\1(?:\\. No longer so: (.*))?$"));
+            "^(\\d) was found: box (\\d) \\(([a-z ]+)\\) had no other place for \\1 \\(hidden single\\)(?:\\. No longer so: (.*))?$"));
         if (c.GetValue() == 0) {
+            // What is possible: the open digits that stand nowhere beside it.
+            auto possibleHere = static_cast<DigitMask>(c.CandidateMask());
+            for (const auto& [d, holder] : LeftBehindHere())
+                possibleHere &= static_cast<DigitMask>(~DigitBit(d));
             if (const auto m = possible.match(line); m.hasMatch()) {
                 ++seen[QStringLiteral("still possible")];
-                return DigitList(m.captured(1)) == c.CandidateMask() ? QString() : QStringLiteral("not the open digits");
+                return DigitList(m.captured(1)) == possibleHere ? QString() : QStringLiteral("not the possible digits");
             }
             if (none.match(line).hasMatch()) {
                 ++seen[QStringLiteral("nothing possible")];
                 return c.CandidateMask() == 0 ? QString() : QStringLiteral("a digit is open");
             }
+            if (allLeftBehind.match(line).hasMatch())
+                return c.CandidateMask() != 0 && possibleHere == 0 ? QString() : QStringLiteral("not so");
             return QStringLiteral("an empty cell must begin with what is still possible");
         }
         const auto holds = [&](const QRegularExpressionMatch& m) { return m.captured(1).toInt() == c.GetValue(); };
         if (const auto m = given.match(line); m.hasMatch()) {
             ++seen[QStringLiteral("given")];
             return holds(m) && c.HowFilled() == Fill::Given ? QString() : QStringLiteral("not a given of that digit");
+        }
+        if (const auto m = entered.match(line); m.hasMatch()) {
+            ++seen[QStringLiteral("entered")];
+            return holds(m) && c.HowFilled() == Fill::Entered ? QString() : QStringLiteral("not an entry of that digit");
         }
         if (const auto m = single.match(line); m.hasMatch()) {
             ++seen[QStringLiteral("found single")];
@@ -202,7 +280,7 @@ private:
 
     QString RuledOut(const QString& line, int d, bool& lapsed)
     {
-        const CReason reason = Target().Reason(d);
+        const CReason reason = expected_.value_or(Target().Reason(d));
         static const QRegularExpression form(QStringLiteral("^(\\d) (is|was) ruled out(?:: |, )(.*)$"));
         const auto m = form.match(line);
         if (!m.hasMatch() || m.captured(1).toInt() != d)
@@ -216,9 +294,9 @@ private:
         static const QRegularExpression unit(QStringLiteral(
             "^(row|column|box) (\\d)(?: \\(([a-z ]+)\\))? (holds|held) (\\d)(?: already)?, in (?:row (\\d), column (\\d)|column (\\d)|row (\\d))(?:\\. No longer so: (.*))?$"));
         static const QRegularExpression confined(QStringLiteral(
-            "^box (\\d) \\(([a-z ]+)\\) (has|had) no place for (\\d) outside (row|column) (\\d), so its \\4 (goes|had to go) in \\5 \\6, not here(?:\\. No longer so: (.*))?$"));
+            "^box (\\d) \\(([a-z ]+)\\) (has|had) no place for (\\d) outside (row|column) (\\d), so its \\4 (goes|had to go) in \\5 \\6, not here \\(pointing\\)(?:\\. No longer so: (.*))?$"));
         static const QRegularExpression pair(QStringLiteral(
-            "^in (row|column) (\\d), (columns|rows) (\\d) and (\\d) both had only (\\d) and (\\d) left, so one of them had to take (\\d)(?:\\. No longer so: (.*))?$"));
+            "^in (row|column) (\\d), (columns|rows) (\\d) and (\\d) both had only (\\d) and (\\d) left, so one of them had to take (\\d) \\(naked pair\\)(?:\\. No longer so: (.*))?$"));
         static const QRegularExpression unkept(QStringLiteral("^for a reason no longer kept$"));
 
         if (const auto u = unit.match(rest); u.hasMatch()) {
@@ -312,6 +390,30 @@ private:
         return QStringLiteral("a sentence the checker cannot read");
     }
 
+    // After a digit placed as the only place in its box: why it cannot go
+    // in e, another empty cell of the box, read as the line for the digit
+    // ruled out of e. The reason told is the digit standing in e's row,
+    // else its column, outside the box, as the board is now; else e's own.
+    QString CannotGoThere(const QString& line, int e, int d, bool& lapsed)
+    {
+        static const QRegularExpression form(QStringLiteral("^Row (\\d), column (\\d) (cannot|could not) take (\\d)(: |, )(.*)$"));
+        const auto m = form.match(line);
+        if (!m.hasMatch() || Index(m.captured(1).toInt(), m.captured(2).toInt()) != e || m.captured(4).toInt() != d)
+            return QStringLiteral("not why row %1, column %2 cannot take %3").arg(RowOf(e) + 1).arg(ColumnOf(e) + 1).arg(d);
+        expected_ = grid_[static_cast<std::size_t>(e)].Reason(d);
+        for (const Rule rule : {Rule::Column, Rule::Row})
+            for (int k = kBoardSize - 1; k >= 0; --k)
+                if (const int i = rule == Rule::Row ? CellIndex(RowOf(e), k) : CellIndex(k, ColumnOf(e)); BoxOf(i) != BoxOf(cell_) && Value(i) == d)
+                    expected_ = CReason{rule, static_cast<std::uint8_t>(i)};
+        ++seen[QStringLiteral("cannot go there")];
+        const int filled = std::exchange(cell_, e);
+        const QString tense = m.captured(3) == QLatin1String("cannot") ? QStringLiteral("is") : QStringLiteral("was");
+        const QString wrong = RuledOut(QStringLiteral("%1 %2 ruled out%3%4").arg(d).arg(tense, m.captured(5), m.captured(6)), d, lapsed);
+        cell_ = filled;
+        expected_.reset();
+        return wrong;
+    }
+
     // The "No longer so" clause (saying, whether it is there) against the
     // cells that no longer bear the statement out. A present statement has
     // none; a past one of a rule told in the present while it stands must.
@@ -353,6 +455,8 @@ private:
 
     const Grid& grid_;
     int cell_ = 0;
+    // The reason a line must tell, where it is not the cell's own.
+    std::optional<CReason> expected_;
 };
 
 std::vector<std::string> Puzzles()
@@ -409,8 +513,13 @@ private slots:
                     for (int tries = 0; tries < 20 && board.Working()[static_cast<std::size_t>(cell)].GetValue() == 0; ++tries)
                         cell = below(kCellCount);
                     const int digit = below(3) ? 0 : below(10);
-                    board.Working()[static_cast<std::size_t>(cell)].SetValue(digit);
-                    done += QStringLiteral(", %1 typed in cell %2").arg(digit).arg(cell);
+                    // Typed as the person's entry, or put in as a given.
+                    const bool entry = below(2);
+                    if (entry)
+                        board.SetValue(RowOf(cell), ColumnOf(cell), digit);
+                    else
+                        board.Working()[static_cast<std::size_t>(cell)].SetValue(digit);
+                    done += QStringLiteral(", %1 %2 in cell %3").arg(digit).arg(entry ? "entered" : "given").arg(cell);
                 } else if (choice == 9) {
                     board.OnClear();
                     done += QStringLiteral(", clear");
@@ -458,8 +567,10 @@ private slots:
                                  "column now", "column then", "box now", "box then", "box and line now",
                                  "box and line then", "pair", "no longer: row", "no longer: column", "no longer: box",
                                  "no longer: box and line", "no longer: pair", "no longer: found only in box",
-                                 "also stands", "no digit left: the givens", "no digit left: not the givens", "hint"})
+                                 "also stands", "no digit left: the givens", "no digit left: no one", "hint", "entered",
+                                 "also stands, entered", "left behind", "cannot go there", "no digit left: an entry"})
             QVERIFY2(seen[QString::fromLatin1(form)] >= 20, form);
+        QVERIFY(seen[QStringLiteral("no digit left: entries")] > 0);
         for (const auto& [form, count] : seen)
             qInfo("%s: %d", qPrintable(form), count);
         qInfo("%lld sentences read", lines);

@@ -95,14 +95,14 @@ with tempfile.TemporaryDirectory() as work:
         line = [w for w in page]
         for i, (box, text) in enumerate(line):
             if text in ("Puzzle", "Solution"):
-                caption = " ".join(t for _, t in line[i:i + 9 if text == "Puzzle" else i + 4])
-                last = line[i + (8 if text == "Puzzle" else 3)][0]
+                caption = " ".join(t for _, t in line[i:i + 10 if text == "Puzzle" else i + 4])
+                last = line[i + (9 if text == "Puzzle" else 3)][0]
                 captions[caption] = (number, (box[0], box[1], last[2], box[3]))
     for k in range(5):
         seed = 777 + k
         puzzle = run(batch, "--generate", "1", "--level", "2", "--seed", str(seed)).strip().replace(".", "0")
         solution = run(batch, stdin=puzzle + "\n").strip()
-        for caption, expected in ((f"Puzzle {k + 1}, level 2, Box and Line, seed {seed}", puzzle),
+        for caption, expected in ((f"Puzzle {k + 1}, level 2, Box and Line (pointing), seed {seed}", puzzle),
                                   (f"Solution of puzzle {k + 1}", solution)):
             check(caption in captions, f"the caption '{caption}' is printed")
             if caption in captions:
