@@ -668,10 +668,11 @@ void CBoardDlg::EndJobs()
     puzzleJob_->Cancel();
 }
 
+// Shown only: the command's own announcement that follows carries it.
 void CBoardDlg::TellContradiction()
 {
     if (news_.Pending())
-        Tell(ContradictionSentence(board_.Working(), FindConflicts(board_.Working())));
+        notice_->Show(ContradictionSentence(board_.Working(), FindConflicts(board_.Working())));
 }
 
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.

@@ -192,12 +192,13 @@ QString CCellAccessible::Brief(const CSource& source, const CCellEdit& cell)
 {
     const Grid& grid = source.grid();
     const auto statements = ExplainCell(grid, source.index).lines;
-    const auto contradictions = std::count_if(statements.begin(), statements.end(), Contradiction);
     const CExplanation explanation = Explain(grid, source.index);
     QStringList said;
     said << (cell.ShownDigit() != 0 && !explanation.lines.empty() ? explanation.lines.front().text : cell.SpokenValue());
-    for (std::size_t k = 1; k <= static_cast<std::size_t>(contradictions) && k < explanation.lines.size(); ++k)
-        said << explanation.lines[k].text;
+    // Of the reasons, only what is wrong and the marks on their way out.
+    for (std::size_t k = 1; k < statements.size() && k < explanation.lines.size(); ++k)
+        if (Contradiction(statements[k]) || statements[k].what == Statement::LeftBehind)
+            said << explanation.lines[k].text;
     if (const QString hint = source.hint ? source.hint() : QString(); !hint.isEmpty())
         said << hint;
     return said.join(QLatin1Char('\n'));
