@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 // Depth-first search for the solutions of a board: the backtracking behind
 // CountSolutions, CheckPuzzle and the generator.
@@ -32,6 +33,12 @@ public:
     // Starts from values (0 for an empty cell). False when the givens
     // contradict each other or a value is not 0 to 9: no solution.
     bool Load(const Values& values);
+    // Starts from each cell's ruled-out digits (masks as CCell keeps them):
+    // the solutions counted are the fillings in which no cell holds a digit
+    // ruled out of it. A cell Solve has filled has every digit but its own
+    // ruled out; all are loaded at once, without a given's bookkeeping, as
+    // the grade needs them. Forbid and Erase do not apply to such a start.
+    void LoadExcluded(std::span<const DigitMask, kCellCount> excluded);
     // Leaves digit out of the empty cell at index for the searches to come;
     // false when that leaves the cell no digit, and so the board no solution.
     bool Forbid(int index, int digit);
@@ -102,6 +109,10 @@ public:
         std::array<std::uint16_t, kCellCount> forbidden{};
         CCellSet forbiddenCells;
         bool impossible = false;
+        // Set by LoadExcluded instead of all the above: each cell's open
+        // digits, with room to read them sixteen at a time.
+        bool fromOpen = false;
+        std::array<std::uint16_t, 96> open{};
     };
 
 private:
