@@ -194,17 +194,13 @@ void ChooseCell(const Digits& digit, Cells open, bool linked, CGuess& guess)
             }
         }
     }
-    // Five or more digits in every open cell: a nearly empty board.
-    for (int i = 0; index < 0 && i < kCellCount; ++i) {
-        if (!Has(open, i))
-            continue;
-        int count = 0;
+    // Five or more digits in every open cell: a nearly empty board, where
+    // which cell hardly matters; the places of digits may still do better.
+    if (index < 0) {
+        index = FirstOf(open);
+        guess.count = 0;
         for (const Cells& cells : digit)
-            count += Has(cells, i);
-        if (count < guess.count) {
-            guess.count = count;
-            index = i;
-        }
+            guess.count += Has(cells, index);
     }
     int n = 0;
     for (int d = 0; d < 9; ++d) {
@@ -386,16 +382,31 @@ void CSolutionSearch::Place(CState& s, int digit, int index)
     alone = (alone | (x & Cells{spread, spread, spread, 0})) & s.open;
     if (!Any(alone))
         return true;
+    // Each single clears its peers from the digit's cells, unless a peer
+    // placed before it has just taken it; then all of them leave the other
+    // digits' cells at once.
+    Cells& own = s.digit[static_cast<std::size_t>(digit)];
+    Cells taken{};
     const auto words = WordsOf(alone);
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t cells = words[static_cast<std::size_t>(b)]; cells != 0; cells &= cells - 1) {
-            const std::uint32_t bit = cells & -cells;
-            if ((WordOf(s.open, b) & WordOf(s.digit[static_cast<std::size_t>(digit)], b) & bit) == 0)
+            if ((WordOf(own, b) & cells & -cells) == 0)
                 continue;
-            Place(s, digit, 27 * b + std::countr_zero(cells));
-            placed = true;
+            const auto index = static_cast<std::size_t>(27 * b + std::countr_zero(cells));
+            own &= ~kCellMasks.peers[index];
+            taken |= kCellMasks.self[index];
         }
     }
+    unsigned changed = 1u << digit;
+#pragma GCC unroll 9
+    for (unsigned d = 0; d < 9; ++d) {
+        changed |= static_cast<unsigned>(Any(s.digit[d] & taken)) << d;
+        s.digit[d] &= ~taken;
+    }
+    own |= taken;
+    s.open &= ~taken;
+    dirty_ |= changed;
+    placed = true;
     return true;
 }
 
@@ -447,7 +458,7 @@ void CSolutionSearch::LoadExcluded(std::span<const DigitMask, kCellCount> exclud
     start_.fromOpen = true;
     start_.impossible = false;
     for (std::size_t i = 0; i < kCellCount; ++i)
-        start_.open[i] = static_cast<std::uint16_t>(~excluded[i] & kAllDigits);
+        open_[i] = static_cast<std::uint16_t>(~excluded[i] & kAllDigits);
 }
 
 bool CSolutionSearch::Forbid(int index, int digit)
@@ -497,6 +508,22 @@ void CSolutionSearch::Erase(int index)
     }
 }
 
+bool CSolutionSearch::Give(int index, int digit)
+{
+    const auto i = static_cast<std::size_t>(index);
+    if (start_.value[i] != 0)
+        return !start_.impossible;
+    const auto d = static_cast<std::size_t>(digit - 1);
+    if (Has(start_.blocked[d], index))
+        start_.impossible = true;
+    start_.value[i] = static_cast<std::uint8_t>(digit);
+    start_.given[d] |= kCellMasks.self[i];
+    start_.blocked[d] |= kCellMasks.peers[i];
+    for (const std::uint8_t unit : kGeometry.unitsOf[i])
+        start_.placed[unit] = static_cast<std::uint16_t>(start_.placed[unit] | 1u << d);
+    return !start_.impossible;
+}
+
 CSolutionSearch::CStart CSolutionSearch::Saved() const
 {
     return start_;
@@ -537,7 +564,7 @@ void CSolutionSearch::SearchAll()
     if (start_.fromOpen) {
         // Every cell open, a filled one with its one digit: the singles
         // place those first, clearing their peers.
-        s.digit = DigitsOf(start_.open);
+        s.digit = DigitsOf(open_);
         s.open = kAll;
         Search(0, kNine);
         return;
@@ -577,7 +604,9 @@ void CSolutionSearch::Search(int depth, unsigned dirty)
     }
     CGuess guess;
     ChooseCell(s.digit, s.open, limit_ > 1, guess);
-    if (guess.count > 2)
+    // A random solution of a nearly empty board is found in a few guesses
+    // whatever they are on; the places of digits pay on boards with none.
+    if (guess.count > 2 && random_ == nullptr)
         ChooseUnit(s.digit, s.open, guess);
     if (random_ != nullptr) {
         for (int i = guess.count - 1; i > 0; --i) {

@@ -48,6 +48,9 @@ public:
     bool ForbidAll(int index, DigitMask excluded);
     // Empties the filled cell at index, as if it had been loaded empty.
     void Erase(int index);
+    // Fills the empty cell at index with digit, as if it had been loaded
+    // so; false, as Load, when that gives a digit twice in a unit.
+    bool Give(int index, int digit);
 
     // What Load, Forbid and Erase have set up, to start again from it with
     // Restore instead of loading the same board again.
@@ -109,14 +112,16 @@ public:
         std::array<std::uint16_t, kCellCount> forbidden{};
         CCellSet forbiddenCells;
         bool impossible = false;
-        // Set by LoadExcluded instead of all the above: each cell's open
-        // digits, with room to read them sixteen at a time.
+        // Set by LoadExcluded instead of all the above, which then starts
+        // from open_.
         bool fromOpen = false;
-        std::array<std::uint16_t, 96> open{};
     };
 
 private:
     CStart start_;
+    // What LoadExcluded loaded: each cell's open digits, with room to read
+    // them sixteen at a time.
+    std::array<std::uint16_t, 96> open_{};
     // One state per depth of guessing: at most one guess per cell.
     std::array<CState, kCellCount + 1> states_;
 };
