@@ -53,8 +53,7 @@ CCellSet Differ(const Values& grid, const Values& other)
 {
     CCellSet cells;
     for (int i = 0; i < kCellCount; ++i)
-        if (other[static_cast<std::size_t>(i)] != grid[static_cast<std::size_t>(i)])
-            cells.Add(i);
+        cells.AddIf(other[static_cast<std::size_t>(i)] != grid[static_cast<std::size_t>(i)], i);
     return cells;
 }
 
@@ -219,14 +218,13 @@ public:
 
     void Learn(const CCellSet& cells) { sets_.Add(cells); }
 
-    // The known sets that hold no given.
-    std::vector<std::uint16_t> Missed() const
+    // The known sets that hold no given, into missed.
+    void Missed(std::vector<std::uint16_t>& missed) const
     {
-        std::vector<std::uint16_t> missed;
+        missed.clear();
         for (std::size_t k = 0; k < sets_.Size(); ++k)
             if (!sets_[k].Meets(givens_))
                 missed.push_back(static_cast<std::uint16_t>(k));
-        return missed;
     }
 
     // The givens that are alone in some known set: none of them can go.
@@ -350,15 +348,15 @@ public:
             return loose;
         // Givens in few known sets first: they go alone most often, and the
         // search stops at the first that does.
+        // Ties in the order of the cells: the number of sets above the cell.
         int order[kCellCount];
         int count = 0;
-        unsure.ForEach([&](int i) { order[count++] = i; });
-        std::stable_sort(order, order + count,
-                         [&](int a, int b) { return sets_.Holding(a).size() < sets_.Holding(b).size(); });
+        unsure.ForEach([&](int i) { order[count++] = static_cast<int>(sets_.Holding(i).size()) * kCellCount + i; });
+        std::sort(order, order + count);
         search_.Load(carving_.Puzzle());
         const CSolutionSearch::CStart loaded = search_.Saved();
         for (int k = 0; k < count && loose < 0 && !stop.stop_requested(); ++k) {
-            const int i = order[k];
+            const int i = order[k] % kCellCount;
             search_.Restore(loaded);
             search_.Erase(i);
             Values second{};
@@ -387,12 +385,19 @@ public:
             // A second solution breaks a given of the puzzle before: it
             // differs in the loose cell, or else, agreeing there, in its
             // partner.
-            Values second{};
-            if (!SecondSolution(out.first, -1, second)
-                && (out.second == out.first || !SecondSolution(out.second, out.first, second)))
-                break;
-            const CCellSet differ = Differ(grid_, second);
-            carving_.Learn(differ);
+            // A known set the givens miss shows a second solution without a
+            // search; the orbit put back is one of its cells.
+            carving_.Missed(missed_);
+            CCellSet differ = missed_.empty() ? CCellSet{} : sets_[missed_.front()];
+            if (missed_.empty()) {
+                Values second{};
+                if (!SecondSolution(out.first, -1, second)
+                    && (out.second == out.first || !SecondSolution(out.second, out.first, second)))
+                    break;
+                differ = Differ(grid_, second);
+                carving_.Learn(differ);
+                carving_.Missed(missed_);
+            }
             // The orbit put back is one whose cells each fill a known set
             // the givens miss that the other does not, so that neither
             // could go alone again; and then one that fills the most such
@@ -400,7 +405,7 @@ public:
             // Counted for each cell: the missed sets that hold it, and for
             // the first cell of an orbit of two, those that hold both.
             std::array<std::uint16_t, kCellCount> holding{}, both{};
-            for (const std::uint16_t k : carving_.Missed()) {
+            for (const std::uint16_t k : missed_) {
                 sets_[k].ForEach([&](int i) {
                     const auto cell = static_cast<std::size_t>(i);
                     holding[cell] = static_cast<std::uint16_t>(holding[cell] + 1);
@@ -526,6 +531,8 @@ private:
     // while a swap puts orbits back, with the puzzle as it then stands.
     CSolutionSearch::CStart loaded_;
     CSolutionSearch::CStart swapped_;
+    // The known sets a swap's givens miss, kept to save allocating them.
+    std::vector<std::uint16_t> missed_;
     COrbit orbits_[kCellCount];
     int orbitCount_ = 0;
     std::array<COrbit, kCellCount> orbitOf_{};
