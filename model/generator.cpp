@@ -103,22 +103,25 @@ private:
 
     void AddSwapsOf(const CUnitDigits& cells, int a, int b)
     {
-        std::array<std::uint8_t, kCellCount> group{};
-        for (int i = 0; i < kCellCount; ++i)
-            group[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-        const auto root = [&](int i) {
-            while (group[static_cast<std::size_t>(i)] != i)
-                i = group[static_cast<std::size_t>(i)];
-            return i;
+        // The eighteen cells by row: a's in row r at 2r, b's at 2r + 1.
+        const auto node = [](int cell, int which) { return 2 * (cell / kBoardSize) + which; };
+        std::array<std::uint8_t, 2 * kBoardSize> group{};
+        for (std::size_t k = 0; k < group.size(); ++k)
+            group[k] = static_cast<std::uint8_t>(k);
+        const auto root = [&](int k) {
+            while (group[static_cast<std::size_t>(k)] != k)
+                k = group[static_cast<std::size_t>(k)] = group[group[static_cast<std::size_t>(k)]];
+            return k;
         };
         for (const auto& unit : cells)
-            group[static_cast<std::size_t>(root(unit[static_cast<std::size_t>(a - 1)]))]
-                = static_cast<std::uint8_t>(root(unit[static_cast<std::size_t>(b - 1)]));
-        std::array<CCellSet, kCellCount> groups{};
+            group[static_cast<std::size_t>(root(node(unit[static_cast<std::size_t>(a - 1)], 0)))]
+                = static_cast<std::uint8_t>(root(node(unit[static_cast<std::size_t>(b - 1)], 1)));
+        std::array<CCellSet, 2 * kBoardSize> groups{};
         for (const auto& row : std::span(cells).first<kBoardSize>())
-            for (const int digit : {a, b})
-                groups[static_cast<std::size_t>(root(row[static_cast<std::size_t>(digit - 1)]))].Add(
-                    row[static_cast<std::size_t>(digit - 1)]);
+            for (const int which : {0, 1}) {
+                const int cell = row[static_cast<std::size_t>((which == 0 ? a : b) - 1)];
+                groups[static_cast<std::size_t>(root(node(cell, which)))].Add(cell);
+            }
         for (const CCellSet& set : groups)
             if (!set.Empty())
                 Add(set);
@@ -136,7 +139,11 @@ private:
 // known unavoidable sets.
 class CCarving {
 public:
-    CCarving(const Values& grid, CUnavoidableSets& sets) : grid_(grid), sets_(sets) {}
+    CCarving(const Values& grid, CUnavoidableSets& sets) : grid_(grid), sets_(sets)
+    {
+        for (int i = 0; i < kCellCount; ++i)
+            digitCells_[static_cast<std::size_t>(grid[static_cast<std::size_t>(i)] - 1)].Add(i);
+    }
 
     void Restart()
     {
@@ -270,14 +277,15 @@ private:
         const unsigned digit = DigitOf(index);
         if ((Seen(index) | digit) == kNine)
             return true;
-        for (const std::uint8_t unit : kGeometry.unitsOf[static_cast<std::size_t>(index)]) {
-            bool alone = true;
-            for (const std::uint8_t cell : kGeometry.unitCells[unit])
-                if (cell != index && !givens_.Has(cell) && (Seen(cell) & digit) == 0)
-                    alone = false;
-            if (alone)
+        // The empty cells its digit can go to: none that sees a given of it.
+        const auto d = static_cast<std::size_t>(grid_[static_cast<std::size_t>(index)] - 1);
+        CCellSet places = ~givens_;
+        (givens_ & digitCells_[d]).ForEach([&](int i) { places &= ~kGeometry.peers[static_cast<std::size_t>(i)]; });
+        CCellSet self;
+        self.Add(index);
+        for (const std::uint8_t unit : kGeometry.unitsOf[static_cast<std::size_t>(index)])
+            if ((kGeometry.unitSet[unit] & places) == self)
                 return true;
-        }
         return false;
     }
 
@@ -291,6 +299,8 @@ private:
 
     const Values& grid_;
     CUnavoidableSets& sets_;
+    // The cells of each digit in the grid (1 to 9 at 0 to 8).
+    std::array<CCellSet, kBoardSize> digitCells_{};
     CCellSet givens_;
     // The digits given in each unit, digit d at bit d - 1.
     std::array<std::uint16_t, kUnitCount> placed_{};
@@ -360,7 +370,7 @@ public:
             search_.Restore(loaded);
             search_.Erase(i);
             Values second{};
-            if (!search_.Forbid(i, grid_[static_cast<std::size_t>(i)]) || search_.Count(1, &second) == 0)
+            if (!search_.Forbid(i, grid_[static_cast<std::size_t>(i)]) || !search_.FindNear(grid_, second))
                 loose = i;
             else
                 carving_.Learn(Differ(grid_, second));
@@ -502,7 +512,7 @@ private:
         search_.Restore(swapped_);
         if (given >= 0)
             search_.Give(given, grid_[static_cast<std::size_t>(given)]);
-        return search_.Forbid(index, grid_[static_cast<std::size_t>(index)]) && search_.Count(1, &second) == 1;
+        return search_.Forbid(index, grid_[static_cast<std::size_t>(index)]) && search_.FindNear(grid_, second);
     }
 
     // Whether no solution of the puzzle, less the givens of index and of
@@ -517,7 +527,7 @@ private:
         if (other >= 0)
             search_.Erase(other);
         Values second{};
-        if (!search_.Forbid(index, grid_[static_cast<std::size_t>(index)]) || search_.Count(1, &second) == 0)
+        if (!search_.Forbid(index, grid_[static_cast<std::size_t>(index)]) || !search_.FindNear(grid_, second))
             return true;
         carving_.Learn(Differ(grid_, second));
         return false;

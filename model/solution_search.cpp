@@ -543,6 +543,17 @@ int CSolutionSearch::Count(int limit, Values* first)
     return found_;
 }
 
+bool CSolutionSearch::FindNear(const Values& near, Values& first)
+{
+    limit_ = 1;
+    first_ = &first;
+    random_ = nullptr;
+    near_ = &near;
+    SearchAll();
+    near_ = nullptr;
+    return found_ == 1;
+}
+
 
 bool CSolutionSearch::FindRandom(CRandom& random, Values& solution)
 {
@@ -613,6 +624,15 @@ void CSolutionSearch::Search(int depth, unsigned dirty)
             const auto j = static_cast<int>(random_->Below(static_cast<std::uint32_t>(i + 1)));
             std::swap(guess.digits[i], guess.digits[j]);
             std::swap(guess.cells[i], guess.cells[j]);
+        }
+    }
+    if (near_ != nullptr) {
+        for (int k = 1; k < guess.count; ++k) {
+            if ((*near_)[static_cast<std::size_t>(guess.cells[k])] == guess.digits[k] + 1) {
+                std::swap(guess.digits[0], guess.digits[k]);
+                std::swap(guess.cells[0], guess.cells[k]);
+                break;
+            }
         }
     }
     for (int k = 0; k < guess.count && found_ < limit_; ++k) {

@@ -61,6 +61,10 @@ public:
     // Counts the solutions of what was loaded, stopping at limit (at least
     // 1). The first found, if any, goes to *first, if given.
     int Count(int limit, Values* first = nullptr);
+    // Finds one solution, the first, into first, trying first at each guess
+    // the option that agrees with near: a solution that differs from near
+    // in few cells, found in few guesses when near almost fits.
+    bool FindNear(const Values& near, Values& first);
     // Finds one solution, trying the options of each guess in an order
     // drawn from random: a random solution grid from an empty board.
     bool FindRandom(CRandom& random, Values& solution);
@@ -98,6 +102,7 @@ private:
     long guesses_ = 0;
     Values* first_ = nullptr;
     CRandom* random_ = nullptr;
+    const Values* near_ = nullptr;
 
 public:
     // The board as loaded: the givens, by cell, by unit (digit d at bit
