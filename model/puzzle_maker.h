@@ -119,8 +119,8 @@ enum class Symmetry : std::uint8_t {
 // level and minimality come out as asked. Without symmetry that takes a
 // fraction of a millisecond, and a few milliseconds for a given level; with
 // the half turn about half a millisecond, and for a given level some
-// milliseconds, now and then tens of times that: call it on a worker thread
-// (the README has measured figures).
+// milliseconds, the slowest of a thousand calls about ten times that: call
+// it on a worker thread (the README has measured figures).
 // Returns nullopt only when stop is requested, which it checks before each
 // given it tries to take away, every few microseconds.
 std::optional<Values> Generate(std::uint64_t seed, Level level = Level::Any, Symmetry symmetry = Symmetry::Rotate180,
