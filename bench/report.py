@@ -287,7 +287,8 @@ out = subprocess.run([f"{build}/bench/generate_bench", "1000"], capture_output=T
 for line in out.splitlines():
     kind, *fields = line.split()
     if kind == "level":
-        calls[(int(fields[0]), fields[1])] = (float(fields[2]), float(fields[3]), int(fields[4]))
+        calls[(int(fields[0]), fields[1])] = (float(fields[2]), float(fields[3]), int(fields[4]), float(fields[5]),
+                                              float(fields[6]))
     else:
         counts = [int(n) for n in fields[1:]]
         mixes[fields[0]] = "/".join(f"{100 * n / sum(counts):.0f}" for n in counts)
@@ -300,7 +301,7 @@ def paired(argv, count, peer_argv, peer_count, runs, stdin=None):
 
 
 def one_call(level, symmetry):
-    median, worst, count = calls[(level, symmetry)]
+    median, worst, count, _, _ = calls[(level, symmetry)]
     return f"one call {median:.1f} ms median, {worst:.1f} ms worst of {count}"
 
 
@@ -323,11 +324,15 @@ for level, difficulty in ((1, "simple"), (2, "easy"), (3, "intermediate"), (4, "
         f"{rate:,.1f}/s vs {peer:,.1f}/s ({rate / peer:.1f} ×); " + one_call(level, "rotate180"),
         "≥ 3 ×", rate >= 3 * peer)
 # New Puzzle in the window asks for one of the four levels, half-turn
-# symmetric: its worst call against its median call.
+# symmetric: its worst call against its median call, by the processor time
+# of the calling thread, which leaves out the time this shared machine gave
+# other processes (a stall of some milliseconds now and then), and on the
+# clock for comparison.
 for level in (1, 2, 3, 4):
-    median, worst, count = calls[(level, "rotate180")]
-    row(f"one Generate, level {level}, rotate180: worst of {count:,} vs median", f"{worst:.1f} ms vs {median:.1f} ms "
-        f"({worst / median:.1f} ×)", "≤ 5 ×", worst <= 5 * median)
+    median, worst, count, cpu_median, cpu_worst = calls[(level, "rotate180")]
+    row(f"one Generate, level {level}, rotate180: worst of {count:,} vs median, thread time (clock)",
+        f"{cpu_worst:.1f} ms vs {cpu_median:.1f} ms ({cpu_worst / cpu_median:.1f} ×; clock {worst:.1f} ms vs "
+        f"{median:.1f} ms, {worst / median:.1f} ×)", "≤ 5 ×", cpu_worst <= 5 * cpu_median)
 with open(f"{puzzles}/expert.csv") as f:
     lines = "".join(line.split(",")[0] + "\n" for line in f) * 20
 rate, peer = paired([batch, "--grade"], lines.count("\n"), ["qqwing", "--solve", "--count-solutions", "--one-line"],

@@ -6,22 +6,26 @@
 //
 // The grid's unavoidable sets, sets of cells that can be filled another way
 // with the rest of the grid as it is, tell most givens that cannot go at
-// once: a puzzle with no given in such a set has a second solution. Each
-// second solution a search finds is a new set; the four-cell ones are
-// known from the start. A given that is the only one in some set cannot
-// go alone either, which settles most of the check for minimality.
+// once: a puzzle with no given in such a set has a second solution. The
+// sets where two digits swap are known from the start; each second
+// solution a search finds is a new set. A given that is the only one in
+// some set cannot go alone either, which settles most of the check for
+// minimality; one that singles decide without it can, which settles more.
 //
 // With the half turn, givens go in pairs, and a puzzle from which no pair
-// can go mostly still has a given that could go alone. Rather than carve
-// another, the pair of that given is swapped: taken away, and a pair from
-// the cells of the second solution this leaves put back in its place. A
-// few swaps make most such puzzles minimal.
+// can go mostly still has a given that could go alone (after the first
+// carving about 49 puzzles in 50 have some, 6 in the middle). Rather than
+// carve another, the pair of that given is swapped: taken away, and a pair
+// from the cells of the second solution this leaves put back in its place,
+// then whatever pairs can go taken away. Swaps that leave the puzzle with
+// fewer givens lead to a minimal one soonest.
 #include "board_geometry.h"
 #include "puzzle_maker.h"
 #include "random.h"
 #include "solution_search.h"
 
 #include <algorithm>
+#include <span>
 #include <vector>
 
 namespace {
@@ -49,8 +53,7 @@ CCellSet Differ(const Values& grid, const Values& other)
 {
     CCellSet cells;
     for (int i = 0; i < kCellCount; ++i)
-        if (other[static_cast<std::size_t>(i)] != grid[static_cast<std::size_t>(i)])
-            cells.Add(i);
+        cells.AddIf(other[static_cast<std::size_t>(i)] != grid[static_cast<std::size_t>(i)], i);
     return cells;
 }
 
@@ -58,23 +61,17 @@ CCellSet Differ(const Values& grid, const Values& other)
 // other way round: for each cell, the sets that hold it.
 class CUnavoidableSets {
 public:
-    // The sets of four cells: two digits that swap in the corners of a
-    // rectangle within two boxes.
+    // The sets of two digits: the cells holding either of two digits, linked
+    // where they hold both in one row, column or box; the two digits can
+    // swap in each group of linked cells. The smallest are rectangles of
+    // four cells within two boxes. All eighteen cells make no set of their
+    // own when they split into groups.
     explicit CUnavoidableSets(const Values& grid)
     {
-        const auto at = [&](int row, int column) { return grid[static_cast<std::size_t>(CellIndex(row, column))]; };
-        for (int r1 = 0; r1 < kBoardSize; ++r1)
-            for (int r2 = r1 + 1; r2 < kBoardSize; ++r2)
-                for (int c1 = 0; c1 < kBoardSize; ++c1)
-                    for (int c2 = c1 + 1; c2 < kBoardSize; ++c2) {
-                        if ((r1 / 3 != r2 / 3 && c1 / 3 != c2 / 3) || at(r1, c1) != at(r2, c2)
-                            || at(r1, c2) != at(r2, c1))
-                            continue;
-                        CCellSet cells;
-                        for (const int cell : {CellIndex(r1, c1), CellIndex(r1, c2), CellIndex(r2, c1), CellIndex(r2, c2)})
-                            cells.Add(cell);
-                        Add(cells);
-                    }
+        const CUnitDigits cells = UnitDigits(grid);
+        for (int a = 1; a <= kBoardSize; ++a)
+            for (int b = a + 1; b <= kBoardSize; ++b)
+                AddSwapsOf(cells, a, b);
     }
 
     // Adds a set; one already known would only cost time.
@@ -92,6 +89,44 @@ public:
     const std::vector<std::uint16_t>& Holding(int cell) const { return holding_[static_cast<std::size_t>(cell)]; }
 
 private:
+    // The cell of each digit (1 to 9 at 0 to 8) in each unit.
+    using CUnitDigits = std::array<std::array<std::uint8_t, kBoardSize>, kUnitCount>;
+
+    static CUnitDigits UnitDigits(const Values& grid)
+    {
+        CUnitDigits cells{};
+        for (int u = 0; u < kUnitCount; ++u)
+            for (const std::uint8_t cell : kGeometry.unitCells[static_cast<std::size_t>(u)])
+                cells[static_cast<std::size_t>(u)][static_cast<std::size_t>(grid[cell] - 1)] = cell;
+        return cells;
+    }
+
+    void AddSwapsOf(const CUnitDigits& cells, int a, int b)
+    {
+        // The eighteen cells by row: a's in row r at 2r, b's at 2r + 1.
+        const auto node = [](int cell, int which) { return 2 * (cell / kBoardSize) + which; };
+        std::array<std::uint8_t, 2 * kBoardSize> group{};
+        for (std::size_t k = 0; k < group.size(); ++k)
+            group[k] = static_cast<std::uint8_t>(k);
+        const auto root = [&](int k) {
+            while (group[static_cast<std::size_t>(k)] != k)
+                k = group[static_cast<std::size_t>(k)] = group[group[static_cast<std::size_t>(k)]];
+            return k;
+        };
+        for (const auto& unit : cells)
+            group[static_cast<std::size_t>(root(node(unit[static_cast<std::size_t>(a - 1)], 0)))]
+                = static_cast<std::uint8_t>(root(node(unit[static_cast<std::size_t>(b - 1)], 1)));
+        std::array<CCellSet, 2 * kBoardSize> groups{};
+        for (const auto& row : std::span(cells).first<kBoardSize>())
+            for (const int which : {0, 1}) {
+                const int cell = row[static_cast<std::size_t>((which == 0 ? a : b) - 1)];
+                groups[static_cast<std::size_t>(root(node(cell, which)))].Add(cell);
+            }
+        for (const CCellSet& set : groups)
+            if (!set.Empty())
+                Add(set);
+    }
+
     // A bound on the memory and time one grid may take; the sets learned
     // past it are used where they are found, not kept.
     static constexpr std::size_t kMostSets = 4096;
@@ -104,7 +139,11 @@ private:
 // known unavoidable sets.
 class CCarving {
 public:
-    CCarving(const Values& grid, CUnavoidableSets& sets) : grid_(grid), sets_(sets) {}
+    CCarving(const Values& grid, CUnavoidableSets& sets) : grid_(grid), sets_(sets)
+    {
+        for (int i = 0; i < kCellCount; ++i)
+            digitCells_[static_cast<std::size_t>(grid[static_cast<std::size_t>(i)] - 1)].Add(i);
+    }
 
     void Restart()
     {
@@ -114,6 +153,18 @@ public:
 
     bool Given(int index) const { return givens_.Has(index); }
     const CCellSet& Givens() const { return givens_; }
+
+    // The givens as they stand, to go back to.
+    struct CSaved {
+        CCellSet givens;
+        std::array<std::uint16_t, kUnitCount> placed;
+    };
+    CSaved Saved() const { return {givens_, placed_}; }
+    void Restore(const CSaved& saved)
+    {
+        givens_ = saved.givens;
+        placed_ = saved.placed;
+    }
     Values Puzzle() const
     {
         Values puzzle{};
@@ -162,16 +213,25 @@ public:
         return false;
     }
 
+    // Whether the given at index, taken away alone, is decided by singles:
+    // then it can go.
+    bool DecidedAlone(int index)
+    {
+        Clear(index);
+        const bool decided = Single(index);
+        Fill(index);
+        return decided;
+    }
+
     void Learn(const CCellSet& cells) { sets_.Add(cells); }
 
-    // The known sets that hold no given.
-    std::vector<std::uint16_t> Missed() const
+    // The known sets that hold no given, into missed.
+    void Missed(std::vector<std::uint16_t>& missed) const
     {
-        std::vector<std::uint16_t> missed;
+        missed.clear();
         for (std::size_t k = 0; k < sets_.Size(); ++k)
             if (!sets_[k].Meets(givens_))
                 missed.push_back(static_cast<std::uint16_t>(k));
-        return missed;
     }
 
     // The givens that are alone in some known set: none of them can go.
@@ -217,14 +277,15 @@ private:
         const unsigned digit = DigitOf(index);
         if ((Seen(index) | digit) == kNine)
             return true;
-        for (const std::uint8_t unit : kGeometry.unitsOf[static_cast<std::size_t>(index)]) {
-            bool alone = true;
-            for (const std::uint8_t cell : kGeometry.unitCells[unit])
-                if (cell != index && !givens_.Has(cell) && (Seen(cell) & digit) == 0)
-                    alone = false;
-            if (alone)
+        // The empty cells its digit can go to: none that sees a given of it.
+        const auto d = static_cast<std::size_t>(grid_[static_cast<std::size_t>(index)] - 1);
+        CCellSet places = ~givens_;
+        (givens_ & digitCells_[d]).ForEach([&](int i) { places &= ~kGeometry.peers[static_cast<std::size_t>(i)]; });
+        CCellSet self;
+        self.Add(index);
+        for (const std::uint8_t unit : kGeometry.unitsOf[static_cast<std::size_t>(index)])
+            if ((kGeometry.unitSet[unit] & places) == self)
                 return true;
-        }
         return false;
     }
 
@@ -238,6 +299,8 @@ private:
 
     const Values& grid_;
     CUnavoidableSets& sets_;
+    // The cells of each digit in the grid (1 to 9 at 0 to 8).
+    std::array<CCellSet, kBoardSize> digitCells_{};
     CCellSet givens_;
     // The digits given in each unit, digit d at bit d - 1.
     std::array<std::uint16_t, kUnitCount> placed_{};
@@ -280,28 +343,38 @@ public:
 
     // A given that can go alone with the puzzle keeping one solution, or -1
     // when there is none: the puzzle is minimal. A given alone in a known
-    // set cannot go; for each other, a search for a solution with another
-    // digit there tells, and what it finds is a set that shows it the next
-    // time.
+    // set cannot go; one that singles decide without it can. For each
+    // other, a search for a solution with another digit there tells, and
+    // what it finds is a set that shows it the next time.
     int Loose(const std::stop_token& stop)
     {
-        CCellSet unsure = carving_.Givens() & ~carving_.Needed();
-        if (unsure.Empty())
-            return -1;
-        search_.Load(carving_.Puzzle());
-        const CSolutionSearch::CStart loaded = search_.Saved();
+        const CCellSet unsure = carving_.Givens() & ~carving_.Needed();
         int loose = -1;
         unsure.ForEach([&](int i) {
-            if (loose >= 0 || stop.stop_requested())
-                return;
+            if (loose < 0 && carving_.DecidedAlone(i))
+                loose = i;
+        });
+        if (loose >= 0 || unsure.Empty())
+            return loose;
+        // Givens in few known sets first: they go alone most often, and the
+        // search stops at the first that does.
+        // Ties in the order of the cells: the number of sets above the cell.
+        int order[kCellCount];
+        int count = 0;
+        unsure.ForEach([&](int i) { order[count++] = static_cast<int>(sets_.Holding(i).size()) * kCellCount + i; });
+        std::sort(order, order + count);
+        search_.Load(carving_.Puzzle());
+        const CSolutionSearch::CStart loaded = search_.Saved();
+        for (int k = 0; k < count && loose < 0 && !stop.stop_requested(); ++k) {
+            const int i = order[k] % kCellCount;
             search_.Restore(loaded);
             search_.Erase(i);
             Values second{};
-            if (!search_.Forbid(i, grid_[static_cast<std::size_t>(i)]) || search_.Count(1, &second) == 0)
+            if (!search_.Forbid(i, grid_[static_cast<std::size_t>(i)]) || !search_.FindNear(grid_, second))
                 loose = i;
             else
                 carving_.Learn(Differ(grid_, second));
-        });
+        }
         return loose;
     }
 
@@ -314,21 +387,43 @@ public:
     {
         const COrbit out = orbitOf_[static_cast<std::size_t>(loose)];
         carving_.Drop(out);
+        search_.Load(carving_.Puzzle());
+        swapped_ = search_.Saved();
         for (;;) {
             if (stop.stop_requested())
                 return false;
             // A second solution breaks a given of the puzzle before: it
             // differs in the loose cell, or else, agreeing there, in its
             // partner.
-            Values second{};
-            if (!SecondSolution(out.first, -1, second)
-                && (out.second == out.first || !SecondSolution(out.second, out.first, second)))
-                break;
-            const CCellSet differ = Differ(grid_, second);
-            carving_.Learn(differ);
-            // The orbit put back is one that fills the most known sets the
-            // givens miss, so that few have to go back; ties drawn at random.
-            const std::vector<std::uint16_t> missed = carving_.Missed();
+            // A known set the givens miss shows a second solution without a
+            // search; the orbit put back is one of its cells.
+            carving_.Missed(missed_);
+            CCellSet differ = missed_.empty() ? CCellSet{} : sets_[missed_.front()];
+            if (missed_.empty()) {
+                Values second{};
+                if (!SecondSolution(out.first, -1, second)
+                    && (out.second == out.first || !SecondSolution(out.second, out.first, second)))
+                    break;
+                differ = Differ(grid_, second);
+                carving_.Learn(differ);
+                carving_.Missed(missed_);
+            }
+            // The orbit put back is one whose cells each fill a known set
+            // the givens miss that the other does not, so that neither
+            // could go alone again; and then one that fills the most such
+            // sets, so that few have to go back. Ties drawn at random.
+            // Counted for each cell: the missed sets that hold it, and for
+            // the first cell of an orbit of two, those that hold both.
+            std::array<std::uint16_t, kCellCount> holding{}, both{};
+            for (const std::uint16_t k : missed_) {
+                sets_[k].ForEach([&](int i) {
+                    const auto cell = static_cast<std::size_t>(i);
+                    holding[cell] = static_cast<std::uint16_t>(holding[cell] + 1);
+                    const COrbit orbit = orbitOf_[cell];
+                    if (orbit.first == i && orbit.second != i && sets_[k].Has(orbit.second))
+                        both[cell] = static_cast<std::uint16_t>(both[cell] + 1);
+                });
+            }
             int cells[kCellCount];
             int count = 0;
             int most = -1;
@@ -336,9 +431,12 @@ public:
                 if (i == out.first || i == out.second)
                     return;
                 const COrbit orbit = orbitOf_[static_cast<std::size_t>(i)];
-                int filled = 0;
-                for (const std::uint16_t k : missed)
-                    filled += sets_[k].Has(orbit.first) || sets_[k].Has(orbit.second);
+                const int shared = both[orbit.first];
+                const int firstAlone = holding[orbit.first] - shared;
+                const int secondAlone = holding[orbit.second] - shared;
+                int filled = orbit.first == orbit.second ? firstAlone : firstAlone + secondAlone + shared;
+                if (orbit.first == orbit.second || (firstAlone > 0 && secondAlone > 0))
+                    filled += kCellCount;
                 if (filled > most)
                     count = 0;
                 if (filled >= most) {
@@ -352,12 +450,20 @@ public:
                 carving_.PutBack(out);
                 return true;
             }
-            carving_.PutBack(orbitOf_[static_cast<std::size_t>(cells[random.Below(static_cast<std::uint32_t>(count))])]);
+            const COrbit in = orbitOf_[static_cast<std::size_t>(cells[random.Below(static_cast<std::uint32_t>(count))])];
+            carving_.PutBack(in);
+            search_.Restore(swapped_);
+            search_.Give(in.first, grid_[in.first]);
+            search_.Give(in.second, grid_[in.second]);
+            swapped_ = search_.Saved();
         }
         return Pass(random, stop);
     }
 
     Values Puzzle() const { return carving_.Puzzle(); }
+    int Size() const { return carving_.Givens().Count(); }
+    CCarving::CSaved Saved() const { return carving_.Saved(); }
+    void Restore(const CCarving::CSaved& saved) { carving_.Restore(saved); }
 
     int AnyGiven(CRandom& random) const
     {
@@ -398,16 +504,15 @@ private:
         return true;
     }
 
-    // Whether the puzzle, with the grid's digit at given (-1 for none), has
-    // a solution with another digit than the grid's at index; if so, it
-    // goes to second.
+    // Whether the puzzle being swapped (swapped_), with the grid's digit at
+    // given (-1 for none), has a solution with another digit than the
+    // grid's at index; if so, it goes to second.
     bool SecondSolution(int index, int given, Values& second)
     {
-        Values puzzle = carving_.Puzzle();
+        search_.Restore(swapped_);
         if (given >= 0)
-            puzzle[static_cast<std::size_t>(given)] = grid_[static_cast<std::size_t>(given)];
-        search_.Load(puzzle);
-        return search_.Forbid(index, grid_[static_cast<std::size_t>(index)]) && search_.Count(1, &second) == 1;
+            search_.Give(given, grid_[static_cast<std::size_t>(given)]);
+        return search_.Forbid(index, grid_[static_cast<std::size_t>(index)]) && search_.FindNear(grid_, second);
     }
 
     // Whether no solution of the puzzle, less the givens of index and of
@@ -422,7 +527,7 @@ private:
         if (other >= 0)
             search_.Erase(other);
         Values second{};
-        if (!search_.Forbid(index, grid_[static_cast<std::size_t>(index)]) || search_.Count(1, &second) == 0)
+        if (!search_.Forbid(index, grid_[static_cast<std::size_t>(index)]) || !search_.FindNear(grid_, second))
             return true;
         carving_.Learn(Differ(grid_, second));
         return false;
@@ -432,20 +537,72 @@ private:
     CUnavoidableSets sets_;
     CCarving carving_;
     CSolutionSearch search_;
-    // Loaded with the puzzle as it stands, to start each search from.
+    // Loaded with the puzzle as it stands, to start each search from; and
+    // while a swap puts orbits back, with the puzzle as it then stands.
     CSolutionSearch::CStart loaded_;
+    CSolutionSearch::CStart swapped_;
+    // The known sets a swap's givens miss, kept to save allocating them.
+    std::vector<std::uint16_t> missed_;
     COrbit orbits_[kCellCount];
     int orbitCount_ = 0;
     std::array<COrbit, kCellCount> orbitOf_{};
 };
 
-// Puzzles carved from one grid before the next is drawn.
-constexpr int kPuzzlesPerGrid = 256;
-// Swaps tried on one carved puzzle for it to become minimal before
-// carving another.
-constexpr int kMostSwaps = 8;
-// Minimal puzzles of another level moved on from before carving another.
-constexpr int kMostSteps = 64;
+// Puzzles carved from one grid before the next is drawn: a few, since on
+// some grids a level comes out rarely, and staying long on one of them made
+// the slowest of a thousand calls for a level 30 to 50 times the median
+// (with four, about 10 times).
+constexpr int kPuzzlesPerGrid = 4;
+// Swaps tried from one carved puzzle, toward a minimal one of the level
+// asked, before carving another.
+constexpr int kMostSwaps = 60;
+// Swaps in a row undone for leaving more givens, after which the next is
+// kept all the same.
+constexpr int kPatience = 4;
+
+enum class CWalkEnd { Found, GaveUp, Stopped };
+
+// Swaps orbits of a carved puzzle until it is minimal and of the level
+// asked; the puzzle found goes to puzzle. A given that can go alone is
+// swapped away; a swap that leaves more givens is undone, since a puzzle
+// with fewer givens is much more often minimal (at 24 half-turn givens
+// about one in three, at 28 one in a thousand), but after kPatience undone
+// in a row one is kept, so as not to stay where no swap helps. A minimal
+// puzzle of another level moves on by a swap of a given drawn at random:
+// the next minimal puzzle is a few swaps away, where carving another takes
+// many.
+CWalkEnd Walk(CMaker& maker, Level level, Symmetry symmetry, CRandom& random, const std::stop_token& stop,
+              Values& puzzle)
+{
+    // Without symmetry each given is an orbit of its own: no given can go
+    // alone once no orbit can.
+    const auto loose = [&] { return symmetry == Symmetry::None ? -1 : maker.Loose(stop); };
+    int given = loose();
+    int size = maker.Size();
+    int undone = 0;
+    for (int swaps = 0; swaps < kMostSwaps; ++swaps) {
+        if (stop.stop_requested())
+            return CWalkEnd::Stopped;
+        const bool minimal = given < 0;
+        if (minimal) {
+            puzzle = maker.Puzzle();
+            if (level == Level::Any || Grade(puzzle) == level)
+                return CWalkEnd::Found;
+        }
+        const CCarving::CSaved before = maker.Saved();
+        if (!maker.Swap(minimal ? maker.AnyGiven(random) : given, random, stop))
+            return CWalkEnd::Stopped;
+        if (!minimal && maker.Size() > size && undone < kPatience) {
+            maker.Restore(before);
+            ++undone;
+            continue;
+        }
+        undone = maker.Size() < size || undone == kPatience ? 0 : undone + 1;
+        size = maker.Size();
+        given = loose();
+    }
+    return CWalkEnd::GaveUp;
+}
 
 } // namespace
 
@@ -457,27 +614,11 @@ std::optional<Values> Generate(std::uint64_t seed, Level level, Symmetry symmetr
         for (int draw = 0; draw < kPuzzlesPerGrid; ++draw) {
             if (!maker.Carve(random, stop))
                 return std::nullopt;
-            // A minimal puzzle of another level moves on by a swap of a
-            // given drawn at random: the next minimal puzzle is a few swaps
-            // away, where carving another takes many.
-            for (int step = 0; step < kMostSteps; ++step) {
-                // Without symmetry each given is an orbit of its own: no
-                // given can go alone once no orbit can.
-                int loose = symmetry == Symmetry::None ? -1 : maker.Loose(stop);
-                for (int swaps = 0; loose >= 0 && swaps < kMostSwaps; ++swaps) {
-                    if (!maker.Swap(loose, random, stop))
-                        return std::nullopt;
-                    loose = maker.Loose(stop);
-                }
-                if (stop.stop_requested())
-                    return std::nullopt;
-                if (loose >= 0)
-                    break;
-                const Values puzzle = maker.Puzzle();
-                if (level == Level::Any || Grade(puzzle) == level)
-                    return puzzle;
-                if (!maker.Swap(maker.AnyGiven(random), random, stop))
-                    return std::nullopt;
+            Values puzzle{};
+            switch (Walk(maker, level, symmetry, random, stop, puzzle)) {
+            case CWalkEnd::Found: return puzzle;
+            case CWalkEnd::Stopped: return std::nullopt;
+            case CWalkEnd::GaveUp: break;
             }
         }
     }

@@ -12,6 +12,8 @@
 #include "solution_search.h"
 
 #include <algorithm>
+#include <iterator>
+#include <span>
 
 namespace {
 
@@ -96,37 +98,27 @@ Level GradeWith(Grid grid, Level last)
     return static_cast<Level>(static_cast<int>(last) + 1);
 }
 
-// CheckPuzzle given what Solve with all the rules left of values.
+// CheckPuzzle given what Solve with all the rules left of values: every
+// cell's ruled-out digits, and whether it filled every cell.
 //
 // Each digit the rules rule out, and each cell they fill, holds in every
 // solution there is (on a board without one, vacuously): the solutions of
-// the board as Solve leaves it are the board's own.
+// the board as Solve leaves it are the board's own. On a board Solve
+// filled, the count only checks that no digit stands twice in a unit.
 //
 // On a board with a solution, fewer rules never get further than more:
 // what all the rules leave is a board none of the fewer rules changes, and
 // those rules only ever add to what they see, so what they leave from the
 // start lies below it. The level is therefore BeyondTheRules when all the
 // rules leave a cell open, and otherwise the first level that finishes.
-CPuzzleCheck CheckSolved(const Values& values, const CRuleSolve& solved)
+CPuzzleCheck CheckSolved(const Values& values, std::span<const DigitMask, kCellCount> excluded, bool finished)
 {
     CPuzzleCheck check;
     CSolutionSearch search;
-    bool possible = search.Load(solved.values);
-    if (solved.Finished()) {
-        // Filled without a contradiction: the one solution.
-        if (possible) {
-            check.solutions = 1;
-            check.solution = solved.values;
-            check.level = GradeWith(GridOf(values), Level::BoxAndLine);
-        }
-        return check;
-    }
-    for (int i = 0; i < kCellCount && possible; ++i)
-        if (solved.values[static_cast<std::size_t>(i)] == 0)
-            possible = search.ForbidAll(i, solved.excluded[static_cast<std::size_t>(i)]);
-    if (possible)
-        check.solutions = search.Count(2, &check.solution);
-    check.level = Level::BeyondTheRules;
+    search.LoadExcluded(excluded);
+    check.solutions = search.Count(2, &check.solution);
+    check.level = finished && check.solutions == 1 ? GradeWith(GridOf(values), Level::BoxAndLine)
+                                                   : Level::BeyondTheRules;
     return check;
 }
 
@@ -139,17 +131,14 @@ Level Grade(const Values& values)
 
 CPuzzleCheck CheckPuzzle(const Values& values)
 {
-    return CheckSolved(values, SolveWithRules(values, Level::Pairs));
+    const CRuleSolve solved = SolveWithRules(values, Level::Pairs);
+    return CheckSolved(values, solved.excluded, solved.Finished());
 }
 
 CPuzzleCheck CheckSolvedPuzzle(const Values& values, const CLaneBoard& solved)
 {
-    CRuleSolve board;
-    for (std::size_t i = 0; i < board.values.size(); ++i) {
-        board.values[i] = solved.value[i];
-        board.excluded[i] = solved.excluded[i];
-    }
-    return CheckSolved(values, board);
+    const bool finished = std::find(std::begin(solved.value), std::end(solved.value), 0) == std::end(solved.value);
+    return CheckSolved(values, std::span<const DigitMask, kCellCount>(solved.excluded), finished);
 }
 
 std::string_view LevelName(Level level)

@@ -114,12 +114,13 @@ enum class Symmetry : std::uint8_t {
 //
 // Draws a solution grid and takes givens away from it in a random order;
 // a half-turn puzzle with a given that could still go alone swaps that
-// given's pair for others, and a puzzle of another level than asked for a
-// given drawn at random, until the level and minimality come out as asked.
-// Without symmetry that takes a fraction of a millisecond, and a few
-// milliseconds for a given level; with the half turn about a millisecond,
-// and for a given level some milliseconds, now and then tens of times
-// that: call it on a worker thread (the README has measured figures).
+// given's pair for others, keeping the swaps that leave fewer givens, and
+// a puzzle of another level than asked a given drawn at random, until the
+// level and minimality come out as asked. Without symmetry that takes a
+// fraction of a millisecond, and a few milliseconds for a given level; with
+// the half turn about half a millisecond, and for a given level some
+// milliseconds, the slowest of a thousand calls about ten times that: call
+// it on a worker thread (the README has measured figures).
 // Returns nullopt only when stop is requested, which it checks before each
 // given it tries to take away, every few microseconds.
 std::optional<Values> Generate(std::uint64_t seed, Level level = Level::Any, Symmetry symmetry = Symmetry::Rotate180,

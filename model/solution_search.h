@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 // Depth-first search for the solutions of a board: the backtracking behind
 // CountSolutions, CheckPuzzle and the generator.
@@ -32,6 +33,12 @@ public:
     // Starts from values (0 for an empty cell). False when the givens
     // contradict each other or a value is not 0 to 9: no solution.
     bool Load(const Values& values);
+    // Starts from each cell's ruled-out digits (masks as CCell keeps them):
+    // the solutions counted are the fillings in which no cell holds a digit
+    // ruled out of it. A cell Solve has filled has every digit but its own
+    // ruled out; all are loaded at once, without a given's bookkeeping, as
+    // the grade needs them. Forbid and Erase do not apply to such a start.
+    void LoadExcluded(std::span<const DigitMask, kCellCount> excluded);
     // Leaves digit out of the empty cell at index for the searches to come;
     // false when that leaves the cell no digit, and so the board no solution.
     bool Forbid(int index, int digit);
@@ -41,6 +48,9 @@ public:
     bool ForbidAll(int index, DigitMask excluded);
     // Empties the filled cell at index, as if it had been loaded empty.
     void Erase(int index);
+    // Fills the empty cell at index with digit, as if it had been loaded
+    // so; false, as Load, when that gives a digit twice in a unit.
+    bool Give(int index, int digit);
 
     // What Load, Forbid and Erase have set up, to start again from it with
     // Restore instead of loading the same board again.
@@ -51,6 +61,10 @@ public:
     // Counts the solutions of what was loaded, stopping at limit (at least
     // 1). The first found, if any, goes to *first, if given.
     int Count(int limit, Values* first = nullptr);
+    // Finds one solution, the first, into first, trying first at each guess
+    // the option that agrees with near: a solution that differs from near
+    // in few cells, found in few guesses when near almost fits.
+    bool FindNear(const Values& near, Values& first);
     // Finds one solution, trying the options of each guess in an order
     // drawn from random: a random solution grid from an empty board.
     bool FindRandom(CRandom& random, Values& solution);
@@ -88,6 +102,7 @@ private:
     long guesses_ = 0;
     Values* first_ = nullptr;
     CRandom* random_ = nullptr;
+    const Values* near_ = nullptr;
 
 public:
     // The board as loaded: the givens, by cell, by unit (digit d at bit
@@ -102,10 +117,16 @@ public:
         std::array<std::uint16_t, kCellCount> forbidden{};
         CCellSet forbiddenCells;
         bool impossible = false;
+        // Set by LoadExcluded instead of all the above, which then starts
+        // from open_.
+        bool fromOpen = false;
     };
 
 private:
     CStart start_;
+    // What LoadExcluded loaded: each cell's open digits, with room to read
+    // them sixteen at a time.
+    std::array<std::uint16_t, 96> open_{};
     // One state per depth of guessing: at most one guess per cell.
     std::array<CState, kCellCount + 1> states_;
 };

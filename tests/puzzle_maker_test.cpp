@@ -10,6 +10,7 @@
 #include "puzzle_text.h"
 #include "random.h"
 #include "reference_deduction.h"
+#include "solution_search.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -265,8 +266,13 @@ TEST(SolutionCount, AgreesWithPlainBacktracking)
     for (const Values& board : ManyBoards()) {
         const CSolutionCount count = CountSolutions(board, 3);
         ASSERT_EQ(count.count, PlainCount(board, 3)) << FormatPuzzleLine(board);
+        // Led by a solution, the search for one near it finds that one.
+        CSolutionSearch search;
+        Values near{};
+        ASSERT_EQ(search.Load(board) && search.FindNear(count.solution, near), count.count > 0);
         if (count.count == 0)
             continue;
+        ASSERT_EQ(near, count.solution) << FormatPuzzleLine(board);
         ASSERT_EQ(PlainCount(count.solution, 2), 1) << FormatPuzzleLine(board);
         for (int i = 0; i < kCellCount; ++i)
             ASSERT_TRUE(board[i] == 0 || board[i] == count.solution[i]) << FormatPuzzleLine(board);

@@ -32,11 +32,11 @@ OptionTaken TakePuzzleOption(std::string_view option, const char* value, CPuzzle
 // second, more would run for days.
 inline constexpr std::uint64_t kMostPuzzles = 1000000000;
 
-// What --grade writes for one puzzle, with its LF: the puzzle ("." for an
-// empty cell), the number of its solutions (0, 1, or 2+ for more than
-// one) and its level (1 to 4, or - when it has not exactly one solution),
-// as check found them.
-std::string GradeLine(const Values& values, const CPuzzleCheck& check);
+// Writes to out what --grade writes for one puzzle, with its LF: the puzzle
+// ("." for an empty cell), the number of its solutions (0, 1, or 2+ for
+// more than one) and its level (1 to 4, or - when it has not exactly one
+// solution), as check found them.
+void WriteGradeLine(COutput& out, const Values& values, const CPuzzleCheck& check);
 
 // Writes options.generate new puzzles, one line each, to out, and says on
 // standard error (through say) the seed it took from the clock when none

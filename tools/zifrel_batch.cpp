@@ -457,7 +457,7 @@ public:
             return;
         }
         if (options_.puzzles.grade) {
-            out_.Append(GradeLine(values, CheckPuzzle(values)));
+            WriteGradeLine(out_, values, CheckPuzzle(values));
             return;
         }
         board_.LoadValues(values);
@@ -509,7 +509,7 @@ public:
         RunLanes(waiting_, options_.command == Command::Solve ? kUntilUnchanged : options_.count, ChosenLaneSet());
         for (std::size_t k = 0; k < waiting_.size(); ++k) {
             if (options_.puzzles.grade)
-                out_.Append(GradeLine(givens_[k], CheckSolvedPuzzle(givens_[k], waiting_[k])));
+                WriteGradeLine(out_, givens_[k], CheckSolvedPuzzle(givens_[k], waiting_[k]));
             else
                 WriteBoard(out_, waiting_[k], options_.candidates);
             out_.Append(after_[k]);
