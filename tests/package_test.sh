@@ -71,7 +71,7 @@ left=$(cd "$admin" && find . -path ./var/lib/dpkg -prune -o \( -type f -o -type 
 # The installed program brings up its window, with the class the desktop
 # file names, so that docks group the window with its launcher.
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/io.github.zifrel.Zifrel.desktop")
-xvfb-run -a bash -c '
+"$(dirname "$0")/ui/on-own-x" bash -c '
     "$1/usr/games/zifrel" & program=$!
     for _ in $(seq 600); do
         if xwininfo -root -tree | grep -q "\"Zifrel\": (\"zifrel\" \"$2\")"; then kill $program; exit 0; fi

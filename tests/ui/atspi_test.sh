@@ -8,7 +8,7 @@
 set -uo pipefail
 if [ -z "${ZIFREL_ATSPI_INNER:-}" ]; then
     export ZIFREL_ATSPI_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
+    exec "$(dirname "$0")/on-own-x" -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
 fi
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Without a display, or with one that cannot be reached, the program says so
-# in one line that names it, and exits with status 1. (xvfb-run takes
-# displays from :99 up, so the unreachable one is far above.) --help and
+# in one line that names it, and exits with status 1. (The tests' own X
+# servers take the lowest free displays, so the unreachable one is far
+# above.) --help and
 # --version answer without any display; an unknown option gets one line and
 # status 2. -display alone names a display, as DISPLAY does.
 #   display_test.sh ZIFREL
@@ -52,7 +53,7 @@ answers 2 "zifrel: -display needs a value; try --help" 1 -display
 answers 2 "zifrel: --level goes with --print-pdf FILE" 1 --level 2
 answers 1 "zifrel: cannot reach the display :9917 (-display)" 1 -display :9917
 # -display names the display as DISPLAY does: the window opens there.
-opened=$(xvfb-run -a sh -c 'display=$DISPLAY; env -u DISPLAY "$1" -display "$display" & pid=$!
+opened=$("$(dirname "$0")/on-own-x" sh -c 'display=$DISPLAY; env -u DISPLAY "$1" -display "$display" & pid=$!
     timeout 30 xdotool search --sync --name "^Zifrel$" >/dev/null && echo opened; kill $pid' sh "$program" 2>/dev/null)
 if [ "$opened" = opened ]; then echo "with -display: the window opened"; else echo "with -display: $opened" >&2; failed=1; fi
 exit $failed

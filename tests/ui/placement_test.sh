@@ -77,14 +77,14 @@ run() {
     placed "About over the board" "$(wait_for focused "About Zifrel")" "$frame"
     kill $(jobs -p)
 }
-# Each run has a display of its own: the script calls itself under xvfb-run.
+# Each run has a display of its own: the script calls itself under on-own-x.
 if [ "${2:-}" = --inside ]; then
     run "$3" "$4"
     exit
 fi
 for size in 1280x1024 800x600; do
     for manager in openbox late none; do
-        xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$program" --inside "$size" "$manager"
+        "$(dirname "$0")/on-own-x" -s "-screen 0 ${size}x24" "$0" "$program" --inside "$size" "$manager"
     done
 done
 echo "every window opened centred"
