@@ -19,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -81,13 +82,16 @@ class TranslationTest : public QObject {
     static void CheckKeysAndFits(QWidget* window)
     {
         QSet<QKeySequence> keys;
+        for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
+            for (const QAction* menu : bar->actions())
+                keys << QKeySequence::mnemonic(menu->text());
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             auto* label = qobject_cast<QLabel*>(widget);
             auto* button = qobject_cast<QPushButton*>(widget);
             QString text = label ? label->text() : button ? button->text() : QString();
             if (text.isEmpty() || !widget->isVisible() || Qt::mightBeRichText(text))
                 continue;
-            const QKeySequence key = QKeySequence::mnemonic(text);
+            const QKeySequence key = button || label->buddy() ? QKeySequence::mnemonic(text) : QKeySequence();
             const int code = key.isEmpty() ? 0 : key[0].key();
             QVERIFY2(!keys.contains(key) && (code < Qt::Key_0 || code > Qt::Key_9)
                          && (code < Qt::Key_Left || code > Qt::Key_Down), qPrintable(text));
