@@ -41,7 +41,8 @@ zifrel_compile() {
 }
 
 # What building the program needs, and what its tests need on top.
-ZIFREL_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2)
+ZIFREL_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-liberation2
+    qt6-l10n-tools qt6-translations-l10n python3)
 ZIFREL_TEST_PACKAGES=(libgtest-dev xvfb xauth valgrind clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev x11-utils openbox xdotool strace lintian file parallel
     at-spi2-core python3-pyatspi dbus-daemon poppler-utils)

@@ -2,6 +2,7 @@
 // Copyright 2026 The Zifrel developers
 #include "board_app.h"
 #include "screen_reader.h"
+#include "translations.h"
 
 #include <QtGlobal>
 
@@ -21,6 +22,15 @@ std::string Variable(const char* name)
 // The display -display named, if any.
 std::string displayOption;
 
+// The catalogues of the desktop's language, for what is said before the
+// application exists.
+const CTranslations* translations = nullptr;
+
+std::string Said(const char* text)
+{
+    return translations->Text("CBoardApp", text).toLocal8Bit().toStdString();
+}
+
 // Without a display the toolkit aborts with a page of messages; one line
 // saying what is wrong serves better.
 bool HasDisplay(const CStartOptions& options)
@@ -29,21 +39,30 @@ bool HasDisplay(const CStartOptions& options)
         || !Variable("WAYLAND_DISPLAY").empty() || !Variable("QT_QPA_PLATFORM").empty();
 }
 
-// The display the toolkit will have tried, named as the user set it.
-std::string DisplayNamed()
+// The display the toolkit will have tried, named as the user set it, in
+// the sentence that says it cannot be reached.
+std::string CannotReachDisplay()
 {
     const std::string platform = Variable("QT_QPA_PLATFORM");
     const std::string wayland = Variable("WAYLAND_DISPLAY");
     const std::string x = Variable("DISPLAY");
-    if (!displayOption.empty())
-        return displayOption + " (-display)";
-    if (platform.starts_with("wayland"))
-        return (wayland.empty() ? "wayland-0" : wayland) + " (QT_QPA_PLATFORM=" + platform + ")";
-    if (!platform.empty() && platform != "xcb")
-        return "of the platform " + platform + " (QT_QPA_PLATFORM)";
-    if (x.empty() && !wayland.empty())
-        return wayland + " (WAYLAND_DISPLAY)";
-    return x + " (DISPLAY)";
+    std::string name = x + " (DISPLAY)";
+    //: %1 names the display and, in brackets, where it was set.
+    const char* sentence = QT_TRANSLATE_NOOP("CBoardApp", "cannot reach the display %1; start it from a desktop session, or under xvfb-run");
+    if (!displayOption.empty()) {
+        name = displayOption + " (-display)";
+    } else if (platform.starts_with("wayland")) {
+        name = (wayland.empty() ? "wayland-0" : wayland) + " (QT_QPA_PLATFORM=" + platform + ")";
+    } else if (!platform.empty() && platform != "xcb") {
+        name = platform;
+        //: %1 is the name of one of the toolkit's platform plug-ins, such as "vnc".
+        sentence = QT_TRANSLATE_NOOP("CBoardApp", "cannot reach the display of the platform %1 (QT_QPA_PLATFORM); start it from a desktop session, or under xvfb-run");
+    } else if (x.empty() && !wayland.empty()) {
+        name = wayland + " (WAYLAND_DISPLAY)";
+    }
+    const std::string said = Said(sentence);
+    const std::size_t at = said.find("%1");
+    return at == std::string::npos ? said : said.substr(0, at) + name + said.substr(at + 2);
 }
 
 // While the application starts, the toolkit's complaints about the display
@@ -51,8 +70,7 @@ std::string DisplayNamed()
 void OnStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtFatalMsg) {
-        const std::string line = "zifrel: cannot reach the display " + DisplayNamed()
-            + "; start it from a desktop session, or under xvfb-run\n";
+        const std::string line = "zifrel: " + CannotReachDisplay() + "\n";
         [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
         ::_exit(1);
     }
@@ -122,20 +140,28 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    CTranslations desktopLanguage;
+    translations = &desktopLanguage;
     CStartOptions options;
-    if (const QString error = ReadStartOptions(arguments, options); !error.isEmpty())
-        return Say(QStringLiteral("zifrel: ") + error + QLatin1Char('\n'), stderr, 2);
-    if (options.help)
+    if (const QString error = ReadStartOptions(arguments, options); !error.isEmpty() || options.help) {
+        // Answered in the desktop's language, by an application of their own.
+        QCoreApplication words(argc, argv);
+        desktopLanguage.Install();
+        if (!error.isEmpty())
+            return Say(QStringLiteral("zifrel: ") + ReadStartOptions(arguments, options) + QLatin1Char('\n'), stderr, 2);
         return Say(QCoreApplication::translate("CBoardApp", kUsage), stdout, 0);
+    }
     if (options.version)
         return Say(QStringLiteral("zifrel " ZIFREL_VERSION "\n"), stdout, 0);
     // Pages are painted on Qt's offscreen platform: no display needed.
     if (options.pdf && !options.platform)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!HasDisplay(options)) {
-        std::fputs("zifrel: no display to show the window on (DISPLAY is not set); "
-                   "start it from a desktop session, or under xvfb-run\n",
-                   stderr);
+        const std::string line = "zifrel: "
+            + Said(QT_TRANSLATE_NOOP("CBoardApp", "no display to show the window on (DISPLAY is not set); "
+                                                  "start it from a desktop session, or under xvfb-run"))
+            + "\n";
+        std::fputs(line.c_str(), stderr);
         return 1;
     }
     displayOption = options.display.toStdString();
@@ -143,5 +169,6 @@ int main(int argc, char** argv)
     qInstallMessageHandler(OnStartMessage);
     CBoardApp app(argc, argv);
     qInstallMessageHandler(nullptr);
+    desktopLanguage.Install();
     return options.pdf ? app.PrintPdf(*options.pdf) : app.InitInstance();
 }
