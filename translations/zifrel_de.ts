@@ -91,7 +91,19 @@
 </translation>
     </message>
     <message>
-        <location filename="../ui/main.cpp" line="+64"/>
+        <location filename="../ui/main.cpp" line="+51"/>
+        <source>cannot reach the display %1; start it from a desktop session, or under xvfb-run</source>
+        <extracomment>%1 names the display and, in brackets, where it was set.</extracomment>
+        <translation>die Anzeige %1 ist nicht erreichbar; starten Sie das Programm aus einer Desktop-Sitzung oder unter xvfb-run</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot reach the display of the platform %1 (QT_QPA_PLATFORM); start it from a desktop session, or under xvfb-run</source>
+        <extracomment>%1 is the name of one of the toolkit&apos;s platform plug-ins, such as &quot;vnc&quot;.</extracomment>
+        <translation>die Anzeige der Plattform %1 (QT_QPA_PLATFORM) ist nicht erreichbar; starten Sie das Programm aus einer Desktop-Sitzung oder unter xvfb-run</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Usage: zifrel [QT-OPTION...]
        zifrel --print-pdf FILE [--level L] [--count N] [--per-page K] [--seed S]
        zifrel --help | --version
@@ -192,6 +204,11 @@ Optionen des Toolkits (Qt), für die Anzeige und das Aussehen:
 Mehr unter man zifrel.
 </translation>
     </message>
+    <message>
+        <location line="+79"/>
+        <source>no display to show the window on (DISPLAY is not set); start it from a desktop session, or under xvfb-run</source>
+        <translation>keine Anzeige, auf der das Fenster erscheinen kann (DISPLAY ist nicht gesetzt); starten Sie das Programm aus einer Desktop-Sitzung oder unter xvfb-run</translation>
+    </message>
 </context>
 <context>
     <name>CBoardDlg</name>
@@ -261,7 +278,12 @@ Mehr unter man zifrel.
         <translation>Nicht eingefügt: Die Zwischenablage enthält keinen Text</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+22"/>
+        <source>Zifrel</source>
+        <translation>Zifrel</translation>
+    </message>
+    <message>
+        <location line="+108"/>
         <source>Size %1%</source>
         <translation>Größe %1 %</translation>
     </message>

@@ -92,7 +92,7 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
           return base;
       }())
 {
-    setWindowTitle(QStringLiteral("Zifrel"));
+    setWindowTitle(tr("Zifrel"));
     setWindowIcon(ZifrelIcon());
 
     CCellAccessible::Install();
