@@ -311,16 +311,18 @@ Mehr unter man zifrel.
         <location line="+10"/>
         <location line="+437"/>
         <source>&amp;Undo</source>
+        <extracomment>%1 the command that would be undone, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <location line="-436"/>
-        <location line="+438"/>
+        <location line="+439"/>
         <source>&amp;Redo</source>
+        <extracomment>%1 the command that would be done again, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="-436"/>
         <source>Copy Puzzle</source>
         <translation>Rätsel kopieren</translation>
     </message>
@@ -450,12 +452,12 @@ Mehr unter man zifrel.
     <message>
         <location line="+21"/>
         <source>Undo %1</source>
-        <translation>%1 rückgängig</translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Redo %1</source>
-        <translation>%1 wiederholen</translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -473,7 +475,17 @@ Mehr unter man zifrel.
         <translation>Rätsel prüfen: Die Lösungen der Ziffern auf dem Spielfeld werden gezählt…</translation>
     </message>
     <message>
-        <location line="+145"/>
+        <location line="+105"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>Nothing is ruled out here yet: Pass works out the digits still possible</source>
         <translation>Hier ist noch nichts ausgeschlossen: Runde ermittelt die noch möglichen Ziffern</translation>
     </message>

@@ -746,12 +746,13 @@ bool CBoardDlg::MayReplaceBoard()
 
 void CBoardDlg::UpdateMenuActions()
 {
-    const auto named = [](const QString& verb, const std::string& what) {
-        return what.empty() ? verb : verb + QLatin1Char(' ') + QString::fromStdString(what);
-    };
-    actions_[Action::Undo]->setText(named(tr("&Undo"), history_.UndoName()));
+    const QString undo = QString::fromStdString(history_.UndoName());
+    const QString redo = QString::fromStdString(history_.RedoName());
+    //: %1 the command that would be undone, as "Pass".
+    actions_[Action::Undo]->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
     actions_[Action::Undo]->setEnabled(history_.CanUndo());
-    actions_[Action::Redo]->setText(named(tr("&Redo"), history_.RedoName()));
+    //: %1 the command that would be done again, as "Pass".
+    actions_[Action::Redo]->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
     actions_[Action::Redo]->setEnabled(history_.CanRedo());
 }
 
