@@ -1440,67 +1440,67 @@ Mehr unter man zifrel.
     <message>
         <location line="+21"/>
         <source>%1 cannot take %2: row %3 holds %2 already, in column %4</source>
-        <translation>%1 kann die %2 nicht nehmen: Zeile %3 enthält die %2 schon, in Spalte %4</translation>
+        <translation>%1 kann die %2 nicht aufnehmen: Zeile %3 enthält die %2 schon, in Spalte %4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 could not take %2: row %3 held %2, in column %4</source>
-        <translation>%1 konnte die %2 nicht nehmen: Zeile %3 enthielt die %2, in Spalte %4</translation>
+        <translation>%1 konnte die %2 nicht aufnehmen: Zeile %3 enthielt die %2, in Spalte %4</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 cannot take %2: column %3 holds %2 already, in row %4</source>
-        <translation>%1 kann die %2 nicht nehmen: Spalte %3 enthält die %2 schon, in Zeile %4</translation>
+        <translation>%1 kann die %2 nicht aufnehmen: Spalte %3 enthält die %2 schon, in Zeile %4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 could not take %2: column %3 held %2, in row %4</source>
-        <translation>%1 konnte die %2 nicht nehmen: Spalte %3 enthielt die %2, in Zeile %4</translation>
+        <translation>%1 konnte die %2 nicht aufnehmen: Spalte %3 enthielt die %2, in Zeile %4</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 cannot take %2: %3 holds %2 already, in row %4, column %5</source>
-        <translation>%1 kann die %2 nicht nehmen: %3 enthält die %2 schon, in Zeile %4, Spalte %5</translation>
+        <translation>%1 kann die %2 nicht aufnehmen: %3 enthält die %2 schon, in Zeile %4, Spalte %5</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 could not take %2: %3 held %2, in row %4, column %5</source>
-        <translation>%1 konnte die %2 nicht nehmen: %3 enthielt die %2, in Zeile %4, Spalte %5</translation>
+        <translation>%1 konnte die %2 nicht aufnehmen: %3 enthielt die %2, in Zeile %4, Spalte %5</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 cannot take %2: %3 has no place for %2 outside row %4, so its %2 goes in row %4, not here (pointing)</source>
-        <translation>%1 kann die %2 nicht nehmen: %3 hat außerhalb von Zeile %4 keinen Platz für die %2, also kommt seine %2 in Zeile %4, nicht hierher (Pointing)</translation>
+        <translation>%1 kann die %2 nicht aufnehmen: %3 hat außerhalb von Zeile %4 keinen Platz für die %2, also kommt seine %2 in Zeile %4, nicht hierher (Pointing)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 could not take %2: %3 had no place for %2 outside row %4, so its %2 had to go in row %4, not here (pointing)</source>
-        <translation>%1 konnte die %2 nicht nehmen: %3 hatte außerhalb von Zeile %4 keinen Platz für die %2, also musste seine %2 in Zeile %4, nicht hierher (Pointing)</translation>
+        <translation>%1 konnte die %2 nicht aufnehmen: %3 hatte außerhalb von Zeile %4 keinen Platz für die %2, also musste seine %2 in Zeile %4, nicht hierher (Pointing)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 cannot take %2: %3 has no place for %2 outside column %4, so its %2 goes in column %4, not here (pointing)</source>
-        <translation>%1 kann die %2 nicht nehmen: %3 hat außerhalb von Spalte %4 keinen Platz für die %2, also kommt seine %2 in Spalte %4, nicht hierher (Pointing)</translation>
+        <translation>%1 kann die %2 nicht aufnehmen: %3 hat außerhalb von Spalte %4 keinen Platz für die %2, also kommt seine %2 in Spalte %4, nicht hierher (Pointing)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 could not take %2: %3 had no place for %2 outside column %4, so its %2 had to go in column %4, not here (pointing)</source>
-        <translation>%1 konnte die %2 nicht nehmen: %3 hatte außerhalb von Spalte %4 keinen Platz für die %2, also musste seine %2 in Spalte %4, nicht hierher (Pointing)</translation>
+        <translation>%1 konnte die %2 nicht aufnehmen: %3 hatte außerhalb von Spalte %4 keinen Platz für die %2, also musste seine %2 in Spalte %4, nicht hierher (Pointing)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 could not take %2: in row %3, columns %4 and %5 both had only %6 left, so one of them had to take %2 (naked pair)</source>
-        <translation>%1 konnte die %2 nicht nehmen: In Zeile %3 blieben den Spalten %4 und %5 nur noch %6, also musste eine von beiden die %2 nehmen (nacktes Paar)</translation>
+        <translation>%1 konnte die %2 nicht aufnehmen: In Zeile %3 blieben den Spalten %4 und %5 nur noch %6, also musste eine von beiden die %2 nehmen (nacktes Paar)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 could not take %2: in column %3, rows %4 and %5 both had only %6 left, so one of them had to take %2 (naked pair)</source>
-        <translation>%1 konnte die %2 nicht nehmen: In Spalte %3 blieben den Zeilen %4 und %5 nur noch %6, also musste eine von beiden die %2 nehmen (nacktes Paar)</translation>
+        <translation>%1 konnte die %2 nicht aufnehmen: In Spalte %3 blieben den Zeilen %4 und %5 nur noch %6, also musste eine von beiden die %2 nehmen (nacktes Paar)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot take %2, for a reason no longer kept</source>
-        <translation>%1 kann die %2 nicht nehmen, aus einem Grund, der nicht mehr bekannt ist</translation>
+        <translation>%1 kann die %2 nicht aufnehmen, aus einem Grund, der nicht mehr bekannt ist</translation>
     </message>
     <message>
         <location line="+20"/>
