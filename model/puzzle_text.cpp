@@ -301,29 +301,34 @@ CLineCells ReadPastedLine(std::string_view line, Values& cells)
     return whole;
 }
 
-// A bad character as the user sees it: in quotes, the whole UTF-8 sequence
-// for a character beyond ASCII.
-std::string ShowCharacter(std::string_view line, unsigned char byte)
+// A bad character as the refusal names it: the whole UTF-8 sequence for a
+// character beyond ASCII, nothing for a byte that is no character.
+void ShowCharacter(std::string_view line, unsigned char byte, CPasteRefusal& why)
 {
-    if (byte >= 0x20 && byte < 0x7F)
-        return "'" + std::string(1, static_cast<char>(byte)) + "'";
+    why.byte = byte;
+    if (byte >= 0x20 && byte < 0x7F) {
+        why.character.assign(1, static_cast<char>(byte));
+        return;
+    }
     const auto at = line.find(static_cast<char>(byte));
     if (byte >= 0xC2 && byte <= 0xF4 && at != std::string_view::npos) {
         std::size_t length = 1;
         while (length < 4 && at + length < line.size() && (static_cast<unsigned char>(line[at + length]) & 0xC0) == 0x80)
             ++length;
-        return "'" + std::string(line.substr(at, length)) + "'";
+        why.character = line.substr(at, length);
     }
-    return "byte " + std::to_string(byte);
 }
 
 } // namespace
 
-std::optional<Values> ParsePuzzleText(std::string_view text, std::string* why)
+std::optional<Values> ParsePuzzleText(std::string_view text, CPasteRefusal* why)
 {
-    const auto refuse = [why](std::string reason) -> std::optional<Values> {
+    CPasteRefusal refusal;
+    const auto refuse = [&](CPasteRefusal::Kind kind, int count = 0) -> std::optional<Values> {
+        refusal.kind = kind;
+        refusal.count = count;
         if (why)
-            *why = std::move(reason);
+            *why = std::move(refusal);
         return std::nullopt;
     };
     if (text.starts_with(kByteOrderMark))
@@ -335,61 +340,46 @@ std::optional<Values> ParsePuzzleText(std::string_view text, std::string* why)
     for (const std::string_view line : lines) {
         Values cells{};
         const CLineCells read = ReadPastedLine(line, cells);
-        if (read.kind == CLineCells::Bad)
-            return refuse(ShowCharacter(line, read.bad) + " is not a cell");
+        if (read.kind == CLineCells::Bad) {
+            ShowCharacter(line, read.bad, refusal);
+            return refuse(CPasteRefusal::NotACell);
+        }
         if (read.kind == CLineCells::TooMany)
-            return refuse("more than 81 cells in a line");
+            return refuse(CPasteRefusal::TooManyInLine);
         if (read.count == 0)
             continue;
         if (oneLine || (read.count == kCellCount && rows > 0))
-            return refuse("more than one puzzle");
+            return refuse(CPasteRefusal::MoreThanOnePuzzle);
         if (read.count == kBoardSize && rows == kBoardSize)
-            return refuse("more than 9 rows");
+            return refuse(CPasteRefusal::MoreThanNineRows);
         if (read.count == kCellCount) {
             values = cells;
             oneLine = true;
         } else if (read.count == kBoardSize) {
             std::copy_n(cells.begin(), kBoardSize, values.begin() + CellIndex(rows++, 0));
         } else if (rows == 0) {
-            return refuse(std::to_string(read.count) + " cells, not 81");
+            return refuse(CPasteRefusal::NotEightyOne, read.count);
         } else {
-            return refuse("a row of " + std::to_string(read.count) + " cells");
+            return refuse(CPasteRefusal::ShortRow, read.count);
         }
     }
     if (!oneLine && rows == 0)
-        return refuse("no cells");
+        return refuse(CPasteRefusal::NoCells);
     if (!oneLine && rows != kBoardSize)
-        return refuse(std::to_string(rows) + " rows of 9, not 9");
+        return refuse(CPasteRefusal::NotNineRows, rows);
     return values;
 }
 
-std::string DescribeBadLine(const CLineCells& read)
-{
-    if (read.byteOrderMark)
-        return "starts with a UTF-8 byte-order mark; save the text without it";
-    switch (read.kind) {
-    case CLineCells::Bad: {
-        const unsigned char byte = read.bad;
-        const std::string shown = (byte >= 0x20 && byte < 0x7F) ? "'" + std::string(1, static_cast<char>(byte)) + "'"
-                                                                : "byte " + std::to_string(byte);
-        return "cell " + std::to_string(read.count) + " is " + shown + ", not 1-9, 0, ., _, *, x or ?";
-    }
-    case CLineCells::TooMany: return "more than 81 cells";
-    case CLineCells::Cells: break;
-    }
-    return "expected 81 cells, found " + std::to_string(read.count);
-}
-
-std::optional<Values> ParsePuzzleLine(std::string_view line, std::string* error)
+std::optional<Values> ParsePuzzleLine(std::string_view line, CLineCells* read)
 {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
     Values values{};
-    const CLineCells read = ReadLineCells(line, values);
-    if (read.kind == CLineCells::Cells && read.count == kCellCount)
+    const CLineCells found = ReadLineCells(line, values);
+    if (found.kind == CLineCells::Cells && found.count == kCellCount)
         return values;
-    if (error)
-        *error = DescribeBadLine(read);
+    if (read)
+        *read = found;
     return std::nullopt;
 }
 

@@ -100,20 +100,34 @@ private:
     int boxDrawing_ = 0;
 };
 
+// Why pasted text is no puzzle: the first fault, reading from the top.
+struct CPasteRefusal {
+    enum Kind {
+        None,
+        NotACell,          // character (or byte, where it starts no UTF-8 character) stands for a cell
+        TooManyInLine,     // a line holds more than 81 cells
+        MoreThanOnePuzzle, // cells follow a whole puzzle
+        MoreThanNineRows,  // a tenth row of nine
+        NotEightyOne,      // the first line of cells holds count, neither 9 nor 81
+        ShortRow,          // a later line holds count cells, not 9
+        NoCells,           // nothing but blank and separator lines
+        NotNineRows,       // count rows of nine, and then the text ends
+    } kind = None;
+    int count = 0;
+    std::string character;  // NotACell: the whole UTF-8 character, or empty
+    unsigned char byte = 0; // NotACell: the byte, where character is empty
+};
+
 // A puzzle in pasted text: one line of 81 cells, or nine lines of nine, with
 // blank and separator lines anywhere, CR LF or LF line ends, and a UTF-8
 // byte-order mark at the start ignored. A line of a CSV or tab-separated
 // file counts by its first field, as in files that hold each puzzle with
-// its solution. Anything else gives nullopt, and why says in a few words
-// why it is no puzzle ("80 cells"), if given.
-std::optional<Values> ParsePuzzleText(std::string_view text, std::string* why = nullptr);
+// its solution. Anything else gives nullopt, and says why in why, if given.
+std::optional<Values> ParsePuzzleText(std::string_view text, CPasteRefusal* why = nullptr);
 
 // Reads one line of 81 cells (a trailing CR ignored). On failure returns
-// nullopt and, if error is given, says what is wrong in a few words.
-std::optional<Values> ParsePuzzleLine(std::string_view line, std::string* error = nullptr);
-
-// Says in a few words why a line is not a puzzle line.
-std::string DescribeBadLine(const CLineCells& read);
+// nullopt and, if read is given, what the line held instead.
+std::optional<Values> ParsePuzzleLine(std::string_view line, CLineCells* read = nullptr);
 
 // The board as one line of 81 characters, "." for an empty cell, and as nine
 // lines of nine with LF line ends.

@@ -388,19 +388,21 @@ TEST(PuzzleLine, ReadsDigitsDotsAndZerosAndIgnoresATrailingCr)
 
 TEST(PuzzleLine, SaysWhatIsWrong)
 {
-    std::string error;
-    EXPECT_FALSE(ParsePuzzleLine(kPuzzle.substr(1), &error));
-    EXPECT_EQ(error, "expected 81 cells, found 80");
+    CLineCells read;
+    EXPECT_FALSE(ParsePuzzleLine(kPuzzle.substr(1), &read));
+    EXPECT_EQ(read.kind, CLineCells::Cells);
+    EXPECT_EQ(read.count, 80);
     std::string bad = kPuzzle;
-    bad[9] = 'q';
-    EXPECT_FALSE(ParsePuzzleLine(bad, &error));
-    EXPECT_EQ(error, "cell 10 is 'q', not 1-9, 0, ., _, *, x or ?");
-    bad[9] = '\x01';
-    EXPECT_FALSE(ParsePuzzleLine(bad, &error));
-    EXPECT_EQ(error, "cell 10 is byte 1, not 1-9, 0, ., _, *, x or ?");
-    EXPECT_FALSE(ParsePuzzleLine(kPuzzle + "1", &error));
-    EXPECT_EQ(error, "more than 81 cells");
-    EXPECT_FALSE(ParsePuzzleLine(kPuzzle + ",1234", &error));
+    for (const char c : {'q', '\x01'}) {
+        bad[9] = c;
+        EXPECT_FALSE(ParsePuzzleLine(bad, &read));
+        EXPECT_EQ(read.kind, CLineCells::Bad);
+        EXPECT_EQ(read.count, 10);
+        EXPECT_EQ(read.bad, static_cast<unsigned char>(c));
+    }
+    EXPECT_FALSE(ParsePuzzleLine(kPuzzle + "1", &read));
+    EXPECT_EQ(read.kind, CLineCells::TooMany);
+    EXPECT_FALSE(ParsePuzzleLine(kPuzzle + ",1234", &read));
 }
 
 // The reader zifrel-batch streams lines through reads each line, in any
@@ -489,28 +491,33 @@ TEST(PuzzleText, AcceptsThePastedFormsAndNothingElse)
         ASSERT_TRUE(values) << name;
         EXPECT_EQ(*values, ValuesFrom(kPuzzle)) << name;
     }
-    // Each refusal says why, in the words the window shows.
-    const std::vector<std::tuple<std::string, std::string, std::string>> refused = {
-        {"nothing", "", "no cells"},
-        {"a word", "hello", "'h' is not a cell"},
-        {"80 cells", kPuzzle.substr(1), "80 cells, not 81"},
-        {"82 cells", kPuzzle + "5", "more than 81 cells in a line"},
-        {"eight rows", rows.substr(10), "8 rows of 9, not 9"},
-        {"ten rows", rows + "123456789\n", "more than 9 rows"},
+    // Each refusal says why: the first fault, with its count or character.
+    using R = CPasteRefusal;
+    const std::vector<std::tuple<std::string, std::string, R::Kind, int, std::string>> refused = {
+        {"nothing", "", R::NoCells, 0, ""},
+        {"a word", "hello", R::NotACell, 0, "h"},
+        {"80 cells", kPuzzle.substr(1), R::NotEightyOne, 80, ""},
+        {"82 cells", kPuzzle + "5", R::TooManyInLine, 0, ""},
+        {"eight rows", rows.substr(10), R::NotNineRows, 8, ""},
+        {"ten rows", rows + "123456789\n", R::MoreThanNineRows, 0, ""},
         {"rows of 27", kPuzzle.substr(0, 27) + "\n" + kPuzzle.substr(27, 27) + "\n" + kPuzzle.substr(54),
-         "27 cells, not 81"},
-        {"a puzzle with a caption", "Puzzle 12: " + kPuzzle, "'P' is not a cell"},
-        {"two puzzles", kPuzzle + "\n" + kPuzzle, "more than one puzzle"},
-        {"a letter among the cells", kPuzzle.substr(0, 40) + "q" + kPuzzle.substr(41), "'q' is not a cell"},
-        {"a character beyond ASCII", kPuzzle.substr(0, 40) + "é" + kPuzzle.substr(41), "'é' is not a cell"},
-        {"a line then rows", kPuzzle + "\n" + rows, "more than one puzzle"},
-        {"a CSV line whose first field is no puzzle", "puzzle,solution", "'p' is not a cell"},
-        {"two CSV lines", kPuzzle + "," + solution + "\n" + kPuzzle + "," + solution, "more than one puzzle"},
+         R::NotEightyOne, 27, ""},
+        {"a row of 5", rows.substr(0, 10) + "12345\n", R::ShortRow, 5, ""},
+        {"a puzzle with a caption", "Puzzle 12: " + kPuzzle, R::NotACell, 0, "P"},
+        {"two puzzles", kPuzzle + "\n" + kPuzzle, R::MoreThanOnePuzzle, 0, ""},
+        {"a letter among the cells", kPuzzle.substr(0, 40) + "q" + kPuzzle.substr(41), R::NotACell, 0, "q"},
+        {"a character beyond ASCII", kPuzzle.substr(0, 40) + "é" + kPuzzle.substr(41), R::NotACell, 0, "é"},
+        {"a byte that is no character", kPuzzle.substr(0, 40) + "\x01" + kPuzzle.substr(41), R::NotACell, 0, ""},
+        {"a line then rows", kPuzzle + "\n" + rows, R::MoreThanOnePuzzle, 0, ""},
+        {"a CSV line whose first field is no puzzle", "puzzle,solution", R::NotACell, 0, "p"},
+        {"two CSV lines", kPuzzle + "," + solution + "\n" + kPuzzle + "," + solution, R::MoreThanOnePuzzle, 0, ""},
     };
-    for (const auto& [name, text, reason] : refused) {
-        std::string why;
+    for (const auto& [name, text, kind, count, character] : refused) {
+        R why;
         EXPECT_FALSE(ParsePuzzleText(text, &why)) << name;
-        EXPECT_EQ(why, reason) << name;
+        EXPECT_EQ(why.kind, kind) << name;
+        EXPECT_EQ(why.count, count) << name;
+        EXPECT_EQ(why.character, character) << name;
     }
 }
 

@@ -27,6 +27,24 @@
 
 namespace {
 
+// Says in a few words why a line is not a puzzle line.
+std::string DescribeBadLine(const CLineCells& read)
+{
+    if (read.byteOrderMark)
+        return "starts with a UTF-8 byte-order mark; save the text without it";
+    switch (read.kind) {
+    case CLineCells::Bad: {
+        const unsigned char byte = read.bad;
+        const std::string shown = (byte >= 0x20 && byte < 0x7F) ? "'" + std::string(1, static_cast<char>(byte)) + "'"
+                                                                : "byte " + std::to_string(byte);
+        return "cell " + std::to_string(read.count) + " is " + shown + ", not 1-9, 0, ., _, *, x or ?";
+    }
+    case CLineCells::TooMany: return "more than 81 cells";
+    case CLineCells::Cells: break;
+    }
+    return "expected 81 cells, found " + std::to_string(read.count);
+}
+
 constexpr const char* kUsage = R"(Usage: zifrel-batch [--solve | --pass N | --cell N] [--candidates | --explain] [--aligned]
        zifrel-batch --grade [--aligned]
        zifrel-batch --generate N [--level 1-4] [--symmetry none|rotate180] [--seed S]

@@ -15,11 +15,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CBoardApp", text);
-}
-
 // The toolkit's own options: those that take a value, and those that do not.
 const char* const kToolkitValueOptions[] = {"display",      "platform",    "platformtheme", "platformpluginpath",
                                             "style",        "stylesheet",  "geometry",      "qwindowgeometry",
@@ -58,14 +53,14 @@ QString ReadPdfOptions(const QCommandLineParser& parser, CPdfRequest& pdf)
     if (parser.isSet(QStringLiteral("level"))) {
         const auto level = WholeNumber(parser.value(QStringLiteral("level")));
         if (!level || *level < 1 || *level > 4)
-            return Tr("--level takes 1, 2, 3 or 4, not '%1'").arg(parser.value(QStringLiteral("level")));
+            return QCoreApplication::translate("CBoardApp", "--level takes 1, 2, 3 or 4, not '%1'").arg(parser.value(QStringLiteral("level")));
         pdf.level = static_cast<Level>(*level);
     }
     if (parser.isSet(QStringLiteral("count"))) {
         const auto count = WholeNumber(parser.value(QStringLiteral("count")));
         if (!count || *count < 1 || *count > static_cast<std::uint64_t>(kMostPrintedPuzzles))
             //: %1 is the largest count, %2 what was given instead.
-            return Tr("--count takes a number of puzzles from 1 to %1, not '%2'")
+            return QCoreApplication::translate("CBoardApp", "--count takes a number of puzzles from 1 to %1, not '%2'")
                 .arg(kMostPrintedPuzzles)
                 .arg(parser.value(QStringLiteral("count")));
         pdf.count = static_cast<int>(*count);
@@ -74,13 +69,13 @@ QString ReadPdfOptions(const QCommandLineParser& parser, CPdfRequest& pdf)
         const auto perPage = WholeNumber(parser.value(QStringLiteral("per-page")));
         if (!perPage
             || std::find(std::begin(kPerPageChoices), std::end(kPerPageChoices), *perPage) == std::end(kPerPageChoices))
-            return Tr("--per-page takes 1, 2, 4 or 6, not '%1'").arg(parser.value(QStringLiteral("per-page")));
+            return QCoreApplication::translate("CBoardApp", "--per-page takes 1, 2, 4 or 6, not '%1'").arg(parser.value(QStringLiteral("per-page")));
         pdf.perPage = static_cast<int>(*perPage);
     }
     if (parser.isSet(QStringLiteral("seed"))) {
         pdf.seed = WholeNumber(parser.value(QStringLiteral("seed")));
         if (!pdf.seed)
-            return Tr("--seed takes a whole number from 0 to 18446744073709551615, not '%1'")
+            return QCoreApplication::translate("CBoardApp", "--seed takes a whole number from 0 to 18446744073709551615, not '%1'")
                 .arg(parser.value(QStringLiteral("seed")));
     }
     return {};
@@ -104,23 +99,23 @@ QString ReadStartOptions(const QStringList& arguments, CStartOptions& options)
         parser.addOption({QLatin1String(name), QString()});
     if (!parser.parse(QStringList{QStringLiteral("zifrel")} + arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return Tr("unknown option '%1'; try --help")
+            return QCoreApplication::translate("CBoardApp", "unknown option '%1'; try --help")
                 .arg(AsGiven(arguments, parser.unknownOptionNames().constFirst()));
         // Only the last argument can lack its value.
-        return Tr("%1 needs a value; try --help").arg(arguments.constLast());
+        return QCoreApplication::translate("CBoardApp", "%1 needs a value; try --help").arg(arguments.constLast());
     }
     options.help = parser.isSet(QStringLiteral("help"));
     options.version = parser.isSet(QStringLiteral("version"));
     if (options.help || options.version)
         return {};
     if (!parser.positionalArguments().isEmpty())
-        return Tr("unexpected argument '%1'; try --help").arg(parser.positionalArguments().constFirst());
+        return QCoreApplication::translate("CBoardApp", "unexpected argument '%1'; try --help").arg(parser.positionalArguments().constFirst());
     options.display = parser.value(QStringLiteral("display"));
     options.platform = parser.isSet(QStringLiteral("platform"));
     if (!parser.isSet(QStringLiteral("print-pdf"))) {
         for (const char* name : kPdfValueOptions)
             if (parser.isSet(QLatin1String(name)))
-                return Tr("--%1 goes with --print-pdf FILE").arg(QLatin1String(name));
+                return QCoreApplication::translate("CBoardApp", "--%1 goes with --print-pdf FILE").arg(QLatin1String(name));
         return {};
     }
     CPdfRequest pdf;
@@ -159,13 +154,13 @@ int CBoardApp::PrintPdf(const CPdfRequest& request)
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setResolution(300);
         writer.setCreator(QStringLiteral("Zifrel"));
-        writer.setTitle(Tr("Zifrel puzzles"));
+        writer.setTitle(QCoreApplication::translate("CBoardApp", "Zifrel puzzles"));
         written = PrintPuzzles(writer, puzzles, request.perPage);
     }
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
         //: %1 is the file's name, %2 why it could not be written.
-        const QString line = Tr("zifrel: cannot write %1: %2\n").arg(request.file, file.errorString());
+        const QString line = QCoreApplication::translate("CBoardApp", "zifrel: cannot write %1: %2\n").arg(request.file, file.errorString());
         std::fputs(line.toLocal8Bit().constData(), stderr);
         return 1;
     }

@@ -53,25 +53,24 @@ struct ButtonPlace {
 
 // In tab order.
 constexpr ButtonPlace kButtons[] = {
-    {CBoardDlg::IdSolve, "&Solve", 142, 150, &CBoardDlg::OnSolve},
-    {CBoardDlg::IdReset, "&Reset", 46, 150, &CBoardDlg::OnReset},
-    {CBoardDlg::IdClear, "Cl&ear", 15, 150, &CBoardDlg::OnClear},
-    {CBoardDlg::IdSet, "Se&t", 77, 150, &CBoardDlg::OnSet},
-    {CBoardDlg::IdPass, "&Pass", 111, 150, &CBoardDlg::OnPass},
-    {CBoardDlg::IdSave, "Sa&ve", 77, 166, &CBoardDlg::OnSave},
-    {CBoardDlg::IdLoad, "&Load", 46, 166, &CBoardDlg::OnLoad},
-    {CBoardDlg::IdCell, "&Cell", 142, 166, &CBoardDlg::OnCellStep},
-    {CBoardDlg::IdStart, "St&art", 111, 166, &CBoardDlg::OnStart},
-    {CBoardDlg::IdHelp, "&Help", 15, 166, &CBoardDlg::OnHelp},
+    {CBoardDlg::IdSolve, QT_TRANSLATE_NOOP("CBoardDlg", "&Solve"), 142, 150, &CBoardDlg::OnSolve},
+    {CBoardDlg::IdReset, QT_TRANSLATE_NOOP("CBoardDlg", "&Reset"), 46, 150, &CBoardDlg::OnReset},
+    {CBoardDlg::IdClear, QT_TRANSLATE_NOOP("CBoardDlg", "Cl&ear"), 15, 150, &CBoardDlg::OnClear},
+    {CBoardDlg::IdSet, QT_TRANSLATE_NOOP("CBoardDlg", "Se&t"), 77, 150, &CBoardDlg::OnSet},
+    {CBoardDlg::IdPass, QT_TRANSLATE_NOOP("CBoardDlg", "&Pass"), 111, 150, &CBoardDlg::OnPass},
+    {CBoardDlg::IdSave, QT_TRANSLATE_NOOP("CBoardDlg", "Sa&ve"), 77, 166, &CBoardDlg::OnSave},
+    {CBoardDlg::IdLoad, QT_TRANSLATE_NOOP("CBoardDlg", "&Load"), 46, 166, &CBoardDlg::OnLoad},
+    {CBoardDlg::IdCell, QT_TRANSLATE_NOOP("CBoardDlg", "&Cell"), 142, 166, &CBoardDlg::OnCellStep},
+    {CBoardDlg::IdStart, QT_TRANSLATE_NOOP("CBoardDlg", "St&art"), 111, 166, &CBoardDlg::OnStart},
+    {CBoardDlg::IdHelp, QT_TRANSLATE_NOOP("CBoardDlg", "&Help"), 15, 166, &CBoardDlg::OnHelp},
 };
 // Why a paste took nothing from the clipboard.
 QString NotPasted(CClipboardText::Outcome outcome)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("CBoardDlg", text); };
     switch (outcome) {
-    case CClipboardText::Outcome::Silent: return tr("Not pasted: the program that holds the clipboard does not answer");
-    case CClipboardText::Outcome::TooLong: return tr("Not pasted: the clipboard's text is too long to be a puzzle");
-    default: return tr("Not pasted: the clipboard holds no text");
+    case CClipboardText::Outcome::Silent: return CBoardDlg::tr("Not pasted: the program that holds the clipboard does not answer");
+    case CClipboardText::Outcome::TooLong: return CBoardDlg::tr("Not pasted: the clipboard's text is too long to be a puzzle");
+    default: return CBoardDlg::tr("Not pasted: the clipboard holds no text");
     }
 }
 
@@ -93,7 +92,7 @@ CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
           return base;
       }())
 {
-    setWindowTitle(QStringLiteral("Zifrel"));
+    setWindowTitle(tr("Zifrel"));
     setWindowIcon(ZifrelIcon());
 
     CCellAccessible::Install();
@@ -268,7 +267,7 @@ void CBoardDlg::CreateCells()
             connect(cell, &CCellEdit::explainRequested, this, [this, row, column] { OnExplain(row, column); });
             connect(cell, &CCellEdit::puzzlePasted, this, [this](const QString& text) {
                 if (const auto values = ParsePuzzleText(text.toStdString()); values && MayReplaceBoard())
-                    TakePuzzle(tr("Paste"), *values);
+                    TakePuzzle(Arrival::Paste, *values);
             });
             connect(cell, &CCellEdit::pasteRefused, this, [this](CClipboardText::Outcome outcome) { Tell(NotPasted(outcome)); });
             connect(cell, &CCellEdit::pointerLeft, this, [this, row, column] {
@@ -290,7 +289,7 @@ void CBoardDlg::CreateCells()
 void CBoardDlg::CreateButtons()
 {
     for (const ButtonPlace& place : kButtons) {
-        auto* button = new CPushButton(QString::fromLatin1(place.caption), this);
+        auto* button = new CPushButton(tr(place.caption), this);
         button->setAutoDefault(false);
         // Every command ends a check under way.
         connect(button, &QPushButton::clicked, this, &CBoardDlg::EndCheck);
@@ -348,7 +347,7 @@ void CBoardDlg::CreateWindowMenu()
     for (const Action action : {Action::Undo, Action::Redo, Action::PastePuzzle, Action::Hint})
         connect(actions_[action], &QAction::triggered, this, &CBoardDlg::EndCheck);
     windowMenu_->addSeparator();
-    windowMenu_->addAction(QStringLiteral("&About Zifrel..."), this, &CBoardDlg::OnAbout);
+    windowMenu_->addAction(tr("&About Zifrel..."), this, &CBoardDlg::OnAbout);
     // A new owner of the clipboard is given its chance to answer.
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CClipboardProbe::Forget);
     UpdateMenuActions();
@@ -484,14 +483,14 @@ void CBoardDlg::OnSet()
         solved_.Arrived(board_.WorkingValues());
     });
     Announce([kept = CountChange(step.before, step.after).givens] {
-        return tr("Set: %n digit(s) kept for Reset", nullptr, kept);
+        return tr("Set: %n digits kept for Reset", nullptr, kept);
     });
 }
 
 void CBoardDlg::OnReset()
 {
     const CStep step = Change(tr("Reset"), [this] { board_.OnReset(); });
-    Announce([change = CountChange(step.before, step.after)] { return BoardSentence(tr("Reset"), change); });
+    Announce([change = CountChange(step.before, step.after)] { return BoardSentence(Arrival::Reset, change); });
 }
 
 void CBoardDlg::OnPass()
@@ -539,7 +538,7 @@ void CBoardDlg::OnLoad()
         return;
     }
     Announce([change = CountChange(step.before, step.after)] {
-        return BoardSentence(tr("Loaded %1").arg(QString::fromLatin1(CBoard::kPuzzleFileName)), change);
+        return BoardSentence(Arrival::Load, change, QString::fromLatin1(CBoard::kPuzzleFileName));
     });
 }
 
@@ -595,12 +594,12 @@ void CBoardDlg::OnPastePuzzle()
         Tell(NotPasted(read.outcome));
         return;
     }
-    std::string why;
+    CPasteRefusal why;
     if (const auto values = ParsePuzzleText(read.text.toStdString(), &why)) {
         if (MayReplaceBoard())
-            TakePuzzle(tr("Paste"), *values);
+            TakePuzzle(Arrival::Paste, *values);
     } else {
-        Tell(tr("Not pasted: the clipboard's text is not a puzzle: %1").arg(QString::fromStdString(why)));
+        Tell(PasteRefusal(why));
     }
 }
 
@@ -629,7 +628,7 @@ void CBoardDlg::TakeNewPuzzle(const Values& values, Level level)
         solved_.Arrived(values);
     });
     Announce([level, change = CountChange(step.before, step.after)] {
-        return BoardSentence(tr("New puzzle, %1").arg(LevelWords(level)), change);
+        return BoardSentence(Arrival::NewPuzzle, change, LevelWords(level));
     });
 }
 
@@ -676,9 +675,9 @@ void CBoardDlg::TellContradiction()
 }
 
 // As Load takes one: every cell through SetValue, snapshot and cursor kept.
-void CBoardDlg::TakePuzzle(const QString& how, const Values& values)
+void CBoardDlg::TakePuzzle(Arrival how, const Values& values)
 {
-    const CStep step = Change(how, [&] {
+    const CStep step = Change(ArrivalName(how), [&] {
         board_.LoadValues(values);
         solved_.Arrived(values);
     });
@@ -747,12 +746,13 @@ bool CBoardDlg::MayReplaceBoard()
 
 void CBoardDlg::UpdateMenuActions()
 {
-    const auto named = [](const QString& verb, const std::string& what) {
-        return what.empty() ? verb : verb + QLatin1Char(' ') + QString::fromStdString(what);
-    };
-    actions_[Action::Undo]->setText(named(tr("&Undo"), history_.UndoName()));
+    const QString undo = QString::fromStdString(history_.UndoName());
+    const QString redo = QString::fromStdString(history_.RedoName());
+    //: %1 the command that would be undone, as "Pass".
+    actions_[Action::Undo]->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
     actions_[Action::Undo]->setEnabled(history_.CanUndo());
-    actions_[Action::Redo]->setText(named(tr("&Redo"), history_.RedoName()));
+    //: %1 the command that would be done again, as "Pass".
+    actions_[Action::Redo]->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
     actions_[Action::Redo]->setEnabled(history_.CanRedo());
 }
 
@@ -779,7 +779,7 @@ void CBoardDlg::dragLeaveEvent(QDragLeaveEvent*)
 void CBoardDlg::dropEvent(QDropEvent* event)
 {
     if (const auto values = std::exchange(dragged_, std::nullopt)) {
-        TakePuzzle(tr("Drop"), *values);
+        TakePuzzle(Arrival::Drop, *values);
         event->acceptProposedAction();
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board.h"
+#include "board_messages.h"
 #include "board_zoom.h"
 #include "close_question.h"
 #include "contradiction_news.h"
@@ -192,7 +193,7 @@ private:
     // Shows explanation in the tip, outlining the cells it cites, clear of
     // cell and of them.
     void ShowTip(const CExplanation& explanation, int cell);
-    void TakePuzzle(const QString& how, const Values& values);
+    void TakePuzzle(Arrival how, const Values& values);
     void TakeNewPuzzle(const Values& values, Level level);
     void TakeCheck(const CPuzzleCheck& check, const Values& values);
     // Ends a check under way, unseen.

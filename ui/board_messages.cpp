@@ -10,75 +10,205 @@
 #include <bit>
 #include <cstring>
 
-namespace {
+// The window's sentences are members of one class so that each is read
+// into the catalogue under one context.
+class CBoardMessages {
+    Q_DECLARE_TR_FUNCTIONS(CBoardMessages)
 
-QString Tr(const char* text, const char* disambiguation = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("CBoardMessages", text, disambiguation, n);
-}
-
-// The clause after the file's name for a failure of the file itself.
-QString FileClause(const CFileResult& result, bool saving)
-{
-    switch (result.error) {
-    case FileError::None: break;
-    case FileError::Missing:
-        return saving ? Tr("cannot be made: its folder does not exist") : Tr("does not exist");
-    case FileError::Folder: return Tr("is a folder, not a file");
-    case FileError::NotAFile: return Tr("is a device or a pipe, not a file");
-    case FileError::WriteProtected: return Tr("is write-protected");
-    case FileError::ReadProtected: return Tr("may not be read");
-    case FileError::FolderProtected: return Tr("cannot be made: its folder is write-protected");
-    case FileError::ReadOnlyFileSystem: return Tr("is on a read-only file system");
-    case FileError::DiskFull: return Tr("does not fit: the disk is full");
-    case FileError::TooLarge: return Tr("is too large to be a puzzle");
-    case FileError::LinkLoop: return Tr("is a symbolic link that leads round in a circle");
-    case FileError::Other: break;
+public:
+    static QString SaveFailure(const QString& path, const CFileResult& result)
+    {
+        switch (result.error) {
+        case FileError::None:
+        case FileError::Other: break;
+        case FileError::Missing: return tr("Not saved: %1 cannot be made: its folder does not exist").arg(path);
+        case FileError::Folder: return tr("Not saved: %1 is a folder, not a file").arg(path);
+        case FileError::NotAFile: return tr("Not saved: %1 is a device or a pipe, not a file").arg(path);
+        case FileError::WriteProtected: return tr("Not saved: %1 is write-protected").arg(path);
+        case FileError::ReadProtected: return tr("Not saved: %1 may not be read").arg(path);
+        case FileError::FolderProtected:
+            return tr("Not saved: %1 cannot be made: its folder is write-protected").arg(path);
+        case FileError::ReadOnlyFileSystem: return tr("Not saved: %1 is on a read-only file system").arg(path);
+        case FileError::DiskFull: return tr("Not saved: %1 does not fit: the disk is full").arg(path);
+        case FileError::TooLarge: return tr("Not saved: %1 is too large to be a puzzle").arg(path);
+        case FileError::LinkLoop: return tr("Not saved: %1 is a symbolic link that leads round in a circle").arg(path);
+        }
+        //: %1 the file, %2 the system's own words for the failure.
+        return tr("Not saved: %1 could not be written: %2").arg(path, SystemWords(result));
     }
-    const QString why = QString::fromLocal8Bit(std::strerror(result.systemError));
-    return saving ? Tr("could not be written: %1").arg(why) : Tr("could not be read: %1").arg(why);
-}
 
-QString PuzzleClause(const CPuzzleFileError& error)
-{
-    switch (error.kind) {
-    case CPuzzleFileError::None: break;
-    case CPuzzleFileError::Empty: return Tr("is empty");
-    case CPuzzleFileError::LineCount: return Tr("has %1 lines, not 9").arg(error.count);
-    case CPuzzleFileError::LineLength:
-        // A file of one line is the 81-cell form.
-        return Tr("line %1 has %2 cells, not %3").arg(error.line).arg(error.count).arg(error.line == 1 && error.count > 9 ? 81 : 9);
-    case CPuzzleFileError::BadCharacter: {
-        const unsigned char c = error.character;
-        const QString shown = c >= 0x20 && c < 0x7F ? QStringLiteral("'%1'").arg(QChar(c)) : Tr("byte %1").arg(c);
-        return Tr("line %1, column %2 is %3, not a digit or .").arg(error.line).arg(error.column).arg(shown);
+    static QString FileLoadFailure(const QString& path, const CFileResult& result)
+    {
+        switch (result.error) {
+        case FileError::None:
+        case FileError::Other: break;
+        case FileError::Missing: return tr("No puzzle loaded: %1 does not exist").arg(path);
+        case FileError::Folder: return tr("No puzzle loaded: %1 is a folder, not a file").arg(path);
+        case FileError::NotAFile: return tr("No puzzle loaded: %1 is a device or a pipe, not a file").arg(path);
+        case FileError::WriteProtected: return tr("No puzzle loaded: %1 is write-protected").arg(path);
+        case FileError::ReadProtected: return tr("No puzzle loaded: %1 may not be read").arg(path);
+        case FileError::FolderProtected:
+            return tr("No puzzle loaded: %1 cannot be made: its folder is write-protected").arg(path);
+        case FileError::ReadOnlyFileSystem: return tr("No puzzle loaded: %1 is on a read-only file system").arg(path);
+        case FileError::DiskFull: return tr("No puzzle loaded: %1 does not fit: the disk is full").arg(path);
+        case FileError::TooLarge: return tr("No puzzle loaded: %1 is too large to be a puzzle").arg(path);
+        case FileError::LinkLoop:
+            return tr("No puzzle loaded: %1 is a symbolic link that leads round in a circle").arg(path);
+        }
+        //: %1 the file, %2 the system's own words for the failure.
+        return tr("No puzzle loaded: %1 could not be read: %2").arg(path, SystemWords(result));
     }
+
+    static QString PuzzleLoadFailure(const QString& path, const CPuzzleFileError& error)
+    {
+        switch (error.kind) {
+        case CPuzzleFileError::None: break;
+        case CPuzzleFileError::Empty: return tr("No puzzle loaded: %1 is empty").arg(path);
+        case CPuzzleFileError::LineCount:
+            return tr("No puzzle loaded: %1 has %2 lines, not 9").arg(path).arg(error.count);
+        case CPuzzleFileError::LineLength:
+            //: %1 the file; line %2 holds %3 cells where %4 (9, or 81 for a one-line file) belong.
+            return tr("No puzzle loaded: %1 line %2 has %3 cells, not %4")
+                .arg(path)
+                .arg(error.line)
+                .arg(error.count)
+                // A file of one line is the 81-cell form.
+                .arg(error.line == 1 && error.count > 9 ? 81 : 9);
+        case CPuzzleFileError::BadCharacter: {
+            const unsigned char c = error.character;
+            if (c >= 0x20 && c < 0x7F)
+                //: %1 the file, %2 the line, %3 the column, %4 the character found there.
+                return tr("No puzzle loaded: %1 line %2, column %3 is '%4', not a digit or .")
+                    .arg(path)
+                    .arg(error.line)
+                    .arg(error.column)
+                    .arg(QChar(c));
+            //: %1 the file, %2 the line, %3 the column, %4 the value of the byte found there.
+            return tr("No puzzle loaded: %1 line %2, column %3 is byte %4, not a digit or .")
+                .arg(path)
+                .arg(error.line)
+                .arg(error.column)
+                .arg(c);
+        }
+        }
+        return {};
     }
-    return {};
-}
 
-QString Cells(int n)
-{
-    return n == 1 ? Tr("1 cell") : Tr("%1 cells").arg(n);
-}
+    static QString PasteRefusal(const CPasteRefusal& why)
+    {
+        switch (why.kind) {
+        case CPasteRefusal::None: break;
+        case CPasteRefusal::NotACell:
+            if (why.character.empty())
+                //: %1 the value of a byte that is no character.
+                return tr("Not pasted: the clipboard's text is not a puzzle: byte %1 is not a cell").arg(why.byte);
+            //: %1 the character that stands where a cell should.
+            return tr("Not pasted: the clipboard's text is not a puzzle: '%1' is not a cell")
+                .arg(QString::fromStdString(why.character));
+        case CPasteRefusal::TooManyInLine:
+            return tr("Not pasted: the clipboard's text is not a puzzle: more than 81 cells in a line");
+        case CPasteRefusal::MoreThanOnePuzzle:
+            return tr("Not pasted: the clipboard's text is not a puzzle: more than one puzzle");
+        case CPasteRefusal::MoreThanNineRows:
+            return tr("Not pasted: the clipboard's text is not a puzzle: more than 9 rows");
+        case CPasteRefusal::NotEightyOne:
+            return tr("Not pasted: the clipboard's text is not a puzzle: %1 cells, not 81").arg(why.count);
+        case CPasteRefusal::ShortRow:
+            return tr("Not pasted: the clipboard's text is not a puzzle: a row of %1 cells").arg(why.count);
+        case CPasteRefusal::NoCells: return tr("Not pasted: the clipboard's text is not a puzzle: no cells");
+        case CPasteRefusal::NotNineRows:
+            return tr("Not pasted: the clipboard's text is not a puzzle: %1 rows of 9, not 9").arg(why.count);
+        }
+        return {};
+    }
 
-QString Digits(int n)
-{
-    return n == 1 ? Tr("1 digit") : Tr("%1 digits").arg(n);
-}
+    static QString SolveSentence(int sweeps, const CBoardChange& change)
+    {
+        //: Part of "Solve: 3 sweeps, 41 cells filled, 12 open": how often the rules went over the board.
+        const QString swept = tr("%n sweeps", nullptr, sweeps);
+        //: %1 "3 sweeps", %n the cells filled, %2 the cells still open.
+        return tr("Solve: %1, %n cells filled, %2 open", nullptr, change.filled).arg(swept).arg(change.open);
+    }
 
-} // namespace
+    static QString PassSentence(const CBoardChange& change)
+    {
+        //: Part of "Pass: 4 cells filled, 24 digits ruled out, 12 open".
+        const QString digits = tr("%n digits", nullptr, change.ruledOut);
+        //: %n the cells filled, %1 "24 digits", %2 the cells still open.
+        return tr("Pass: %n cells filled, %1 ruled out, %2 open", nullptr, change.filled).arg(digits).arg(change.open);
+    }
+
+    static QString BoardSentence(Arrival how, const CBoardChange& change, const QString& detail)
+    {
+        const int n = change.givens;
+        switch (how) {
+        case Arrival::Reset:
+            //: %n the cells that hold a digit, %1 the cells still open.
+            return tr("Reset: %n cells filled, %1 open", nullptr, n).arg(change.open);
+        case Arrival::Paste:
+            //: %n the cells that hold a digit, %1 the cells still open.
+            return tr("Paste: %n cells filled, %1 open", nullptr, n).arg(change.open);
+        case Arrival::Drop:
+            //: %n the cells that hold a digit, %1 the cells still open.
+            return tr("Drop: %n cells filled, %1 open", nullptr, n).arg(change.open);
+        case Arrival::Load:
+            //: %1 the file's name, %n the cells that hold a digit, %2 the cells still open.
+            return tr("Loaded %1: %n cells filled, %2 open", nullptr, n).arg(detail).arg(change.open);
+        case Arrival::NewPuzzle:
+            //: %1 the level, as "level 2, Box and Line (pointing)"; %n the cells that hold a digit, %2 the cells
+            //: still open.
+            return tr("New puzzle, %1: %n cells filled, %2 open", nullptr, n).arg(detail).arg(change.open);
+        }
+        return {};
+    }
+
+    static QString ArrivalName(Arrival how)
+    {
+        switch (how) {
+        case Arrival::Reset: return tr("Reset");
+        case Arrival::Paste: return tr("Paste");
+        case Arrival::Drop: return tr("Drop");
+        case Arrival::Load: return tr("Load");
+        case Arrival::NewPuzzle: return tr("New Puzzle");
+        }
+        return {};
+    }
+
+    static QString CellSentence(int index, const CCellState& before, const CCellState& after)
+    {
+        const QString place = PlaceWords(index);
+        if (before.value == 0 && after.value != 0)
+            //: %1 "row 3, column 4", %2 the digit.
+            return tr("Cell: %1 filled with %2").arg(place).arg(after.value);
+        const auto gone = static_cast<DigitMask>(after.excluded & ~before.excluded);
+        if (gone == 0)
+            return tr("Cell: %1, nothing changed").arg(place);
+        //: %1 "row 3, column 4", %2 the digits, as "3 and 8".
+        return tr("Cell: %1: %2 ruled out").arg(place, DigitWords(gone));
+    }
+
+private:
+    static QString SystemWords(const CFileResult& result)
+    {
+        return QString::fromLocal8Bit(std::strerror(result.systemError));
+    }
+};
 
 QString SaveFailure(const QString& path, const CFileResult& result)
 {
-    return Tr("Not saved: %1 %2").arg(path, FileClause(result, true));
+    return CBoardMessages::SaveFailure(path, result);
 }
 
 QString LoadFailure(const QString& path, const CBoard::CLoadResult& result)
 {
     if (!result.file)
-        return Tr("No puzzle loaded: %1 %2").arg(path, FileClause(result.file, false));
-    return Tr("No puzzle loaded: %1 %2").arg(path, PuzzleClause(result.puzzle));
+        return CBoardMessages::FileLoadFailure(path, result.file);
+    return CBoardMessages::PuzzleLoadFailure(path, result.puzzle);
+}
+
+QString PasteRefusal(const CPasteRefusal& why)
+{
+    return CBoardMessages::PasteRefusal(why);
 }
 
 CBoardChange CountChange(const CBoardState& before, const CBoardState& after)
@@ -99,56 +229,57 @@ CBoardChange CountChange(const CBoardState& before, const CBoardState& after)
 
 QString SolveSentence(int sweeps, const CBoardChange& change)
 {
-    const QString swept = sweeps == 1 ? Tr("1 sweep") : Tr("%1 sweeps").arg(sweeps);
-    return Tr("Solve: %1, %2 filled, %3 open").arg(swept, Cells(change.filled)).arg(change.open);
+    return CBoardMessages::SolveSentence(sweeps, change);
 }
 
 QString PassSentence(const CBoardChange& change)
 {
-    return Tr("Pass: %1 filled, %2 ruled out, %3 open").arg(Cells(change.filled), Digits(change.ruledOut)).arg(change.open);
+    return CBoardMessages::PassSentence(change);
 }
 
 QString CellSentence(int index, const CCellState& before, const CCellState& after)
 {
-    const QString place = PlaceWords(index);
-    if (before.value == 0 && after.value != 0)
-        return Tr("Cell: %1 filled with %2").arg(place).arg(after.value);
-    const auto gone = static_cast<DigitMask>(after.excluded & ~before.excluded);
-    if (gone == 0)
-        return Tr("Cell: %1, nothing changed").arg(place);
-    return Tr("Cell: %1: %2 ruled out").arg(place, DigitWords(gone));
+    return CBoardMessages::CellSentence(index, before, after);
 }
 
-QString BoardSentence(const QString& what, const CBoardChange& change)
+QString BoardSentence(Arrival how, const CBoardChange& change, const QString& detail)
 {
-    return Tr("%1: %2 filled, %3 open").arg(what, Cells(change.givens)).arg(change.open);
+    return CBoardMessages::BoardSentence(how, change, detail);
+}
+
+QString ArrivalName(Arrival how)
+{
+    return CBoardMessages::ArrivalName(how);
 }
 
 QString LevelWords(Level level)
 {
     switch (level) {
     case Level::Any: break;
-    case Level::Singles: return Tr("level 1, Singles (naked and hidden singles)");
-    case Level::BoxAndLine: return Tr("level 2, Box and Line (pointing)");
-    case Level::Pairs: return Tr("level 3, Pairs (naked pairs)");
-    case Level::BeyondTheRules: return Tr("level 4, Beyond the Rules");
+    case Level::Singles: return CBoardMessages::tr("level 1, Singles (naked and hidden singles)");
+    case Level::BoxAndLine: return CBoardMessages::tr("level 2, Box and Line (pointing)");
+    case Level::Pairs: return CBoardMessages::tr("level 3, Pairs (naked pairs)");
+    case Level::BeyondTheRules: return CBoardMessages::tr("level 4, Beyond the Rules");
     }
-    return Tr("any level");
+    return CBoardMessages::tr("any level");
 }
 
 QString CheckSentence(const CPuzzleCheck& check, const Values& values)
 {
     const bool full = std::find(values.begin(), values.end(), 0) == values.end();
     if (check.solutions == 0)
-        return full ? Tr("Check Puzzle: the board is full, and wrong: a digit stands twice in a row, column or box")
-                    : Tr("Check Puzzle: the digits on the board have no solution");
+        return full ? CBoardMessages::tr(
+                   "Check Puzzle: the board is full, and wrong: a digit stands twice in a row, column or box")
+                    : CBoardMessages::tr("Check Puzzle: the digits on the board have no solution");
     if (check.solutions > 1)
-        return Tr("Check Puzzle: the digits on the board have more than one solution");
+        return CBoardMessages::tr("Check Puzzle: the digits on the board have more than one solution");
     if (full)
-        return Tr("Check Puzzle: the board is full and right");
+        return CBoardMessages::tr("Check Puzzle: the board is full and right");
     if (check.level == Level::BeyondTheRules)
-        return Tr("Check Puzzle: exactly one solution, beyond Zifrel's rules (level 4): Solve leaves cells open");
-    return Tr("Check Puzzle: exactly one solution, and Zifrel's rules finish it: %1").arg(LevelWords(check.level));
+        return CBoardMessages::tr(
+            "Check Puzzle: exactly one solution, beyond Zifrel's rules (level 4): Solve leaves cells open");
+    return CBoardMessages::tr("Check Puzzle: exactly one solution, and Zifrel's rules finish it: %1")
+        .arg(LevelWords(check.level));
 }
 
 QString WithEntries(const QString& sentence, const CEntryCheck& entries)
@@ -161,28 +292,31 @@ QString WithEntries(const QString& sentence, const CEntryCheck& entries)
     // their plural forms.
     QString told;
     if (differing == 0)
-        told = n == 1 ? Tr("Your entry agrees with the solution")
-                      : Tr("All %n of your entries agree with the solution", nullptr, n);
+        told = n == 1 ? CBoardMessages::tr("Your entry agrees with the solution")
+                      : CBoardMessages::tr("All %n of your entries agree with the solution", nullptr, n);
     else if (n == 1)
-        told = Tr("Your entry differs from the solution: Check Puzzle again (Ctrl+K) outlines it");
+        told = CBoardMessages::tr("Your entry differs from the solution: Check Puzzle again (Ctrl+K) outlines it");
     else if (differing == 1)
-        told = Tr("1 of your %n entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it", nullptr, n);
+        told = CBoardMessages::tr(
+            "1 of your %n entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it", nullptr, n);
     else
         //: %1 how many entries differ, %n how many there are.
-        told = Tr("%1 of your %n entries differ from the solution: Check Puzzle again (Ctrl+K) outlines them", nullptr, n)
-                   .arg(differing);
+        told =
+            CBoardMessages::tr(
+                "%1 of your %n entries differ from the solution: Check Puzzle again (Ctrl+K) outlines them", nullptr, n)
+                .arg(differing);
     //: Two sentences one after the other.
-    return Tr("%1. %2").arg(sentence, told);
+    return CBoardMessages::tr("%1. %2").arg(sentence, told);
 }
 
 CExplanation DifferingEntries(const Grid& grid, const CEntryCheck& entries)
 {
     CExplanation shown;
-    shown.title = Tr("Check Puzzle");
+    shown.title = CBoardMessages::tr("Check Puzzle");
     char16_t mark = u'A';
     for (int cell : entries.differing) {
         //: %1 the digit, %2 "row 1, column 1".
-        const QString line = Tr("Your %1 in %2 differs from the solution")
+        const QString line = CBoardMessages::tr("Your %1 in %2 differs from the solution")
                                  .arg(grid[static_cast<std::size_t>(cell)].GetValue())
                                  .arg(PlaceWords(cell));
         shown.lines.push_back({line, QChar(mark), {cell}});
@@ -194,17 +328,19 @@ CExplanation DifferingEntries(const Grid& grid, const CEntryCheck& entries)
 QString HintPointer(const CHint& hint)
 {
     return hint.how == Fill::OnlyInBox
-        ? Tr("Look at %1: one digit has no other place in its box (hidden single)").arg(PlaceWords(hint.cell))
-        : Tr("Look at %1: every digit but one can be ruled out there (naked single)").arg(PlaceWords(hint.cell));
+        ? CBoardMessages::tr("Look at %1: one digit has no other place in its box (hidden single)")
+              .arg(PlaceWords(hint.cell))
+        : CBoardMessages::tr("Look at %1: every digit but one can be ruled out there (naked single)")
+              .arg(PlaceWords(hint.cell));
 }
 
 QString HintPasses(const CHint& hint)
 {
     switch (hint.passes) {
     case 0: return {};
-    case 1: return Tr("The next Pass fills it");
-    case 2: return Tr("Two Passes fill it");
-    default: return Tr("%n Passes fill it", nullptr, hint.passes);
+    case 1: return CBoardMessages::tr("The next Pass fills it");
+    case 2: return CBoardMessages::tr("Two Passes fill it");
+    default: return CBoardMessages::tr("%n Passes fill it", nullptr, hint.passes);
     }
 }
 
@@ -215,13 +351,17 @@ QString NothingToFill(const Grid& grid)
         values[i] = grid[i].GetValue();
     const bool full = std::find(values.begin(), values.end(), 0) == values.end();
     if (full && !Contradicts(FindConflicts(grid)))
-        return Tr("Every cell holds its digit and nothing contradicts: the puzzle is solved");
+        return CBoardMessages::tr("Every cell holds its digit and nothing contradicts: the puzzle is solved");
     switch (CountSolutions(values, 2).count) {
-    case 0: return Tr("Zifrel's rules fill no further cell, and the digits on the board have no solution");
+    case 0:
+        return CBoardMessages::tr("Zifrel's rules fill no further cell, and the digits on the board have no solution");
     case 1:
-        return Tr("Zifrel's rules fill no further cell: the puzzle has exactly one solution, but it needs a technique "
-                  "beyond Zifrel's rules (level 4)");
-    default: return Tr("Zifrel's rules fill no further cell, and the digits on the board have more than one solution");
+        return CBoardMessages::tr(
+            "Zifrel's rules fill no further cell: the puzzle has exactly one solution, but it needs a technique "
+            "beyond Zifrel's rules (level 4)");
+    default:
+        return CBoardMessages::tr(
+            "Zifrel's rules fill no further cell, and the digits on the board have more than one solution");
     }
 }
 
@@ -247,10 +387,13 @@ QString TwiceSentence(const Grid& grid, int cell, int other)
     if (!IsEntry(grid, cell) && IsEntry(grid, other))
         std::swap(cell, other);
     if (!IsEntry(grid, cell))
-        return Tr("The board contradicts itself: %1 stands in %2 and in %3").arg(digit).arg(PlaceWords(cell), PlaceWords(other));
+        return CBoardMessages::tr("The board contradicts itself: %1 stands in %2 and in %3")
+            .arg(digit)
+            .arg(PlaceWords(cell), PlaceWords(other));
     //: %1 the digit, %2 and %3 "row 1, column 1": the person typed the first.
-    return (IsEntry(grid, other) ? Tr("The board contradicts itself: your %1 in %2 clashes with your %1 in %3")
-                                 : Tr("The board contradicts itself: your %1 in %2 clashes with the %1 in %3"))
+    return (IsEntry(grid, other)
+                ? CBoardMessages::tr("The board contradicts itself: your %1 in %2 clashes with your %1 in %3")
+                : CBoardMessages::tr("The board contradicts itself: your %1 in %2 clashes with the %1 in %3"))
         .arg(digit)
         .arg(PlaceWords(cell), PlaceWords(other));
 }
@@ -260,16 +403,18 @@ QString EmptiedSentence(const Grid& grid, int cell)
 {
     const CBlame blame = Blame(grid);
     if (blame.who == CBlame::Who::Givens)
-        return Tr("The board contradicts itself: no digit is left for %1, and the givens contradict each other")
+        return CBoardMessages::tr(
+                   "The board contradicts itself: no digit is left for %1, and the givens contradict each other")
             .arg(PlaceWords(cell));
     if (blame.who == CBlame::Who::NoOne)
-        return Tr("The board contradicts itself: no digit is left for %1").arg(PlaceWords(cell));
+        return CBoardMessages::tr("The board contradicts itself: no digit is left for %1").arg(PlaceWords(cell));
     if (blame.entries.empty())
-        return Tr("The board contradicts itself: no digit is left for %1, because of your entries taken together")
+        return CBoardMessages::tr(
+                   "The board contradicts itself: no digit is left for %1, because of your entries taken together")
             .arg(PlaceWords(cell));
     const int entry = blame.entries.front();
     //: %1 "row 3, column 4", the empty cell; %2 the digit the person typed in %3.
-    return Tr("The board contradicts itself: no digit is left for %1, because of your %2 in %3")
+    return CBoardMessages::tr("The board contradicts itself: no digit is left for %1, because of your %2 in %3")
         .arg(PlaceWords(cell))
         .arg(grid[static_cast<std::size_t>(entry)].GetValue())
         .arg(PlaceWords(entry));

@@ -6,6 +6,7 @@
 #include "cell_explanation.h"
 #include "guidance.h"
 #include "puzzle_maker.h"
+#include "puzzle_text.h"
 
 #include <QString>
 
@@ -14,14 +15,16 @@
 
 QString SaveFailure(const QString& path, const CFileResult& result);
 QString LoadFailure(const QString& path, const CBoard::CLoadResult& result);
+// Why pasted text is no puzzle, as the window says it.
+QString PasteRefusal(const CPasteRefusal& why);
 
 // What changed between two states of the board, counted for a sentence.
 struct CBoardChange {
-    int filled = 0;    // cells that were empty and hold a digit now
-    int emptied = 0;   // cells that held a digit and are empty now
-    int ruledOut = 0;  // digits newly ruled out in cells still empty
-    int open = 0;      // empty cells now
-    int givens = 0;    // filled cells now
+    int filled = 0;   // cells that were empty and hold a digit now
+    int emptied = 0;  // cells that held a digit and are empty now
+    int ruledOut = 0; // digits newly ruled out in cells still empty
+    int open = 0;     // empty cells now
+    int givens = 0;   // filled cells now
 };
 CBoardChange CountChange(const CBoardState& before, const CBoardState& after);
 
@@ -30,7 +33,13 @@ QString SolveSentence(int sweeps, const CBoardChange& change);
 QString PassSentence(const CBoardChange& change);
 // For the Cell step on index, which now holds after.
 QString CellSentence(int index, const CCellState& before, const CCellState& after);
-QString BoardSentence(const QString& what, const CBoardChange& change);
+// How a whole board arrived, for the sentence that counts its cells.
+enum class Arrival { Reset, Paste, Drop, Load, NewPuzzle };
+// "Reset: 26 cells filled, 55 open"; detail is the file's name for Load,
+// the level's words for NewPuzzle.
+QString BoardSentence(Arrival how, const CBoardChange& change, const QString& detail = {});
+// The command's name, as the undo history shows it.
+QString ArrivalName(Arrival how);
 
 // A level as the window names it, with the techniques it takes in the
 // words learners look up elsewhere: "level 3, Pairs (naked pairs)".

@@ -15,11 +15,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CBoardPrint", text);
-}
-
 // Lines as a share of a cell's side: between cells, and around boxes.
 constexpr double kThinLine = 0.02;
 constexpr double kThickLine = 0.07;
@@ -186,7 +181,7 @@ CPrintedPuzzle MakePrintedPuzzle(Level level, std::uint64_t seed)
 QString PuzzleCaption(int number, const CPrintedPuzzle& puzzle)
 {
     //: %1 is the puzzle's number on the sheet, %2 its level ("level 2, Box and Line"), %3 the seed it is made from.
-    return Tr("Puzzle %1, %2, seed %3").arg(number).arg(LevelWords(puzzle.level)).arg(puzzle.seed);
+    return QCoreApplication::translate("CBoardPrint", "Puzzle %1, %2, seed %3").arg(number).arg(LevelWords(puzzle.level)).arg(puzzle.seed);
 }
 
 bool PrintPuzzles(QPagedPaintDevice& device, const std::vector<CPrintedPuzzle>& puzzles, int perPage)
@@ -204,6 +199,6 @@ bool PrintPuzzles(QPagedPaintDevice& device, const std::vector<CPrintedPuzzle>& 
     CSheet solutions(device, painter, 3, 4);
     for (std::size_t k = 0; k < puzzles.size(); ++k)
         //: %1 is the puzzle's number on the sheet.
-        solutions.Add(PrintedCells(puzzles[k].solution), Tr("Solution of puzzle %1").arg(k + 1));
+        solutions.Add(PrintedCells(puzzles[k].solution), QCoreApplication::translate("CBoardPrint", "Solution of puzzle %1").arg(k + 1));
     return painter.end();
 }

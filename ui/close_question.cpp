@@ -16,7 +16,6 @@ bool CCloseQuestion::Unsaved(const Values& board, const std::optional<Values>& f
 
 CCloseQuestion::Answer CCloseQuestion::Ask(QWidget* window, Moment moment, const QString& path)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("CBoardDlg", text); };
     const bool closing = moment == Moment::Closing;
     QMessageBox ask(QMessageBox::Question, tr("Zifrel"),
                     closing ? tr("Save the puzzle before closing?") : tr("Save the puzzle before replacing it?"),

@@ -4,6 +4,7 @@
 
 #include "cell.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,8 @@ class QWidget;
 // to save them, to go on without saving, or to go back. While it is open,
 // nothing may change the board it asks about: Asking() says so.
 class CCloseQuestion {
+    Q_DECLARE_TR_FUNCTIONS(CCloseQuestion)
+
 public:
     // True when board holds digits that file (the puzzle file as it is
     // now; nullopt when it holds none that Load would take) does not hold

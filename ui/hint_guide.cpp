@@ -9,15 +9,13 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CBoardDlg", text);
-}
-
 // The cell's own explanation, under a title that says it comes as a hint.
-CExplanation AsHint(CExplanation explanation)
+CExplanation AsHint(CExplanation explanation, int cell)
 {
-    explanation.title = Tr("Hint: %1").arg(explanation.title.toLower());
+    //: The title over a hint's explanation of the cell in row %1, column %2.
+    explanation.title = QCoreApplication::translate("CHintGuide", "Hint: row %1, column %2")
+                            .arg(RowOf(cell) + 1)
+                            .arg(ColumnOf(cell) + 1);
     return explanation;
 }
 
@@ -28,7 +26,7 @@ CHintGuide::CShown CHintGuide::Press(const Grid& grid)
     const bool first = stage_ == 0;
     End();
     CShown shown;
-    shown.explanation.title = Tr("Hint");
+    shown.explanation.title = QCoreApplication::translate("CHintGuide", "Hint");
     const auto say = [&shown](const QString& line) { shown.explanation.lines.push_back({line, QChar(), {}}); };
     const Conflicts conflicts = FindConflicts(grid);
     shown.cell = FirstConflict(conflicts);
@@ -37,7 +35,7 @@ CHintGuide::CShown CHintGuide::Press(const Grid& grid)
         if (first)
             say(ContradictionSentence(grid, conflicts));
         else
-            shown.explanation = AsHint(Explain(grid, shown.cell));
+            shown.explanation = AsHint(Explain(grid, shown.cell), shown.cell);
     } else if (const CHint hint = FindHint(grid); hint.cell >= 0) {
         shown.cell = pointed_ = hint.cell;
         pointer_ = HintPointer(hint);
@@ -46,7 +44,7 @@ CHintGuide::CShown CHintGuide::Press(const Grid& grid)
         } else {
             // As the cell would explain itself once filled, by the rules
             // that fill it: its digit and why, then how soon Pass fills it.
-            shown.explanation = AsHint(Explain(hint.grid, hint.cell, Telling::Hint));
+            shown.explanation = AsHint(Explain(hint.grid, hint.cell, Telling::Hint), hint.cell);
             if (const QString passes = HintPasses(hint); !passes.isEmpty())
                 shown.explanation.lines.insert(shown.explanation.lines.begin() + 1, {passes, QChar(), {}});
         }

@@ -74,10 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     CheckPieces(text, size == 0 ? 0 : data[0] % (size + 1));
-    std::string error;
-    if (const auto values = ParsePuzzleLine(text, &error))
+    CLineCells read;
+    read.count = -1;
+    if (const auto values = ParsePuzzleLine(text, &read))
         CheckValues(*values);
-    else if (error.empty())
+    else if (read.count < 0)
         std::abort();
     if (const auto values = ParsePuzzleText(text))
         CheckValues(*values);

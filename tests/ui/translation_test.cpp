@@ -84,7 +84,8 @@ class TranslationTest : public QObject {
         QSet<QKeySequence> keys;
         for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
             for (const QAction* menu : bar->actions())
-                keys << QKeySequence::mnemonic(menu->text());
+                if (const QKeySequence key = QKeySequence::mnemonic(menu->text()); !key.isEmpty())
+                    keys << key;
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             auto* label = qobject_cast<QLabel*>(widget);
             auto* button = qobject_cast<QPushButton*>(widget);
