@@ -2207,7 +2207,7 @@ private slots:
         int spared = 0;
         const auto shows = [&](int i, int digit) {
             const CCell& c = board_->Board().Working()[static_cast<std::size_t>(i)];
-            const bool leftBehind = LeftBehindMarks(board_->Board().Working(), i) & DigitBit(digit);
+            const bool leftBehind = digit != 0 && (LeftBehindMarks(board_->Board().Working(), i) & DigitBit(digit));
             spared += digit != 0 && leftBehind;
             return digit != 0 && (c.GetValue() == digit || (c.ShowsCandidates() && c.IsOpen(digit) && !leftBehind));
         };
