@@ -58,7 +58,8 @@ double Timed(const Values& values, int rounds)
 bool Fits(const Values& values, int index, int digit)
 {
     for (int j = 0; j < kCellCount; ++j)
-        if (j != index && values[static_cast<std::size_t>(j)] == digit && kGeometry.peers[static_cast<std::size_t>(index)].Has(j))
+        if (j != index && values[static_cast<std::size_t>(j)] == digit
+            && kGeometry.peers[static_cast<std::size_t>(index)].Has(j))
             return false;
     return true;
 }

@@ -42,17 +42,19 @@ int main(int argc, char** argv)
             for (int seed = 0; seed < calls; ++seed) {
                 const auto start = std::chrono::steady_clock::now();
                 const double startCpu = ThreadMilliseconds();
-                const auto puzzle = Generate(static_cast<std::uint64_t>(seed) + 1000003 * static_cast<std::uint64_t>(level),
-                                             static_cast<Level>(level), symmetry);
+                const auto puzzle =
+                    Generate(static_cast<std::uint64_t>(seed) + 1000003 * static_cast<std::uint64_t>(level),
+                             static_cast<Level>(level), symmetry);
                 cpu.push_back(ThreadMilliseconds() - startCpu);
-                times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+                times.push_back(
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
                 if (level == 0)
                     ++mix[static_cast<int>(Grade(*puzzle))];
             }
             std::sort(times.begin(), times.end());
             std::sort(cpu.begin(), cpu.end());
-            std::printf("level %d %s %.3f %.3f %d %.3f %.3f\n", level, name, times[times.size() / 2], times.back(), calls,
-                        cpu[cpu.size() / 2], cpu.back());
+            std::printf("level %d %s %.3f %.3f %d %.3f %.3f\n", level, name, times[times.size() / 2], times.back(),
+                        calls, cpu[cpu.size() / 2], cpu.back());
         }
         std::printf("mix %s %d %d %d %d\n", name, mix[1], mix[2], mix[3], mix[4]);
     }

@@ -30,10 +30,7 @@ void Print(const char* name, std::vector<double> times)
     std::printf("%s %.3f %.3f\n", name, times[times.size() / 2], times.back());
 }
 
-double Milliseconds(const QElapsedTimer& timer)
-{
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
+double Milliseconds(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
 
 // Runs start, then has the window's thread take events until done, each
 // pass measuring how long it was away: the longest.
@@ -76,8 +73,8 @@ int main(int argc, char** argv)
             // An empty board: New Puzzle asks nothing before replacing it.
             board.OnClear();
             const std::size_t steps = board.History().Size();
-            longest.push_back(LongestAway([&] { board.OnNewPuzzle(levels[k]); },
-                                          [&] { return board.History().Size() != steps; }));
+            longest.push_back(
+                LongestAway([&] { board.OnNewPuzzle(levels[k]); }, [&] { return board.History().Size() != steps; }));
         }
         const std::string name = "NewPuzzle" + std::to_string(k + 1);
         Print(name.c_str(), longest);

@@ -100,9 +100,9 @@ int main(int argc, char** argv)
         const char* name;
         CBoardDlg::ButtonId id;
     };
-    for (const Command& command : {Command{"Solve", CBoardDlg::IdSolve}, Command{"Pass", CBoardDlg::IdPass},
-                                   Command{"Cell", CBoardDlg::IdCell}, Command{"Load", CBoardDlg::IdLoad},
-                                   Command{"Clear", CBoardDlg::IdClear}}) {
+    for (const Command& command :
+         {Command{"Solve", CBoardDlg::IdSolve}, Command{"Pass", CBoardDlg::IdPass}, Command{"Cell", CBoardDlg::IdCell},
+          Command{"Load", CBoardDlg::IdLoad}, Command{"Clear", CBoardDlg::IdClear}}) {
         std::vector<double> times;
         for (int run = 0; run < 200; ++run) {
             load(puzzles[slowest]);
@@ -160,7 +160,8 @@ int main(int argc, char** argv)
     }
     std::printf("puzzle %zu\n", slowest);
 #ifdef ZIFREL_SCREEN_READER
-    std::printf("accessibility %d %d\n", QAccessible::isActive() ? 1 : 0, CScreenReader::Instance().Listening() ? 1 : 0);
+    std::printf("accessibility %d %d\n", QAccessible::isActive() ? 1 : 0,
+                CScreenReader::Instance().Listening() ? 1 : 0);
 #endif
     return 0;
 }

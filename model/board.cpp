@@ -85,10 +85,7 @@ void CBoard::OnStart()
     cursorColumn_ = 8;
 }
 
-CFileResult CBoard::OnSave()
-{
-    return WriteFileSafely(kPuzzleFileName, FormatPuzzleFile(WorkingValues()), fs_);
-}
+CFileResult CBoard::OnSave() { return WriteFileSafely(kPuzzleFileName, FormatPuzzleFile(WorkingValues()), fs_); }
 
 CBoard::CLoadResult CBoard::OnLoad()
 {

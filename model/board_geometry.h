@@ -45,10 +45,7 @@ struct CCellSet {
     }
     constexpr int Count() const { return std::popcount(word[0]) + std::popcount(word[1]); }
     // The lowest cell of a set that is not empty.
-    constexpr int First() const
-    {
-        return word[0] != 0 ? std::countr_zero(word[0]) : 64 + std::countr_zero(word[1]);
-    }
+    constexpr int First() const { return word[0] != 0 ? std::countr_zero(word[0]) : 64 + std::countr_zero(word[1]); }
     constexpr CCellSet& operator|=(const CCellSet& other)
     {
         word[0] |= other.word[0];
@@ -169,7 +166,4 @@ inline constexpr CGeometry kGeometry = [] {
     return g;
 }();
 
-inline constexpr const CPlace& PlaceOf(int index)
-{
-    return kGeometry.place[static_cast<std::size_t>(index)];
-}
+inline constexpr const CPlace& PlaceOf(int index) { return kGeometry.place[static_cast<std::size_t>(index)]; }

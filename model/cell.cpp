@@ -21,7 +21,8 @@ std::array<std::string, 512> BuildCandidateTexts()
         for (int d = 1; d <= 9; ++d)
             if (open & DigitBit(d)) {
                 const CCandidatePlace place = CandidatePlace(d);
-                text[static_cast<std::size_t>(place.line * (kLineLength + 2) + place.column)] = static_cast<char>('0' + d);
+                text[static_cast<std::size_t>(place.line * (kLineLength + 2) + place.column)] =
+                    static_cast<char>('0' + d);
             }
     }
     return texts;
@@ -54,10 +55,7 @@ void CCell::Place(int v, Fill how)
     UpdateDisplay();
 }
 
-void CCell::ClearCell()
-{
-    SetValue(0);
-}
+void CCell::ClearCell() { SetValue(0); }
 
 void CCell::Enter(int v)
 {

@@ -24,9 +24,15 @@ constexpr int LowestDigit(unsigned mask) { return std::countr_zero(mask) + 1; }
 // sets every cell and the mix of empty and filled ones follows no pattern.
 inline constexpr DigitMask kExcludedForValue[10] = {
     0,
-    kAllDigits & ~DigitBit(1), kAllDigits & ~DigitBit(2), kAllDigits & ~DigitBit(3),
-    kAllDigits & ~DigitBit(4), kAllDigits & ~DigitBit(5), kAllDigits & ~DigitBit(6),
-    kAllDigits & ~DigitBit(7), kAllDigits & ~DigitBit(8), kAllDigits & ~DigitBit(9),
+    kAllDigits & ~DigitBit(1),
+    kAllDigits & ~DigitBit(2),
+    kAllDigits & ~DigitBit(3),
+    kAllDigits & ~DigitBit(4),
+    kAllDigits & ~DigitBit(5),
+    kAllDigits & ~DigitBit(6),
+    kAllDigits & ~DigitBit(7),
+    kAllDigits & ~DigitBit(8),
+    kAllDigits & ~DigitBit(9),
 };
 
 // The number of digits in a mask. A table, since the deduction counts

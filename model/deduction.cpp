@@ -12,7 +12,7 @@ namespace {
 // is simply its excluded mask, whether the cell is filled or not.
 
 // The digit a cell holds as a mask, nothing for an empty one.
-constexpr DigitMask kPlacedDigit[10] = {0, DigitBit(1), DigitBit(2), DigitBit(3), DigitBit(4),
+constexpr DigitMask kPlacedDigit[10] = {0,           DigitBit(1), DigitBit(2), DigitBit(3), DigitBit(4),
                                         DigitBit(5), DigitBit(6), DigitBit(7), DigitBit(8), DigitBit(9)};
 
 // The 36 masks of exactly two digits are numbered 0 to 35; every other
@@ -34,15 +34,9 @@ constexpr auto kPairDigits = [] {
     return digits;
 }();
 
-unsigned Open(DigitMask excluded)
-{
-    return ~excluded & kAllDigits;
-}
+unsigned Open(DigitMask excluded) { return ~excluded & kAllDigits; }
 
-int PairOf(DigitMask excluded)
-{
-    return kPairNumber[Open(excluded)];
-}
+int PairOf(DigitMask excluded) { return kPairNumber[Open(excluded)]; }
 
 DigitMask DigitsOfPairs(std::uint64_t pairs)
 {
@@ -255,9 +249,9 @@ CSweepOf<kReasons, kRules>::CState::~CState()
 {
     owing_.ForEach([this](int index) {
         const CPlace& p = PlaceOf(index);
-        grid_[static_cast<std::size_t>(index)].NoteRowColumnBox(owed_[static_cast<std::size_t>(index)],
-                                                                rowHolder_[p.row].data(),
-                                                                columnHolder_[p.column].data(), boxHolder_[p.box].data());
+        grid_[static_cast<std::size_t>(index)].NoteRowColumnBox(
+            owed_[static_cast<std::size_t>(index)], rowHolder_[p.row].data(), columnHolder_[p.column].data(),
+            boxHolder_[p.box].data());
     });
 }
 
@@ -280,12 +274,15 @@ bool CSweepOf<kReasons, kRules>::CState::UpdateEmptyCell(int index)
 
     // Rules 1 to 7 only add to what is ruled out, so their union is ruled
     // out at once; rules 8 and 9 then see all of it.
-    const DigitMask byRule[7] = {PlacedInRow(p),         PlacedInColumn(p),
-                                 PlacedInBox(p),         ConfinedByBandBoxes(p),
-                                 ConfinedByStackBoxes(p), PairsOfRow(p, PairOf(excluded)),
+    const DigitMask byRule[7] = {PlacedInRow(p),
+                                 PlacedInColumn(p),
+                                 PlacedInBox(p),
+                                 ConfinedByBandBoxes(p),
+                                 ConfinedByStackBoxes(p),
+                                 PairsOfRow(p, PairOf(excluded)),
                                  PairsOfColumn(p, PairOf(excluded))};
-    const unsigned newly = (byRule[0] | byRule[1] | byRule[2] | byRule[3] | byRule[4] | byRule[5] | byRule[6])
-        & Open(excluded);
+    const unsigned newly =
+        (byRule[0] | byRule[1] | byRule[2] | byRule[3] | byRule[4] | byRule[5] | byRule[6]) & Open(excluded);
     if (newly != 0) {
         cell.RuleOut(static_cast<DigitMask>(newly));
         if constexpr (kRecord)
@@ -358,7 +355,7 @@ template <Reasons kReasons, Rules kRules>
 // noted when the object ends.
 template <Reasons kReasons, Rules kRules>
 [[gnu::always_inline]] inline void CSweepOf<kReasons, kRules>::CState::RecordReasons(int index, unsigned newly,
-                                                                             const DigitMask (&byRule)[7])
+                                                                                     const DigitMask (&byRule)[7])
 {
     const unsigned byRow = newly & byRule[0];
     const unsigned byColumn = newly & byRule[1] & ~byRow;
@@ -377,8 +374,8 @@ template <Reasons kReasons, Rules kRules>
 // are follows no pattern.
 template <Reasons kReasons, Rules kRules>
 [[gnu::noinline]] void CSweepOf<kReasons, kRules>::CState::RecordConfinedAndPairs(int index, unsigned digits,
-                                                                           DigitMask byBand, DigitMask byStack,
-                                                                           DigitMask byRowPairs)
+                                                                                  DigitMask byBand, DigitMask byStack,
+                                                                                  DigitMask byRowPairs)
 {
     const CPlace& p = PlaceOf(index);
     CCell& cell = grid_[static_cast<std::size_t>(index)];
@@ -450,7 +447,7 @@ void CSweepOf<kReasons, kRules>::CState::RecordPairs(int index, unsigned digits,
 // are the first holders the object keeps).
 template <Reasons kReasons, Rules kRules>
 [[gnu::noinline]] void CSweepOf<kReasons, kRules>::CState::TellObserver(int index, unsigned newly, DigitMask row,
-                                                                 DigitMask column, DigitMask box)
+                                                                        DigitMask column, DigitMask box)
 {
     const DigitMask byRule[3] = {row, column, box};
     const CPlace& p = PlaceOf(index);
@@ -461,8 +458,9 @@ template <Reasons kReasons, Rules kRules>
     for (int k = 0; k < 3; ++k) {
         const unsigned hit = left & byRule[k];
         left &= ~hit;
-        ForEachDigit(hit,
-                     [&](int d) { observer_->OnRuledOut(index, d, {static_cast<Rule>(k + 1), holders[k][d - 1]}); });
+        ForEachDigit(hit, [&](int d) {
+            observer_->OnRuledOut(index, d, {static_cast<Rule>(k + 1), holders[k][d - 1]});
+        });
     }
     for (int rule = static_cast<int>(Rule::Band); rule <= static_cast<int>(Rule::ColumnPair); ++rule)
         ForEachDigit(left, [&](int d) {
@@ -477,8 +475,7 @@ CSweepOf<kReasons, kRules>::CSweepOf(Grid& grid) : state_(std::make_unique<CStat
 }
 
 template <Reasons kReasons, Rules kRules>
-CSweepOf<kReasons, kRules>::CSweepOf(Grid& grid, CDeductionObserver* observer)
-    requires(kReasons == Reasons::Kept)
+CSweepOf<kReasons, kRules>::CSweepOf(Grid& grid, CDeductionObserver* observer) requires(kReasons == Reasons::Kept)
     : state_(std::make_unique<CState>(grid, observer))
 {
 }

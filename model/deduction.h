@@ -68,8 +68,7 @@ public:
     explicit CSweepOf(Grid& grid);
     // The observer is told of every step; only a sweep that keeps reasons
     // can tell them.
-    CSweepOf(Grid& grid, CDeductionObserver* observer)
-        requires(kReasons == Reasons::Kept);
+    CSweepOf(Grid& grid, CDeductionObserver* observer) requires(kReasons == Reasons::Kept);
     ~CSweepOf();
     CSweepOf(const CSweepOf&) = delete;
     CSweepOf& operator=(const CSweepOf&) = delete;

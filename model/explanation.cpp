@@ -37,7 +37,8 @@ CExplanationLine RuledOut(const Grid& grid, int index, int digit, const CReason&
     case Rule::Column:
     case Rule::Box:
         line.cited = {reason.a};
-        line.lapsed = Failing(line.cited, [&grid, digit](int i) { return grid[static_cast<std::size_t>(i)].GetValue() == digit; });
+        line.lapsed = Failing(line.cited,
+                              [&grid, digit](int i) { return grid[static_cast<std::size_t>(i)].GetValue() == digit; });
         break;
     case Rule::Band:
         line.cited = CellsOfBox(reason.a, [index](int i) { return RowOf(i) != RowOf(index); });
@@ -83,7 +84,13 @@ CExplanationLine CannotGoThere(const Grid& grid, int cell, int digit, int box)
     if (const int holder = holderIn(RowOf(cell)); holder >= 0)
         line = {Statement::CannotGoThere, digit, 0, {Rule::Row, static_cast<std::uint8_t>(holder)}, {holder}, {}, -1};
     else if (const int inColumn = holderIn(kBoardSize + ColumnOf(cell)); inColumn >= 0)
-        line = {Statement::CannotGoThere, digit, 0, {Rule::Column, static_cast<std::uint8_t>(inColumn)}, {inColumn}, {}, -1};
+        line = {Statement::CannotGoThere,
+                digit,
+                0,
+                {Rule::Column, static_cast<std::uint8_t>(inColumn)},
+                {inColumn},
+                {},
+                -1};
     else
         line = RuledOut(grid, cell, digit, grid[static_cast<std::size_t>(cell)].Reason(digit));
     line.what = Statement::CannotGoThere;
@@ -128,7 +135,8 @@ CExplanationLine Header(const Grid& grid, int index, DigitMask leftBehind)
     // Cites the cells that no longer bear it out: those are what the board
     // shows against it.
     CExplanationLine line = Plain(Statement::FoundOnlyInBox, value);
-    line.cited = CellsOfBox(BoxOf(index), [&](int i) { return i != index && grid[static_cast<std::size_t>(i)].IsOpen(value); });
+    line.cited =
+        CellsOfBox(BoxOf(index), [&](int i) { return i != index && grid[static_cast<std::size_t>(i)].IsOpen(value); });
     line.lapsed = line.cited;
     return line;
 }

@@ -44,31 +44,31 @@
 // Built from the grid alone, so it explains any grid: the working one or a
 // copy of it.
 enum class Statement : std::uint8_t {
-    StillPossible,         // empty cell; digits: its open digits that stand nowhere beside it
-    Given,                 // holds digit, on the board when the puzzle arrived
-    Entered,               // holds digit, typed by the person since
-    FoundSingle,           // holds digit: it was the only one left open
-    FoundOnlyInBox,        // holds digit: the box's other eight cells had it ruled out
-    LeftBehind,            // digit open in the empty cell, though cited holds it: the next Pass rules it out
-    CannotGoThere,         // after FoundOnlyInBox: digit cannot go in the box's cell about, by reason
-    RuledOut,              // digit ruled out by reason
-    RuledOutWithoutReason, // an empty cell's digit ruled out with no reason kept
-    AlsoStands,            // digit, the cell's, stands in cited too: a contradiction
-    NoDigitLeft,           // empty, nothing open, and the givens have no solution
-    NoDigitLeftByEntries,  // empty, nothing open, the givens have a solution but not with the
-                           // entries; cited: the entries that alone leave none (maybe none)
+    StillPossible,              // empty cell; digits: its open digits that stand nowhere beside it
+    Given,                      // holds digit, on the board when the puzzle arrived
+    Entered,                    // holds digit, typed by the person since
+    FoundSingle,                // holds digit: it was the only one left open
+    FoundOnlyInBox,             // holds digit: the box's other eight cells had it ruled out
+    LeftBehind,                 // digit open in the empty cell, though cited holds it: the next Pass rules it out
+    CannotGoThere,              // after FoundOnlyInBox: digit cannot go in the box's cell about, by reason
+    RuledOut,                   // digit ruled out by reason
+    RuledOutWithoutReason,      // an empty cell's digit ruled out with no reason kept
+    AlsoStands,                 // digit, the cell's, stands in cited too: a contradiction
+    NoDigitLeft,                // empty, nothing open, and the givens have no solution
+    NoDigitLeftByEntries,       // empty, nothing open, the givens have a solution but not with the
+                                // entries; cited: the entries that alone leave none (maybe none)
     NoDigitLeftYetGivensAllow,  // empty, nothing open, though the givens (there are no entries) have a solution
     NoDigitLeftYetEntriesAllow, // the same, though the givens and the entries have a solution
 };
 
 struct CExplanationLine {
     Statement what = Statement::StillPossible;
-    int digit = 0;          // the cell's digit, or the one ruled out
-    DigitMask digits = 0;   // StillPossible: the open digits
-    CReason reason{};       // RuledOut, CannotGoThere (rule None: no reason kept)
-    std::vector<int> cited; // the cells the statement rests on, in board order
+    int digit = 0;           // the cell's digit, or the one ruled out
+    DigitMask digits = 0;    // StillPossible: the open digits
+    CReason reason{};        // RuledOut, CannotGoThere (rule None: no reason kept)
+    std::vector<int> cited;  // the cells the statement rests on, in board order
     std::vector<int> lapsed; // those of cited that no longer bear it out
-    int about = -1;         // CannotGoThere: the other cell of the box
+    int about = -1;          // CannotGoThere: the other cell of the box
 };
 
 struct CCellExplanation {

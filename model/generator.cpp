@@ -114,8 +114,8 @@ private:
             return k;
         };
         for (const auto& unit : cells)
-            group[static_cast<std::size_t>(root(node(unit[static_cast<std::size_t>(a - 1)], 0)))]
-                = static_cast<std::uint8_t>(root(node(unit[static_cast<std::size_t>(b - 1)], 1)));
+            group[static_cast<std::size_t>(root(node(unit[static_cast<std::size_t>(a - 1)], 0)))] =
+                static_cast<std::uint8_t>(root(node(unit[static_cast<std::size_t>(b - 1)], 1)));
         std::array<CCellSet, 2 * kBoardSize> groups{};
         for (const auto& row : std::span(cells).first<kBoardSize>())
             for (const int which : {0, 1}) {
@@ -450,7 +450,8 @@ public:
                 carving_.PutBack(out);
                 return true;
             }
-            const COrbit in = orbitOf_[static_cast<std::size_t>(cells[random.Below(static_cast<std::uint32_t>(count))])];
+            const COrbit in =
+                orbitOf_[static_cast<std::size_t>(cells[random.Below(static_cast<std::uint32_t>(count))])];
             carving_.PutBack(in);
             search_.Restore(swapped_);
             search_.Give(in.first, grid_[in.first]);

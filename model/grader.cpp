@@ -55,10 +55,7 @@ int SolveWith(Grid& grid, Level level)
 
 } // namespace
 
-bool CRuleSolve::Finished() const
-{
-    return std::find(values.begin(), values.end(), 0) == values.end();
-}
+bool CRuleSolve::Finished() const { return std::find(values.begin(), values.end(), 0) == values.end(); }
 
 CRuleSolve SolveWithRules(const Values& values, Level level)
 {
@@ -117,17 +114,14 @@ CPuzzleCheck CheckSolved(const Values& values, std::span<const DigitMask, kCellC
     CSolutionSearch search;
     search.LoadExcluded(excluded);
     check.solutions = search.Count(2, &check.solution);
-    check.level = finished && check.solutions == 1 ? GradeWith(GridOf(values), Level::BoxAndLine)
-                                                   : Level::BeyondTheRules;
+    check.level =
+        finished && check.solutions == 1 ? GradeWith(GridOf(values), Level::BoxAndLine) : Level::BeyondTheRules;
     return check;
 }
 
 } // namespace
 
-Level Grade(const Values& values)
-{
-    return GradeWith(GridOf(values), Level::Pairs);
-}
+Level Grade(const Values& values) { return GradeWith(GridOf(values), Level::Pairs); }
 
 CPuzzleCheck CheckPuzzle(const Values& values)
 {

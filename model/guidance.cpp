@@ -30,10 +30,7 @@ public:
     std::vector<std::pair<int, std::pair<int, CReason>>> ruledOut;
 };
 
-bool SameLine(int a, int b)
-{
-    return RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) || BoxOf(a) == BoxOf(b);
-}
+bool SameLine(int a, int b) { return RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) || BoxOf(a) == BoxOf(b); }
 
 // The first fill of sweeps with the rules of kRules over a copy of grid,
 // or none (cell -1) when they come to rest first.
@@ -205,10 +202,7 @@ Values Givens(const Grid& grid)
     return givens;
 }
 
-bool GivensContradict(const Grid& grid)
-{
-    return CountSolutions(Givens(grid), 1).count == 0;
-}
+bool GivensContradict(const Grid& grid) { return CountSolutions(Givens(grid), 1).count == 0; }
 
 namespace {
 

@@ -93,8 +93,8 @@ CBlame Blame(const Grid& grid);
 // How the person's entries stand against the puzzle's solution, when the
 // givens have exactly one: which of them differ from it.
 struct CEntryCheck {
-    bool oneSolution = false; // the givens have exactly one solution
-    int entries = 0;          // cells filled as Entered
+    bool oneSolution = false;   // the givens have exactly one solution
+    int entries = 0;            // cells filled as Entered
     std::vector<int> differing; // board order; only with oneSolution
 };
 CEntryCheck CheckEntries(const Grid& grid);

@@ -27,15 +27,9 @@ void CHistory::Record(const std::string& name, const CBoardState& before, const 
     done_ = changes_.size();
 }
 
-const std::string& CHistory::UndoName() const
-{
-    return CanUndo() ? changes_[done_ - 1].name : kNothing;
-}
+const std::string& CHistory::UndoName() const { return CanUndo() ? changes_[done_ - 1].name : kNothing; }
 
-const std::string& CHistory::RedoName() const
-{
-    return CanRedo() ? changes_[done_].name : kNothing;
-}
+const std::string& CHistory::RedoName() const { return CanRedo() ? changes_[done_].name : kNothing; }
 
 bool CHistory::Undo(CBoard& board)
 {

@@ -313,7 +313,8 @@ void ShowCharacter(std::string_view line, unsigned char byte, CPasteRefusal& why
     const auto at = line.find(static_cast<char>(byte));
     if (byte >= 0xC2 && byte <= 0xF4 && at != std::string_view::npos) {
         std::size_t length = 1;
-        while (length < 4 && at + length < line.size() && (static_cast<unsigned char>(line[at + length]) & 0xC0) == 0x80)
+        while (length < 4 && at + length < line.size()
+               && (static_cast<unsigned char>(line[at + length]) & 0xC0) == 0x80)
             ++length;
         why.character = line.substr(at, length);
     }

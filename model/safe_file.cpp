@@ -58,7 +58,8 @@ bool WriteFully(std::string_view contents, WriteSome write)
 
 bool WriteAll(CFileSystem& fs, int fd, std::string_view contents)
 {
-    return WriteFully(contents, [&](const char* data, std::size_t size, std::size_t) { return fs.Write(fd, data, size); });
+    return WriteFully(contents,
+                      [&](const char* data, std::size_t size, std::size_t) { return fs.Write(fd, data, size); });
 }
 
 // The user's word for what the system said, while writing or reading.

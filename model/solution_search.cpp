@@ -32,10 +32,7 @@ constexpr Bands BandsOf(const CCellSet& cells)
     return bands;
 }
 
-constexpr Cells CellsOf(const Bands& bands)
-{
-    return Cells{bands[0], bands[1], bands[2], 0};
-}
+constexpr Cells CellsOf(const Bands& bands) { return Cells{bands[0], bands[1], bands[2], 0}; }
 
 // Each cell's 20 peers, band by band.
 constexpr auto kPeerBands = [] {
@@ -62,17 +59,11 @@ constexpr CCellMasks kCellMasks = [] {
 
 // One band's word of a set of cells in memory, read as a word.
 using AliasedWord = std::uint32_t __attribute__((may_alias));
-std::uint32_t WordOf(const Cells& cells, int b)
-{
-    return reinterpret_cast<const AliasedWord*>(&cells)[b];
-}
+std::uint32_t WordOf(const Cells& cells, int b) { return reinterpret_cast<const AliasedWord*>(&cells)[b]; }
 
 // The words of a set of cells, taken out of the vector one by one rather
 // than through memory, where a load of part of a vector just stored waits.
-std::array<std::uint32_t, 4> WordsOf(Cells cells)
-{
-    return {cells[0], cells[1], cells[2], cells[3]};
-}
+std::array<std::uint32_t, 4> WordsOf(Cells cells) { return {cells[0], cells[1], cells[2], cells[3]}; }
 
 bool Any(Cells cells)
 {
@@ -84,27 +75,15 @@ bool Any(Cells cells)
 #endif
 }
 
-bool Any(Truth truth)
-{
-    return Any(reinterpret_cast<Cells>(truth));
-}
+bool Any(Truth truth) { return Any(reinterpret_cast<Cells>(truth)); }
 
-bool Has(Cells cells, int index)
-{
-    return (cells[index / 27] >> (index % 27) & 1) != 0;
-}
+bool Has(Cells cells, int index) { return (cells[index / 27] >> (index % 27) & 1) != 0; }
 
 // The sets of cells of a with at most one cell, the others empty.
-Cells AtMostOne(Cells a)
-{
-    return a & reinterpret_cast<Cells>((a & (a - 1)) == 0);
-}
+Cells AtMostOne(Cells a) { return a & reinterpret_cast<Cells>((a & (a - 1)) == 0); }
 
 // The number of cells among the nine bits of a row's or column's field.
-int CountOf(std::uint32_t field)
-{
-    return kDigitCount[field];
-}
+int CountOf(std::uint32_t field) { return kDigitCount[field]; }
 
 // Box k of a band's cells as nine bits, row by row.
 std::uint32_t BoxField(std::uint32_t band, int k)
@@ -333,10 +312,10 @@ void CSolutionSearch::Place(CState& s, int digit, int index)
     const Cells singles = s.open & ~twice;
     if (!Any(singles))
         return true;
-    // A single is in no other digit's cells, so placing it only clears its
-    // peers from its digit's; the singles are taken digit by digit. A
-    // single whose one digit a peer has just taken is not placed, and shows
-    // as a cell with no digit next time.
+        // A single is in no other digit's cells, so placing it only clears its
+        // peers from its digit's; the singles are taken digit by digit. A
+        // single whose one digit a peer has just taken is not placed, and shows
+        // as a cell with no digit next time.
 #pragma GCC unroll 9
     for (unsigned d = 0; d < 9; ++d) {
         const Cells mine = singles & s.digit[d];
@@ -369,15 +348,15 @@ void CSolutionSearch::Place(CState& s, int digit, int index)
     const Cells box0 = padded & kFirstBox, box1 = padded & kFirstBox << 3, box2 = padded & kFirstBox << 6;
     if (Any((row0 == 0) | (row1 == 0) | (row2 == 0) | (box0 == 0) | (box1 == 0) | (box2 == 0)))
         return false;
-    Cells alone = AtMostOne(row0) | AtMostOne(row1) << 9 | AtMostOne(row2) << 18 | AtMostOne(box0)
-        | AtMostOne(box1) | AtMostOne(box2);
+    Cells alone = AtMostOne(row0) | AtMostOne(row1) << 9 | AtMostOne(row2) << 18 | AtMostOne(box0) | AtMostOne(box1)
+        | AtMostOne(box2);
     const auto once = WordsOf(row0 | row1 | row2);
     const auto twice = WordsOf((row0 & row1) | (row0 & row2) | (row1 & row2));
     const std::uint32_t columns = once[0] | once[1] | once[2];
     if (columns != kNine)
         return false;
-    const std::uint32_t column = columns
-        & ~(twice[0] | twice[1] | twice[2] | (once[0] & once[1]) | (once[0] & once[2]) | (once[1] & once[2]));
+    const std::uint32_t column =
+        columns & ~(twice[0] | twice[1] | twice[2] | (once[0] & once[1]) | (once[0] & once[2]) | (once[1] & once[2]));
     const std::uint32_t spread = column | column << 9 | column << 18;
     alone = (alone | (x & Cells{spread, spread, spread, 0})) & s.open;
     if (!Any(alone))
@@ -461,10 +440,7 @@ void CSolutionSearch::LoadExcluded(std::span<const DigitMask, kCellCount> exclud
         open_[i] = static_cast<std::uint16_t>(~excluded[i] & kAllDigits);
 }
 
-bool CSolutionSearch::Forbid(int index, int digit)
-{
-    return ForbidAll(index, DigitBit(digit));
-}
+bool CSolutionSearch::Forbid(int index, int digit) { return ForbidAll(index, DigitBit(digit)); }
 
 bool CSolutionSearch::ForbidAll(int index, DigitMask excluded)
 {
@@ -524,15 +500,9 @@ bool CSolutionSearch::Give(int index, int digit)
     return !start_.impossible;
 }
 
-CSolutionSearch::CStart CSolutionSearch::Saved() const
-{
-    return start_;
-}
+CSolutionSearch::CStart CSolutionSearch::Saved() const { return start_; }
 
-void CSolutionSearch::Restore(const CStart& start)
-{
-    start_ = start;
-}
+void CSolutionSearch::Restore(const CStart& start) { start_ = start; }
 
 int CSolutionSearch::Count(int limit, Values* first)
 {
@@ -553,7 +523,6 @@ bool CSolutionSearch::FindNear(const Values& near, Values& first)
     near_ = nullptr;
     return found_ == 1;
 }
-
 
 bool CSolutionSearch::FindRandom(CRandom& random, Values& solution)
 {

@@ -62,8 +62,7 @@ TEST(Batch, CellStepsWorkOnTheFirstCellsOnly)
 {
     // (0, 0) is empty with 1 in its row and 2 and 3 in its column; one step
     // works on it and on nothing else.
-    const std::string puzzle =
-        ".1.......2........3..............................................................";
+    const std::string puzzle = ".1.......2........3..............................................................";
     const auto lines = Lines(RunBatch("--candidates --cell 1", puzzle + "\n").out);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].substr(0, 18), "456789 1 123456789");
@@ -97,19 +96,21 @@ TEST(Batch, BadLinesAreReportedAndTheRestStillRun)
     const BatchRun run = RunBatch("", input);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(Lines(run.out), (std::vector<std::string>{set[0].solution, set[1].solution, set[4].solution}));
-    EXPECT_EQ(Lines(run.err), (std::vector<std::string>{
-                                  "zifrel-batch: line 3: expected 81 cells, found 5",
-                                  "zifrel-batch: line 5: cell 81 is 'q', not 1-9, 0, ., _, *, x or ?",
-                                  "zifrel-batch: line 6: starts with a UTF-8 byte-order mark; save the text without it",
-                                  "zifrel-batch: line 7: too long",
-                                  "zifrel-batch: line 8: a 9x9 block stops after 2 rows",
-                              }));
+    EXPECT_EQ(Lines(run.err),
+              (std::vector<std::string>{
+                  "zifrel-batch: line 3: expected 81 cells, found 5",
+                  "zifrel-batch: line 5: cell 81 is 'q', not 1-9, 0, ., _, *, x or ?",
+                  "zifrel-batch: line 6: starts with a UTF-8 byte-order mark; save the text without it",
+                  "zifrel-batch: line 7: too long",
+                  "zifrel-batch: line 8: a 9x9 block stops after 2 rows",
+              }));
 
     // One output line per input line: an empty one for the empty line, for
     // each bad line and for both rows of the block cut short.
     const BatchRun aligned = RunBatch("--aligned", input);
-    EXPECT_EQ(Lines(aligned.out), (std::vector<std::string>{set[0].solution, "", "", set[1].solution, "", "", "", "",
-                                                            "", set[4].solution}));
+    EXPECT_EQ(
+        Lines(aligned.out),
+        (std::vector<std::string>{set[0].solution, "", "", set[1].solution, "", "", "", "", "", set[4].solution}));
 }
 
 // The man page's own example pairs each input line with its answer,
@@ -143,8 +144,9 @@ TEST(Batch, AlignedOutputKeepsInStepWithEveryInputLine)
     answer(17, set[3].solution);
     answer(20, set[4].solution);
     EXPECT_EQ(out, expected);
-    EXPECT_EQ(Lines(run.err), (std::vector<std::string>{"zifrel-batch: line 4: expected 81 cells, found 5",
-                                                       "zifrel-batch: line 19: a 9x9 block stops after 1 rows"}));
+    EXPECT_EQ(Lines(run.err),
+              (std::vector<std::string>{"zifrel-batch: line 4: expected 81 cells, found 5",
+                                        "zifrel-batch: line 19: a 9x9 block stops after 1 rows"}));
 
     // --grade keeps in step the same way.
     const auto graded = Lines(RunBatch("--grade --aligned", input).out);
@@ -192,12 +194,13 @@ TEST(Batch, SpacingNeverMakesALineTooLong)
 
     // Bad lines say what they said before; a long one that is not spacing
     // is still too long.
-    const BatchRun bad = RunBatch("", std::string(600, ' ') + "y\n" + std::string(600, '5') + "\n"
-                                         + std::string(300, '5') + std::string(300, 'y') + "\n");
+    const BatchRun bad = RunBatch("",
+                                  std::string(600, ' ') + "y\n" + std::string(600, '5') + "\n" + std::string(300, '5')
+                                      + std::string(300, 'y') + "\n");
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(Lines(bad.err), (std::vector<std::string>{"zifrel-batch: line 1: cell 1 is 'y', not 1-9, 0, ., _, *, x or ?",
-                                                       "zifrel-batch: line 2: too long",
-                                                       "zifrel-batch: line 3: too long"}));
+    EXPECT_EQ(Lines(bad.err),
+              (std::vector<std::string>{"zifrel-batch: line 1: cell 1 is 'y', not 1-9, 0, ., _, *, x or ?",
+                                        "zifrel-batch: line 2: too long", "zifrel-batch: line 3: too long"}));
 }
 
 // The forms puzzles travel in, each of the same puzzle.
@@ -246,8 +249,9 @@ TEST(Batch, BadOptionsAreNamedInOneLine)
         {"--generate 0", "--generate takes a number of puzzles from 1 to 1000000000, not '0'"},
         {"--generate -3", "--generate takes a number of puzzles from 1 to 1000000000, not '-3'"},
         {"--generate 1000000001", "--generate takes a number of puzzles from 1 to 1000000000, not '1000000001'"},
-        {"--generate 99999999999999999999", "--generate takes a number of puzzles from 1 to 1000000000, not "
-                                            "'99999999999999999999'"},
+        {"--generate 99999999999999999999",
+         "--generate takes a number of puzzles from 1 to 1000000000, not "
+         "'99999999999999999999'"},
         {"--generate ten", "--generate takes a number of puzzles from 1 to 1000000000, not 'ten'"},
         {"--generate 5 --level 0", "--level takes 1, 2, 3 or 4, not '0'"},
         {"--generate 5 --level 5", "--level takes 1, 2, 3 or 4, not '5'"},
@@ -318,8 +322,9 @@ TEST(Batch, GradeRatesEachPuzzle)
     const BatchRun run = RunBatch("--grade", input);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, expected);
-    EXPECT_EQ(Lines(run.err), (std::vector<std::string>{"zifrel-batch: line 18: expected 81 cells, found 5",
-                                                       "zifrel-batch: line 19: too long"}));
+    EXPECT_EQ(Lines(run.err),
+              (std::vector<std::string>{"zifrel-batch: line 18: expected 81 cells, found 5",
+                                        "zifrel-batch: line 19: too long"}));
 
     // The whole expert set: one solution each, and the level Solve agrees with.
     std::string lines;
@@ -337,12 +342,13 @@ TEST(Batch, GenerateWritesTheSamePuzzlesForTheSameSeed)
     EXPECT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.err, "");
     // As they came out when this was written, on any machine.
-    EXPECT_EQ(Lines(first.out), (std::vector<std::string>{
-                                    "8..5..9.2..13..........8..5.8..2.1.....8.6.....9.4..6.3..2..........42..9.7..5..4",
-                                    "18...9...65.1....3...8...5.9.....3...4..6..8...1.....7.1...5...7....8.49...2...76",
-                                    "....2...9.7.5.3..1.1.4......6......8.8..7..2.4......3......8.4.9..3.5.6.3...9....",
-                                    "..3...4......19..3...5...81..7..3.9..9..8..4..5.9..7..64...5...7..86......2...9..",
-                                }));
+    EXPECT_EQ(Lines(first.out),
+              (std::vector<std::string>{
+                  "8..5..9.2..13..........8..5.8..2.1.....8.6.....9.4..6.3..2..........42..9.7..5..4",
+                  "18...9...65.1....3...8...5.9.....3...4..6..8...1.....7.1...5...7....8.49...2...76",
+                  "....2...9.7.5.3..1.1.4......6......8.8..7..2.4......3......8.4.9..3.5.6.3...9....",
+                  "..3...4......19..3...5...81..7..3.9..9..8..4..5.9..7..64...5...7..86......2...9..",
+              }));
     EXPECT_EQ(RunBatch("--seed 42 --generate 4 --symmetry rotate180", "").out, first.out);
 
     // Without a seed, it names the one it took, which gives the same again.
@@ -366,10 +372,10 @@ TEST(Batch, HelpAndVersion)
 {
     const BatchRun help = RunBatch("--help", "");
     EXPECT_EQ(help.status, 0);
-    for (const char* word : {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "--grade",
-                             "--generate N", "--level L", "--symmetry S", "--seed S", "Beyond the rules", "--hint",
-                             "Exit status", "Singles (naked and hidden singles)", "Box and line (pointing)",
-                             "Pairs (naked pairs)"})
+    for (const char* word :
+         {"--solve", "--pass N", "--cell N", "--candidates", "--explain", "--aligned", "--grade", "--generate N",
+          "--level L", "--symmetry S", "--seed S", "Beyond the rules", "--hint", "Exit status",
+          "Singles (naked and hidden singles)", "Box and line (pointing)", "Pairs (naked pairs)"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     const BatchRun version = RunBatch("--version", "");
     EXPECT_EQ(version.status, 0);
@@ -457,7 +463,6 @@ TEST(Batch, WritesInLargeBlocksYetAnswersEachTypedLineAtOnce)
     EXPECT_EQ(typed.out, puzzle.solution + "\n");
 }
 
-
 namespace lanes {
 
 // Every shared puzzle, random boards of every kind and lines that are not
@@ -499,7 +504,8 @@ TEST(BatchLanes, WriteExactlyWhatTheOnePuzzleEngineWrites)
         sets.push_back("avx512");
     int compared = 0;
     std::vector<std::string> runs;
-    for (const std::string command : {"--solve", "--pass 0", "--pass 1", "--pass 2", "--pass 3", "--pass 4", "--pass 5"})
+    for (const std::string command :
+         {"--solve", "--pass 0", "--pass 1", "--pass 2", "--pass 3", "--pass 4", "--pass 5"})
         for (const std::string form : {"", " --candidates", " --aligned", " --candidates --aligned"})
             runs.push_back(command + form);
     // --grade starts from Solve in the lanes.

@@ -8,10 +8,8 @@
 namespace {
 
 // A simple puzzle that one sweep does not finish.
-const std::string kPuzzle =
-    "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
-const std::string kSolution =
-    "637142985425689713918735426183924657249576138756813294374251869591468372862397541";
+const std::string kPuzzle = "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
+const std::string kSolution = "637142985425689713918735426183924657249576138756813294374251869591468372862397541";
 
 bool AnyCellShowsCandidates(const CBoard& board)
 {

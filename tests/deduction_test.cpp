@@ -87,8 +87,15 @@ TEST(DeductionPlacedDigits, EightDifferentDigitsAroundACellPlaceTheNinth)
 TEST(DeductionPlacedDigits, ASecondCallWithNothingElseChangedReturnsFalse)
 {
     Grid grid = GridOf({
-        "1.3......", ".........", ".........", ".........", ".........",
-        ".........", ".........", ".........", ".........",
+        "1.3......",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
     });
     EXPECT_TRUE(UpdateCell(grid, 0, 1));
     At(grid, 0, 1).TakeDisplayChange();
@@ -113,7 +120,12 @@ TEST(DeductionConfinedToRow, FilledCellsCountAsRulingOutAllButTheirOwnDigit)
         "123......",
         ".........",
         "567......",
-        ".........", ".........", ".........", ".........", ".........", ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
     });
     // Row 1 of box 0 must hold 4, 8 and 9; X at (1, 5) loses them, while the
     // digits placed in the box (1, 2, 3, 5, 6, 7) stay open in X.
@@ -127,7 +139,12 @@ TEST(DeductionConfinedToRow, OneUnworkedEmptyCellInTheBoxConfirmsNothing)
         "123......",
         ".........",
         "56.......",
-        ".........", ".........", ".........", ".........", ".........", ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
     });
     EXPECT_FALSE(UpdateCell(grid, 1, 5));
     EXPECT_EQ(OpenDigits(At(grid, 1, 5)), "123456789");
@@ -234,8 +251,15 @@ TEST(DeductionOnlyPlaceInBox, ADigitRuledOutInTheCellItselfIsNotPlaced)
 TEST(DeductionSingleCandidate, RulingOutAllButOneDigitUpdatesTheDisplay)
 {
     Grid grid = GridOf({
-        "12.......", "..3......", "..4......", ".........", "..5......",
-        "..6......", ".........", "..7......", "..8......",
+        "12.......",
+        "..3......",
+        "..4......",
+        ".........",
+        "..5......",
+        "..6......",
+        ".........",
+        "..7......",
+        "..8......",
     });
     At(grid, 0, 2).TakeDisplayChange();
     UpdateCell(grid, 0, 2);
@@ -246,8 +270,15 @@ TEST(DeductionSingleCandidate, RulingOutAllButOneDigitUpdatesTheDisplay)
 TEST(DeductionSingleCandidate, ACellLeftWithNoDigitStaysEmptyAndShowsABlankGrid)
 {
     Grid grid = GridOf({
-        "12345678.", ".........", ".........", ".........", ".........",
-        ".........", ".........", ".........", "........9",
+        "12345678.",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        "........9",
     });
     EXPECT_TRUE(UpdateCell(grid, 0, 8));
     EXPECT_EQ(At(grid, 0, 8).GetValue(), 0);
@@ -282,8 +313,15 @@ TEST(DeductionOrder, ACellUsesOnlyWhatItsNeighboursHaveWorkedOutSoFar)
 TEST(DeductionOrder, OnlyTheTargetCellIsWritten)
 {
     Grid grid = GridOf({
-        "1........", ".........", ".........", ".........", ".........",
-        ".........", ".........", ".........", ".........",
+        "1........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
+        ".........",
     });
     const Grid before = grid;
     UpdateCell(grid, 4, 0);

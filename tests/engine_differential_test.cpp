@@ -34,10 +34,7 @@ struct CLoggedGrid {
     Grid grid{};
 };
 
-std::string Describe(const CCell& cell)
-{
-    return std::to_string(cell.GetValue()) + "/" + OpenDigits(cell);
-}
+std::string Describe(const CCell& cell) { return std::to_string(cell.GetValue()) + "/" + OpenDigits(cell); }
 
 std::string Describe(const CReason& reason)
 {
@@ -85,9 +82,8 @@ public:
                 if (grid->grid[i].GetValue() != reference_.grid[i].GetValue()
                     || grid->grid[i].ExcludedMask() != reference_.grid[i].ExcludedMask()
                     || grid->grid[i].HowFilled() != reference_.grid[i].HowFilled())
-                    return "after the call on " + at + ", cell " + std::to_string(i) + " is "
-                        + Describe(grid->grid[i]) + (grid == &quiet_ ? " without reasons" : "") + ", reference "
-                        + Describe(reference_.grid[i]);
+                    return "after the call on " + at + ", cell " + std::to_string(i) + " is " + Describe(grid->grid[i])
+                        + (grid == &quiet_ ? " without reasons" : "") + ", reference " + Describe(reference_.grid[i]);
         const CCellSet noted = reference_.Noted();
         if (engine_.Noted() != noted || quiet_.Noted() != noted)
             return "the call on " + at + " noted other cells for the display";
@@ -130,8 +126,7 @@ public:
             {
                 CSweep sweep(engine_.grid);
                 CSweepWithoutReasons quiet(quiet_.grid);
-                if (std::string broken = Step(sweep, quiet, i / kBoardSize, i % kBoardSize, changed);
-                    !broken.empty())
+                if (std::string broken = Step(sweep, quiet, i / kBoardSize, i % kBoardSize, changed); !broken.empty())
                     return "cell step: " + broken;
             }
             if (std::string broken = SameReasons(); !broken.empty())
@@ -235,7 +230,6 @@ TEST(EngineDifferential, RandomBoardsTypingAndSetMatchTheReference)
         }
     }
 }
-
 
 // The lane engine against the one-puzzle engine, board for board: every
 // shared puzzle and random boards of every kind, after every count of

@@ -37,8 +37,7 @@ public:
         std::string target, change, rule, first, second;
         words >> target >> change >> rule >> first >> second;
         const int x = Cell(target);
-        if (x < 0 || change.size() != 2 || (change[0] != '-' && change[0] != '=') || change[1] < '1'
-            || change[1] > '9')
+        if (x < 0 || change.size() != 2 || (change[0] != '-' && change[0] != '=') || change[1] < '1' || change[1] > '9')
             return "cannot read";
         const int d = change[1] - '0';
         if (value_[x] != 0)
@@ -112,13 +111,12 @@ private:
         if (rule == "band" || rule == "stack") {
             const int box = Box(first);
             const bool row = rule == "band";
-            const bool neighbour = box >= 0 && box != BoxOf(x)
-                && (row ? box / 3 == BoxOf(x) / 3 : box % 3 == BoxOf(x) % 3);
+            const bool neighbour =
+                box >= 0 && box != BoxOf(x) && (row ? box / 3 == BoxOf(x) / 3 : box % 3 == BoxOf(x) % 3);
             if (!neighbour)
                 return "the box is not a neighbour in the " + rule;
-            const bool confined = RuledOutInBox(box, d, [&](int i) {
-                return row ? RowOf(i) != RowOf(x) : ColumnOf(i) != ColumnOf(x);
-            });
+            const bool confined =
+                RuledOutInBox(box, d, [&](int i) { return row ? RowOf(i) != RowOf(x) : ColumnOf(i) != ColumnOf(x); });
             return confined ? std::string() : "the box does not confine the digit to the cell's line";
         }
         if (rule == "rowpair" || rule == "columnpair") {
@@ -203,9 +201,11 @@ INSTANTIATE_TEST_SUITE_P(Commands, ExplainedCommand, testing::Values("--solve", 
 std::string ExplainLine(const CReferenceStep& step)
 {
     const auto name = [](int i) { return "r" + std::to_string(RowOf(i) + 1) + "c" + std::to_string(ColumnOf(i) + 1); };
-    static const char* const kRule[] = {"", " row ", " column ", " box ", " band b", " stack b", " rowpair ", " columnpair "};
+    static const char* const kRule[] = {"",        " row ",    " column ",  " box ",
+                                        " band b", " stack b", " rowpair ", " columnpair "};
     const CReason& r = step.reason;
-    const std::string line = name(step.cell) + (r.rule == Rule::None ? " =" : " -") + std::to_string(step.digit) + kRule[static_cast<int>(r.rule)];
+    const std::string line = name(step.cell) + (r.rule == Rule::None ? " =" : " -") + std::to_string(step.digit)
+        + kRule[static_cast<int>(r.rule)];
     if (r.rule == Rule::None)
         return line + (step.how == Fill::Single ? " single" : " onlyinbox");
     if (r.rule == Rule::Band || r.rule == Rule::Stack)

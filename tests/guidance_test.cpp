@@ -54,14 +54,15 @@ void ExpectHintIsTheNextFill(const CBoard& board, const std::string& what)
     // The copy stops at the moment of the fill.
     for (int i = 0; i < kCellCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        EXPECT_TRUE(hint.grid[k].State() == copy[k].State())
-            << what << ": cell " << i << " of the copy";
+        EXPECT_TRUE(hint.grid[k].State() == copy[k].State()) << what << ": cell " << i << " of the copy";
     }
     // On that copy, the filled cell's explanation rests on nothing that no
     // longer stands, and what the hint's rules ruled out on the way uses
     // them alone.
     EXPECT_FALSE(ExplainCell(hint.grid, cell).AnyLapsed()) << what;
-    const Rule strongest = hint.rules == Rules::Singles ? Rule::Box : hint.rules == Rules::BoxAndLine ? Rule::Stack : Rule::ColumnPair;
+    const Rule strongest = hint.rules == Rules::Singles ? Rule::Box
+        : hint.rules == Rules::BoxAndLine               ? Rule::Stack
+                                                        : Rule::ColumnPair;
     for (const auto& [digit, reason] : hint.steps)
         EXPECT_TRUE(reason.rule != Rule::None && reason.rule <= strongest) << what << ": " << digit;
     // Pass, with all the rules, puts the digit there in as many presses as
@@ -123,11 +124,13 @@ TEST(Conflicts, AreTheCellsThatContradictTheBoard)
             std::vector<int> same;
             for (int j = 0; j < kCellCount; ++j) {
                 const bool line = i / 9 == j / 9 || i % 9 == j % 9 || (i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3);
-                if (j != i && line && cell.GetValue() != 0 && board.Working()[static_cast<std::size_t>(j)].GetValue() == cell.GetValue())
+                if (j != i && line && cell.GetValue() != 0
+                    && board.Working()[static_cast<std::size_t>(j)].GetValue() == cell.GetValue())
                     same.push_back(j);
             }
             EXPECT_EQ(conflicts[static_cast<std::size_t>(i)].sameDigit, same) << round << " cell " << i;
-            EXPECT_EQ(conflicts[static_cast<std::size_t>(i)].noDigitLeft, cell.GetValue() == 0 && cell.CandidateCount() == 0)
+            EXPECT_EQ(conflicts[static_cast<std::size_t>(i)].noDigitLeft,
+                      cell.GetValue() == 0 && cell.CandidateCount() == 0)
                 << round << " cell " << i;
             any = any || !same.empty() || (cell.GetValue() == 0 && cell.CandidateCount() == 0);
         }
@@ -198,7 +201,9 @@ TEST(GivensContradict, TheEmptiedCellSaysWhetherTheGivensOrAnEntryAreToBlame)
     for (int cell = 0; cell < kCellCount && cases < 10; ++cell) {
         if (puzzle.puzzle[static_cast<std::size_t>(cell)] != '.')
             continue;
-        const int wrong = puzzle.solution[static_cast<std::size_t>(cell)] - '0' == 9 ? 1 : puzzle.solution[static_cast<std::size_t>(cell)] - '0' + 1;
+        const int wrong = puzzle.solution[static_cast<std::size_t>(cell)] - '0' == 9
+            ? 1
+            : puzzle.solution[static_cast<std::size_t>(cell)] - '0' + 1;
         const bool entered = cases % 2 == 1;
         CBoard board;
         board.LoadValues(ValuesFrom(puzzle.puzzle));
@@ -208,7 +213,8 @@ TEST(GivensContradict, TheEmptiedCellSaysWhetherTheGivensOrAnEntryAreToBlame)
             board.Working()[static_cast<std::size_t>(cell)].SetValue(wrong);
         board.OnSolve();
         const Conflicts conflicts = FindConflicts(board.Working());
-        const auto empty = std::find_if(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return c.noDigitLeft; });
+        const auto empty =
+            std::find_if(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return c.noDigitLeft; });
         if (empty == conflicts.end())
             continue;
         const int at = static_cast<int>(empty - conflicts.begin());

@@ -14,8 +14,7 @@
 
 namespace {
 
-const std::string kPuzzle =
-    "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
+const std::string kPuzzle = "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
 
 // The display shows what every cell holds.
 std::string DisplayAgrees(CBoundBoard& b)

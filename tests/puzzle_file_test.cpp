@@ -16,8 +16,7 @@
 
 namespace {
 
-const std::string kPuzzle =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kPuzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 
 std::string NineLines(const std::string& cells, const std::string& end)
 {
@@ -39,7 +38,18 @@ std::string FileOf(const std::string& cells)
 // Makes one chosen call fail, the rest going to the real system.
 class CFailingFileSystem : public CFileSystem {
 public:
-    enum class Fail { None, Open, FirstWrite, ShortWriteThenFull, Fsync, Close, Rename, RenameNotPermitted, Read, Fstat };
+    enum class Fail {
+        None,
+        Open,
+        FirstWrite,
+        ShortWriteThenFull,
+        Fsync,
+        Close,
+        Rename,
+        RenameNotPermitted,
+        Read,
+        Fstat
+    };
     explicit CFailingFileSystem(Fail fail) : fail_(fail) {}
 
     int Open(const char* path, int flags, mode_t mode) override
@@ -92,9 +102,18 @@ private:
 // What a failed load says, in a few words: the file's fault or the text's.
 std::string Why(const CBoard::CLoadResult& result)
 {
-    static const char* const kFileErrors[] = {"none", "missing", "a folder", "not a file", "write-protected",
-                                              "read-protected", "folder protected", "read-only", "disk full",
-                                              "too large", "a link loop", "other"};
+    static const char* const kFileErrors[] = {"none",
+                                              "missing",
+                                              "a folder",
+                                              "not a file",
+                                              "write-protected",
+                                              "read-protected",
+                                              "folder protected",
+                                              "read-only",
+                                              "disk full",
+                                              "too large",
+                                              "a link loop",
+                                              "other"};
     if (!result.file)
         return std::string("file: ") + kFileErrors[static_cast<int>(result.file.error)];
     const CPuzzleFileError& e = result.puzzle;
@@ -110,10 +129,7 @@ std::string Why(const CBoard::CLoadResult& result)
     return "?";
 }
 
-std::string Why(const CFileResult& result)
-{
-    return Why(CBoard::CLoadResult{result, {}});
-}
+std::string Why(const CFileResult& result) { return Why(CBoard::CLoadResult{result, {}}); }
 
 TEST(PuzzleFileSave, AFreshBoardWritesNineLinesOfZerosWithCrLf)
 {
@@ -122,7 +138,8 @@ TEST(PuzzleFileSave, AFreshBoardWritesNineLinesOfZerosWithCrLf)
     EXPECT_TRUE(board.OnSave());
     const std::string text = ReadWholeFile("Zifrel.zfr");
     EXPECT_EQ(text.size(), 99u);
-    EXPECT_EQ(text, NineLines("000000000000000000000000000000000000000000000000000000000000000000000000000000000", "\r\n"));
+    EXPECT_EQ(text,
+              NineLines("000000000000000000000000000000000000000000000000000000000000000000000000000000000", "\r\n"));
 }
 
 TEST(PuzzleFileSave, WritesTheValuesRowByRow)
@@ -150,9 +167,12 @@ TEST(PuzzleFileSave, AnyFailureLeavesThePreviousFileByteForByteAndNoTemporary)
 {
     using Fail = CFailingFileSystem::Fail;
     const std::pair<Fail, std::string> failures[] = {
-        {Fail::Open, "file: write-protected"}, {Fail::FirstWrite, "file: other"},
-        {Fail::ShortWriteThenFull, "file: disk full"}, {Fail::Fsync, "file: other"},
-        {Fail::Close, "file: other"}, {Fail::Rename, "file: other"},
+        {Fail::Open, "file: write-protected"},
+        {Fail::FirstWrite, "file: other"},
+        {Fail::ShortWriteThenFull, "file: disk full"},
+        {Fail::Fsync, "file: other"},
+        {Fail::Close, "file: other"},
+        {Fail::Rename, "file: other"},
     };
     for (const auto& [fail, why] : failures) {
         CScratchFolder folder;
@@ -163,8 +183,7 @@ TEST(PuzzleFileSave, AnyFailureLeavesThePreviousFileByteForByteAndNoTemporary)
         board.Cell(8, 8).SetValue(1);
         EXPECT_EQ(Why(board.OnSave()), why) << static_cast<int>(fail);
         EXPECT_EQ(ReadWholeFile("Zifrel.zfr"), previous) << static_cast<int>(fail);
-        EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Zifrel.zfr"})
-            << static_cast<int>(fail);
+        EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Zifrel.zfr"}) << static_cast<int>(fail);
     }
 }
 
@@ -431,8 +450,8 @@ TEST(PuzzleLine, ReadInPiecesAsTheWholeLine)
             ASSERT_EQ(std::tie(read.kind, read.count, read.bad, read.byteOrderMark),
                       std::tie(expected.kind, expected.count, expected.bad, expected.byteOrderMark))
                 << line << " split at " << split;
-            const int kept = std::min(expected.kind == CLineCells::Cells ? expected.count : expected.count - 1,
-                                      kCellCount);
+            const int kept =
+                std::min(expected.kind == CLineCells::Cells ? expected.count : expected.count - 1, kCellCount);
             for (int i = 0; i < kept; ++i)
                 ASSERT_EQ(reader.Cells()[static_cast<std::size_t>(i)], whole[static_cast<std::size_t>(i)])
                     << line << " split at " << split << ", cell " << i;

@@ -21,10 +21,7 @@
 
 namespace {
 
-bool SameUnit(int a, int b)
-{
-    return a / 9 == b / 9 || a % 9 == b % 9 || (a / 27 == b / 27 && a % 9 / 3 == b % 9 / 3);
-}
+bool SameUnit(int a, int b) { return a / 9 == b / 9 || a % 9 == b % 9 || (a / 27 == b / 27 && a % 9 / 3 == b % 9 / 3); }
 
 // Counts solutions by plain backtracking: the empty cell with the fewest
 // digits that no other cell of its row, column or box holds, each digit
@@ -95,10 +92,7 @@ private:
     int found_ = 0;
 };
 
-int PlainCount(const Values& values, int limit = 2)
-{
-    return CPlainCounter().Count(values, limit);
-}
+int PlainCount(const Values& values, int limit = 2) { return CPlainCounter().Count(values, limit); }
 
 // The rules of a level.
 Rules RulesOf(Level level)
@@ -417,8 +411,8 @@ TEST(Generate, SameSeedSamePuzzleEverywhere)
         int level = 0;
         std::string symmetry, expected;
         fields >> seed >> level >> symmetry >> expected;
-        const auto puzzle = Generate(seed, static_cast<Level>(level),
-                                     symmetry == "none" ? Symmetry::None : Symmetry::Rotate180);
+        const auto puzzle =
+            Generate(seed, static_cast<Level>(level), symmetry == "none" ? Symmetry::None : Symmetry::Rotate180);
         ASSERT_TRUE(puzzle);
         EXPECT_EQ(FormatPuzzleLine(*puzzle), expected) << line;
         ++cases;

@@ -57,7 +57,6 @@ public:
     long long commands = 0;
     int lastChoice = -1;
 
-
 private:
     CBoard& Board() { return bound_.board; }
     int Pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
@@ -78,9 +77,7 @@ private:
             Board().LoadValues(values);
             break;
         }
-        case 2:
-            Board().OnClear();
-            break;
+        case 2: Board().OnClear(); break;
         default: // a full board
             Board().LoadValues(ValuesFrom(chosen.solution));
             solution_ = chosen.solution;
@@ -166,9 +163,7 @@ private:
             Board().OnCellStep();
             deduced = true;
             break;
-        case 7:
-            Board().OnStart();
-            break;
+        case 7: Board().OnStart(); break;
         case 8: {
             const Values saved = Board().WorkingValues();
             if (!Board().OnSave() || !Board().OnLoad())

@@ -18,13 +18,10 @@ namespace {
 
 // The digit a cell holds as a mask, nothing for an empty cell; a table
 // keeps the sweeps free of branches here.
-constexpr DigitMask kValueBit[10] = {0, DigitBit(1), DigitBit(2), DigitBit(3), DigitBit(4),
+constexpr DigitMask kValueBit[10] = {0,           DigitBit(1), DigitBit(2), DigitBit(3), DigitBit(4),
                                      DigitBit(5), DigitBit(6), DigitBit(7), DigitBit(8), DigitBit(9)};
 
-DigitMask PlacedDigit(const CCell& cell)
-{
-    return kValueBit[cell.GetValue()];
-}
+DigitMask PlacedDigit(const CCell& cell) { return kValueBit[cell.GetValue()]; }
 
 DigitMask DigitsPlacedInRow(const Grid& grid, int row)
 {
@@ -146,8 +143,7 @@ int FirstHolder(const Grid& grid, Rule rule, int row, int column, int digit)
 int FirstConfiningBox(const Grid& grid, Rule rule, int row, int column, int digit)
 {
     for (int k = 0; k < kBoardSize; k += 3) {
-        if (rule == Rule::Band && k != column / 3 * 3
-            && (ConfinedToRow(grid, row / 3 * 3, k, row) & DigitBit(digit)))
+        if (rule == Rule::Band && k != column / 3 * 3 && (ConfinedToRow(grid, row / 3 * 3, k, row) & DigitBit(digit)))
             return row / 3 * 3 + k / 3;
         if (rule == Rule::Stack && k != row / 3 * 3
             && (ConfinedToColumn(grid, k, column / 3 * 3, column) & DigitBit(digit)))
@@ -283,8 +279,9 @@ CReferenceFill ReferenceFirstFill(Grid& grid, Rules rules)
             for (int d = 1; d <= 9; ++d)
                 if (!(before & DigitBit(d)) && cell.Reason(d).rule != Rule::None)
                     fill.log.push_back({i, d, cell.Reason(d), Fill::Given});
-            std::stable_sort(fill.log.begin() + static_cast<std::ptrdiff_t>(from), fill.log.end(),
-                             [](const CReferenceStep& a, const CReferenceStep& b) { return a.reason.rule < b.reason.rule; });
+            std::stable_sort(
+                fill.log.begin() + static_cast<std::ptrdiff_t>(from), fill.log.end(),
+                [](const CReferenceStep& a, const CReferenceStep& b) { return a.reason.rule < b.reason.rule; });
             if (empty && cell.GetValue() != 0) {
                 fill.log.push_back({i, cell.GetValue(), {}, cell.HowFilled()});
                 fill.cell = i;

@@ -15,8 +15,7 @@
 // One step as UpdateCell takes it, with only the rules of rules: the same
 // result, the same cells, the same display written and, with
 // Reasons::Kept, the same reason kept for each digit and fill.
-bool ReferenceUpdateCell(Grid& grid, int row, int column, Rules rules = Rules::All,
-                         Reasons reasons = Reasons::Kept);
+bool ReferenceUpdateCell(Grid& grid, int row, int column, Rules rules = Rules::All, Reasons reasons = Reasons::Kept);
 // Such steps on every cell, row by row, left to right, until a sweep
 // changes nothing; returns how many sweeps ran, as CBoard::OnSolve does.
 int ReferenceSolve(Grid& grid, Rules rules = Rules::All, Reasons reasons = Reasons::Kept);

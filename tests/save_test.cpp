@@ -23,8 +23,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kOld = std::string(90, '0').replace(0, 9, "123456789");
-const std::string kPuzzle =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string kPuzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 
 std::string OldFile() { return FormatPuzzleFile(ValuesFrom(kOld.substr(0, 81))); }
 std::string NewFile() { return FormatPuzzleFile(ValuesFrom(kPuzzle)); }
@@ -47,8 +46,8 @@ struct SaveCase {
     const char* name;
     // Makes the folder's files before the save.
     std::function<void()> setUp;
-    bool asUser;     // save as an unprivileged user
-    bool saved;      // what Save returns
+    bool asUser; // save as an unprivileged user
+    bool saved;  // what Save returns
     // What must hold afterwards; "" when it does.
     std::function<std::string()> check;
 };
@@ -148,15 +147,13 @@ TEST(Save, KeepsWhatTheUserHasAndWritesOnlyWhatItMay)
              WriteWholeFile("Zifrel.zfr", OldFile());
              ::chmod("Zifrel.zfr", 0600);
          },
-         false, true,
-         [] { return Expect((StatusOf("Zifrel.zfr").st_mode & 07777) == 0600, "the mode was not kept"); }},
+         false, true, [] { return Expect((StatusOf("Zifrel.zfr").st_mode & 07777) == 0600, "the mode was not kept"); }},
         {"a group-readable file",
          [] {
              WriteWholeFile("Zifrel.zfr", OldFile());
              ::chmod("Zifrel.zfr", 0640);
          },
-         false, true,
-         [] { return Expect((StatusOf("Zifrel.zfr").st_mode & 07777) == 0640, "the mode was not kept"); }},
+         false, true, [] { return Expect((StatusOf("Zifrel.zfr").st_mode & 07777) == 0640, "the mode was not kept"); }},
         {"another user's file that the saver may write, in a folder anyone may write",
          [] {
              WriteWholeFile("Zifrel.zfr", OldFile());

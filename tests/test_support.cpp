@@ -21,10 +21,7 @@ void CRecordingDisplay::OnCellsChanged(const CCellSet& cells)
     });
 }
 
-int CRecordingDisplay::Told() const
-{
-    return std::accumulate(told.begin(), told.end(), 0);
-}
+int CRecordingDisplay::Told() const { return std::accumulate(told.begin(), told.end(), 0); }
 
 CBoundBoard::CBoundBoard(CFileSystem& fs) : board(fs)
 {
@@ -89,8 +86,7 @@ CScratchFolder::~CScratchFolder()
 {
     std::filesystem::current_path(previous_);
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
 }
 

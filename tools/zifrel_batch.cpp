@@ -45,7 +45,8 @@ std::string DescribeBadLine(const CLineCells& read)
     return "expected 81 cells, found " + std::to_string(read.count);
 }
 
-constexpr const char* kUsage = R"(Usage: zifrel-batch [--solve | --pass N | --cell N] [--candidates | --explain] [--aligned]
+constexpr const char* kUsage =
+    R"(Usage: zifrel-batch [--solve | --pass N | --cell N] [--candidates | --explain] [--aligned]
        zifrel-batch --grade [--aligned]
        zifrel-batch --generate N [--level 1-4] [--symmetry none|rotate180] [--seed S]
        zifrel-batch --hint
@@ -297,12 +298,15 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
     }
     const CPuzzleOptions& puzzles = options.puzzles;
     if (puzzles.generate
-        && (commandGiven || options.candidates || options.explain || options.aligned || puzzles.grade || options.hint)) {
+        && (commandGiven || options.candidates || options.explain || options.aligned || puzzles.grade
+            || options.hint)) {
         error = "--generate reads no puzzles: it goes only with --level, --symmetry and --seed";
         return std::nullopt;
     }
     if (!puzzles.generate && (puzzles.level || puzzles.symmetry || puzzles.seed)) {
-        error = std::string(puzzles.level ? "--level" : puzzles.symmetry ? "--symmetry" : "--seed")
+        error = std::string(puzzles.level          ? "--level"
+                                : puzzles.symmetry ? "--symmetry"
+                                                   : "--seed")
             + " goes with --generate N";
         return std::nullopt;
     }
@@ -323,9 +327,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error)
 void RunCommand(CBoard& board, const Options& options)
 {
     switch (options.command) {
-    case Command::Solve:
-        board.OnSolve();
-        break;
+    case Command::Solve: board.OnSolve(); break;
     case Command::Pass:
         for (unsigned long long i = 0; i < options.count && board.DoPass(); ++i) {
         }
@@ -440,7 +442,8 @@ public:
 
     void OnFilled(int cell, int digit, Fill how) override
     {
-        out_.Append(CellName(cell) + " =" + std::to_string(digit) + (how == Fill::Single ? " single\n" : " onlyinbox\n"));
+        out_.Append(CellName(cell) + " =" + std::to_string(digit)
+                    + (how == Fill::Single ? " single\n" : " onlyinbox\n"));
     }
 
 private:

@@ -53,7 +53,8 @@ QString ReadPdfOptions(const QCommandLineParser& parser, CPdfRequest& pdf)
     if (parser.isSet(QStringLiteral("level"))) {
         const auto level = WholeNumber(parser.value(QStringLiteral("level")));
         if (!level || *level < 1 || *level > 4)
-            return QCoreApplication::translate("CBoardApp", "--level takes 1, 2, 3 or 4, not '%1'").arg(parser.value(QStringLiteral("level")));
+            return QCoreApplication::translate("CBoardApp", "--level takes 1, 2, 3 or 4, not '%1'")
+                .arg(parser.value(QStringLiteral("level")));
         pdf.level = static_cast<Level>(*level);
     }
     if (parser.isSet(QStringLiteral("count"))) {
@@ -69,13 +70,15 @@ QString ReadPdfOptions(const QCommandLineParser& parser, CPdfRequest& pdf)
         const auto perPage = WholeNumber(parser.value(QStringLiteral("per-page")));
         if (!perPage
             || std::find(std::begin(kPerPageChoices), std::end(kPerPageChoices), *perPage) == std::end(kPerPageChoices))
-            return QCoreApplication::translate("CBoardApp", "--per-page takes 1, 2, 4 or 6, not '%1'").arg(parser.value(QStringLiteral("per-page")));
+            return QCoreApplication::translate("CBoardApp", "--per-page takes 1, 2, 4 or 6, not '%1'")
+                .arg(parser.value(QStringLiteral("per-page")));
         pdf.perPage = static_cast<int>(*perPage);
     }
     if (parser.isSet(QStringLiteral("seed"))) {
         pdf.seed = WholeNumber(parser.value(QStringLiteral("seed")));
         if (!pdf.seed)
-            return QCoreApplication::translate("CBoardApp", "--seed takes a whole number from 0 to 18446744073709551615, not '%1'")
+            return QCoreApplication::translate("CBoardApp",
+                                               "--seed takes a whole number from 0 to 18446744073709551615, not '%1'")
                 .arg(parser.value(QStringLiteral("seed")));
     }
     return {};
@@ -109,13 +112,15 @@ QString ReadStartOptions(const QStringList& arguments, CStartOptions& options)
     if (options.help || options.version)
         return {};
     if (!parser.positionalArguments().isEmpty())
-        return QCoreApplication::translate("CBoardApp", "unexpected argument '%1'; try --help").arg(parser.positionalArguments().constFirst());
+        return QCoreApplication::translate("CBoardApp", "unexpected argument '%1'; try --help")
+            .arg(parser.positionalArguments().constFirst());
     options.display = parser.value(QStringLiteral("display"));
     options.platform = parser.isSet(QStringLiteral("platform"));
     if (!parser.isSet(QStringLiteral("print-pdf"))) {
         for (const char* name : kPdfValueOptions)
             if (parser.isSet(QLatin1String(name)))
-                return QCoreApplication::translate("CBoardApp", "--%1 goes with --print-pdf FILE").arg(QLatin1String(name));
+                return QCoreApplication::translate("CBoardApp", "--%1 goes with --print-pdf FILE")
+                    .arg(QLatin1String(name));
         return {};
     }
     CPdfRequest pdf;
@@ -160,7 +165,8 @@ int CBoardApp::PrintPdf(const CPdfRequest& request)
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
         //: %1 is the file's name, %2 why it could not be written.
-        const QString line = QCoreApplication::translate("CBoardApp", "zifrel: cannot write %1: %2\n").arg(request.file, file.errorString());
+        const QString line = QCoreApplication::translate("CBoardApp", "zifrel: cannot write %1: %2\n")
+                                 .arg(request.file, file.errorString());
         std::fputs(line.toLocal8Bit().constData(), stderr);
         return 1;
     }

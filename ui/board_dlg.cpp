@@ -68,8 +68,10 @@ constexpr ButtonPlace kButtons[] = {
 QString NotPasted(CClipboardText::Outcome outcome)
 {
     switch (outcome) {
-    case CClipboardText::Outcome::Silent: return CBoardDlg::tr("Not pasted: the program that holds the clipboard does not answer");
-    case CClipboardText::Outcome::TooLong: return CBoardDlg::tr("Not pasted: the clipboard's text is too long to be a puzzle");
+    case CClipboardText::Outcome::Silent:
+        return CBoardDlg::tr("Not pasted: the program that holds the clipboard does not answer");
+    case CClipboardText::Outcome::TooLong:
+        return CBoardDlg::tr("Not pasted: the clipboard's text is too long to be a puzzle");
     default: return CBoardDlg::tr("Not pasted: the clipboard holds no text");
     }
 }
@@ -84,8 +86,9 @@ int ValueOfText(const QString& text)
 } // namespace
 
 CBoardDlg::CBoardDlg(CFileSystem& fs, QWidget* parent)
-    : CDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+    : CDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       board_(fs), zoom_([] {
           QFont base(QStringLiteral("Courier New"), 12);
           base.setStyleHint(QFont::TypeWriter);
@@ -141,7 +144,8 @@ CBoardDlg::~CBoardDlg()
 
 void CBoardDlg::OnCellsChanged(const CCellSet& cells)
 {
-    cells.ForEach([this](int i) { cells_[static_cast<std::size_t>(i)]->Show(board_.Working()[static_cast<std::size_t>(i)]); });
+    cells.ForEach(
+        [this](int i) { cells_[static_cast<std::size_t>(i)]->Show(board_.Working()[static_cast<std::size_t>(i)]); });
     // A digit placed or taken away changes which pencil marks beside it are
     // left behind.
     const CellMasks leftBehind = LeftBehindMarks(board_.Working());
@@ -149,15 +153,9 @@ void CBoardDlg::OnCellsChanged(const CCellSet& cells)
         cells_[i]->SetLeftBehind(leftBehind[i]);
 }
 
-int CBoardDlg::MenuBarHeight() const
-{
-    return menuBar_->Height();
-}
+int CBoardDlg::MenuBarHeight() const { return menuBar_->Height(); }
 
-QSize CBoardDlg::WindowSizeAt(double scale) const
-{
-    return zoom_.WindowSize(scale) + QSize(0, MenuBarHeight());
-}
+QSize CBoardDlg::WindowSizeAt(double scale) const { return zoom_.WindowSize(scale) + QSize(0, MenuBarHeight()); }
 
 void CBoardDlg::LayOut()
 {
@@ -245,15 +243,9 @@ void CBoardDlg::OnLarger()
         Tell(tr("The board is as large as the screen allows (%1%)").arg(qRound(zoom_.Scale() * 100)));
 }
 
-void CBoardDlg::OnSmaller()
-{
-    SetScale(zoom_.Smaller());
-}
+void CBoardDlg::OnSmaller() { SetScale(zoom_.Smaller()); }
 
-void CBoardDlg::OnNormalSize()
-{
-    SetScale(CBoardZoom::kScales[0]);
-}
+void CBoardDlg::OnNormalSize() { SetScale(CBoardZoom::kScales[0]); }
 
 void CBoardDlg::CreateCells()
 {
@@ -269,18 +261,18 @@ void CBoardDlg::CreateCells()
                 if (const auto values = ParsePuzzleText(text.toStdString()); values && MayReplaceBoard())
                     TakePuzzle(Arrival::Paste, *values);
             });
-            connect(cell, &CCellEdit::pasteRefused, this, [this](CClipboardText::Outcome outcome) { Tell(NotPasted(outcome)); });
+            connect(cell, &CCellEdit::pasteRefused, this,
+                    [this](CClipboardText::Outcome outcome) { Tell(NotPasted(outcome)); });
             connect(cell, &CCellEdit::pointerLeft, this, [this, row, column] {
                 if (explainedCell_ == CellIndex(row, column) && !tip_->isHidden())
                     tip_->hide();
             });
-            CCellAccessible::Describe(cell, {[this]() -> const Grid& { return board_.Working(); }, CellIndex(row, column),
-                                             [this, row, column] {
-                                                 return hint_.Cell() == CellIndex(row, column) ? hint_.Pointer() : QString();
-                                             }});
-            cell->SetExplainer([this, row, column] {
-                return Explain(board_.Working(), CellIndex(row, column)).Text();
-            });
+            CCellAccessible::Describe(
+                cell,
+                {[this]() -> const Grid& { return board_.Working(); }, CellIndex(row, column),
+                 [this, row, column] { return hint_.Cell() == CellIndex(row, column) ? hint_.Pointer() : QString(); }});
+            cell->SetExplainer(
+                [this, row, column] { return Explain(board_.Working(), CellIndex(row, column)).Text(); });
             cells_[CellIndex(row, column)] = cell;
         }
     }
@@ -306,7 +298,8 @@ void CBoardDlg::CreateWindowMenu()
     windowMenu_->addSeparator();
     // The board's own commands. Their keys work anywhere in the window, so
     // they are the window's actions too; a cell keeps Ctrl+C and Ctrl+V.
-    const auto add = [this](Action which, const QString& text, const QList<QKeySequence>& keys, void (CBoardDlg::*handler)()) {
+    const auto add = [this](Action which, const QString& text, const QList<QKeySequence>& keys,
+                            void (CBoardDlg::*handler)()) {
         QAction* action = windowMenu_->addAction(text, this, handler);
         action->setShortcuts(keys);
         addAction(action);
@@ -316,15 +309,15 @@ void CBoardDlg::CreateWindowMenu()
     add(Action::Redo, tr("&Redo"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
         &CBoardDlg::OnRedo);
     windowMenu_->addSeparator();
-    add(Action::CopyPuzzle, tr("Copy Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &CBoardDlg::OnCopyPuzzle);
+    add(Action::CopyPuzzle, tr("Copy Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        &CBoardDlg::OnCopyPuzzle);
     add(Action::PastePuzzle, tr("Paste Puzzle"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
         &CBoardDlg::OnPastePuzzle);
     QMenu* newPuzzle = windowMenu_->addMenu(tr("Ne&w Puzzle"));
-    const std::pair<Level, QString> levels[] = {
-        {Level::Singles, tr("Level &1: Singles (naked and hidden singles)")},
-        {Level::BoxAndLine, tr("Level &2: Box and Line (pointing)")},
-        {Level::Pairs, tr("Level &3: Pairs (naked pairs)")},
-        {Level::BeyondTheRules, tr("Level &4: Beyond the Rules")}};
+    const std::pair<Level, QString> levels[] = {{Level::Singles, tr("Level &1: Singles (naked and hidden singles)")},
+                                                {Level::BoxAndLine, tr("Level &2: Box and Line (pointing)")},
+                                                {Level::Pairs, tr("Level &3: Pairs (naked pairs)")},
+                                                {Level::BeyondTheRules, tr("Level &4: Beyond the Rules")}};
     for (int k = 0; k < 4; ++k) {
         const Level level = levels[k].first;
         QAction* action = newPuzzle->addAction(levels[k].second, this, [this, level] { OnNewPuzzle(level); });
@@ -354,17 +347,14 @@ void CBoardDlg::CreateWindowMenu()
     // Alt+Space is the window manager's on most desktops, so the menu also
     // opens with the keys that open a context menu anywhere: Menu and
     // Shift+F10.
-    for (const QKeySequence& keys : {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu),
-                                    QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, &CBoardDlg::OpenWindowMenu);
     }
 }
 
-QAction* CBoardDlg::MenuAction(Action action) const
-{
-    return actions_.at(action);
-}
+QAction* CBoardDlg::MenuAction(Action action) const { return actions_.at(action); }
 
 template <typename Command>
 CBoardDlg::CStep CBoardDlg::Change(const QString& name, Command command)
@@ -411,10 +401,7 @@ void CBoardDlg::EndHint()
         tip_->hide();
 }
 
-void CBoardDlg::OnHint()
-{
-    Announce(PressHint(false));
-}
+void CBoardDlg::OnHint() { Announce(PressHint(false)); }
 
 QString CBoardDlg::PressHint(bool move)
 {
@@ -582,10 +569,7 @@ void CBoardDlg::OnRedo()
     Announce(tr("Redo %1").arg(name));
 }
 
-void CBoardDlg::OnCopyPuzzle()
-{
-    QApplication::clipboard()->setMimeData(PuzzleData(board_.WorkingValues()));
-}
+void CBoardDlg::OnCopyPuzzle() { QApplication::clipboard()->setMimeData(PuzzleData(board_.WorkingValues())); }
 
 void CBoardDlg::OnPastePuzzle()
 {
@@ -771,10 +755,7 @@ void CBoardDlg::dragMoveEvent(QDragMoveEvent* event)
         event->acceptProposedAction();
 }
 
-void CBoardDlg::dragLeaveEvent(QDragLeaveEvent*)
-{
-    dragged_.reset();
-}
+void CBoardDlg::dragLeaveEvent(QDragLeaveEvent*) { dragged_.reset(); }
 
 void CBoardDlg::dropEvent(QDropEvent* event)
 {
@@ -790,7 +771,8 @@ void CBoardDlg::OnExplain(int row, int column)
     CExplanation explanation = Explain(board_.Working(), index);
     tip_->hide();
     if (explanation.lines.empty())
-        explanation.lines.push_back({tr("Nothing is ruled out here yet: Pass works out the digits still possible"), QChar(), {}});
+        explanation.lines.push_back(
+            {tr("Nothing is ruled out here yet: Pass works out the digits still possible"), QChar(), {}});
     ShowTip(explanation, index);
     explainedCell_ = index;
     Announce(explanation.title + QLatin1Char('\n') + explanation.Text());
@@ -800,7 +782,9 @@ void CBoardDlg::ShowTip(const CExplanation& explanation, int cell)
 {
     tip_->hide();
     // The tip covers neither the cell nor any cell it cites.
-    const auto onScreen = [](const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); };
+    const auto onScreen = [](const QWidget* widget) {
+        return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    };
     std::vector<QRect> keepClear;
     if (cell >= 0)
         keepClear.push_back(onScreen(cells_[static_cast<std::size_t>(cell)]));
@@ -843,10 +827,7 @@ void CBoardDlg::OnAbout()
     about.exec();
 }
 
-void CBoardDlg::OnCellFocus(int row, int column)
-{
-    CellControl(row, column)->SelectAll();
-}
+void CBoardDlg::OnCellFocus(int row, int column) { CellControl(row, column)->SelectAll(); }
 
 // Two characters are a digit typed beside another: the rightmost wins. A
 // single character is taken over (a digit as itself, anything else as 0);
@@ -876,6 +857,8 @@ void CBoardDlg::OnMoveFocus(int columnStep, int rowStep)
             column = i % kBoardSize;
         }
     }
-    const auto wrap = [](int position) { return position >= kBoardSize ? 0 : position < 0 ? kBoardSize - 1 : position; };
+    const auto wrap = [](int position) {
+        return position >= kBoardSize ? 0 : position < 0 ? kBoardSize - 1 : position;
+    };
     CellControl(wrap(row + rowStep), wrap(column + columnStep))->setFocus(Qt::OtherFocusReason);
 }

@@ -47,8 +47,16 @@ class CBoardDlg : public CDialog, private CBoardDisplay {
 public:
     // The buttons, by the identifiers the layout gives them.
     enum ButtonId {
-        IdSolve = 1082, IdReset = 1083, IdClear = 1084, IdSet = 1085, IdPass = 1086,
-        IdSave = 1087, IdLoad = 1088, IdCell = 1091, IdStart = 1092, IdHelp = 1093,
+        IdSolve = 1082,
+        IdReset = 1083,
+        IdClear = 1084,
+        IdSet = 1085,
+        IdPass = 1086,
+        IdSave = 1087,
+        IdLoad = 1088,
+        IdCell = 1091,
+        IdStart = 1092,
+        IdHelp = 1093,
     };
 
     explicit CBoardDlg(CFileSystem& fs = CFileSystem::System(), QWidget* parent = nullptr);

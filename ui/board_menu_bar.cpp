@@ -22,10 +22,7 @@ void NameKey(QAction* action)
         action->setText(action->text() + QLatin1Char('\t') + key.toString(QKeySequence::NativeText));
 }
 
-QString WithoutMnemonic(QString text)
-{
-    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-}
+QString WithoutMnemonic(QString text) { return text.remove(QRegularExpression(QStringLiteral("&(?!&)"))); }
 
 } // namespace
 

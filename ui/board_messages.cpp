@@ -206,10 +206,7 @@ QString LoadFailure(const QString& path, const CBoard::CLoadResult& result)
     return CBoardMessages::PuzzleLoadFailure(path, result.puzzle);
 }
 
-QString PasteRefusal(const CPasteRefusal& why)
-{
-    return CBoardMessages::PasteRefusal(why);
-}
+QString PasteRefusal(const CPasteRefusal& why) { return CBoardMessages::PasteRefusal(why); }
 
 CBoardChange CountChange(const CBoardState& before, const CBoardState& after)
 {
@@ -227,15 +224,9 @@ CBoardChange CountChange(const CBoardState& before, const CBoardState& after)
     return change;
 }
 
-QString SolveSentence(int sweeps, const CBoardChange& change)
-{
-    return CBoardMessages::SolveSentence(sweeps, change);
-}
+QString SolveSentence(int sweeps, const CBoardChange& change) { return CBoardMessages::SolveSentence(sweeps, change); }
 
-QString PassSentence(const CBoardChange& change)
-{
-    return CBoardMessages::PassSentence(change);
-}
+QString PassSentence(const CBoardChange& change) { return CBoardMessages::PassSentence(change); }
 
 QString CellSentence(int index, const CCellState& before, const CCellState& after)
 {
@@ -247,10 +238,7 @@ QString BoardSentence(Arrival how, const CBoardChange& change, const QString& de
     return CBoardMessages::BoardSentence(how, change, detail);
 }
 
-QString ArrivalName(Arrival how)
-{
-    return CBoardMessages::ArrivalName(how);
-}
+QString ArrivalName(Arrival how) { return CBoardMessages::ArrivalName(how); }
 
 QString LevelWords(Level level)
 {
@@ -375,10 +363,7 @@ int FirstConflict(const Conflicts& conflicts)
 
 namespace {
 
-bool IsEntry(const Grid& grid, int cell)
-{
-    return grid[static_cast<std::size_t>(cell)].HowFilled() == Fill::Entered;
-}
+bool IsEntry(const Grid& grid, int cell) { return grid[static_cast<std::size_t>(cell)].HowFilled() == Fill::Entered; }
 
 // A digit twice: the person's entry named first where one of the two is.
 QString TwiceSentence(const Grid& grid, int cell, int other)

@@ -181,7 +181,10 @@ CPrintedPuzzle MakePrintedPuzzle(Level level, std::uint64_t seed)
 QString PuzzleCaption(int number, const CPrintedPuzzle& puzzle)
 {
     //: %1 is the puzzle's number on the sheet, %2 its level ("level 2, Box and Line"), %3 the seed it is made from.
-    return QCoreApplication::translate("CBoardPrint", "Puzzle %1, %2, seed %3").arg(number).arg(LevelWords(puzzle.level)).arg(puzzle.seed);
+    return QCoreApplication::translate("CBoardPrint", "Puzzle %1, %2, seed %3")
+        .arg(number)
+        .arg(LevelWords(puzzle.level))
+        .arg(puzzle.seed);
 }
 
 bool PrintPuzzles(QPagedPaintDevice& device, const std::vector<CPrintedPuzzle>& puzzles, int perPage)
@@ -199,6 +202,7 @@ bool PrintPuzzles(QPagedPaintDevice& device, const std::vector<CPrintedPuzzle>& 
     CSheet solutions(device, painter, 3, 4);
     for (std::size_t k = 0; k < puzzles.size(); ++k)
         //: %1 is the puzzle's number on the sheet.
-        solutions.Add(PrintedCells(puzzles[k].solution), QCoreApplication::translate("CBoardPrint", "Solution of puzzle %1").arg(k + 1));
+        solutions.Add(PrintedCells(puzzles[k].solution),
+                      QCoreApplication::translate("CBoardPrint", "Solution of puzzle %1").arg(k + 1));
     return painter.end();
 }

@@ -83,7 +83,7 @@ std::vector<CPrintedPuzzle> MakePuzzles(QWidget* parent, const CSheetChoice& cho
 
 } // namespace
 
-CBoardPrinter::CBoardPrinter(CBoardDlg* board) : QObject(board), board_(board) { }
+CBoardPrinter::CBoardPrinter(CBoardDlg* board) : QObject(board), board_(board) {}
 
 bool CBoardPrinter::AskPrinter(QPrinter& printer, const QList<QWidget*>& options, const QString& title)
 {

@@ -47,10 +47,7 @@ void FitToCell(QFont& font, const QSize& room)
 
 } // namespace
 
-CBoardZoom::CBoardZoom(const QFont& base) : base_(base), units_(base)
-{
-    MakeFonts();
-}
+CBoardZoom::CBoardZoom(const QFont& base) : base_(base), units_(base) { MakeFonts(); }
 
 void CBoardZoom::SetScale(double scale)
 {
@@ -108,15 +105,9 @@ double CBoardZoom::FitScale(const QSize& area) const
     return scale;
 }
 
-QSize CBoardZoom::KeptSize()
-{
-    return Settings().value(QLatin1String(kSizeKey)).toSize();
-}
+QSize CBoardZoom::KeptSize() { return Settings().value(QLatin1String(kSizeKey)).toSize(); }
 
-void CBoardZoom::KeepSize(const QSize& size)
-{
-    Settings().setValue(QLatin1String(kSizeKey), size);
-}
+void CBoardZoom::KeepSize(const QSize& size) { Settings().setValue(QLatin1String(kSizeKey), size); }
 
 QFont CBoardZoom::WindowFont() const
 {
@@ -131,10 +122,7 @@ QSize CBoardZoom::WindowSize(double scale) const
     return {units.X(kWindowWidth), units.Y(kWindowHeight)};
 }
 
-QSize CBoardZoom::WindowSize() const
-{
-    return {units_.X(kWindowWidth), units_.Y(kWindowHeight)};
-}
+QSize CBoardZoom::WindowSize() const { return {units_.X(kWindowWidth), units_.Y(kWindowHeight)}; }
 
 QRect CBoardZoom::CellRect(int row, int column) const
 {

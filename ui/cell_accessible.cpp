@@ -39,15 +39,9 @@ QAccessibleInterface* CreateForCell(const QString& className, QObject* object)
 
 CCellAccessible::CCellAccessible(CCellEdit* cell) : QAccessibleWidget(cell, QAccessible::EditableText) {}
 
-CCellEdit* CCellAccessible::Cell() const
-{
-    return static_cast<CCellEdit*>(widget());
-}
+CCellEdit* CCellAccessible::Cell() const { return static_cast<CCellEdit*>(widget()); }
 
-QString CCellAccessible::Said() const
-{
-    return Cell()->AccessibleText();
-}
+QString CCellAccessible::Said() const { return Cell()->AccessibleText(); }
 
 void* CCellAccessible::interface_cast(QAccessible::InterfaceType type)
 {
@@ -97,15 +91,9 @@ int CCellAccessible::selectionCount() const
         : 0;
 }
 
-void CCellAccessible::addSelection(int startOffset, int endOffset)
-{
-    setSelection(0, startOffset, endOffset);
-}
+void CCellAccessible::addSelection(int startOffset, int endOffset) { setSelection(0, startOffset, endOffset); }
 
-void CCellAccessible::removeSelection(int)
-{
-    Cell()->PlaceCaret(Cell()->CaretPosition());
-}
+void CCellAccessible::removeSelection(int) { Cell()->PlaceCaret(Cell()->CaretPosition()); }
 
 void CCellAccessible::setSelection(int, int startOffset, int endOffset)
 {
@@ -116,28 +104,20 @@ void CCellAccessible::setSelection(int, int startOffset, int endOffset)
         removeSelection(0);
 }
 
-int CCellAccessible::cursorPosition() const
-{
-    return std::min(Cell()->CaretPosition(), characterCount());
-}
+int CCellAccessible::cursorPosition() const { return std::min(Cell()->CaretPosition(), characterCount()); }
 
-void CCellAccessible::setCursorPosition(int position)
-{
-    Cell()->PlaceCaret(std::clamp(position, 0, characterCount()));
-}
+void CCellAccessible::setCursorPosition(int position) { Cell()->PlaceCaret(std::clamp(position, 0, characterCount())); }
 
 QString CCellAccessible::text(int startOffset, int endOffset) const
 {
     const QString said = Said();
     const int start = std::clamp(startOffset, 0, static_cast<int>(said.size()));
-    const int end = endOffset < 0 ? static_cast<int>(said.size()) : std::clamp(endOffset, start, static_cast<int>(said.size()));
+    const int end =
+        endOffset < 0 ? static_cast<int>(said.size()) : std::clamp(endOffset, start, static_cast<int>(said.size()));
     return said.mid(start, end - start);
 }
 
-int CCellAccessible::characterCount() const
-{
-    return static_cast<int>(Said().size());
-}
+int CCellAccessible::characterCount() const { return static_cast<int>(Said().size()); }
 
 QRect CCellAccessible::characterRect(int offset) const
 {
@@ -146,10 +126,7 @@ QRect CCellAccessible::characterRect(int offset) const
     return QRect(Cell()->mapToGlobal(QPoint(0, 0)), Cell()->size());
 }
 
-int CCellAccessible::offsetAtPoint(const QPoint& point) const
-{
-    return characterRect(0).contains(point) ? 0 : -1;
-}
+int CCellAccessible::offsetAtPoint(const QPoint& point) const { return characterRect(0).contains(point) ? 0 : -1; }
 
 void CCellAccessible::scrollToSubstring(int, int) {}
 
@@ -160,15 +137,9 @@ QString CCellAccessible::attributes(int, int* startOffset, int* endOffset) const
     return {};
 }
 
-void CCellAccessible::deleteText(int startOffset, int endOffset)
-{
-    replaceText(startOffset, endOffset, QString());
-}
+void CCellAccessible::deleteText(int startOffset, int endOffset) { replaceText(startOffset, endOffset, QString()); }
 
-void CCellAccessible::insertText(int offset, const QString& text)
-{
-    replaceText(offset, offset, text);
-}
+void CCellAccessible::insertText(int offset, const QString& text) { replaceText(offset, offset, text); }
 
 // The cell's new text is its text with the change made, typed over
 // whatever it shows (a digit or pencil marks), as the user would.
@@ -181,10 +152,7 @@ void CCellAccessible::replaceText(int startOffset, int endOffset, const QString&
     Cell()->TypeOver(said);
 }
 
-void CCellAccessible::Describe(CCellEdit* cell, CSource source)
-{
-    new CBriefSource(cell, std::move(source));
-}
+void CCellAccessible::Describe(CCellEdit* cell, CSource source) { new CBriefSource(cell, std::move(source)); }
 
 // What contradicts the board comes right after the explanation's first
 // line, one line for each such statement.
@@ -194,7 +162,8 @@ QString CCellAccessible::Brief(const CSource& source, const CCellEdit& cell)
     const auto statements = ExplainCell(grid, source.index).lines;
     const CExplanation explanation = Explain(grid, source.index);
     QStringList said;
-    said << (cell.ShownDigit() != 0 && !explanation.lines.empty() ? explanation.lines.front().text : cell.SpokenValue());
+    said << (cell.ShownDigit() != 0 && !explanation.lines.empty() ? explanation.lines.front().text
+                                                                  : cell.SpokenValue());
     // Of the reasons, only what is wrong and the marks on their way out.
     for (std::size_t k = 1; k < statements.size() && k < explanation.lines.size(); ++k)
         if (Contradiction(statements[k]) || statements[k].what == Statement::LeftBehind)

@@ -64,7 +64,8 @@ void CCellEdit::Show(const CCell& cell)
     selected_ = true;
     text_.SetFont(FontToShow());
     if (!sameText)
-        ChangeText(QString::fromStdString(cell.DisplayText()).replace(QLatin1String("\r\n"), QLatin1String("\n")), false);
+        ChangeText(QString::fromStdString(cell.DisplayText()).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+                   false);
     if (repaint)
         update();
 }
@@ -84,15 +85,9 @@ void CCellEdit::SetZoom(double zoom)
     update();
 }
 
-int CCellEdit::Scaled(int width) const
-{
-    return std::max(width, static_cast<int>(std::lround(width * zoom_)));
-}
+int CCellEdit::Scaled(int width) const { return std::max(width, static_cast<int>(std::lround(width * zoom_))); }
 
-const QFont& CCellEdit::FontToShow() const
-{
-    return candidates_ ? candidateFont_ : entered_ ? entryFont_ : valueFont_;
-}
+const QFont& CCellEdit::FontToShow() const { return candidates_ ? candidateFont_ : entered_ ? entryFont_ : valueFont_; }
 
 void CCellEdit::SetFonts(const QFont& value, const QFont& candidates)
 {
@@ -177,10 +172,7 @@ void CCellEdit::PlaceCaret(int position)
     update();
 }
 
-QSize CCellEdit::sizeHint() const
-{
-    return {40, 30};
-}
+QSize CCellEdit::sizeHint() const { return {40, 30}; }
 
 const CCellText& CCellEdit::Laid() const
 {
@@ -265,15 +257,9 @@ CCellEdit::CLook CCellEdit::Look() const
     return look;
 }
 
-QColor CCellEdit::SelectionBackground() const
-{
-    return ::SelectionBackground(palette());
-}
+QColor CCellEdit::SelectionBackground() const { return ::SelectionBackground(palette()); }
 
-QColor CCellEdit::SelectedText() const
-{
-    return palette().color(QPalette::Active, QPalette::HighlightedText);
-}
+QColor CCellEdit::SelectedText() const { return palette().color(QPalette::Active, QPalette::HighlightedText); }
 
 std::vector<CMarkPlace> CCellEdit::MarkPlaces() const
 {

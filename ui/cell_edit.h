@@ -13,7 +13,6 @@
 #include <functional>
 #include <vector>
 
-
 // One cell of the board: it paints what its cell holds (a single digit, the
 // three-line pencil-mark grid, or nothing), centred, with no margins, and
 // takes the digits typed into it.

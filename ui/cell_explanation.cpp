@@ -16,18 +16,15 @@ class CExplanationWriter {
 public:
     CExplanationWriter(const Grid& grid, int index, Telling telling) : grid_(grid), index_(index), telling_(telling) {}
 
-    static QString Title(int cell)
-    {
-        return tr("Row %1, column %2").arg(RowOf(cell) + 1).arg(ColumnOf(cell) + 1);
-    }
+    static QString Title(int cell) { return tr("Row %1, column %2").arg(RowOf(cell) + 1).arg(ColumnOf(cell) + 1); }
 
     // "box 4 (middle left)": numbered row by row, and named by where it lies
     // so that no numbering needs to be known.
     static QString Box(int box)
     {
         static const char* const kWhere[kBoardSize] = {
-            QT_TR_NOOP("top left"),    QT_TR_NOOP("top middle"), QT_TR_NOOP("top right"),
-            QT_TR_NOOP("middle left"), QT_TR_NOOP("centre"),     QT_TR_NOOP("middle right"),
+            QT_TR_NOOP("top left"),    QT_TR_NOOP("top middle"),    QT_TR_NOOP("top right"),
+            QT_TR_NOOP("middle left"), QT_TR_NOOP("centre"),        QT_TR_NOOP("middle right"),
             QT_TR_NOOP("bottom left"), QT_TR_NOOP("bottom middle"), QT_TR_NOOP("bottom right"),
         };
         return tr("box %1 (%2)").arg(box + 1).arg(tr(kWhere[box]));
@@ -113,7 +110,8 @@ private:
         for (int cell : entries)
             each << entry(cell);
         //: %1 a list of entries: "5 in row 1, column 1 and 7 in row 2, column 3".
-        return tr("No digit is left for this cell: your entries %1 each leave the givens no solution").arg(ListWords(each));
+        return tr("No digit is left for this cell: your entries %1 each leave the givens no solution")
+            .arg(ListWords(each));
     }
 
     QString RuledOut(const CExplanationLine& line) const
@@ -126,32 +124,54 @@ private:
         case Rule::Row:
             return (stands ? tr("%1 is ruled out: row %2 holds %1 already, in column %3")
                            : tr("%1 was ruled out: row %2 held %1, in column %3"))
-                .arg(d).arg(RowOf(r.a) + 1).arg(ColumnOf(r.a) + 1);
+                .arg(d)
+                .arg(RowOf(r.a) + 1)
+                .arg(ColumnOf(r.a) + 1);
         case Rule::Column:
             return (stands ? tr("%1 is ruled out: column %2 holds %1 already, in row %3")
                            : tr("%1 was ruled out: column %2 held %1, in row %3"))
-                .arg(d).arg(ColumnOf(r.a) + 1).arg(RowOf(r.a) + 1);
+                .arg(d)
+                .arg(ColumnOf(r.a) + 1)
+                .arg(RowOf(r.a) + 1);
         case Rule::Box:
             return (stands ? tr("%1 is ruled out: %2 holds %1 already, in row %3, column %4")
                            : tr("%1 was ruled out: %2 held %1, in row %3, column %4"))
-                .arg(d, Box(BoxOf(r.a))).arg(RowOf(r.a) + 1).arg(ColumnOf(r.a) + 1);
+                .arg(d, Box(BoxOf(r.a)))
+                .arg(RowOf(r.a) + 1)
+                .arg(ColumnOf(r.a) + 1);
         case Rule::Band:
-            return (stands ? tr("%1 is ruled out: %2 has no place for %1 outside row %3, so its %1 goes in row %3, not here (pointing)")
-                           : tr("%1 was ruled out: %2 had no place for %1 outside row %3, so its %1 had to go in row %3, not here (pointing)"))
-                .arg(d, Box(r.a)).arg(RowOf(index_) + 1);
+            return (stands
+                        ? tr(
+                            "%1 is ruled out: %2 has no place for %1 outside row %3, so its %1 goes in row %3, not here (pointing)")
+                        : tr(
+                            "%1 was ruled out: %2 had no place for %1 outside row %3, so its %1 had to go in row %3, not here (pointing)"))
+                .arg(d, Box(r.a))
+                .arg(RowOf(index_) + 1);
         case Rule::Stack:
-            return (stands ? tr("%1 is ruled out: %2 has no place for %1 outside column %3, so its %1 goes in column %3, not here (pointing)")
-                           : tr("%1 was ruled out: %2 had no place for %1 outside column %3, so its %1 had to go in column %3, not here (pointing)"))
-                .arg(d, Box(r.a)).arg(ColumnOf(index_) + 1);
+            return (stands
+                        ? tr(
+                            "%1 is ruled out: %2 has no place for %1 outside column %3, so its %1 goes in column %3, not here (pointing)")
+                        : tr(
+                            "%1 was ruled out: %2 had no place for %1 outside column %3, so its %1 had to go in column %3, not here (pointing)"))
+                .arg(d, Box(r.a))
+                .arg(ColumnOf(index_) + 1);
         case Rule::RowPair:
         case Rule::ColumnPair: {
             // A pair is a moment's evidence: its cells fill soon after.
             const auto [first, second, pair] = Pair(line);
             if (r.rule == Rule::RowPair)
                 return tr("%1 was ruled out: in row %2, columns %3 and %4 both had only %5 left, so one of them had to take %1 (naked pair)")
-                    .arg(d).arg(RowOf(index_) + 1).arg(ColumnOf(first) + 1).arg(ColumnOf(second) + 1).arg(pair);
+                    .arg(d)
+                    .arg(RowOf(index_) + 1)
+                    .arg(ColumnOf(first) + 1)
+                    .arg(ColumnOf(second) + 1)
+                    .arg(pair);
             return tr("%1 was ruled out: in column %2, rows %3 and %4 both had only %5 left, so one of them had to take %1 (naked pair)")
-                .arg(d).arg(ColumnOf(index_) + 1).arg(RowOf(first) + 1).arg(RowOf(second) + 1).arg(pair);
+                .arg(d)
+                .arg(ColumnOf(index_) + 1)
+                .arg(RowOf(first) + 1)
+                .arg(RowOf(second) + 1)
+                .arg(pair);
         }
         case Rule::None: break;
         }
@@ -173,31 +193,53 @@ private:
         case Rule::Row:
             return (stands ? tr("%1 cannot take %2: row %3 holds %2 already, in column %4")
                            : tr("%1 could not take %2: row %3 held %2, in column %4"))
-                .arg(e, d).arg(row).arg(ColumnOf(r.a) + 1);
+                .arg(e, d)
+                .arg(row)
+                .arg(ColumnOf(r.a) + 1);
         case Rule::Column:
             return (stands ? tr("%1 cannot take %2: column %3 holds %2 already, in row %4")
                            : tr("%1 could not take %2: column %3 held %2, in row %4"))
-                .arg(e, d).arg(column).arg(RowOf(r.a) + 1);
+                .arg(e, d)
+                .arg(column)
+                .arg(RowOf(r.a) + 1);
         case Rule::Box:
             return (stands ? tr("%1 cannot take %2: %3 holds %2 already, in row %4, column %5")
                            : tr("%1 could not take %2: %3 held %2, in row %4, column %5"))
-                .arg(e, d, Box(BoxOf(r.a))).arg(RowOf(r.a) + 1).arg(ColumnOf(r.a) + 1);
+                .arg(e, d, Box(BoxOf(r.a)))
+                .arg(RowOf(r.a) + 1)
+                .arg(ColumnOf(r.a) + 1);
         case Rule::Band:
-            return (stands ? tr("%1 cannot take %2: %3 has no place for %2 outside row %4, so its %2 goes in row %4, not here (pointing)")
-                           : tr("%1 could not take %2: %3 had no place for %2 outside row %4, so its %2 had to go in row %4, not here (pointing)"))
-                .arg(e, d, Box(r.a)).arg(row);
+            return (stands
+                        ? tr(
+                            "%1 cannot take %2: %3 has no place for %2 outside row %4, so its %2 goes in row %4, not here (pointing)")
+                        : tr(
+                            "%1 could not take %2: %3 had no place for %2 outside row %4, so its %2 had to go in row %4, not here (pointing)"))
+                .arg(e, d, Box(r.a))
+                .arg(row);
         case Rule::Stack:
-            return (stands ? tr("%1 cannot take %2: %3 has no place for %2 outside column %4, so its %2 goes in column %4, not here (pointing)")
-                           : tr("%1 could not take %2: %3 had no place for %2 outside column %4, so its %2 had to go in column %4, not here (pointing)"))
-                .arg(e, d, Box(r.a)).arg(column);
+            return (stands
+                        ? tr(
+                            "%1 cannot take %2: %3 has no place for %2 outside column %4, so its %2 goes in column %4, not here (pointing)")
+                        : tr(
+                            "%1 could not take %2: %3 had no place for %2 outside column %4, so its %2 had to go in column %4, not here (pointing)"))
+                .arg(e, d, Box(r.a))
+                .arg(column);
         case Rule::RowPair:
         case Rule::ColumnPair: {
             const auto [first, second, pair] = Pair(line);
             if (r.rule == Rule::RowPair)
                 return tr("%1 could not take %2: in row %3, columns %4 and %5 both had only %6 left, so one of them had to take %2 (naked pair)")
-                    .arg(e, d).arg(row).arg(ColumnOf(first) + 1).arg(ColumnOf(second) + 1).arg(pair);
+                    .arg(e, d)
+                    .arg(row)
+                    .arg(ColumnOf(first) + 1)
+                    .arg(ColumnOf(second) + 1)
+                    .arg(pair);
             return tr("%1 could not take %2: in column %3, rows %4 and %5 both had only %6 left, so one of them had to take %2 (naked pair)")
-                .arg(e, d).arg(column).arg(RowOf(first) + 1).arg(RowOf(second) + 1).arg(pair);
+                .arg(e, d)
+                .arg(column)
+                .arg(RowOf(first) + 1)
+                .arg(RowOf(second) + 1)
+                .arg(pair);
         }
         case Rule::None: break;
         }
@@ -234,7 +276,8 @@ private:
             return tr("%1 is empty now, nothing ruled out").arg(PlaceWords(cell));
         if (c.CandidateMask() == 0)
             return tr("%1 has no digit possible now").arg(PlaceWords(cell));
-        return tr("%1 has %2 possible now").arg(PlaceWords(cell), DigitWords(static_cast<DigitMask>(c.CandidateMask())));
+        return tr("%1 has %2 possible now")
+            .arg(PlaceWords(cell), DigitWords(static_cast<DigitMask>(c.CandidateMask())));
     }
 
     const Grid& grid_;
@@ -267,7 +310,9 @@ CExplanation Explain(const Grid& grid, int index, Telling telling)
 
 QString PlaceWords(int cell)
 {
-    return QCoreApplication::translate("CExplanation", "row %1, column %2").arg(RowOf(cell) + 1).arg(ColumnOf(cell) + 1);
+    return QCoreApplication::translate("CExplanation", "row %1, column %2")
+        .arg(RowOf(cell) + 1)
+        .arg(ColumnOf(cell) + 1);
 }
 
 QString ListWords(QStringList words)

@@ -37,8 +37,8 @@ struct CExplanation {
         QChar mark;             // null for a line that cites no cell
         std::vector<int> cited; // board indices, in board order
     };
-    QString title;              // the cell's place: "Row 3, column 3"
-    std::vector<CLine> lines;   // none for an empty cell with nothing ruled out
+    QString title;            // the cell's place: "Row 3, column 3"
+    std::vector<CLine> lines; // none for an empty cell with nothing ruled out
     // For each cell, the marks of the lines that cite it, in line order
     // ("AC"); empty for a cell no line cites.
     std::array<QString, kCellCount> marks;

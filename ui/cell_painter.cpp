@@ -62,10 +62,7 @@ int CCellText::Top() const
     return area_.top() + (area_.height() - lines * lineHeight_) / 2;
 }
 
-int CCellText::LineLeft(const CLine& line) const
-{
-    return area_.left() + (area_.width() - line.edges.back()) / 2;
-}
+int CCellText::LineLeft(const CLine& line) const { return area_.left() + (area_.width() - line.edges.back()) / 2; }
 
 QRect CCellText::Bounds() const
 {
@@ -137,8 +134,10 @@ void CCellText::Paint(QPainter& painter, const CPens& pens) const
         // only those that can be seen, in the pen's colour.
         const auto drawPart = [&](int from, int to) {
             const auto begin = line.edges.begin();
-            const int first = std::max(from, static_cast<int>(std::upper_bound(begin, line.edges.end(), area_.left() - left) - begin) - 2);
-            const int last = std::min(to, static_cast<int>(std::lower_bound(begin, line.edges.end(), area_.right() - left) - begin) + 1);
+            const int first = std::max(
+                from, static_cast<int>(std::upper_bound(begin, line.edges.end(), area_.left() - left) - begin) - 2);
+            const int last = std::min(
+                to, static_cast<int>(std::lower_bound(begin, line.edges.end(), area_.right() - left) - begin) + 1);
             if (first < last)
                 painter.drawText(left + line.edges[static_cast<std::size_t>(first)], baseline,
                                  text_.mid(line.start + first, last - first));
@@ -153,8 +152,10 @@ void CCellText::Paint(QPainter& painter, const CPens& pens) const
         const int to = std::min(pens.selectionEnd, line.start + line.length) - line.start;
         if (from < to) {
             const int x = left + line.edges[static_cast<std::size_t>(from)];
-            painter.fillRect(QRect(x, top, line.edges[static_cast<std::size_t>(to)] - line.edges[static_cast<std::size_t>(from)], lineHeight),
-                             pens.highlight);
+            painter.fillRect(
+                QRect(x, top, line.edges[static_cast<std::size_t>(to)] - line.edges[static_cast<std::size_t>(from)],
+                      lineHeight),
+                pens.highlight);
             painter.setPen(pens.highlightedText);
             drawPart(from, to);
         }
@@ -218,17 +219,21 @@ std::vector<CMarkPlace> PlaceMarks(const QString& marks, const QRect& inside, co
             const QSize box(markMetrics.tightBoundingRect(mark).width() + padding, markMetrics.capHeight() + padding);
             const int right = inside.right() - box.width() + 1;
             const int bottom = inside.bottom() - box.height() + 1;
-            const QPoint corners[] = {inside.topLeft(), {right, inside.top()}, {inside.left(), bottom}, {right, bottom}};
+            const QPoint corners[] = {
+                inside.topLeft(), {right, inside.top()}, {inside.left(), bottom}, {right, bottom}};
             std::vector<QPoint> places(std::begin(corners), std::end(corners));
             for (int y : {inside.top(), bottom})
                 for (int x = inside.left() + 1; x < right; ++x)
                     places.emplace_back(x, y);
-            const auto free = std::find_if(places.begin(), places.end(), [&](const QPoint& at) { return covered(QRect(at, box)) == 0; });
+            const auto free = std::find_if(places.begin(), places.end(),
+                                           [&](const QPoint& at) { return covered(QRect(at, box)) == 0; });
             if (free != places.end())
                 found = CMarkPlace{QRect(*free, box), size};
-            least = QRect(*std::min_element(std::begin(corners), std::end(corners), [&](const QPoint& a, const QPoint& b) {
-                return covered(QRect(a, box)) < covered(QRect(b, box));
-            }), box);
+            least = QRect(*std::min_element(std::begin(corners), std::end(corners),
+                                            [&](const QPoint& a, const QPoint& b) {
+                                                return covered(QRect(a, box)) < covered(QRect(b, box));
+                                            }),
+                          box);
         }
         placed.push_back(found ? *found : CMarkPlace{least, kSmallestMark});
     }

@@ -6,7 +6,8 @@
 
 QColor CitationColour(const QPalette& palette)
 {
-    return Legible(palette.color(QPalette::Active, QPalette::Highlight), palette.color(QPalette::Active, QPalette::Base), 3.0);
+    return Legible(palette.color(QPalette::Active, QPalette::Highlight),
+                   palette.color(QPalette::Active, QPalette::Base), 3.0);
 }
 
 QColor CitationMarkColour(const QPalette& palette)

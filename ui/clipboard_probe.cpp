@@ -93,8 +93,9 @@ public:
                 continue;
             if (outcome != Outcome::Read)
                 return {outcome, {}};
-            const QString text = format == string_ ? QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
-                                                   : QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+            const QString text = format == string_
+                ? QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                : QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
             return {text.isEmpty() ? Outcome::NoText : Outcome::Read, text};
         }
         return {Outcome::NoText, {}};
@@ -259,10 +260,7 @@ CClipboardText ToolkitText()
 
 } // namespace
 
-void CClipboardProbe::Forget()
-{
-    silentOwner = XCB_NONE;
-}
+void CClipboardProbe::Forget() { silentOwner = XCB_NONE; }
 
 CClipboardText ReadClipboardText()
 {

@@ -13,10 +13,7 @@ CDialog::CDialog(QWidget* parent, Qt::WindowFlags flags)
 {
 }
 
-void CDialog::Centre()
-{
-    placement_->Centre();
-}
+void CDialog::Centre() { placement_->Centre(); }
 
 bool CDialog::event(QEvent* event)
 {

@@ -31,8 +31,9 @@ QFont TemplateFont()
 } // namespace
 
 CDialogTemplate::CDialogTemplate(QWidget* parent, const QString& title, int width, int height)
-    : CDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint),
+    : CDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint),
       units_(TemplateFont())
 {
     setFont(TemplateFont());

@@ -25,15 +25,9 @@ constexpr int kWidthSteps = 6;
 
 // As long as the toolkit's own tooltips show: ten seconds, and more for a
 // longer text.
-int ShownMs(const QString& text)
-{
-    return 10000 + 40 * static_cast<int>(text.size());
-}
+int ShownMs(const QString& text) { return 10000 + 40 * static_cast<int>(text.size()); }
 
-std::int64_t Area(const QRect& r)
-{
-    return r.isEmpty() ? 0 : std::int64_t{r.width()} * r.height();
-}
+std::int64_t Area(const QRect& r) { return r.isEmpty() ? 0 : std::int64_t{r.width()} * r.height(); }
 
 // The tip beside the window: the sides in order, each tried as wide as it
 // allows, the tip level with the explained cell (anchor).
@@ -122,7 +116,8 @@ QRect PlaceTip(const QRect& screen, const QRect& window, const std::vector<QRect
             for (int y : ys) {
                 const QRect place(std::clamp(x, screen.left(), screen.right() - w + 1),
                                   std::clamp(y, screen.top(), screen.bottom() - h + 1), w, h);
-                const std::int64_t distance = std::abs(place.center().x() - centre.x()) + std::abs(place.center().y() - centre.y());
+                const std::int64_t distance =
+                    std::abs(place.center().x() - centre.x()) + std::abs(place.center().y() - centre.y());
                 if (size.height() <= screen.height() && clear(place)) {
                     // Over as little of the window as it can, then near the cell.
                     const std::int64_t cost = Area(place & window) * 4 + distance;
@@ -173,7 +168,8 @@ QMargins CExplanationTip::Frame()
 QSize CExplanationTip::FramedSize(int width)
 {
     const QMargins frame = Frame();
-    return SizeFor(width - frame.left() - frame.right()) + QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    return SizeFor(width - frame.left() - frame.right())
+        + QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
 }
 
 QSize CExplanationTip::SizeFor(int width)
@@ -182,7 +178,8 @@ QSize CExplanationTip::SizeFor(int width)
     document_.setTextWidth(room);
     // As narrow as the text allows within that room.
     document_.setTextWidth(std::min<qreal>(room, std::ceil(document_.idealWidth())));
-    return QSize(static_cast<int>(std::ceil(document_.textWidth())), static_cast<int>(std::ceil(document_.size().height())))
+    return QSize(static_cast<int>(std::ceil(document_.textWidth())),
+                 static_cast<int>(std::ceil(document_.size().height())))
         + QSize(2 * popup_->Margin(), 2 * popup_->Margin());
 }
 
@@ -195,11 +192,13 @@ void CExplanationTip::ShowExplanation(const CExplanation& explanation, const QWi
     document_.setDefaultFont(font());
     const QColor fill = CitationColour(window->palette());
     const QColor letter = CitationMarkColour(window->palette());
-    QString html = QStringLiteral("<p style=\"margin-bottom:3px\"><b>%1</b></p><table cellspacing=\"0\" cellpadding=\"2\">")
-                       .arg(title_.toHtmlEscaped());
+    QString html =
+        QStringLiteral("<p style=\"margin-bottom:3px\"><b>%1</b></p><table cellspacing=\"0\" cellpadding=\"2\">")
+            .arg(title_.toHtmlEscaped());
     for (const CExplanation::CLine& line : explanation.lines) {
         // The mark as the outlines show it: its letter on their colour.
-        const QString mark = line.mark.isNull() ? QString()
+        const QString mark = line.mark.isNull()
+            ? QString()
             : QStringLiteral("<span style=\"background-color:%1; color:%2; font-weight:bold\">&nbsp;%3&nbsp;</span>")
                   .arg(fill.name(), letter.name(), QString(line.mark));
         html += QStringLiteral("<tr><td valign=\"top\">%1</td><td>%2</td></tr>").arg(mark, line.text.toHtmlEscaped());
@@ -207,8 +206,9 @@ void CExplanationTip::ShowExplanation(const CExplanation& explanation, const QWi
     html += QStringLiteral("</table>");
     document_.setHtml(html);
 
-    const QRect place = PlaceTip(window->screen()->availableGeometry(), window->frameGeometry(), keepClear,
-                                 [this](int width) { return FramedSize(width); }, Widest(), Narrowest());
+    const QRect place = PlaceTip(
+        window->screen()->availableGeometry(), window->frameGeometry(), keepClear,
+        [this](int width) { return FramedSize(width); }, Widest(), Narrowest());
     setGeometry(place.marginsRemoved(Frame()));
     SizeFor(width());
     popup_->Show(ShownMs(text_));

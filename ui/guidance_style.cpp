@@ -35,10 +35,7 @@ QColor WarningColour(const QPalette& palette)
     return Legible(QColor::fromHslF(0.0f, 0.8f, 0.5f), palette.color(QPalette::Active, QPalette::Base), 4.5);
 }
 
-QColor ConflictBackground(const QPalette& palette)
-{
-    return Tint(palette, WarningColour(palette), 0.22);
-}
+QColor ConflictBackground(const QPalette& palette) { return Tint(palette, WarningColour(palette), 0.22); }
 
 // Of the shades of the highlight's hue, from the base's lightness towards
 // the text's, the first that stands out 3:1 from the base and keeps the text
@@ -55,7 +52,8 @@ QColor SameDigitBackground(const QPalette& palette)
     double bestScore = 0;
     for (int step = 0; step <= 200; ++step) {
         const double lightness = from + (to - from) * step / 200.0;
-        const QColor shade = QColor::fromHslF(hue.hslHueF(), hue.hslSaturationF(), static_cast<float>(lightness)).toRgb();
+        const QColor shade =
+            QColor::fromHslF(hue.hslHueF(), hue.hslSaturationF(), static_cast<float>(lightness)).toRgb();
         const double score = std::min(ContrastRatio(shade, base) / 3.0, ContrastRatio(text, shade) / 4.5);
         if (score >= 1.0)
             return shade;
@@ -78,5 +76,6 @@ QColor SelectionBackground(const QPalette& palette)
 
 QColor HintColour(const QPalette& palette)
 {
-    return Legible(palette.color(QPalette::Active, QPalette::Highlight), palette.color(QPalette::Active, QPalette::Base), 4.5);
+    return Legible(palette.color(QPalette::Active, QPalette::Highlight),
+                   palette.color(QPalette::Active, QPalette::Base), 4.5);
 }

@@ -20,43 +20,41 @@ constexpr HelpLine kLines[] = {
     //: goes on in "in this program, I will consider...".
     {7, 7, 233, 18,
      QT_TRANSLATE_NOOP("CHelpDlg",
-                      "This program can help to solve Zifrel puzzles. In version 1.00, it cannot handle the most "
-                      "difficult or extreme puzzles. If there is sufficient interest")},
+                       "This program can help to solve Zifrel puzzles. In version 1.00, it cannot handle the most "
+                       "difficult or extreme puzzles. If there is sufficient interest")},
     //: The end of the sentence "... If there is sufficient interest".
     {7, 23, 289, 18,
      QT_TRANSLATE_NOOP("CHelpDlg",
-                      "in this program, I will consider adding the ability to generate puzzles of specified "
-                      "difficulty and also adding more advanced solving abilities.")},
+                       "in this program, I will consider adding the ability to generate puzzles of specified "
+                       "difficulty and also adding more advanced solving abilities.")},
     {7, 43, 289, 18,
      QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Zifrel cells - you can click on a cell and enter a number. Be careful not to click and move "
-                      "or you might not select the entire cell. Use the arrow keys to navigate between cells.")},
-    {7, 63, 94, 8, QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Help - calls up this help dialog")},
-    {7, 74, 289, 8, QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Clear - clears all the cells.")},
-    {7, 84, 289, 8, QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Reset - resets the game back to the last Set status.")},
-    {7, 95, 256, 8, QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Set - sets the current game status into memory for later recall by the Reset button.")},
-    {7, 106, 214, 8, QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Load - recalls a game status saved by the Save button to a disk file.")},
-    {7, 117, 235, 8, QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Save - saves a game status to a disk file for later recall by the Load button.")},
-    {7, 128, 215, 8, QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Solve - attempts to solve the entire puzzle with a single button press.")},
+                       "Zifrel cells - you can click on a cell and enter a number. Be careful not to click and move "
+                       "or you might not select the entire cell. Use the arrow keys to navigate between cells.")},
+    {7, 63, 94, 8, QT_TRANSLATE_NOOP("CHelpDlg", "Help - calls up this help dialog")},
+    {7, 74, 289, 8, QT_TRANSLATE_NOOP("CHelpDlg", "Clear - clears all the cells.")},
+    {7, 84, 289, 8, QT_TRANSLATE_NOOP("CHelpDlg", "Reset - resets the game back to the last Set status.")},
+    {7, 95, 256, 8,
+     QT_TRANSLATE_NOOP("CHelpDlg",
+                       "Set - sets the current game status into memory for later recall by the Reset button.")},
+    {7, 106, 214, 8,
+     QT_TRANSLATE_NOOP("CHelpDlg", "Load - recalls a game status saved by the Save button to a disk file.")},
+    {7, 117, 235, 8,
+     QT_TRANSLATE_NOOP("CHelpDlg", "Save - saves a game status to a disk file for later recall by the Load button.")},
+    {7, 128, 215, 8,
+     QT_TRANSLATE_NOOP("CHelpDlg", "Solve - attempts to solve the entire puzzle with a single button press.")},
     {7, 139, 289, 17,
      QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Pass - runs through all cells to update the currently known possible remaining values for "
-                      "each cell.")},
+                       "Pass - runs through all cells to update the currently known possible remaining values for "
+                       "each cell.")},
     {7, 159, 289, 18,
      QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Cell - runs one cell at a time to update thee currently known possible remaining values for "
-                      "that cell.")},
+                       "Cell - runs one cell at a time to update thee currently known possible remaining values for "
+                       "that cell.")},
     {7, 178, 286, 8,
      QT_TRANSLATE_NOOP("CHelpDlg",
-                      "Start - sets the current cell back to the upper lefthand cell for processing by the Cell "
-                      "button.")},
+                       "Start - sets the current cell back to the upper lefthand cell for processing by the Cell "
+                       "button.")},
 };
 
 // What this version adds, below the texts above, so that the window says

@@ -26,10 +26,7 @@ std::string displayOption;
 // application exists.
 const CTranslations* translations = nullptr;
 
-std::string Said(const char* text)
-{
-    return translations->Text("CBoardApp", text).toLocal8Bit().toStdString();
-}
+std::string Said(const char* text) { return translations->Text("CBoardApp", text).toLocal8Bit().toStdString(); }
 
 // Without a display the toolkit aborts with a page of messages; one line
 // saying what is wrong serves better.
@@ -48,7 +45,8 @@ std::string CannotReachDisplay()
     const std::string x = Variable("DISPLAY");
     std::string name = x + " (DISPLAY)";
     //: %1 names the display and, in brackets, where it was set.
-    const char* sentence = QT_TRANSLATE_NOOP("CBoardApp", "cannot reach the display %1; start it from a desktop session, or under xvfb-run");
+    const char* sentence = QT_TRANSLATE_NOOP(
+        "CBoardApp", "cannot reach the display %1; start it from a desktop session, or under xvfb-run");
     if (!displayOption.empty()) {
         name = displayOption + " (-display)";
     } else if (platform.starts_with("wayland")) {
@@ -56,7 +54,9 @@ std::string CannotReachDisplay()
     } else if (!platform.empty() && platform != "xcb") {
         name = platform;
         //: %1 is the name of one of the toolkit's platform plug-ins, such as "vnc".
-        sentence = QT_TRANSLATE_NOOP("CBoardApp", "cannot reach the display of the platform %1 (QT_QPA_PLATFORM); start it from a desktop session, or under xvfb-run");
+        sentence = QT_TRANSLATE_NOOP(
+            "CBoardApp",
+            "cannot reach the display of the platform %1 (QT_QPA_PLATFORM); start it from a desktop session, or under xvfb-run");
     } else if (x.empty() && !wayland.empty()) {
         name = wayland + " (WAYLAND_DISPLAY)";
     }
@@ -148,7 +148,8 @@ int main(int argc, char** argv)
         QCoreApplication words(argc, argv);
         desktopLanguage.Install();
         if (!error.isEmpty())
-            return Say(QStringLiteral("zifrel: ") + ReadStartOptions(arguments, options) + QLatin1Char('\n'), stderr, 2);
+            return Say(QStringLiteral("zifrel: ") + ReadStartOptions(arguments, options) + QLatin1Char('\n'), stderr,
+                       2);
         return Say(QCoreApplication::translate("CBoardApp", kUsage), stdout, 0);
     }
     if (options.version)
@@ -158,8 +159,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!HasDisplay(options)) {
         const std::string line = "zifrel: "
-            + Said(QT_TRANSLATE_NOOP("CBoardApp", "no display to show the window on (DISPLAY is not set); "
-                                                  "start it from a desktop session, or under xvfb-run"))
+            + Said(QT_TRANSLATE_NOOP("CBoardApp",
+                                     "no display to show the window on (DISPLAY is not set); "
+                                     "start it from a desktop session, or under xvfb-run"))
             + "\n";
         std::fputs(line.c_str(), stderr);
         return 1;

@@ -80,7 +80,8 @@ void CNotice::Place()
     setMaximumWidth(screen.width());
     setMinimumWidth(std::min(frame.width(), screen.width()));
     adjustSize();
-    const int x = std::clamp(frame.center().x() - width() / 2, screen.left(), std::max(screen.left(), screen.right() - width() + 1));
+    const int x = std::clamp(frame.center().x() - width() / 2, screen.left(),
+                             std::max(screen.left(), screen.right() - width() + 1));
     int y = frame.bottom() + 1 + kGap;
     if (y + height() > screen.bottom() + 1)
         y = frame.top() - kGap - height();

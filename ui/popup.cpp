@@ -57,16 +57,13 @@ bool CPopup::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::MouseButtonPress:
-    case QEvent::Wheel:
-        widget_->hide();
-        break;
+    case QEvent::Wheel: widget_->hide(); break;
     case QEvent::WindowDeactivate:
     case QEvent::FocusOut:
         if (closing_ == Closing::OnInputOrFocusLoss)
             widget_->hide();
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

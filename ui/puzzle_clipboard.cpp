@@ -20,7 +20,8 @@ QMimeData* PuzzleData(const Values& values)
 {
     auto* data = new QMimeData;
     data->setText(QString::fromStdString(FormatPuzzleLine(values)));
-    data->setHtml(QStringLiteral("<pre>%1</pre>").arg(QString::fromStdString(FormatPuzzleGrid(values)).toHtmlEscaped()));
+    data->setHtml(
+        QStringLiteral("<pre>%1</pre>").arg(QString::fromStdString(FormatPuzzleGrid(values)).toHtmlEscaped()));
     return data;
 }
 
@@ -40,7 +41,4 @@ std::optional<Values> PuzzleIn(const QMimeData* data)
     return std::nullopt;
 }
 
-std::optional<Values> PuzzleOnClipboard()
-{
-    return PuzzleIn(QApplication::clipboard()->mimeData());
-}
+std::optional<Values> PuzzleOnClipboard() { return PuzzleIn(QApplication::clipboard()->mimeData()); }

@@ -21,12 +21,15 @@ void CPuzzleJob::Make(std::uint64_t seed, Level level, Symmetry symmetry)
         const std::optional<Values> puzzle = Generate(seed, level, symmetry, stop);
         if (!puzzle)
             return;
-        QMetaObject::invokeMethod(this, [this, puzzle = *puzzle, level, asked] {
-            if (asked != asked_)
-                return;
-            busy_ = false;
-            emit made(puzzle, level);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, puzzle = *puzzle, level, asked] {
+                if (asked != asked_)
+                    return;
+                busy_ = false;
+                emit made(puzzle, level);
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -45,10 +48,7 @@ struct CCheckJob::CShared {
     unsigned asked = 0;
 };
 
-CCheckJob::CCheckJob(QObject* parent) : QObject(parent), shared_(std::make_shared<CShared>())
-{
-    shared_->job = this;
-}
+CCheckJob::CCheckJob(QObject* parent) : QObject(parent), shared_(std::make_shared<CShared>()) { shared_->job = this; }
 
 CCheckJob::~CCheckJob()
 {
@@ -67,12 +67,15 @@ void CCheckJob::Check(const Values& values)
         CCheckJob* job = shared->job;
         if (!job)
             return;
-        QMetaObject::invokeMethod(job, [job, check, values, asked] {
-            if (asked != job->shared_->asked)
-                return;
-            job->busy_ = false;
-            emit job->checked(check, values);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            job,
+            [job, check, values, asked] {
+                if (asked != job->shared_->asked)
+                    return;
+                job->busy_ = false;
+                emit job->checked(check, values);
+            },
+            Qt::QueuedConnection);
     }).detach();
 }
 

@@ -58,7 +58,7 @@ CScreenReader::CScreenReader() : QObject(qApp)
     if (SetByUser() || !bus.isConnected())
         return;
     bus.connect(QString(), kPath, kProperties, QStringLiteral("PropertiesChanged"), {kStatus}, QString(), this,
-                SLOT(OnPropertiesChanged(QString,QVariantMap,QStringList)));
+                SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList)));
     // Read without waiting, and without starting the bus's launcher where
     // the desktop has not.
     QDBusMessage get = QDBusMessage::createMethodCall(kService, kPath, kProperties, QStringLiteral("GetAll"));
@@ -73,10 +73,7 @@ CScreenReader::CScreenReader() : QObject(qApp)
     });
 }
 
-bool CScreenReader::Listening() const
-{
-    return QAccessible::isActive() && (SetByUser() || enabled_ || screenReader_);
-}
+bool CScreenReader::Listening() const { return QAccessible::isActive() && (SetByUser() || enabled_ || screenReader_); }
 
 void CScreenReader::Take(const QVariantMap& status)
 {

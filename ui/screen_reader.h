@@ -34,7 +34,8 @@ public:
 private:
     CScreenReader();
     void Take(const QVariantMap& status);
-    Q_SLOT void OnPropertiesChanged(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
+    Q_SLOT void OnPropertiesChanged(const QString& interface, const QVariantMap& changed,
+                                    const QStringList& invalidated);
 
     bool enabled_ = false;
     bool screenReader_ = false;

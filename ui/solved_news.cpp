@@ -9,17 +9,11 @@
 
 namespace {
 
-bool Full(const Values& values)
-{
-    return std::find(values.begin(), values.end(), 0) == values.end();
-}
+bool Full(const Values& values) { return std::find(values.begin(), values.end(), 0) == values.end(); }
 
 } // namespace
 
-CSolvedNews::CSolvedNews()
-{
-    since_.start();
-}
+CSolvedNews::CSolvedNews() { since_.start(); }
 
 void CSolvedNews::Arrived(const Values& givens)
 {
@@ -69,10 +63,12 @@ QString CSolvedNews::Message(const Values& values) const
         return solved;
     //: Follows "Solved in ...": digits the puzzle came with were replaced by others.
     if (typedOver == 1)
-        return solved + QLatin1Char(' ') + tr("1 of the puzzle's givens was typed over, so this is not the puzzle's solution.");
+        return solved + QLatin1Char(' ')
+            + tr("1 of the puzzle's givens was typed over, so this is not the puzzle's solution.");
     if (typedOver > 1)
         return solved + QLatin1Char(' ')
-            + tr("%n of the puzzle's givens were typed over, so this is not the puzzle's solution.", nullptr, typedOver);
+            + tr("%n of the puzzle's givens were typed over, so this is not the puzzle's solution.", nullptr,
+                 typedOver);
     if (CheckPuzzle(givens_).solutions == 1)
         return solved + QLatin1Char(' ') + tr("The board is the only solution of the puzzle's givens.");
     return solved + QLatin1Char(' ') + tr("The puzzle's givens have more than one solution, and this is one of them.");

@@ -58,7 +58,4 @@ void CTranslations::Install()
     installed_ = true;
 }
 
-QString CTranslations::Folder()
-{
-    return QStringLiteral(":/i18n");
-}
+QString CTranslations::Folder() { return QStringLiteral(":/i18n"); }

@@ -36,7 +36,8 @@ xcb_atom_t FrameExtentsAtom(xcb_connection_t* connection)
 {
     static constexpr char kName[] = "_NET_FRAME_EXTENTS";
     const XReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr), &std::free);
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr),
+        &std::free);
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
@@ -88,10 +89,7 @@ CWindowPlacement::CWindowPlacement(QWidget* window) : QObject(window), window_(w
     window->installEventFilter(this);
 }
 
-CWindowPlacement::~CWindowPlacement()
-{
-    Stop();
-}
+CWindowPlacement::~CWindowPlacement() { Stop(); }
 
 bool CWindowPlacement::eventFilter(QObject* watched, QEvent* event)
 {
@@ -107,10 +105,7 @@ bool CWindowPlacement::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void CWindowPlacement::Centre()
-{
-    MoveTo(Wanted(Frame()));
-}
+void CWindowPlacement::Centre() { MoveTo(Wanted(Frame())); }
 
 QMargins CWindowPlacement::Frame() const
 {
@@ -128,7 +123,8 @@ const QWindow* CWindowPlacement::Over() const
 QPoint CWindowPlacement::Wanted(const QMargins& frame) const
 {
     const QWindow* over = Over();
-    const QRect area = over ? over->geometry().marginsAdded(FrameExtents(over)) : window_->screen()->availableGeometry();
+    const QRect area =
+        over ? over->geometry().marginsAdded(FrameExtents(over)) : window_->screen()->availableGeometry();
     // A window of fixed size is centred with the size it asks for: the
     // widget's own may for a while be the one the X server last reported,
     // from before the window took that size.

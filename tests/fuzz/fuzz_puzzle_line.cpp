@@ -36,7 +36,8 @@ void CheckValues(const Values& values)
         std::abort();
     if (check.solutions >= 1) {
         for (int i = 0; i < kCellCount; ++i)
-            if (values[static_cast<std::size_t>(i)] != 0 && values[static_cast<std::size_t>(i)] != check.solution[static_cast<std::size_t>(i)])
+            if (values[static_cast<std::size_t>(i)] != 0
+                && values[static_cast<std::size_t>(i)] != check.solution[static_cast<std::size_t>(i)])
                 std::abort();
         if (CountSolutions(check.solution).count != 1)
             std::abort();

@@ -19,14 +19,10 @@ namespace {
 
 const QString kSilent = QStringLiteral("Not pasted: the program that holds the clipboard does not answer");
 const QString kTooLong = QStringLiteral("Not pasted: the clipboard's text is too long to be a puzzle");
-const std::string kPuzzle =
-    "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
+const std::string kPuzzle = "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
 
 // The silent owner, started; given a text, it holds that and answers.
-COwner StartOwner(const QStringList& text = {})
-{
-    return StartSilentOwner(QStringLiteral(ZIFREL_SILENT_OWNER), text);
-}
+COwner StartOwner(const QStringList& text = {}) { return StartSilentOwner(QStringLiteral(ZIFREL_SILENT_OWNER), text); }
 
 } // namespace
 

@@ -44,7 +44,7 @@
 
 namespace {
 
-const char* const kBoxNames[kBoardSize] = {"top left",    "top middle", "top right",     "middle left", "centre",
+const char* const kBoxNames[kBoardSize] = {"top left",     "top middle",  "top right",     "middle left", "centre",
                                            "middle right", "bottom left", "bottom middle", "bottom right"};
 
 int Index(int row, int column) { return (row - 1) * kBoardSize + column - 1; }
@@ -150,13 +150,18 @@ private:
     QString LeftBehind(QStringList& lines)
     {
         for (const auto& [d, holder] : LeftBehindHere()) {
-            if (lines.value(0) != QStringLiteral("%1 now stands in row %2, column %3, so the next Pass rules it out here")
-                                      .arg(d).arg(RowOf(holder) + 1).arg(ColumnOf(holder) + 1))
+            if (lines.value(0)
+                != QStringLiteral("%1 now stands in row %2, column %3, so the next Pass rules it out here")
+                       .arg(d)
+                       .arg(RowOf(holder) + 1)
+                       .arg(ColumnOf(holder) + 1))
                 return lines.value(0) + QStringLiteral(": not where the left-behind %1 stands").arg(d);
             ++seen[QStringLiteral("left behind")];
             lines.removeFirst();
         }
-        return lines.value(0).contains(QLatin1String(" now stands in ")) ? lines.front() + QStringLiteral(": no such mark") : QString();
+        return lines.value(0).contains(QLatin1String(" now stands in "))
+            ? lines.front() + QStringLiteral(": no such mark")
+            : QString();
     }
 
     // The lines on what contradicts the board, which it takes from lines.
@@ -169,9 +174,11 @@ private:
             if (!Peer(j) || c.GetValue() == 0 || Value(j) != c.GetValue())
                 continue;
             const auto m = also.match(lines.value(0));
-            if (!m.hasMatch() || m.captured(1).toInt() != c.GetValue() || Index(m.captured(2).toInt(), m.captured(3).toInt()) != j
-                || m.hasCaptured(4) != Entered(j))
-                return QStringLiteral("no line that row %1, column %2 holds the digit too").arg(RowOf(j) + 1).arg(ColumnOf(j) + 1);
+            if (!m.hasMatch() || m.captured(1).toInt() != c.GetValue()
+                || Index(m.captured(2).toInt(), m.captured(3).toInt()) != j || m.hasCaptured(4) != Entered(j))
+                return QStringLiteral("no line that row %1, column %2 holds the digit too")
+                    .arg(RowOf(j) + 1)
+                    .arg(ColumnOf(j) + 1);
             ++seen[Entered(j) ? QStringLiteral("also stands, entered") : QStringLiteral("also stands")];
             lines.removeFirst();
         }
@@ -187,7 +194,9 @@ private:
             return {};
         lines.removeFirst();
         const QString wrong = Blame(m.captured(1));
-        return wrong.isEmpty() ? QString() : QStringLiteral("No digit is left for this cell") + m.captured(1) + QStringLiteral(": ") + wrong;
+        return wrong.isEmpty()
+            ? QString()
+            : QStringLiteral("No digit is left for this cell") + m.captured(1) + QStringLiteral(": ") + wrong;
     }
 
     // Who a cell with no digit left blames, against complete counts: the
@@ -202,7 +211,8 @@ private:
         const auto solvable = [&](const std::vector<int>& with) {
             Values values{};
             for (int i = 0; i < kCellCount; ++i)
-                if (grid_[static_cast<std::size_t>(i)].HowFilled() == Fill::Given || std::count(with.begin(), with.end(), i))
+                if (grid_[static_cast<std::size_t>(i)].HowFilled() == Fill::Given
+                    || std::count(with.begin(), with.end(), i))
                     values[static_cast<std::size_t>(i)] = Value(i);
             return CountSolutions(values, 1).count > 0;
         };
@@ -211,12 +221,19 @@ private:
             if (!solvable({i}))
                 named << QStringLiteral("%1 in row %2, column %3").arg(Value(i)).arg(RowOf(i) + 1).arg(ColumnOf(i) + 1);
         const QString last = named.isEmpty() ? QString() : named.takeLast();
-        const auto [who, expected] = !solvable({})      ? std::pair{"the givens", QStringLiteral(": the givens contradict each other")}
-            : solvable(entries) && entries.empty()      ? std::pair{"no one", QStringLiteral(", though the givens have a solution")}
-            : solvable(entries)                          ? std::pair{"no one", QStringLiteral(", though the givens and your entries have a solution")}
-            : last.isEmpty()                             ? std::pair{"entries together", QStringLiteral(": your entries together leave the givens no solution")}
-            : named.isEmpty()                            ? std::pair{"an entry", QStringLiteral(": your %1 leaves the givens no solution").arg(last)}
-                                                         : std::pair{"entries", QStringLiteral(": your entries %1 and %2 each leave the givens no solution").arg(named.join(QStringLiteral(", ")), last)};
+        const auto [who, expected] = !solvable({})
+            ? std::pair{"the givens", QStringLiteral(": the givens contradict each other")}
+            : solvable(entries) && entries.empty()
+            ? std::pair{"no one", QStringLiteral(", though the givens have a solution")}
+            : solvable(entries)
+            ? std::pair{"no one", QStringLiteral(", though the givens and your entries have a solution")}
+            : last.isEmpty()
+            ? std::pair{"entries together", QStringLiteral(": your entries together leave the givens no solution")}
+            : named.isEmpty()
+            ? std::pair{"an entry", QStringLiteral(": your %1 leaves the givens no solution").arg(last)}
+            : std::pair{"entries",
+                        QStringLiteral(": your entries %1 and %2 each leave the givens no solution")
+                            .arg(named.join(QStringLiteral(", ")), last)};
         ++seen[QStringLiteral("no digit left: ") + QLatin1String(who)];
         return said == expected ? QString() : QStringLiteral("should be \"%1\"").arg(expected);
     }
@@ -225,7 +242,8 @@ private:
     {
         const CCell& c = Target();
         static const QRegularExpression possible(QStringLiteral("^Still possible: (.*)$"));
-        static const QRegularExpression none(QStringLiteral("^Nothing is still possible here: every digit is ruled out$"));
+        static const QRegularExpression none(
+            QStringLiteral("^Nothing is still possible here: every digit is ruled out$"));
         static const QRegularExpression allLeftBehind(QStringLiteral(
             "^Nothing is still possible here: each digit left stands in its row, column or box already$"));
         static const QRegularExpression given(QStringLiteral("^(\\d) is given$"));
@@ -258,7 +276,8 @@ private:
         }
         if (const auto m = entered.match(line); m.hasMatch()) {
             ++seen[QStringLiteral("entered")];
-            return holds(m) && c.HowFilled() == Fill::Entered ? QString() : QStringLiteral("not an entry of that digit");
+            return holds(m) && c.HowFilled() == Fill::Entered ? QString()
+                                                              : QStringLiteral("not an entry of that digit");
         }
         if (const auto m = single.match(line); m.hasMatch()) {
             ++seen[QStringLiteral("found single")];
@@ -273,7 +292,8 @@ private:
             for (int i = 0; i < kCellCount; ++i)
                 if (i != cell_ && BoxOf(i) == box && Open(i, c.GetValue()))
                     lapsedCells.push_back(i);
-            return Lapse(QStringLiteral("found only in box"), m.captured(4), line.contains(QLatin1String("No longer so")), lapsedCells, lapsed);
+            return Lapse(QStringLiteral("found only in box"), m.captured(4),
+                         line.contains(QLatin1String("No longer so")), lapsedCells, lapsed);
         }
         return QStringLiteral("a filled cell must begin with how it was filled");
     }
@@ -314,12 +334,14 @@ private:
                 return QStringLiteral("the cited cell's place is not said as it should be");
             const int holder = Index(row, column);
             const bool sameUnit = kind == QLatin1String("row") ? number == RowOf(cell_) + 1
-                : kind == QLatin1String("column")              ? number == ColumnOf(cell_) + 1
-                                                               : number - 1 == BoxOf(cell_) && BoxOf(holder) == BoxOf(cell_)
-                                                                  && u.captured(3) == kBoxNames[number - 1];
+                : kind == QLatin1String("column")
+                ? number == ColumnOf(cell_) + 1
+                : number - 1 == BoxOf(cell_) && BoxOf(holder) == BoxOf(cell_) && u.captured(3) == kBoxNames[number - 1];
             if (!sameUnit || u.captured(5).toInt() != d || holder == cell_)
                 return QStringLiteral("not this cell's %1, or not the digit").arg(kind);
-            const Rule rule = kind == QLatin1String("row") ? Rule::Row : kind == QLatin1String("column") ? Rule::Column : Rule::Box;
+            const Rule rule = kind == QLatin1String("row") ? Rule::Row
+                : kind == QLatin1String("column")          ? Rule::Column
+                                                           : Rule::Box;
             if (reason.rule != rule || reason.a != holder)
                 return QStringLiteral("not the reason kept");
             const bool tensesAgree = (u.captured(4) == QLatin1String("holds")) == present;
@@ -330,7 +352,8 @@ private:
             // Present: the cell holds the digit now.
             if (present && !lapsedCells.empty())
                 return QStringLiteral("the cited cell does not hold the digit");
-            return Lapse(kind, u.captured(10), line.contains(QLatin1String("No longer so")), lapsedCells, lapsed, present);
+            return Lapse(kind, u.captured(10), line.contains(QLatin1String("No longer so")), lapsedCells, lapsed,
+                         present);
         }
         if (const auto c = confined.match(rest); c.hasMatch()) {
             const int box = c.captured(1).toInt() - 1;
@@ -341,7 +364,8 @@ private:
                 return QStringLiteral("tenses disagree");
             if (c.captured(2) != kBoxNames[box] || c.captured(4).toInt() != d)
                 return QStringLiteral("box named wrongly, or not the digit");
-            const bool neighbour = box != BoxOf(cell_) && (inRow ? box / 3 == BoxOf(cell_) / 3 : box % 3 == BoxOf(cell_) % 3);
+            const bool neighbour =
+                box != BoxOf(cell_) && (inRow ? box / 3 == BoxOf(cell_) / 3 : box % 3 == BoxOf(cell_) % 3);
             if (!neighbour || line_ != (inRow ? RowOf(cell_) : ColumnOf(cell_)))
                 return QStringLiteral("not a box beside this cell, or not its line");
             if (reason.rule != (inRow ? Rule::Band : Rule::Stack) || reason.a != box)
@@ -354,7 +378,8 @@ private:
             // Present: the box has the digit ruled out outside the line.
             if (present && !lapsedCells.empty())
                 return QStringLiteral("the box has a place for the digit outside the line");
-            return Lapse(QStringLiteral("box and line"), c.captured(8), line.contains(QLatin1String("No longer so")), lapsedCells, lapsed, present);
+            return Lapse(QStringLiteral("box and line"), c.captured(8), line.contains(QLatin1String("No longer so")),
+                         lapsedCells, lapsed, present);
         }
         if (const auto p = pair.match(rest); p.hasMatch()) {
             if (present)
@@ -381,7 +406,8 @@ private:
                 if (open == 0 || (open & ~(DigitBit(d) | DigitBit(other))) != 0)
                     lapsedCells.push_back(i);
             }
-            return Lapse(QStringLiteral("pair"), p.captured(9), line.contains(QLatin1String("No longer so")), lapsedCells, lapsed);
+            return Lapse(QStringLiteral("pair"), p.captured(9), line.contains(QLatin1String("No longer so")),
+                         lapsedCells, lapsed);
         }
         if (unkept.match(rest).hasMatch()) {
             ++seen[QStringLiteral("unkept")];
@@ -396,19 +422,25 @@ private:
     // else its column, outside the box, as the board is now; else e's own.
     QString CannotGoThere(const QString& line, int e, int d, bool& lapsed)
     {
-        static const QRegularExpression form(QStringLiteral("^Row (\\d), column (\\d) (cannot|could not) take (\\d)(: |, )(.*)$"));
+        static const QRegularExpression form(
+            QStringLiteral("^Row (\\d), column (\\d) (cannot|could not) take (\\d)(: |, )(.*)$"));
         const auto m = form.match(line);
         if (!m.hasMatch() || Index(m.captured(1).toInt(), m.captured(2).toInt()) != e || m.captured(4).toInt() != d)
-            return QStringLiteral("not why row %1, column %2 cannot take %3").arg(RowOf(e) + 1).arg(ColumnOf(e) + 1).arg(d);
+            return QStringLiteral("not why row %1, column %2 cannot take %3")
+                .arg(RowOf(e) + 1)
+                .arg(ColumnOf(e) + 1)
+                .arg(d);
         expected_ = grid_[static_cast<std::size_t>(e)].Reason(d);
         for (const Rule rule : {Rule::Column, Rule::Row})
             for (int k = kBoardSize - 1; k >= 0; --k)
-                if (const int i = rule == Rule::Row ? CellIndex(RowOf(e), k) : CellIndex(k, ColumnOf(e)); BoxOf(i) != BoxOf(cell_) && Value(i) == d)
+                if (const int i = rule == Rule::Row ? CellIndex(RowOf(e), k) : CellIndex(k, ColumnOf(e));
+                    BoxOf(i) != BoxOf(cell_) && Value(i) == d)
                     expected_ = CReason{rule, static_cast<std::uint8_t>(i)};
         ++seen[QStringLiteral("cannot go there")];
         const int filled = std::exchange(cell_, e);
         const QString tense = m.captured(3) == QLatin1String("cannot") ? QStringLiteral("is") : QStringLiteral("was");
-        const QString wrong = RuledOut(QStringLiteral("%1 %2 ruled out%3%4").arg(d).arg(tense, m.captured(5), m.captured(6)), d, lapsed);
+        const QString wrong =
+            RuledOut(QStringLiteral("%1 %2 ruled out%3%4").arg(d).arg(tense, m.captured(5), m.captured(6)), d, lapsed);
         cell_ = filled;
         expected_.reset();
         return wrong;
@@ -443,10 +475,10 @@ private:
             if (i != lapsedCells[static_cast<std::size_t>(k)])
                 return QStringLiteral("names other cells than those that no longer bear it out");
             const bool right = m.capturedLength(3) ? c.GetValue() == m.captured(3).toInt()
-                : m.capturedLength(4)               ? c.GetValue() == 0 && c.ExcludedMask() == 0
-                : m.capturedLength(5)               ? c.GetValue() == 0 && c.CandidateMask() == 0
-                                                    : c.GetValue() == 0 && c.ExcludedMask() != 0
-                                          && DigitList(m.captured(6)) == c.CandidateMask();
+                : m.capturedLength(4)              ? c.GetValue() == 0 && c.ExcludedMask() == 0
+                : m.capturedLength(5)
+                ? c.GetValue() == 0 && c.CandidateMask() == 0
+                : c.GetValue() == 0 && c.ExcludedMask() != 0 && DigitList(m.captured(6)) == c.CandidateMask();
             if (!right)
                 return QStringLiteral("says wrongly what row %1, column %2 is now").arg(m.captured(1), m.captured(2));
         }
@@ -486,7 +518,9 @@ private slots:
         long long lines = 0;
         for (std::size_t n = 0; n < puzzles.size(); ++n) {
             std::mt19937 random(static_cast<unsigned>(n));
-            const auto below = [&random](int limit) { return static_cast<int>(random() % static_cast<unsigned>(limit)); };
+            const auto below = [&random](int limit) {
+                return static_cast<int>(random() % static_cast<unsigned>(limit));
+            };
             CBoard board;
             CHistory history;
             board.LoadValues(*ParsePuzzleLine(puzzles[n]));
@@ -510,7 +544,8 @@ private slots:
                     // Typing: mostly 0 over a filled cell, the edit that
                     // leaves evidence behind, else any digit anywhere.
                     int cell = below(kCellCount);
-                    for (int tries = 0; tries < 20 && board.Working()[static_cast<std::size_t>(cell)].GetValue() == 0; ++tries)
+                    for (int tries = 0; tries < 20 && board.Working()[static_cast<std::size_t>(cell)].GetValue() == 0;
+                         ++tries)
                         cell = below(kCellCount);
                     const int digit = below(3) ? 0 : below(10);
                     // Typed as the person's entry, or put in as a given.
@@ -544,7 +579,11 @@ private slots:
                     const QString wrong = checker.Check(i);
                     if (!wrong.isEmpty())
                         QFAIL(qPrintable(QStringLiteral("puzzle %1 after %2, row %3, column %4: %5")
-                                             .arg(n).arg(done).arg(i / 9 + 1).arg(i % 9 + 1).arg(wrong)));
+                                             .arg(n)
+                                             .arg(done)
+                                             .arg(i / 9 + 1)
+                                             .arg(i % 9 + 1)
+                                             .arg(wrong)));
                 }
                 for (const auto& [form, count] : checker.seen) {
                     seen[form] += count;
@@ -556,19 +595,45 @@ private slots:
                     CSentenceChecker told(hint.grid);
                     if (const QString wrong = told.Check(hint.cell); !wrong.isEmpty())
                         QFAIL(qPrintable(QStringLiteral("puzzle %1 after %2, the hint at row %3, column %4: %5")
-                                             .arg(n).arg(done).arg(hint.cell / 9 + 1).arg(hint.cell % 9 + 1).arg(wrong)));
+                                             .arg(n)
+                                             .arg(done)
+                                             .arg(hint.cell / 9 + 1)
+                                             .arg(hint.cell % 9 + 1)
+                                             .arg(wrong)));
                     ++seen[QStringLiteral("hint")];
                 }
             }
         }
         // Every form was read, often: the checks above cannot pass by
         // seeing none.
-        for (const char* form : {"still possible", "given", "found single", "found only in box", "row now", "row then",
-                                 "column now", "column then", "box now", "box then", "box and line now",
-                                 "box and line then", "pair", "no longer: row", "no longer: column", "no longer: box",
-                                 "no longer: box and line", "no longer: pair", "no longer: found only in box",
-                                 "also stands", "no digit left: the givens", "no digit left: no one", "hint", "entered",
-                                 "also stands, entered", "left behind", "cannot go there", "no digit left: an entry"})
+        for (const char* form : {"still possible",
+                                 "given",
+                                 "found single",
+                                 "found only in box",
+                                 "row now",
+                                 "row then",
+                                 "column now",
+                                 "column then",
+                                 "box now",
+                                 "box then",
+                                 "box and line now",
+                                 "box and line then",
+                                 "pair",
+                                 "no longer: row",
+                                 "no longer: column",
+                                 "no longer: box",
+                                 "no longer: box and line",
+                                 "no longer: pair",
+                                 "no longer: found only in box",
+                                 "also stands",
+                                 "no digit left: the givens",
+                                 "no digit left: no one",
+                                 "hint",
+                                 "entered",
+                                 "also stands, entered",
+                                 "left behind",
+                                 "cannot go there",
+                                 "no digit left: an entry"})
             QVERIFY2(seen[QString::fromLatin1(form)] >= 20, form);
         QVERIFY(seen[QStringLiteral("no digit left: entries")] > 0);
         for (const auto& [form, count] : seen)
@@ -629,7 +694,7 @@ private slots:
                             : r.rule == Rule::Box                    ? QStringLiteral("box ") + name(r.a)
                             : r.rule == Rule::Band                   ? QStringLiteral("band ") + box
                             : r.rule == Rule::Stack                  ? QStringLiteral("stack ") + box
-                            : r.rule == Rule::RowPair ? QStringLiteral("rowpair %1 %2").arg(name(r.a), name(r.b))
+                            : r.rule == Rule::RowPair    ? QStringLiteral("rowpair %1 %2").arg(name(r.a), name(r.b))
                             : r.rule == Rule::ColumnPair ? QStringLiteral("columnpair %1 %2").arg(name(r.a), name(r.b))
                                                          : QString();
                         const auto found = told.find({i, d});
@@ -647,23 +712,27 @@ private slots:
     void tipsKeepClearWhereverTheyCan()
     {
         std::mt19937 random(7);
-        const auto between = [&random](int low, int high) { return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1)); };
+        const auto between = [&random](int low, int high) {
+            return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1));
+        };
         int clear = 0;
         int beside = 0;
         for (int run = 0; run < 1000; ++run) {
             const QRect screen(between(-400, 400), between(-300, 300), between(150, 420), between(120, 320));
             // Half the time the window fills the screen, as on a small one,
             // and the tip can only go between cells.
-            const QRect window = run % 2 ? screen
-                : QRect(screen.left() + between(-20, screen.width() / 2), screen.top() + between(-20, screen.height() / 3),
-                        between(screen.width() / 3, screen.width()), between(screen.height() / 2, screen.height()));
+            const QRect window = run % 2
+                ? screen
+                : QRect(screen.left() + between(-20, screen.width() / 2),
+                        screen.top() + between(-20, screen.height() / 3), between(screen.width() / 3, screen.width()),
+                        between(screen.height() / 2, screen.height()));
             // Cells on a grid in the window, as on the board, some cited.
             std::vector<QRect> keepClear;
             const QSize cell(window.width() / 10, window.height() / 11);
             for (int k = between(1, 20); k > 0; --k)
                 keepClear.emplace_back(window.left() + cell.width() / 2 + between(0, 8) * cell.width(),
-                                       window.top() + cell.height() / 2 + between(0, 8) * cell.height(), cell.width() - 2,
-                                       cell.height() - 2);
+                                       window.top() + cell.height() / 2 + between(0, 8) * cell.height(),
+                                       cell.width() - 2, cell.height() - 2);
             // A text of so many characters, 6 pixels wide and 12 high each,
             // in lines as wide as it may be.
             const int characters = between(20, run % 2 ? 150 : 600);
@@ -677,11 +746,13 @@ private slots:
             const QString where = QStringLiteral("run %1").arg(run);
             if (place.height() <= screen.height())
                 QVERIFY2(screen.contains(place), qPrintable(where));
-            const bool covers = std::any_of(keepClear.begin(), keepClear.end(), [&](const QRect& k) { return k.intersects(place); });
+            const bool covers =
+                std::any_of(keepClear.begin(), keepClear.end(), [&](const QRect& k) { return k.intersects(place); });
             if (covers) {
                 const CClearRoom room(screen, keepClear, kClearance);
                 for (int width : TipWidths(screen, narrowest))
-                    QVERIFY2(!room.Fits(sizeFor(width)), qPrintable(where + QStringLiteral(": covers a cell it need not")));
+                    QVERIFY2(!room.Fits(sizeFor(width)),
+                             qPrintable(where + QStringLiteral(": covers a cell it need not")));
             } else {
                 ++clear;
             }

@@ -29,7 +29,8 @@ public:
         // A table of sums, so that each position costs four reads.
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x)
-                At(x + 1, y + 1) = At(x, y + 1) + At(x + 1, y) - At(x, y) + blocked[static_cast<std::size_t>(y * width_ + x)];
+                At(x + 1, y + 1) =
+                    At(x, y + 1) + At(x + 1, y) - At(x, y) + blocked[static_cast<std::size_t>(y * width_ + x)];
     }
 
     // True when a rectangle of size fits on the screen somewhere unblocked.
@@ -37,7 +38,9 @@ public:
     {
         for (int y = 0; y + size.height() <= height_; ++y)
             for (int x = 0; x + size.width() <= width_; ++x)
-                if (At(x + size.width(), y + size.height()) - At(x, y + size.height()) - At(x + size.width(), y) + At(x, y) == 0)
+                if (At(x + size.width(), y + size.height()) - At(x, y + size.height()) - At(x + size.width(), y)
+                        + At(x, y)
+                    == 0)
                     return true;
         return false;
     }

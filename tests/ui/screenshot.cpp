@@ -44,7 +44,8 @@ void Painted(CBoardDlg& board)
     QWidget* tip = board.ExplanationTip();
     const auto shown = [tip] {
         const QImage onScreen = tip->screen()->grabWindow(0, tip->x(), tip->y(), tip->width(), tip->height()).toImage();
-        return onScreen.convertToFormat(QImage::Format_RGB32) == tip->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return onScreen.convertToFormat(QImage::Format_RGB32)
+            == tip->grab().toImage().convertToFormat(QImage::Format_RGB32);
     };
     // At a fractional scale the screen's pixels never match a grab's: there
     // the tip being exposed is all there is to wait for.
@@ -88,7 +89,8 @@ bool PictureGuidance(const QString& folder, const Values& puzzle)
         if (!QTest::qWaitForWindowActive(&board, kWaitMs))
             return false;
         const auto save = [&, tone = tone](const char* state) {
-            return Picture(board, folder + QStringLiteral("/guide-%1-%2.png").arg(QLatin1String(state), QLatin1String(tone)));
+            return Picture(board,
+                           folder + QStringLiteral("/guide-%1-%2.png").arg(QLatin1String(state), QLatin1String(tone)));
         };
         const auto cell = [&](int i) { return board.CellControl(i / kBoardSize, i % kBoardSize); };
         QPushButton* solve = board.Button(CBoardDlg::IdSolve);
@@ -146,14 +148,16 @@ bool PictureGuidance(const QString& folder, const Values& puzzle)
                 cell(i)->TypeOver(QString::number(digit));
                 board.OnSolve();
                 const Conflicts conflicts = FindConflicts(board.Board().Working());
-                shown = std::any_of(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return c.noDigitLeft; });
+                shown =
+                    std::any_of(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return c.noDigitLeft; });
                 wrong = i;
             }
         }
         for (int i = wrong + 1; i + 1 < kCellCount && shown; ++i) {
             const CCell& next = board.Board().Working()[static_cast<std::size_t>(i) + 1];
-            if (puzzle[static_cast<std::size_t>(i)] == 0 && board.Board().Working()[static_cast<std::size_t>(i)].GetValue() != 0
-                && next.GetValue() != 0 && (i + 1) % kBoardSize != 0) {
+            if (puzzle[static_cast<std::size_t>(i)] == 0
+                && board.Board().Working()[static_cast<std::size_t>(i)].GetValue() != 0 && next.GetValue() != 0
+                && (i + 1) % kBoardSize != 0) {
                 cell(i)->setFocus();
                 cell(i)->TypeOver(QString::number(next.GetValue()));
                 break;
@@ -163,7 +167,8 @@ bool PictureGuidance(const QString& folder, const Values& puzzle)
         if (!shown || !save("contradiction"))
             return false;
         const Conflicts conflicts = FindConflicts(board.Board().Working());
-        const auto clash = std::find_if(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return !c.sameDigit.empty(); });
+        const auto clash =
+            std::find_if(conflicts.begin(), conflicts.end(), [](const CConflict& c) { return !c.sameDigit.empty(); });
         const int explained = static_cast<int>(clash - conflicts.begin());
         board.OnExplain(explained / kBoardSize, explained % kBoardSize);
         if (!board.ExplanationTip()->isVisible() || !save("contradiction-explained"))
@@ -184,8 +189,8 @@ int main(int argc, char** argv)
         std::fputs("usage: zifrel_screenshot OUTPUT.png [PUZZLE-LINE]\n", stderr);
         return 2;
     }
-    const std::string puzzle = argc > 2 ? argv[2]
-        : "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
+    const std::string puzzle =
+        argc > 2 ? argv[2] : "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
     const auto values = ParsePuzzleLine(puzzle);
     if (!values) {
         std::fputs("zifrel_screenshot: not a puzzle line\n", stderr);
@@ -228,14 +233,16 @@ int main(int argc, char** argv)
         * qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96")).toDouble() / 96;
     const int expectedWidth = qRound(board.width() * scale);
     if (std::abs(shot.width() - expectedWidth) > 1 || std::abs(board.devicePixelRatio() - scale) > 0.01) {
-        std::fprintf(stderr, "zifrel_screenshot: the window is %d pixels wide on screen, expected %d\n",
-                     shot.width(), expectedWidth);
+        std::fprintf(stderr, "zifrel_screenshot: the window is %d pixels wide on screen, expected %d\n", shot.width(),
+                     expectedWidth);
         return 1;
     }
     const QString folder = QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath();
     // Every explanation, on a board after one Pass and after Solve, covers
     // neither its cell nor any cell it cites.
-    const auto onScreen = [](const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); };
+    const auto onScreen = [](const QWidget* widget) {
+        return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    };
     int covering = 0;
     for (bool solved : {false, true}) {
         if (solved)
@@ -317,7 +324,7 @@ int main(int argc, char** argv)
         }
         window->hide();
     }
-    std::printf("saved %s (%dx%d), %d of 81 cells overflow, %d explanations cover a cell they explain or cite\n", argv[1],
-                shot.width(), shot.height(), overflowing, covering);
+    std::printf("saved %s (%dx%d), %d of 81 cells overflow, %d explanations cover a cell they explain or cite\n",
+                argv[1], shot.width(), shot.height(), overflowing, covering);
     return overflowing == 0 && covering == 0 ? 0 : 1;
 }

@@ -63,14 +63,15 @@ void Serve(xcb_connection_t* connection, const std::string& mode, const std::str
             xcb_atom_t property = request->property == XCB_NONE ? request->target : request->property;
             if (request->target == targets) {
                 const xcb_atom_t offered[] = {targets, utf8};
-                xcb_change_property(connection, XCB_PROP_MODE_REPLACE, request->requestor, property, XCB_ATOM_ATOM,
-                                    32, 2, offered);
+                xcb_change_property(connection, XCB_PROP_MODE_REPLACE, request->requestor, property, XCB_ATOM_ATOM, 32,
+                                    2, offered);
             } else if (request->target == utf8 && mode == "--incr") {
                 // Each chunk is asked for by deleting the property.
                 const std::uint32_t changes = XCB_EVENT_MASK_PROPERTY_CHANGE;
                 xcb_change_window_attributes(connection, request->requestor, XCB_CW_EVENT_MASK, &changes);
                 const auto size = static_cast<std::uint32_t>(left);
-                xcb_change_property(connection, XCB_PROP_MODE_REPLACE, request->requestor, property, incr, 32, 1, &size);
+                xcb_change_property(connection, XCB_PROP_MODE_REPLACE, request->requestor, property, incr, 32, 1,
+                                    &size);
                 chunked = *request;
                 chunked.property = property;
             } else if (request->target == utf8) {

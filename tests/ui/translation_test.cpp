@@ -95,7 +95,8 @@ class TranslationTest : public QObject {
             const QKeySequence key = button || label->buddy() ? QKeySequence::mnemonic(text) : QKeySequence();
             const int code = key.isEmpty() ? 0 : key[0].key();
             QVERIFY2(!keys.contains(key) && (code < Qt::Key_0 || code > Qt::Key_9)
-                         && (code < Qt::Key_Left || code > Qt::Key_Down), qPrintable(text));
+                         && (code < Qt::Key_Left || code > Qt::Key_Down),
+                     qPrintable(text));
             if (!key.isEmpty())
                 keys << key;
             text.remove(QRegularExpression("&(?!&)"));
@@ -121,8 +122,8 @@ private slots:
         CBoardDlg board;
         board.show();
         QVERIFY(QTest::qWaitForWindowActive(&board, kWaitMs));
-        board.Board().LoadValues(*ParsePuzzleLine(
-            "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1"));
+        board.Board().LoadValues(
+            *ParsePuzzleLine("....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1"));
         for (const auto id : {CBoardDlg::IdSet, CBoardDlg::IdCell, CBoardDlg::IdStart, CBoardDlg::IdPass,
                               CBoardDlg::IdReset, CBoardDlg::IdHelp})
             QTest::mouseClick(board.Button(id), Qt::LeftButton), CheckShown();

@@ -31,7 +31,8 @@ namespace {
 
 QString RandomPaste(std::mt19937& random)
 {
-    static const QString pieces[] = {"7", "x", "42", "\n", "\r\n", "1  2   \r\n   5   \r\n      9", "é", "\t", " ", "0"};
+    static const QString pieces[] = {"7", "x",  "42", "\n", "\r\n", "1  2   \r\n   5   \r\n      9",
+                                     "é", "\t", " ",  "0"};
     QString text;
     const int parts = std::uniform_int_distribution<int>(1, 6)(random);
     for (int i = 0; i < parts; ++i)
@@ -56,22 +57,23 @@ void WindowStressTest::randomUseKeepsEveryCellConsistent()
     QDir::setCurrent(folder.path());
 
     const unsigned seed = qEnvironmentVariableIsSet("ZIFREL_STRESS_SEED")
-        ? qEnvironmentVariableIntValue("ZIFREL_STRESS_SEED") : 20261208u;
+        ? qEnvironmentVariableIntValue("ZIFREL_STRESS_SEED")
+        : 20261208u;
     std::mt19937 random(seed);
     const auto pick = [&](int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); };
 
     CBoardDlg board;
     board.show();
     QVERIFY(QTest::qWaitForWindowActive(&board, kWaitMs));
-    board.Board().LoadValues(*ParsePuzzleLine(
-        "...3.16.2.....4.8.8.....1.31.2.6......3...8..6...459.....5...........264.8..26..."));
+    board.Board().LoadValues(
+        *ParsePuzzleLine("...3.16.2.....4.8.8.....1.31.2.6......3...8..6...459.....5...........264.8..26..."));
 
     const CBoardDlg::ButtonId commands[] = {CBoardDlg::IdSolve, CBoardDlg::IdReset, CBoardDlg::IdClear,
-                                            CBoardDlg::IdSet, CBoardDlg::IdPass, CBoardDlg::IdSave,
-                                            CBoardDlg::IdLoad, CBoardDlg::IdCell, CBoardDlg::IdStart};
-    const Qt::Key keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_5, Qt::Key_9, Qt::Key_A, Qt::Key_Z, Qt::Key_Space,
-                            Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Left,
-                            Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Return, Qt::Key_Tab};
+                                            CBoardDlg::IdSet,   CBoardDlg::IdPass,  CBoardDlg::IdSave,
+                                            CBoardDlg::IdLoad,  CBoardDlg::IdCell,  CBoardDlg::IdStart};
+    const Qt::Key keys[] = {Qt::Key_0,     Qt::Key_1,         Qt::Key_5,      Qt::Key_9,      Qt::Key_A,   Qt::Key_Z,
+                            Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End, Qt::Key_Left,
+                            Qt::Key_Right, Qt::Key_Up,        Qt::Key_Down,   Qt::Key_Return, Qt::Key_Tab};
     std::array<bool, kCellCount> halfEdited{};
     int actions = 0;
 

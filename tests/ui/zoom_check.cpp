@@ -28,8 +28,8 @@ int main(int argc, char** argv)
         return 2;
     }
     CBoardDlg board;
-    board.Board().LoadValues(*ParsePuzzleLine(
-        "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1"));
+    board.Board().LoadValues(
+        *ParsePuzzleLine("....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1"));
     board.OnPass();
     board.show();
     if (!QTest::qWaitForWindowExposed(&board, kWaitMs))
