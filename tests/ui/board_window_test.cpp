@@ -65,10 +65,8 @@
 
 namespace {
 
-const std::string kPuzzle =
-    "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
-const std::string kSolution =
-    "637142985425689713918735426183924657249576138756813294374251869591468372862397541";
+const std::string kPuzzle = "....4..........71.....3....18.9..6.7.4.....3.7...1..9..7..518.9...46.3..86....5.1";
+const std::string kSolution = "637142985425689713918735426183924657249576138756813294374251869591468372862397541";
 
 std::string ValuesOf(const CBoard& board)
 {
@@ -260,7 +258,8 @@ private slots:
         QVERIFY(std::abs(grown.center().x() - board_->width() / 2) <= 1);
         QCOMPARE(grown.top(), board.top());
         const QRect now = Cell(4, 7)->geometry().translated(-grown.topLeft());
-        QVERIFY(std::abs(now.x() - cell.x() * board_->Scale()) <= 2 && std::abs(now.width() - cell.width() * board_->Scale()) <= 2);
+        QVERIFY(std::abs(now.x() - cell.x() * board_->Scale()) <= 2
+                && std::abs(now.width() - cell.width() * board_->Scale()) <= 2);
         QCOMPARE(board_->ValueFont().pointSizeF(), 12 * board_->Scale());
         for (int i = 0; i < kCellCount; ++i)
             QVERIFY(TextFits(Cell(i / 9, i % 9)));
@@ -299,8 +298,8 @@ private slots:
     {
         const QList<QPair<CBoardDlg::ButtonId, QString>> captions = {
             {CBoardDlg::IdClear, "Cl&ear"}, {CBoardDlg::IdReset, "&Reset"}, {CBoardDlg::IdSet, "Se&t"},
-            {CBoardDlg::IdPass, "&Pass"}, {CBoardDlg::IdSolve, "&Solve"}, {CBoardDlg::IdHelp, "&Help"},
-            {CBoardDlg::IdLoad, "&Load"}, {CBoardDlg::IdSave, "Sa&ve"}, {CBoardDlg::IdStart, "St&art"},
+            {CBoardDlg::IdPass, "&Pass"},   {CBoardDlg::IdSolve, "&Solve"}, {CBoardDlg::IdHelp, "&Help"},
+            {CBoardDlg::IdLoad, "&Load"},   {CBoardDlg::IdSave, "Sa&ve"},   {CBoardDlg::IdStart, "St&art"},
             {CBoardDlg::IdCell, "&Cell"},
         };
         for (const auto& [id, caption] : captions) {
@@ -434,8 +433,7 @@ private slots:
         // Every text is shown whole, within its window.
         for (QDialog* window : {static_cast<QDialog*>(&help), static_cast<QDialog*>(&about)}) {
             for (const QLabel* label : window->findChildren<QLabel*>()) {
-                const QRect needed =
-                    label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text());
+                const QRect needed = label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text());
                 QVERIFY2(needed.height() <= label->height(), qPrintable(label->text()));
                 QVERIFY(window->rect().contains(label->geometry()));
             }
@@ -559,8 +557,8 @@ private slots:
         QCOMPARE(board_->Board().Cell(0, 0).GetValue(), 0);
         // Any text typing leaves that is not one character stays shown
         // while the cell keeps its value, and Set reads it as empty.
-        for (const QString& left : {QStringLiteral("1  2  3\n4     6\n7  8  9"), QStringLiteral("hello"),
-                                    QStringLiteral("123")}) {
+        for (const QString& left :
+             {QStringLiteral("1  2  3\n4     6\n7  8  9"), QStringLiteral("hello"), QStringLiteral("123")}) {
             FocusCell(0, 0);
             QTest::keyClick(Cell(0, 0), Qt::Key_7);
             Cell(0, 0)->TypeOver(left);
@@ -616,9 +614,9 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), Cell(i / 9, i % 9));
         }
-        for (CBoardDlg::ButtonId id : {CBoardDlg::IdSolve, CBoardDlg::IdReset, CBoardDlg::IdClear, CBoardDlg::IdSet,
-                                       CBoardDlg::IdPass, CBoardDlg::IdSave, CBoardDlg::IdLoad, CBoardDlg::IdCell,
-                                       CBoardDlg::IdStart, CBoardDlg::IdHelp}) {
+        for (CBoardDlg::ButtonId id :
+             {CBoardDlg::IdSolve, CBoardDlg::IdReset, CBoardDlg::IdClear, CBoardDlg::IdSet, CBoardDlg::IdPass,
+              CBoardDlg::IdSave, CBoardDlg::IdLoad, CBoardDlg::IdCell, CBoardDlg::IdStart, CBoardDlg::IdHelp}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), board_->Button(id));
         }
@@ -810,7 +808,8 @@ private slots:
         QCOMPARE(board_->Notice()->text(), QStringLiteral("No puzzle loaded: %1 does not exist").arg(path));
         QCOMPARE(ValuesOf(board_->Board()), Zeroed(kPuzzle));
         QTest::keyClick(Cell(2, 2), Qt::Key_S, Qt::AltModifier);
-        QVERIFY2(board_->Notice()->text().startsWith(QStringLiteral("Solved in ")), qPrintable(board_->Notice()->text()));
+        QVERIFY2(board_->Notice()->text().startsWith(QStringLiteral("Solved in ")),
+                 qPrintable(board_->Notice()->text()));
         QCOMPARE(ValuesOf(board_->Board()), kSolution);
 
         QFile file(QStringLiteral("Zifrel.zfr"));
@@ -904,8 +903,10 @@ private slots:
         QTest::keyClick(Cell(4, 4), Qt::Key_P, Qt::AltModifier);
         QVERIFY2(said().startsWith(QStringLiteral("Pass: ")), qPrintable(said()));
         QTest::keyClick(Cell(4, 4), Qt::Key_S, Qt::AltModifier);
-        QVERIFY2(QRegularExpression(QStringLiteral("^Solve: \\d+ sweeps, \\d+ cells filled, 0 open\\. Solved in \\d+ seconds?\\.$"))
-                     .match(said()).hasMatch(),
+        QVERIFY2(QRegularExpression(
+                     QStringLiteral("^Solve: \\d+ sweeps, \\d+ cells filled, 0 open\\. Solved in \\d+ seconds?\\.$"))
+                     .match(said())
+                     .hasMatch(),
                  qPrintable(said()));
         QTest::keyClick(Cell(4, 4), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(said(), QStringLiteral("Undo Solve"));
@@ -956,9 +957,11 @@ private slots:
         std::string twice = kPuzzle;
         twice[1] = '4'; // beside the 4 of r1c5
         const std::pair<std::string, QString> boards[] = {
-            {std::string(81, '.'), QStringLiteral("^Check Puzzle: the digits on the board have more than one solution$")},
+            {std::string(81, '.'),
+             QStringLiteral("^Check Puzzle: the digits on the board have more than one solution$")},
             {twice, QStringLiteral("^Check Puzzle: the digits on the board have no solution$")},
-            {kPuzzle, QStringLiteral("^Check Puzzle: exactly one solution, and Zifrel's rules finish it: level [123], ")},
+            {kPuzzle,
+             QStringLiteral("^Check Puzzle: exactly one solution, and Zifrel's rules finish it: level [123], ")},
             {expert, QStringLiteral("^Check Puzzle: exactly one solution, beyond Zifrel's rules \\(level 4\\)")},
             {kSolution, QStringLiteral("^Check Puzzle: the board is full and right$")},
         };
@@ -978,27 +981,33 @@ private slots:
         // from the givens' solution, seen and heard; pressed again, the
         // wrong one outlined.
         Load(kPuzzle);
-        for (const auto& [cell, digit] : {std::pair{1, kSolution[1]}, std::pair{2, kSolution[2] == '9' ? '1' : char(kSolution[2] + 1)}}) {
+        for (const auto& [cell, digit] :
+             {std::pair{1, kSolution[1]}, std::pair{2, kSolution[2] == '9' ? '1' : char(kSolution[2] + 1)}}) {
             FocusCell(0, cell);
             QTest::keyClick(Cell(0, cell), static_cast<Qt::Key>(Qt::Key_0 + (digit - '0')));
         }
         QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
-        QTRY_VERIFY2_WITH_TIMEOUT(board_->Notice()->text().endsWith(
-                     QStringLiteral(". 1 of your 2 entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it")),
-                 qPrintable(board_->Notice()->text()), kWaitMs);
-        QCOMPARE(QAccessible::queryAccessibleInterface(board_->Notice())->text(QAccessible::Name), board_->Notice()->text());
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            board_->Notice()->text().endsWith(QStringLiteral(
+                ". 1 of your 2 entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it")),
+            qPrintable(board_->Notice()->text()), kWaitMs);
+        QCOMPARE(QAccessible::queryAccessibleInterface(board_->Notice())->text(QAccessible::Name),
+                 board_->Notice()->text());
         QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
         QCOMPARE(board_->ExplanationTip()->Text(),
-                 QStringLiteral("Your %1 in row 1, column 3 differs from the solution").arg(board_->Board().Cell(0, 2).GetValue()));
+                 QStringLiteral("Your %1 in row 1, column 3 differs from the solution")
+                     .arg(board_->Board().Cell(0, 2).GetValue()));
         QVERIFY(Cell(0, 2)->CitedBy() == QStringLiteral("A") && !Cell(0, 1)->IsCited());
-        QCOMPARE(board_->Announcer()->Said(), board_->ExplanationTip()->Title() + QLatin1Char('\n') + board_->ExplanationTip()->Text());
+        QCOMPARE(board_->Announcer()->Said(),
+                 board_->ExplanationTip()->Title() + QLatin1Char('\n') + board_->ExplanationTip()->Text());
         // A long count goes on beside the window, which says so; the next
         // command ends it, and so does closing.
         for (const bool closing : {false, true}) {
             Load(".3...6....59.......6...9....45........3........6..3..4...3.5..6..................");
             board_->OnSave();
             QTest::keyClick(Cell(0, 0), Qt::Key_K, Qt::ControlModifier);
-            QCOMPARE(board_->Notice()->text(), QStringLiteral("Check Puzzle: counting the solutions of the digits on the board…"));
+            QCOMPARE(board_->Notice()->text(),
+                     QStringLiteral("Check Puzzle: counting the solutions of the digits on the board…"));
             QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
             closing ? static_cast<void>(board_->close()) : QTest::keyClick(Cell(0, 0), Qt::Key_P, Qt::AltModifier);
             QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -1060,7 +1069,8 @@ private slots:
         // The hint's outline grows with the board: 3 pixels wide at 100%.
         board_->OnHint();
         const QImage outlined = Cell(board_->HintedCell() / 9, board_->HintedCell() % 9)->grab().toImage();
-        QCOMPARE(outlined.pixelColor(qRound(4 * outlined.devicePixelRatio()), outlined.height() / 2).rgb(), HintColour(board_->palette()).rgb());
+        QCOMPARE(outlined.pixelColor(qRound(4 * outlined.devicePixelRatio()), outlined.height() / 2).rgb(),
+                 HintColour(board_->palette()).rgb());
         QTest::keyClick(Cell(4, 4), Qt::Key_Escape);
         QTest::keyClick(Cell(4, 4), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(board_->Scale(), 1.25);
@@ -1111,7 +1121,8 @@ private slots:
         // No cell has the focus, so none shows a selection.
         board_->Button(CBoardDlg::IdSolve)->setFocus();
         const int advance = QFontMetrics(board_->ValueFont()).horizontalAdvance(QLatin1Char('4'));
-        QVERIFY2(lowestInk(Cell(found / 9, found % 9)) >= advance - 2, qPrintable(QString::number(lowestInk(Cell(0, 0)))));
+        QVERIFY2(lowestInk(Cell(found / 9, found % 9)) >= advance - 2,
+                 qPrintable(QString::number(lowestInk(Cell(0, 0)))));
         QVERIFY(lowestInk(Cell(given / 9, given % 9)) < advance / 2);
 
         QPalette dark;
@@ -1195,8 +1206,11 @@ private slots:
                 continue;
             const QSize icon = label->pixmap().deviceIndependentSize().toSize();
             QVERIFY2(label->width() >= icon.width() && label->height() >= icon.height(),
-                     qPrintable(QStringLiteral("box %1x%2, icon %3x%4").arg(label->width()).arg(label->height())
-                                    .arg(icon.width()).arg(icon.height())));
+                     qPrintable(QStringLiteral("box %1x%2, icon %3x%4")
+                                    .arg(label->width())
+                                    .arg(label->height())
+                                    .arg(icon.width())
+                                    .arg(icon.height())));
         }
     }
 
@@ -1206,7 +1220,8 @@ private slots:
     {
         QSignalSpy shown(board_->WindowMenu(), &QMenu::aboutToShow);
         int expected = 0;
-        for (QWidget* focus : {static_cast<QWidget*>(Cell(3, 4)), static_cast<QWidget*>(board_->Button(CBoardDlg::IdPass))}) {
+        for (QWidget* focus :
+             {static_cast<QWidget*>(Cell(3, 4)), static_cast<QWidget*>(board_->Button(CBoardDlg::IdPass))}) {
             focus->setFocus();
             QTest::keyClick(focus, Qt::Key_Menu);
             ++expected;
@@ -1239,20 +1254,23 @@ private slots:
         QCOMPARE(titles, (QStringList{"&Game", "E&dit", "V&iew", "Help"}));
         QMenu* game = bar->actions()[0]->menu();
         for (const QAction* menu : bar->actions())
-            for (const auto& button : {"Cl&ear", "&Reset", "Se&t", "&Pass", "&Solve", "&Help", "&Load", "Sa&ve", "St&art", "&Cell"})
+            for (const auto& button :
+                 {"Cl&ear", "&Reset", "Se&t", "&Pass", "&Solve", "&Help", "&Load", "Sa&ve", "St&art", "&Cell"})
                 QVERIFY(QKeySequence::mnemonic(menu->text()).isEmpty()
                         || QKeySequence::mnemonic(menu->text()) != QKeySequence::mnemonic(button));
         std::function<void(QMenu*)> named = [&](QMenu* menu) {
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
             QVERIFY(!face->text(QAccessible::Name).isEmpty());
-            QVERIFY2(!face->text(QAccessible::Name).contains(QLatin1Char('&')), qPrintable(face->text(QAccessible::Name)));
+            QVERIFY2(!face->text(QAccessible::Name).contains(QLatin1Char('&')),
+                     qPrintable(face->text(QAccessible::Name)));
             for (int k = 0; k < face->childCount(); ++k) {
                 const QAction* item = menu->actions()[k];
                 if (item->menu())
                     named(item->menu());
                 if (!item->shortcut().isEmpty())
-                    QVERIFY2(face->child(k)->text(QAccessible::Name).endsWith(
-                                 QLatin1Char('\t') + item->shortcut().toString(QKeySequence::NativeText)),
+                    QVERIFY2(face->child(k)
+                                 ->text(QAccessible::Name)
+                                 .endsWith(QLatin1Char('\t') + item->shortcut().toString(QKeySequence::NativeText)),
                              qPrintable(face->child(k)->text(QAccessible::Name)));
             }
         };
@@ -1288,12 +1306,14 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(board_.get()));
         };
         opens(QKeySequence(Qt::Key_F1), [](QWidget* w) { return qobject_cast<CHelpDlg*>(w) != nullptr; });
-        opens(QKeySequence(Qt::CTRL | Qt::Key_Question), [](QWidget* w) { return qobject_cast<CKeysDlg*>(w) != nullptr; });
+        opens(QKeySequence(Qt::CTRL | Qt::Key_Question),
+              [](QWidget* w) { return qobject_cast<CKeysDlg*>(w) != nullptr; });
         opens(QKeySequence(Qt::CTRL | Qt::Key_P), [](QWidget* w) {
             return qobject_cast<QPrintDialog*>(w) && w->findChild<QCheckBox*>(QStringLiteral("marks"));
         });
         QTest::keyClick(board_.get(), Qt::Key_3, Qt::ControlModifier);
-        QCOMPARE(bar->ItemAction(CBoardMenuBar::Item::NewPuzzle)->text(), QStringLiteral("&New Puzzle, Level 3\tCtrl+N"));
+        QCOMPARE(bar->ItemAction(CBoardMenuBar::Item::NewPuzzle)->text(),
+                 QStringLiteral("&New Puzzle, Level 3\tCtrl+N"));
         opens(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [](QWidget* w) {
             const auto* level = w->findChild<QComboBox*>(QStringLiteral("level"));
             return level && level->currentIndex() == 2;
@@ -1327,7 +1347,8 @@ private slots:
             actions << menu->menu()->actions();
         for (const QAction* action : actions)
             for (const QKeySequence& key : action->shortcuts())
-                QVERIFY2(listed.contains(key.toString(QKeySequence::NativeText)) || action->shortcuts().indexOf(key) > 0,
+                QVERIFY2(listed.contains(key.toString(QKeySequence::NativeText))
+                             || action->shortcuts().indexOf(key) > 0,
                          qPrintable(key.toString()));
         for (const char* key : {"F10", "Shift+F10", "Shift+F1", "F1", "Escape", "Alt+S", "Alt+H", "Alt+G"})
             QVERIFY2(listed.contains(QLatin1String(key)), key);
@@ -1387,14 +1408,17 @@ private slots:
             if (row == 3 || row == 6)
                 forum += QStringLiteral("------+-------+------\n");
             for (int c = 0; c < 9; ++c)
-                forum += (c == 0 ? QString() : c % 3 == 0 ? QStringLiteral(" | ") : QStringLiteral(" "))
+                forum += (c == 0           ? QString()
+                              : c % 3 == 0 ? QStringLiteral(" | ")
+                                           : QStringLiteral(" "))
                     + line[row * 9 + c];
             forum += QLatin1Char('\n');
         }
         board_->Board().Cell(8, 8).SetValue(3);
         board_->OnSet();
         board_->OnCellStep();
-        for (const QString& text : {line, QString(line).replace(QLatin1Char('.'), QLatin1Char('0')) + QStringLiteral("\r\n"), forum}) {
+        for (const QString& text :
+             {line, QString(line).replace(QLatin1Char('.'), QLatin1Char('0')) + QStringLiteral("\r\n"), forum}) {
             board_->OnClear();
             QApplication::clipboard()->setText(text);
             QTest::keyClick(Cell(4, 4), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
@@ -1407,7 +1431,8 @@ private slots:
         QCOMPARE(board_->Board().Cell(8, 8).GetValue(), 3);
         // What is no puzzle is refused, and the board says why.
         const std::pair<QString, QString> refused[] = {
-            {QStringLiteral("hello"), QStringLiteral("Not pasted: the clipboard's text is not a puzzle: 'h' is not a cell")},
+            {QStringLiteral("hello"),
+             QStringLiteral("Not pasted: the clipboard's text is not a puzzle: 'h' is not a cell")},
             {line.left(80), QStringLiteral("Not pasted: the clipboard's text is not a puzzle: 80 cells, not 81")},
             {QString(), QStringLiteral("Not pasted: the clipboard holds no text")},
         };
@@ -1622,7 +1647,8 @@ private slots:
             const QStringList brief = spoken->text(QAccessible::Description).split(QLatin1Char('\n'));
             QCOMPARE(brief.front(), empty ? control->SpokenValue() : tip->Text().section(QLatin1Char('\n'), 0, 0));
             for (const QString& line : brief.mid(1))
-                QVERIFY(line.endsWith(QStringLiteral("so the next Pass rules it out here")) && tip->Text().contains(line));
+                QVERIFY(line.endsWith(QStringLiteral("so the next Pass rules it out here"))
+                        && tip->Text().contains(line));
             if (empty)
                 QVERIFY(tip->Text().startsWith(QStringLiteral("Still possible: ")));
             QTest::keyClick(board_.get(), Qt::Key_Shift);
@@ -1649,7 +1675,8 @@ private slots:
         FocusCell(0, 0);
         QTest::keyClick(Cell(0, 0), Qt::Key_6);
         QCOMPARE(Cell(0, 0)->Explanation(), QStringLiteral("You entered 6"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(Cell(0, 0))->text(QAccessible::Description), QStringLiteral("You entered 6"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(Cell(0, 0))->text(QAccessible::Description),
+                 QStringLiteral("You entered 6"));
         // Typed over with 0, a given no longer stands where cells cite it.
         QTest::keyClick(Cell(0, 0), Qt::Key_0);
         QVERIFY(Cell(0, 1)->Explanation().contains(QStringLiteral("No longer so: row 1, column 1 is empty now")));
@@ -1692,31 +1719,51 @@ private slots:
                         continue;
                     ++shown;
                     const QRect place = tip->frameGeometry();
-                    std::vector<QRect> keepClear{QRect(Cell(i / 9, i % 9)->mapToGlobal(QPoint()), Cell(i / 9, i % 9)->size())};
+                    std::vector<QRect> keepClear{
+                        QRect(Cell(i / 9, i % 9)->mapToGlobal(QPoint()), Cell(i / 9, i % 9)->size())};
                     for (int k = 0; k < kCellCount; ++k)
                         if (k != i && Cell(k / 9, k % 9)->IsCited())
-                            keepClear.push_back(QRect(Cell(k / 9, k % 9)->mapToGlobal(QPoint()), Cell(k / 9, k % 9)->size()));
-                    const bool clear = std::none_of(keepClear.begin(), keepClear.end(), [&](const QRect& r) { return r.intersects(place); });
+                            keepClear.push_back(
+                                QRect(Cell(k / 9, k % 9)->mapToGlobal(QPoint()), Cell(k / 9, k % 9)->size()));
+                    const bool clear = std::none_of(keepClear.begin(), keepClear.end(),
+                                                    [&](const QRect& r) { return r.intersects(place); });
                     if (!clear) {
                         // Only where no place at any width it is tried at
                         // keeps clear; then at least the cell itself shows.
                         const CClearRoom room(screen, keepClear, kClearance);
                         for (int width : TipWidths(screen, tip->Narrowest()))
-                            QVERIFY2(!room.Fits(tip->FramedSize(width)),
-                                     qPrintable(QStringLiteral("the explanation of cell %1 covers a cell it need not").arg(i)));
+                            QVERIFY2(
+                                !room.Fits(tip->FramedSize(width)),
+                                qPrintable(
+                                    QStringLiteral("the explanation of cell %1 covers a cell it need not").arg(i)));
                         const QRect own = keepClear.front();
                         if (CClearRoom(screen, {own}, kClearance).Fits(place.size()))
-                            QVERIFY2(!place.intersects(own), qPrintable(QStringLiteral("covers its own cell %1").arg(i)));
+                            QVERIFY2(!place.intersects(own),
+                                     qPrintable(QStringLiteral("covers its own cell %1").arg(i)));
                         ++crowded;
                         tip->hide();
                         continue;
                     }
-                    QVERIFY2(screen.contains(place), qPrintable(QStringLiteral("off the screen: cell %1 at %2,%3 %4x%5").arg(i).arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height()) + QStringLiteral(" screen %1x%2 frame %3,%4 %5x%6").arg(screen.width()).arg(screen.height()).arg(board_->frameGeometry().x()).arg(board_->frameGeometry().y()).arg(board_->frameGeometry().width()).arg(board_->frameGeometry().height())));
+                    QVERIFY2(screen.contains(place),
+                             qPrintable(QStringLiteral("off the screen: cell %1 at %2,%3 %4x%5")
+                                            .arg(i)
+                                            .arg(place.x())
+                                            .arg(place.y())
+                                            .arg(place.width())
+                                            .arg(place.height())
+                                        + QStringLiteral(" screen %1x%2 frame %3,%4 %5x%6")
+                                              .arg(screen.width())
+                                              .arg(screen.height())
+                                              .arg(board_->frameGeometry().x())
+                                              .arg(board_->frameGeometry().y())
+                                              .arg(board_->frameGeometry().width())
+                                              .arg(board_->frameGeometry().height())));
                     for (int k = 0; k < kCellCount; ++k) {
                         const CCellEdit* cell = Cell(k / 9, k % 9);
                         if (k == i || cell->IsCited())
-                            QVERIFY2(!place.intersects(QRect(cell->mapToGlobal(QPoint()), cell->size())),
-                                     qPrintable(QStringLiteral("the explanation of cell %1 covers cell %2").arg(i).arg(k)));
+                            QVERIFY2(
+                                !place.intersects(QRect(cell->mapToGlobal(QPoint()), cell->size())),
+                                qPrintable(QStringLiteral("the explanation of cell %1 covers cell %2").arg(i).arg(k)));
                     }
                     tip->hide();
                 }
@@ -1829,10 +1876,10 @@ private slots:
         QTest::addColumn<int>("passes");
         QTest::addColumn<bool>("byMenu");
         QTest::addColumn<QString>("ending");
-        const QString twoSweeps = QStringLiteral(
-            "9.8.....4..1973.....5....6..5..4.........8..36.7....1....381.5......6....93..7...");
-        const QString inBox = QStringLiteral(
-            ".....7.52..1...4...6.2....3....7.3.6.1...3.78......2..7.4..8......6128...........");
+        const QString twoSweeps =
+            QStringLiteral("9.8.....4..1973.....5....6..5..4.........8..36.7....1....381.5......6....93..7...");
+        const QString inBox =
+            QStringLiteral(".....7.52..1...4...6.2....3....7.3.6.1...3.78......2..7.4..8......6128...........");
         const QString puzzle = QString::fromStdString(kPuzzle);
         QTest::newRow("fresh, by the key, ended by typing its digit") << puzzle << 0 << false << "typing";
         QTest::newRow("after a Pass, by the menu, ended by Pass") << puzzle << 1 << true << "pass";
@@ -1887,9 +1934,12 @@ private slots:
         QCOMPARE(outlined(), std::vector<int>{cell});
         QVERIFY(tip->isVisible());
         QCOMPARE(tip->Title(), QStringLiteral("Hint"));
-        QCOMPARE(tip->Text(), QStringLiteral("Look at %1: %2").arg(place, filled.HowFilled() == Fill::OnlyInBox
-            ? QStringLiteral("one digit has no other place in its box (hidden single)")
-            : QStringLiteral("every digit but one can be ruled out there (naked single)")));
+        QCOMPARE(tip->Text(),
+                 QStringLiteral("Look at %1: %2")
+                     .arg(place,
+                          filled.HowFilled() == Fill::OnlyInBox
+                              ? QStringLiteral("one digit has no other place in its box (hidden single)")
+                              : QStringLiteral("every digit but one can be ruled out there (naked single)")));
         QCOMPARE(board_->Announcer()->Said(), tip->Text());
         QVERIFY(!tip->frameGeometry().intersects(onScreen));
         QVERIFY(board_->Board().State() == before);
@@ -1956,14 +2006,16 @@ private slots:
         QTest::addColumn<QString>("puzzle");
         QTest::addColumn<QString>("first");
         QTest::addColumn<int>("explained");
-        QTest::newRow("empty") << QString(81, QLatin1Char('.'))
-                               << "Zifrel's rules fill no further cell, and the digits on the board have more than one solution" << -1;
+        QTest::newRow("empty")
+            << QString(81, QLatin1Char('.'))
+            << "Zifrel's rules fill no further cell, and the digits on the board have more than one solution" << -1;
         QTest::newRow("solved") << QString::fromStdString(kSolution)
                                 << "Every cell holds its digit and nothing contradicts: the puzzle is solved" << -1;
         QTest::newRow("beyond the rules, solved as far as they go")
             << QString::fromStdString(LoadPuzzleSetLine("expert"))
             << "Zifrel's rules fill no further cell: the puzzle has exactly one solution, but it needs a technique beyond "
-               "Zifrel's rules (level 4)" << -3;
+               "Zifrel's rules (level 4)"
+            << -3;
         QString twice = QString::fromStdString(kPuzzle);
         twice[0] = QLatin1Char('4');
         QTest::newRow("a digit twice in a row")
@@ -1979,7 +2031,9 @@ private slots:
         if (explained == -2) {
             board_->Board().Restore(WrongDigitSolved());
             explained = FirstEmptiedCell();
-            first += QStringLiteral("row %1, column %2, and the givens contradict each other").arg(explained / 9 + 1).arg(explained % 9 + 1);
+            first += QStringLiteral("row %1, column %2, and the givens contradict each other")
+                         .arg(explained / 9 + 1)
+                         .arg(explained % 9 + 1);
         } else {
             Load(puzzle.toStdString());
         }
@@ -1995,9 +2049,11 @@ private slots:
                 QCOMPARE(tip->Title(), QStringLiteral("Hint"));
                 QCOMPARE(tip->Text(), first);
             } else {
-                QCOMPARE(tip->Title(), QStringLiteral("Hint: row %1, column %2").arg(explained / 9 + 1).arg(explained % 9 + 1));
+                QCOMPARE(tip->Title(),
+                         QStringLiteral("Hint: row %1, column %2").arg(explained / 9 + 1).arg(explained % 9 + 1));
                 QCOMPARE(tip->Text(), Explain(board_->Board().Working(), explained).Text());
-                QVERIFY(tip->Text().contains(QStringLiteral(" also stands in ")) || tip->Text().contains(QStringLiteral("No digit is left")));
+                QVERIFY(tip->Text().contains(QStringLiteral(" also stands in "))
+                        || tip->Text().contains(QStringLiteral("No digit is left")));
             }
             QCOMPARE(board_->Announcer()->Said(), tip->Text().section(QLatin1Char('\n'), 0, 0));
         }
@@ -2098,12 +2154,16 @@ private slots:
             const CCell& c = grid[static_cast<std::size_t>(i)];
             QStringList wrongs;
             for (int j = 0; j < kCellCount; ++j) {
-                const bool peer = j != i && (i / 9 == j / 9 || i % 9 == j % 9 || (i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3));
+                const bool peer =
+                    j != i && (i / 9 == j / 9 || i % 9 == j % 9 || (i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3));
                 if (peer && c.GetValue() != 0 && grid[static_cast<std::size_t>(j)].GetValue() == c.GetValue())
                     wrongs << QStringLiteral("%1 also stands in row %2, column %3%4")
-                                  .arg(c.GetValue()).arg(j / 9 + 1).arg(j % 9 + 1)
+                                  .arg(c.GetValue())
+                                  .arg(j / 9 + 1)
+                                  .arg(j % 9 + 1)
                                   .arg(grid[static_cast<std::size_t>(j)].HowFilled() == Fill::Entered
-                                           ? QStringLiteral(", where you entered it") : QString());
+                                           ? QStringLiteral(", where you entered it")
+                                           : QString());
             }
             const bool empty = c.GetValue() == 0 && c.CandidateCount() == 0;
             CCellEdit* control = Cell(i / 9, i % 9);
@@ -2118,7 +2178,8 @@ private slots:
             }
             if (empty) {
                 // The givens are blamed only when they have no solution.
-                const QString blamed = QStringLiteral("No digit is left for this cell: the givens contradict each other");
+                const QString blamed =
+                    QStringLiteral("No digit is left for this cell: the givens contradict each other");
                 QVERIFY(control->Explanation().split(QLatin1Char('\n')).contains(blamed));
                 QVERIFY(description.split(QLatin1Char('\n')).contains(blamed));
                 Values givens{};
@@ -2132,7 +2193,8 @@ private slots:
             const qreal ratio = image.devicePixelRatio();
             QCOMPARE(image.pixelColor(0, 0).rgb(), WarningColour(control->palette()).rgb());
             QCOMPARE(image.pixelColor(qRound(6 * ratio), 0).rgb(), control->palette().color(QPalette::Dark).rgb());
-            QCOMPARE(image.pixelColor(qRound(4 * ratio), qRound(4 * ratio)).rgb(), ConflictBackground(control->palette()).rgb());
+            QCOMPARE(image.pixelColor(qRound(4 * ratio), qRound(4 * ratio)).rgb(),
+                     ConflictBackground(control->palette()).rgb());
         }
         QVERIFY(marked >= 1);
         QVERIFY2(board_->Announcer()->Said().contains(QStringLiteral("The board contradicts itself: ")),
@@ -2150,7 +2212,8 @@ private slots:
             const QImage image = cited->grab().toImage();
             QVERIFY(cited->IsCited());
             QCOMPARE(image.pixelColor(0, 0).rgb(), WarningColour(cited->palette()).rgb());
-            QCOMPARE(image.pixelColor(qRound(2 * image.devicePixelRatio()), image.height() / 2).rgb(), CitationColour(cited->palette()).rgb());
+            QCOMPARE(image.pixelColor(qRound(2 * image.devicePixelRatio()), image.height() / 2).rgb(),
+                     CitationColour(cited->palette()).rgb());
             board_->ExplanationTip()->hide();
         }
 
@@ -2175,14 +2238,16 @@ private slots:
         QCOMPARE(cell->LeftBehind(), DigitBit(3));
         QCOMPARE(cell->SpokenValue(), QStringLiteral("empty, still possible 1"));
         const QString description = QAccessible::queryAccessibleInterface(cell)->text(QAccessible::Description);
-        QVERIFY2(description.contains(QStringLiteral("3 now stands in row 6, column 9, so the next Pass rules it out here")),
-                 qPrintable(description));
+        QVERIFY2(
+            description.contains(QStringLiteral("3 now stands in row 6, column 9, so the next Pass rules it out here")),
+            qPrintable(description));
         // The stroke, on the 3, is all that differs from the mark unstruck,
         // and it grows with the board (100%, then 150%).
         int struck[2] = {0, 0};
         for (int& differing : struck) {
             const QImage marked = cell->grab().toImage();
-            const QRectF near = QRectF(cell->Strikes().front().p1(), cell->Strikes().front().p2()).normalized().adjusted(-3, -3, 3, 3);
+            const QRectF near =
+                QRectF(cell->Strikes().front().p1(), cell->Strikes().front().p2()).normalized().adjusted(-3, -3, 3, 3);
             cell->SetLeftBehind(0);
             const QImage plain = cell->grab().toImage();
             cell->SetLeftBehind(DigitBit(3));
@@ -2193,7 +2258,8 @@ private slots:
             for (int press = 0; press < 2; ++press)
                 QTest::keyClick(board_.get(), Qt::Key_Plus, Qt::ControlModifier);
         }
-        QVERIFY2(struck[0] > 3 && struck[1] > struck[0] * 3 / 2, qPrintable(QStringLiteral("%1, %2").arg(struck[0]).arg(struck[1])));
+        QVERIFY2(struck[0] > 3 && struck[1] > struck[0] * 3 / 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(struck[0]).arg(struck[1])));
     }
 
     // While the focused cell shows a digit, every other cell showing it,
@@ -2298,7 +2364,8 @@ private slots:
             {"found digit", found, [] {}},
             {"pencil marks", CellIndex(0, 0), [] {}},
             {"hint outline", -1, [this] { board_->OnHint(); }},
-            {"contradiction", CellIndex(0, 0), [this] {
+            {"contradiction", CellIndex(0, 0),
+             [this] {
                  FocusCell(0, 0);
                  QTest::keyClick(Cell(0, 0), Qt::Key_4);
                  board_->Button(CBoardDlg::IdSolve)->setFocus();
@@ -2307,15 +2374,16 @@ private slots:
             {"same digit, found", found, [this] { FocusCell(7, 8); }},
             {"same pencil mark", CellIndex(0, 0), [this] { FocusCell(3, 4); }},
             {"explanation outline", CellIndex(0, 4), [this] { board_->OnExplain(0, 0); }},
-            {"entered digit", CellIndex(1, 1), [this] {
+            {"entered digit", CellIndex(1, 1),
+             [this] {
                  FocusCell(1, 1);
                  QTest::keyClick(Cell(1, 1), Qt::Key_2);
                  board_->Button(CBoardDlg::IdSolve)->setFocus();
              }},
             {"focused pencil marks", CellIndex(0, 0), [this] { FocusCell(0, 0); }},
         };
-        for (const auto& [tone, palette] : {std::pair{"light", QApplication::style()->standardPalette()},
-                                            std::pair{"dark", DarkFusionPalette()}}) {
+        for (const auto& [tone, palette] :
+             {std::pair{"light", QApplication::style()->standardPalette()}, std::pair{"dark", DarkFusionPalette()}}) {
             board_->setPalette(palette);
             for (const State& state : states) {
                 Load(kPuzzle);
@@ -2329,10 +2397,13 @@ private slots:
                 const bool focused = cell->hasFocus();
                 if (focused)
                     look.text = cell->SelectedText();
-                const QColor behind = focused ? cell->SelectionBackground()
-                    : look.markBackground.isValid() ? look.markBackground : look.background;
+                const QColor behind = focused       ? cell->SelectionBackground()
+                    : look.markBackground.isValid() ? look.markBackground
+                                                    : look.background;
                 const double text = ContrastRatio(look.text, behind);
-                QString line = QStringLiteral("%1, %2: text %3:1").arg(QLatin1String(tone), QLatin1String(state.name)).arg(text, 0, 'f', 2);
+                QString line = QStringLiteral("%1, %2: text %3:1")
+                                   .arg(QLatin1String(tone), QLatin1String(state.name))
+                                   .arg(text, 0, 'f', 2);
                 QVERIFY2(text >= 4.5, qPrintable(line));
                 // What is painted is those colours: the text's ink, the background.
                 const QImage image = cell->grab().toImage();
@@ -2349,30 +2420,37 @@ private slots:
                     }
                 const bool digit = cell->Text().size() == 1;
                 line += QStringLiteral(" (strongest pixel %1:1)").arg(std::min(strongest, text), 0, 'f', 2);
-                QVERIFY2(digit ? exact : strongest >= 4.5, qPrintable(line + QStringLiteral(": the text is not painted so")));
+                QVERIFY2(digit ? exact : strongest >= 4.5,
+                         qPrintable(line + QStringLiteral(": the text is not painted so")));
                 const QRect lit = cell->SameDigitRect();
                 // A corner inside the outline that no mark's letter covers.
                 QPoint inside = lit.topLeft();
                 for (const QPoint corner : {QPoint(4, 4), QPoint(cell->width() - 5, 4), QPoint(4, cell->height() - 5),
                                             QPoint(cell->width() - 5, cell->height() - 5)}) {
                     const std::vector<CMarkPlace> marks = cell->MarkPlaces();
-                    if (lit.isEmpty() && std::none_of(marks.begin(), marks.end(), [&](const CMarkPlace& m) { return m.rect.contains(corner); })) {
+                    if (lit.isEmpty() && std::none_of(marks.begin(), marks.end(), [&](const CMarkPlace& m) {
+                            return m.rect.contains(corner);
+                        })) {
                         inside = corner;
                         break;
                     }
                 }
                 // (The focused cell's selection may reach the corners.)
                 if (!focused)
-                    QCOMPARE(image.pixelColor(qRound(inside.x() * ratio), qRound(inside.y() * ratio)).rgb(), behind.rgb());
+                    QCOMPARE(image.pixelColor(qRound(inside.x() * ratio), qRound(inside.y() * ratio)).rgb(),
+                             behind.rgb());
                 // The same digit's highlight stands out from the cells (3:1).
                 if (const QColor lit = SameDigitBackground(palette); behind == lit) {
-                    line += QStringLiteral(", highlight %1:1 on the base").arg(ContrastRatio(lit, palette.color(QPalette::Base)), 0, 'f', 2);
+                    line += QStringLiteral(", highlight %1:1 on the base")
+                                .arg(ContrastRatio(lit, palette.color(QPalette::Base)), 0, 'f', 2);
                     QVERIFY2(ContrastRatio(lit, palette.color(QPalette::Base)) >= 3, qPrintable(line));
                 }
                 if (look.outline.isValid()) {
                     const double onBase = ContrastRatio(look.outline, palette.color(QPalette::Base));
                     const double onWindow = ContrastRatio(look.outline, palette.color(QPalette::Window));
-                    line += QStringLiteral(", outline %1:1 on the base, %2:1 on the window").arg(onBase, 0, 'f', 2).arg(onWindow, 0, 'f', 2);
+                    line += QStringLiteral(", outline %1:1 on the base, %2:1 on the window")
+                                .arg(onBase, 0, 'f', 2)
+                                .arg(onWindow, 0, 'f', 2);
                     QVERIFY2(onBase >= 3 && onWindow >= 3, qPrintable(line));
                     QCOMPARE(image.pixelColor(0, qRound(cell->height() / 2 * ratio)).rgb(), look.outline.rgb());
                 }
@@ -2394,7 +2472,9 @@ private slots:
             for (int i = 0; i < kCellCount; ++i) {
                 const CCell& cell = board_->Board().Working()[i];
                 CCellEdit* control = Cell(i / 9, i % 9);
-                QCOMPARE(control->Text(), QString::fromStdString(cell.DisplayText()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+                QCOMPARE(
+                    control->Text(),
+                    QString::fromStdString(cell.DisplayText()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
                 QCOMPARE(control->CurrentFont(),
                          cell.ShowsCandidates() ? board_->CandidateFont() : board_->ValueFont());
                 candidateCells += cell.ShowsCandidates();
