@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Runs every benchmark against its target and prints one table.
 
-Usage: report.py BUILD_FOLDER PUZZLE_FOLDER TODAY_BUILD_FOLDER (under an X
+Usage: report.py BUILD_FOLDER PUZZLE_FOLDER TODAY_BUILD_FOLDER [BASELINE] (under an X
 server, for start-up). TODAY_BUILD_FOLDER holds the build of the program as
 it was before the lane engine, which the engine, window and zifrel-batch
 rows are measured against in the same run.
@@ -15,6 +15,8 @@ import sys
 import time
 
 build, puzzles, today = sys.argv[1], sys.argv[2], sys.argv[3]
+# The commit the baseline was built from, for the rows that have none.
+baseline = sys.argv[4] if len(sys.argv) > 4 else "the baseline"
 rows = []
 
 
@@ -77,13 +79,19 @@ for name in ("simple", "easy", "intermediate", "expert"):
     row(f"engine Solve with reasons (the window's), {name}, vs today", f"{kept:.2f} µs vs {now:.2f} µs "
         f"({kept / now:.2f} ×)", "(reported)", True)
 for name in ("simple", "easy", "intermediate", "expert"):
-    quiet, now = engine[f"SolveWithoutReasons/{name}"], before[f"SolveWithoutReasons/{name}"]
-    row(f"engine Solve without reasons, {name}, vs today", f"{quiet:.2f} µs vs {now:.2f} µs ({quiet / now:.2f} ×)",
-        "(reported)", True)
+    quiet = engine[f"SolveWithoutReasons/{name}"]
+    now = before.get(f"SolveWithoutReasons/{name}")
+    # The baseline's engine may have had no Solve without reasons at all:
+    # then the row says so rather than comparing with something else.
+    measured = (f"{quiet:.2f} µs vs {now:.2f} µs ({quiet / now:.2f} ×)" if now is not None
+                else f"{quiet:.2f} µs; no baseline ({baseline} has no Solve without reasons)")
+    row(f"engine Solve without reasons, {name}, vs today", measured, "(reported)", True)
+# The reference deduction is the tests' oracle, written to be obviously
+# right, not fast: a ratio to it is told, not a target.
 for name in ("simple", "easy", "intermediate", "expert"):
     quiet, plain = engine[f"SolveWithoutReasons/{name}"], engine[f"PlainLoop/{name}"]
-    row(f"engine Solve without reasons vs the reference deduction (the tests' oracle), {name}",
-        f"{quiet:.2f} µs vs {plain:.2f} µs ({quiet / plain:.2f} ×)", "≤ 1.2 ×", quiet <= 1.2 * plain)
+    row(f"engine Solve without reasons vs the reference deduction (the tests' oracle, not a fast solver), {name}",
+        f"{quiet:.2f} µs vs {plain:.2f} µs ({quiet / plain:.2f} ×)", "(reported)", True)
 for name in ("simple", "easy", "intermediate", "expert"):
     kept, plain = engine[f"SolveSet/{name}"], engine[f"PlainLoop/{name}"]
     row(f"engine Solve with reasons vs the reference deduction, {name}", f"{kept:.2f} µs vs {plain:.2f} µs "
@@ -183,7 +191,7 @@ row(f"window click in a cell holding {int(click[0][2]):,} characters (median, wo
 
 # Start-up and memory, under the X server this runs in; the two kinds in
 # turn, so that both see the same load on the machine.
-times, peaks, samples = {}, {}, {"bare": [], "board": []}
+times, peaks, samples = {}, {}, {"bare": [], "board": [], "button": []}
 for _ in range(25):
     for kind in samples:
         samples[kind].append(run_child([f"{build}/bench/startup_probe", kind])[0])
@@ -194,10 +202,15 @@ for kind in samples:
     peaks[kind] = max(peak_of([f"{build}/bench/startup_probe", kind]) for _ in range(5)) / 1024
 ratio = times["board"] / times["bare"]
 row("start-up to window shown and idle (median of 25)", f"{times['board']:.0f} ms ({ratio:.2f} × bare Qt, "
-    f"{times['bare']:.0f} ms)", "≤ 100 ms and ≤ 1.5 × bare", times["board"] <= 100 and ratio <= 1.5)
+    f"{times['bare']:.0f} ms)", "≤ 1.25 × bare", ratio <= 1.25)
 mratio = peaks["board"] / peaks["bare"]
 row("peak resident memory", f"{peaks['board']:.1f} MB ({mratio:.2f} × bare Qt, {peaks['bare']:.1f} MB)",
-    "≤ 35 MB and ≤ 1.3 × bare", peaks["board"] <= 35 and mratio <= 1.3)
+    "≤ 35 MB and ≤ 1.2 × bare", peaks["board"] <= 35 and mratio <= 1.2)
+# The empty dialog paints no text, so it never loads the fonts; a dialog
+# with one button does, and tells how much of the difference that is.
+row("start-up and peak memory vs a bare Qt dialog with one push button (median of 25)",
+    f"{times['board'] / times['button']:.2f} × ({times['button']:.0f} ms), {peaks['board'] / peaks['button']:.2f} × "
+    f"({peaks['button']:.1f} MB)", "(reported)", True)
 
 # zifrel-batch against qqwing --solve --one-line and against today's
 # zifrel-batch, whole processes on the same 50,000 lines (each set of 100
@@ -354,18 +367,34 @@ for name, took, guesses, solutions in boards:
     row(f"CountSolutions on {name} ({solutions} solutions, {guesses:,} guesses) vs the median expert puzzle",
         f"{took:.1f} µs vs {expert:.2f} µs ({took / expert:.1f} ×)", "≤ 1,000 ×", took <= 1000 * expert)
 
-# The grade and the generator against today's zifrel-batch, paired.
+
+
+def today_takes(*args):
+    """Whether today's zifrel-batch has the command (an older one refuses it)."""
+    return subprocess.run([f"{today}/tools/zifrel-batch", *args], input=b"", capture_output=True).returncode == 0
+
+
+# The grade and the generator against today's zifrel-batch, paired, where
+# today's has them; else the row tells this build's figure alone.
 for name in ("simple", "expert"):
     with open(f"{puzzles}/{name}.csv") as f:
         lines = "".join(line.split(",")[0] + "\n" for line in f) * 20
+    if not today_takes("--grade"):
+        took = min(run_child([batch, "--grade"], lines.encode())[0] for _ in range(5))
+        row(f"zifrel-batch --grade vs today's, {name}",
+            f"{lines.count(chr(10)) / took:,.0f}/s; no baseline ({baseline} has no --grade)", "(reported)", True)
+        continue
     rate, was = paired([batch, "--grade"], lines.count("\n"), [f"{today}/tools/zifrel-batch", "--grade"],
                        lines.count("\n"), 5, lines.encode())
     row(f"zifrel-batch --grade vs today's, {name}", f"{rate:,.0f}/s vs {was:,.0f}/s ({rate / was:.2f} ×)",
         "(reported)", True)
-rate, was = paired([batch, "--generate", "30", "--level", "3", "--seed", "1"], 30,
-                   [f"{today}/tools/zifrel-batch", "--generate", "30", "--level", "3", "--seed", "1"], 30, 3)
-row("zifrel-batch --generate --level 3 vs today's", f"{rate:,.1f}/s vs {was:,.1f}/s ({rate / was:.2f} ×)",
-    "(reported)", True)
+generate = ["--generate", "30", "--level", "3", "--seed", "1"]
+if today_takes(*generate[:1], "1", *generate[2:]):
+    rate, was = paired([batch, *generate], 30, [f"{today}/tools/zifrel-batch", *generate], 30, 3)
+    measured = f"{rate:,.1f}/s vs {was:,.1f}/s ({rate / was:.2f} ×)"
+else:
+    measured = f"{30 / min(run_child([batch, *generate])[0] for _ in range(3)):,.1f}/s; no baseline ({baseline} has no --generate)"
+row("zifrel-batch --generate --level 3 vs today's", measured, "(reported)", True)
 
 width = [max(len(r[i]) for r in rows + [("what", "measured", "target", "")]) for i in range(4)]
 print(f"| {'what'.ljust(width[0])} | {'measured'.ljust(width[1])} | {'target'.ljust(width[2])} | result |")

@@ -3,12 +3,15 @@
 //
 // Starts as the program does and exits as soon as its window is shown and
 // the event queue is empty: "startup_probe board" with the board window,
-// "startup_probe bare" with one empty dialog, for comparison.
+// "startup_probe bare" with one empty dialog, for comparison, and
+// "startup_probe button" with a dialog holding one push button, which
+// paints text as the board does.
 
 #include "board_dlg.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstring>
@@ -17,8 +20,11 @@
 int main(int argc, char** argv)
 {
     const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+    const bool button = argc > 1 && std::strcmp(argv[1], "button") == 0;
     QApplication app(argc, argv);
-    QDialog* window = bare ? new QDialog : new CBoardDlg;
+    QDialog* window = bare || button ? new QDialog : new CBoardDlg;
+    if (button)
+        new QPushButton(QStringLiteral("OK"), window);
     window->show();
     if (!QTest::qWaitForWindowExposed(window, 5000))
         return 1;

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QTimer>
 
@@ -22,7 +21,16 @@ void NameKey(QAction* action)
         action->setText(action->text() + QLatin1Char('\t') + key.toString(QKeySequence::NativeText));
 }
 
-QString WithoutMnemonic(QString text) { return text.remove(QRegularExpression(QStringLiteral("&(?!&)"))); }
+// Each "&" that marks a mnemonic goes; of "&&", the "&" it stands for stays.
+// A plain loop: a regular expression here would load and compile the
+// expression engine at start-up for nothing else.
+QString WithoutMnemonic(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == QLatin1Char('&') && (i + 1 == text.size() || text[i + 1] != QLatin1Char('&')))
+            text.remove(i--, 1);
+    return text;
+}
 
 } // namespace
 

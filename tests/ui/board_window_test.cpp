@@ -1261,6 +1261,8 @@ private slots:
         std::function<void(QMenu*)> named = [&](QMenu* menu) {
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
             QVERIFY(!face->text(QAccessible::Name).isEmpty());
+            QVERIFY2(!face->text(QAccessible::Name).contains(QLatin1Char('&')),
+                     qPrintable(face->text(QAccessible::Name)));
             for (int k = 0; k < face->childCount(); ++k) {
                 const QAction* item = menu->actions()[k];
                 if (item->menu())
