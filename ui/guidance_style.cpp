@@ -28,6 +28,24 @@ QColor Tint(const QPalette& palette, const QColor& tint, double share)
     return ContrastRatio(text, mixed) < 4.5 ? base : mixed;
 }
 
+// Every cell asks for its colours at each paint, with the same palette, and
+// some take hundreds of powers to derive: each is kept until the palette
+// changes.
+template <QColor (*Derive)(const QPalette&)>
+QColor Kept(const QPalette& palette)
+{
+    thread_local qint64 key = 0;
+    thread_local QColor kept;
+    if (!kept.isValid() || key != palette.cacheKey()) {
+        kept = Derive(palette);
+        key = palette.cacheKey();
+    }
+    return kept;
+}
+
+QColor DeriveConflictBackground(const QPalette& palette) { return Tint(palette, WarningColour(palette), 0.22); }
+QColor DeriveSameDigitBackground(const QPalette& palette);
+
 } // namespace
 
 QColor WarningColour(const QPalette& palette)
@@ -35,13 +53,17 @@ QColor WarningColour(const QPalette& palette)
     return Legible(QColor::fromHslF(0.0f, 0.8f, 0.5f), palette.color(QPalette::Active, QPalette::Base), 4.5);
 }
 
-QColor ConflictBackground(const QPalette& palette) { return Tint(palette, WarningColour(palette), 0.22); }
+QColor ConflictBackground(const QPalette& palette) { return Kept<DeriveConflictBackground>(palette); }
+
+QColor SameDigitBackground(const QPalette& palette) { return Kept<DeriveSameDigitBackground>(palette); }
+
+namespace {
 
 // Of the shades of the highlight's hue, from the base's lightness towards
 // the text's, the first that stands out 3:1 from the base and keeps the text
 // 4.5:1; where no shade does both (a palette of low contrast), the one that
 // comes nearest.
-QColor SameDigitBackground(const QPalette& palette)
+QColor DeriveSameDigitBackground(const QPalette& palette)
 {
     const QColor base = palette.color(QPalette::Active, QPalette::Base);
     const QColor text = palette.color(QPalette::Active, QPalette::Text);
@@ -64,6 +86,8 @@ QColor SameDigitBackground(const QPalette& palette)
     }
     return best;
 }
+
+} // namespace
 
 // Pencil marks are small, and smoothing leaves few of their pixels at the
 // text's full colour: the colours are 7:1 apart so that those few still
