@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Without a display, or with one that cannot be reached, the program says so
 # in one line that names it, and exits with status 1. (The tests' own X
-# servers take the lowest free displays, so the unreachable one is far
-# above.) --help and
+# servers take displays from :1000 to :8999, so the unreachable one is
+# not among them.) --help and
 # --version answer without any display; an unknown option gets one line and
 # status 2. -display alone names a display, as DISPLAY does.
 #   display_test.sh ZIFREL
