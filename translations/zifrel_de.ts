@@ -19,17 +19,17 @@
         <translation>Zifrel Version 1.00, 01.01.2007</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Solves number-placement puzzles by logic alone, one cell or one sweep at a time.</source>
         <translation>Löst Zahlenrätsel allein durch Logik, eine Zelle oder eine Runde nach der anderen.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Type the givens into the cells, then press Cell, Pass or Solve. A cell that is not yet settled shows the digits still possible for it.</source>
         <translation>Tippen Sie die Vorgaben in die Zellen und drücken Sie dann Zelle, Runde oder Lösen. Eine noch offene Zelle zeigt die Ziffern, die für sie noch möglich sind.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>It never guesses: a puzzle its rules cannot finish stays partly open. Copyright 2026 The Zifrel developers, MIT License.</source>
         <translation>Es rät nie: Ein Rätsel, das seine Regeln nicht zu Ende bringen, bleibt teilweise offen. Copyright 2026 Die Zifrel-Entwickler, MIT-Lizenz.</translation>
     </message>
@@ -42,7 +42,7 @@
         <translation>--level nimmt 1, 2, 3 oder 4, nicht „%1“</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>--count takes a number of puzzles from 1 to %1, not &apos;%2&apos;</source>
         <extracomment>%1 is the largest count, %2 what was given instead.</extracomment>
         <translation>--count nimmt eine Anzahl Rätsel von 1 bis %1, nicht „%2“</translation>
@@ -53,12 +53,12 @@
         <translation>--per-page nimmt 1, 2, 4 oder 6, nicht „%1“</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>--seed takes a whole number from 0 to 18446744073709551615, not &apos;%1&apos;</source>
         <translation>--seed nimmt eine ganze Zahl von 0 bis 18446744073709551615, nicht „%1“</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>unknown option &apos;%1&apos;; try --help</source>
         <translation>unbekannte Option „%1“; siehe --help</translation>
     </message>
@@ -73,12 +73,12 @@
         <translation>unerwartetes Argument „%1“; siehe --help</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>--%1 goes with --print-pdf FILE</source>
         <translation>--%1 gehört zu --print-pdf DATEI</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Zifrel puzzles</source>
         <translation>Zifrel-Rätsel</translation>
     </message>
@@ -91,19 +91,19 @@
 </translation>
     </message>
     <message>
-        <location filename="../ui/main.cpp" line="+51"/>
+        <location filename="../ui/main.cpp" line="+48"/>
         <source>cannot reach the display %1; start it from a desktop session, or under xvfb-run</source>
         <extracomment>%1 names the display and, in brackets, where it was set.</extracomment>
         <translation>die Anzeige %1 ist nicht erreichbar; starten Sie das Programm aus einer Desktop-Sitzung oder unter xvfb-run</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>cannot reach the display of the platform %1 (QT_QPA_PLATFORM); start it from a desktop session, or under xvfb-run</source>
         <extracomment>%1 is the name of one of the toolkit&apos;s platform plug-ins, such as &quot;vnc&quot;.</extracomment>
         <translation>die Anzeige der Plattform %1 (QT_QPA_PLATFORM) ist nicht erreichbar; starten Sie das Programm aus einer Desktop-Sitzung oder unter xvfb-run</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Usage: zifrel [QT-OPTION...]
        zifrel --print-pdf FILE [--level L] [--count N] [--per-page K] [--seed S]
        zifrel --help | --version
@@ -205,7 +205,7 @@ Mehr unter man zifrel.
 </translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>no display to show the window on (DISPLAY is not set); start it from a desktop session, or under xvfb-run</source>
         <translation>keine Anzeige, auf der das Fenster erscheinen kann (DISPLAY ist nicht gesetzt); starten Sie das Programm aus einer Desktop-Sitzung oder unter xvfb-run</translation>
     </message>
@@ -263,12 +263,12 @@ Mehr unter man zifrel.
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Not pasted: the program that holds the clipboard does not answer</source>
         <translation>Nicht eingefügt: Das Programm, dem die Zwischenablage gehört, antwortet nicht</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Not pasted: the clipboard&apos;s text is too long to be a puzzle</source>
         <translation>Nicht eingefügt: Der Text in der Zwischenablage ist zu lang für ein Rätsel</translation>
     </message>
@@ -278,12 +278,12 @@ Mehr unter man zifrel.
         <translation>Nicht eingefügt: Die Zwischenablage enthält keinen Text</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Zifrel</source>
         <translation>Zifrel</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+103"/>
         <source>Size %1%</source>
         <translation>Größe %1 %</translation>
     </message>
@@ -293,7 +293,7 @@ Mehr unter man zifrel.
         <translation>Das Spielfeld ist so groß, wie der Bildschirm es erlaubt (%1 %)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+12"/>
         <source>Row %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
@@ -308,26 +308,26 @@ Mehr unter man zifrel.
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+437"/>
+        <location line="+11"/>
+        <location line="+428"/>
         <source>&amp;Undo</source>
         <extracomment>%1 the command that would be undone, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="-436"/>
-        <location line="+439"/>
+        <location line="-427"/>
+        <location line="+430"/>
         <source>&amp;Redo</source>
         <extracomment>%1 the command that would be done again, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="-436"/>
+        <location line="-427"/>
         <source>Copy Puzzle</source>
         <translation>Rätsel kopieren</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Paste Puzzle</source>
         <translation>Rätsel einfügen</translation>
     </message>
@@ -337,7 +337,7 @@ Mehr unter man zifrel.
         <translation>&amp;Neues Rätsel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Level &amp;1: Singles (naked and hidden singles)</source>
         <translation>Stufe &amp;1: Einer (nackte und versteckte Einer)</translation>
     </message>
@@ -392,7 +392,7 @@ Mehr unter man zifrel.
         <translation>Ü&amp;ber Zifrel...</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+112"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
@@ -460,7 +460,7 @@ Mehr unter man zifrel.
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+30"/>
         <source>Making a new puzzle: %1</source>
         <translation>Ein neues Rätsel entsteht: %1</translation>
     </message>
@@ -485,12 +485,12 @@ Mehr unter man zifrel.
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+36"/>
         <source>Nothing is ruled out here yet: Pass works out the digits still possible</source>
         <translation>Hier ist noch nichts ausgeschlossen: Runde ermittelt die noch möglichen Ziffern</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+68"/>
         <source>Typing</source>
         <translation>Eingabe</translation>
     </message>
@@ -498,7 +498,7 @@ Mehr unter man zifrel.
 <context>
     <name>CBoardMenuBar</name>
     <message>
-        <location filename="../ui/board_menu_bar.cpp" line="+60"/>
+        <location filename="../ui/board_menu_bar.cpp" line="+65"/>
         <source>&amp;Game</source>
         <translation>S&amp;piel</translation>
     </message>
@@ -872,7 +872,7 @@ Mehr unter man zifrel.
         <translation>Zelle: %1: %2 ausgeschlossen</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+60"/>
         <source>level 1, Singles (naked and hidden singles)</source>
         <translation>Stufe 1, Einer (nackte und versteckte Einer)</translation>
     </message>
@@ -979,7 +979,17 @@ Mehr unter man zifrel.
         <translation>Ihre %1 in %2 weicht von der Lösung ab</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+21"/>
+        <source>Hint: one digit has no other place in its box (hidden single)</source>
+        <translation>Tipp: Eine Ziffer hat in ihrem Block keinen anderen Platz (versteckter Einer)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hint: every digit but one can be ruled out there (naked single)</source>
+        <translation>Tipp: Dort lässt sich jede Ziffer bis auf eine ausschließen (nackter Einer)</translation>
+    </message>
+    <message>
+        <location line="-10"/>
         <source>Look at %1: one digit has no other place in its box (hidden single)</source>
         <translation>Sehen Sie sich %1 an: Eine Ziffer hat in ihrem Block keinen anderen Platz (versteckter Einer)</translation>
     </message>
@@ -989,7 +999,7 @@ Mehr unter man zifrel.
         <translation>Sehen Sie sich %1 an: Dort lässt sich jede Ziffer bis auf eine ausschließen (nackter Einer)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>The next Pass fills it</source>
         <translation>Die nächste Runde füllt sie</translation>
     </message>
@@ -1027,7 +1037,7 @@ Mehr unter man zifrel.
         <translation>Zifrels Regeln füllen keine weitere Zelle, und die Ziffern auf dem Spielfeld haben mehr als eine Lösung</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+24"/>
         <source>The board contradicts itself: %1 stands in %2 and in %3</source>
         <translation>Das Spielfeld widerspricht sich: Die %1 steht in %2 und in %3</translation>
     </message>
@@ -1073,7 +1083,7 @@ Mehr unter man zifrel.
         <translation>Rätsel %1, %2, Startwert %3</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>Solution of puzzle %1</source>
         <extracomment>%1 is the puzzle&apos;s number on the sheet.</extracomment>
         <translation>Lösung von Rätsel %1</translation>
@@ -1152,7 +1162,7 @@ Mehr unter man zifrel.
 <context>
     <name>CCellEdit</name>
     <message>
-        <location filename="../ui/cell_edit.cpp" line="+136"/>
+        <location filename="../ui/cell_edit.cpp" line="+131"/>
         <location line="+4"/>
         <source>empty</source>
         <translation>leer</translation>
@@ -1214,12 +1224,12 @@ Mehr unter man zifrel.
 <context>
     <name>CExplanation</name>
     <message>
-        <location filename="../ui/cell_explanation.cpp" line="+21"/>
+        <location filename="../ui/cell_explanation.cpp" line="+19"/>
         <source>Row %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>top left</source>
         <translation>oben links</translation>
     </message>
@@ -1378,7 +1388,7 @@ Mehr unter man zifrel.
         <translation>Für diese Zelle bleibt keine Ziffer: Ihre Eingaben %1 lassen den Vorgaben jede für sich keine Lösung</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>%1 is ruled out: row %2 holds %1 already, in column %3</source>
         <translation>Die %1 ist ausgeschlossen: Zeile %2 enthält die %1 schon, in Spalte %3</translation>
     </message>
@@ -1388,7 +1398,7 @@ Mehr unter man zifrel.
         <translation>Die %1 wurde ausgeschlossen: Zeile %2 enthielt die %1, in Spalte %3</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>%1 is ruled out: column %2 holds %1 already, in row %3</source>
         <translation>Die %1 ist ausgeschlossen: Spalte %2 enthält die %1 schon, in Zeile %3</translation>
     </message>
@@ -1398,7 +1408,7 @@ Mehr unter man zifrel.
         <translation>Die %1 wurde ausgeschlossen: Spalte %2 enthielt die %1, in Zeile %3</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>%1 is ruled out: %2 holds %1 already, in row %3, column %4</source>
         <translation>Die %1 ist ausgeschlossen: %2 enthält die %1 schon, in Zeile %3, Spalte %4</translation>
     </message>
@@ -1408,37 +1418,37 @@ Mehr unter man zifrel.
         <translation>Die %1 wurde ausgeschlossen: %2 enthielt die %1, in Zeile %3, Spalte %4</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>%1 is ruled out: %2 has no place for %1 outside row %3, so its %1 goes in row %3, not here (pointing)</source>
         <translation>Die %1 ist ausgeschlossen: %2 hat außerhalb von Zeile %3 keinen Platz für die %1, also kommt seine %1 in Zeile %3, nicht hierher (Pointing)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 was ruled out: %2 had no place for %1 outside row %3, so its %1 had to go in row %3, not here (pointing)</source>
         <translation>Die %1 wurde ausgeschlossen: %2 hatte außerhalb von Zeile %3 keinen Platz für die %1, also musste seine %1 in Zeile %3, nicht hierher (Pointing)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>%1 is ruled out: %2 has no place for %1 outside column %3, so its %1 goes in column %3, not here (pointing)</source>
         <translation>Die %1 ist ausgeschlossen: %2 hat außerhalb von Spalte %3 keinen Platz für die %1, also kommt seine %1 in Spalte %3, nicht hierher (Pointing)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 was ruled out: %2 had no place for %1 outside column %3, so its %1 had to go in column %3, not here (pointing)</source>
         <translation>Die %1 wurde ausgeschlossen: %2 hatte außerhalb von Spalte %3 keinen Platz für die %1, also musste seine %1 in Spalte %3, nicht hierher (Pointing)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>%1 was ruled out: in row %2, columns %3 and %4 both had only %5 left, so one of them had to take %1 (naked pair)</source>
         <translation>Die %1 wurde ausgeschlossen: In Zeile %2 blieben den Spalten %3 und %4 nur noch %5, also musste eine von beiden die %1 nehmen (nacktes Paar)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>%1 was ruled out: in column %2, rows %3 and %4 both had only %5 left, so one of them had to take %1 (naked pair)</source>
         <translation>Die %1 wurde ausgeschlossen: In Spalte %2 blieben den Zeilen %3 und %4 nur noch %5, also musste eine von beiden die %1 nehmen (nacktes Paar)</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>%1 cannot take %2: row %3 holds %2 already, in column %4</source>
         <translation>%1 kann die %2 nicht aufnehmen: Zeile %3 enthält die %2 schon, in Spalte %4</translation>
     </message>
@@ -1448,7 +1458,7 @@ Mehr unter man zifrel.
         <translation>%1 konnte die %2 nicht aufnehmen: Zeile %3 enthielt die %2, in Spalte %4</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>%1 cannot take %2: column %3 holds %2 already, in row %4</source>
         <translation>%1 kann die %2 nicht aufnehmen: Spalte %3 enthält die %2 schon, in Zeile %4</translation>
     </message>
@@ -1458,7 +1468,7 @@ Mehr unter man zifrel.
         <translation>%1 konnte die %2 nicht aufnehmen: Spalte %3 enthielt die %2, in Zeile %4</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>%1 cannot take %2: %3 holds %2 already, in row %4, column %5</source>
         <translation>%1 kann die %2 nicht aufnehmen: %3 enthält die %2 schon, in Zeile %4, Spalte %5</translation>
     </message>
@@ -1468,37 +1478,37 @@ Mehr unter man zifrel.
         <translation>%1 konnte die %2 nicht aufnehmen: %3 enthielt die %2, in Zeile %4, Spalte %5</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>%1 cannot take %2: %3 has no place for %2 outside row %4, so its %2 goes in row %4, not here (pointing)</source>
         <translation>%1 kann die %2 nicht aufnehmen: %3 hat außerhalb von Zeile %4 keinen Platz für die %2, also kommt seine %2 in Zeile %4, nicht hierher (Pointing)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 could not take %2: %3 had no place for %2 outside row %4, so its %2 had to go in row %4, not here (pointing)</source>
         <translation>%1 konnte die %2 nicht aufnehmen: %3 hatte außerhalb von Zeile %4 keinen Platz für die %2, also musste seine %2 in Zeile %4, nicht hierher (Pointing)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>%1 cannot take %2: %3 has no place for %2 outside column %4, so its %2 goes in column %4, not here (pointing)</source>
         <translation>%1 kann die %2 nicht aufnehmen: %3 hat außerhalb von Spalte %4 keinen Platz für die %2, also kommt seine %2 in Spalte %4, nicht hierher (Pointing)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 could not take %2: %3 had no place for %2 outside column %4, so its %2 had to go in column %4, not here (pointing)</source>
         <translation>%1 konnte die %2 nicht aufnehmen: %3 hatte außerhalb von Spalte %4 keinen Platz für die %2, also musste seine %2 in Spalte %4, nicht hierher (Pointing)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>%1 could not take %2: in row %3, columns %4 and %5 both had only %6 left, so one of them had to take %2 (naked pair)</source>
         <translation>%1 konnte die %2 nicht aufnehmen: In Zeile %3 blieben den Spalten %4 und %5 nur noch %6, also musste eine von beiden die %2 nehmen (nacktes Paar)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>%1 could not take %2: in column %3, rows %4 and %5 both had only %6 left, so one of them had to take %2 (naked pair)</source>
         <translation>%1 konnte die %2 nicht aufnehmen: In Spalte %3 blieben den Zeilen %4 und %5 nur noch %6, also musste eine von beiden die %2 nehmen (nacktes Paar)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>%1 cannot take %2, for a reason no longer kept</source>
         <translation>%1 kann die %2 nicht aufnehmen, aus einem Grund, der nicht mehr bekannt ist</translation>
     </message>
@@ -1528,12 +1538,12 @@ Mehr unter man zifrel.
         <translation>In %1 ist jetzt noch möglich: %2</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>row %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>%1 and %2</source>
         <translation>%1 und %2</translation>
     </message>
@@ -1563,12 +1573,12 @@ Mehr unter man zifrel.
         <translation>Hilfe - ruft diese Hilfe auf</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Clear - clears all the cells.</source>
         <translation>Leeren - leert alle Zellen.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Reset - resets the game back to the last Set status.</source>
         <translation>Zurück - setzt das Spiel auf den zuletzt gemerkten Stand zurück.</translation>
     </message>
@@ -1578,7 +1588,7 @@ Mehr unter man zifrel.
         <translation>Merken - merkt sich den jetzigen Spielstand, den die Schaltfläche Zurück später wiederherstellt.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Load - recalls a game status saved by the Save button to a disk file.</source>
         <translation>Laden - holt einen Spielstand zurück, den die Schaltfläche Sichern in einer Datei gesichert hat.</translation>
     </message>
@@ -1593,7 +1603,7 @@ Mehr unter man zifrel.
         <translation>Lösen - versucht, das ganze Rätsel mit einem einzigen Tastendruck zu lösen.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Pass - runs through all cells to update the currently known possible remaining values for each cell.</source>
         <translation>Runde - geht alle Zellen durch und aktualisiert für jede Zelle die bisher bekannten noch möglichen Werte.</translation>
     </message>
@@ -2084,7 +2094,7 @@ Mehr unter man zifrel.
 <context>
     <name>CSolvedNews</name>
     <message>
-        <location filename="../ui/solved_news.cpp" line="+53"/>
+        <location filename="../ui/solved_news.cpp" line="+47"/>
         <source>Solved in 1 second.</source>
         <translation>Gelöst in 1 Sekunde.</translation>
     </message>
@@ -2118,7 +2128,7 @@ Mehr unter man zifrel.
         </translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>1 of the puzzle&apos;s givens was typed over, so this is not the puzzle&apos;s solution.</source>
         <extracomment>Follows &quot;Solved in ...&quot;: digits the puzzle came with were replaced by others.</extracomment>
         <translation>Eine Vorgabe des Rätsels wurde überschrieben, also ist dies nicht die Lösung des Rätsels.</translation>
@@ -2132,7 +2142,7 @@ Mehr unter man zifrel.
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The board is the only solution of the puzzle&apos;s givens.</source>
         <translation>Das Spielfeld ist die einzige Lösung der Vorgaben des Rätsels.</translation>
     </message>

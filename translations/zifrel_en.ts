@@ -4,7 +4,7 @@
 <context>
     <name>CBoardDlg</name>
     <message numerus="yes">
-        <location filename="../ui/board_dlg.cpp" line="+486"/>
+        <location filename="../ui/board_dlg.cpp" line="+473"/>
         <source>Set: %n digits kept for Reset</source>
         <translation>
             <numerusform>Set: %n digit kept for Reset</numerusform>
@@ -96,7 +96,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+136"/>
+        <location line="+124"/>
         <source>All %n of your entries agree with the solution</source>
         <translation>
             <numerusform>Your %n entry agrees with the solution</numerusform>
@@ -121,7 +121,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+38"/>
+        <location line="+45"/>
         <source>%n Passes fill it</source>
         <translation>
             <numerusform>%n Pass fills it</numerusform>
@@ -132,7 +132,7 @@
 <context>
     <name>CSolvedNews</name>
     <message numerus="yes">
-        <location filename="../ui/solved_news.cpp" line="+53"/>
+        <location filename="../ui/solved_news.cpp" line="+47"/>
         <source>Solved in %n seconds.</source>
         <translation>
             <numerusform>Solved in %n second.</numerusform>
@@ -156,7 +156,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%n of the puzzle&apos;s givens were typed over, so this is not the puzzle&apos;s solution.</source>
         <translation>
             <numerusform>%n of the puzzle&apos;s givens was typed over, so this is not the puzzle&apos;s solution.</numerusform>

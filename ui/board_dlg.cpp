@@ -270,7 +270,7 @@ void CBoardDlg::CreateCells()
             CCellAccessible::Describe(
                 cell,
                 {[this]() -> const Grid& { return board_.Working(); }, CellIndex(row, column),
-                 [this, row, column] { return hint_.Cell() == CellIndex(row, column) ? hint_.Pointer() : QString(); }});
+                 [this, row, column] { return hint_.Cell() == CellIndex(row, column) ? hint_.Here() : QString(); }});
             cell->SetExplainer(
                 [this, row, column] { return Explain(board_.Working(), CellIndex(row, column)).Text(); });
             cells_[CellIndex(row, column)] = cell;

@@ -322,6 +322,13 @@ QString HintPointer(const CHint& hint)
               .arg(PlaceWords(hint.cell));
 }
 
+QString HintHere(const CHint& hint)
+{
+    return hint.how == Fill::OnlyInBox
+        ? CBoardMessages::tr("Hint: one digit has no other place in its box (hidden single)")
+        : CBoardMessages::tr("Hint: every digit but one can be ruled out there (naked single)");
+}
+
 QString HintPasses(const CHint& hint)
 {
     switch (hint.passes) {

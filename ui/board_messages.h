@@ -57,6 +57,8 @@ CExplanation DifferingEntries(const Grid& grid, const CEntryCheck& entries);
 // there: "Look at row 4, column 7: one digit has no other place in its box
 // (hidden single)".
 QString HintPointer(const CHint& hint);
+// The same for the cell it points at, which names itself already.
+QString HintHere(const CHint& hint);
 // How many presses of Pass fill it: "The next Pass fills it", "Two Passes
 // fill it"; empty where Pass does not.
 QString HintPasses(const CHint& hint);

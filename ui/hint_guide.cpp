@@ -39,6 +39,7 @@ CHintGuide::CShown CHintGuide::Press(const Grid& grid)
     } else if (const CHint hint = FindHint(grid); hint.cell >= 0) {
         shown.cell = pointed_ = hint.cell;
         pointer_ = HintPointer(hint);
+        here_ = HintHere(hint);
         if (first) {
             say(pointer_);
         } else {
@@ -62,4 +63,5 @@ void CHintGuide::End()
     pointed_ = -1;
     shown_ = -1;
     pointer_.clear();
+    here_.clear();
 }

@@ -31,9 +31,9 @@ public:
     // The cell the last press is about while the hint lasts: the one it
     // points at, or the one that contradicts the board; -1 for none.
     int Shown() const { return shown_; }
-    // Where the hint points and why, as its first press said it, while it
-    // points at a cell; empty otherwise.
-    const QString& Pointer() const { return pointer_; }
+    // Why the hint points at its cell, as that cell tells it (its place
+    // said already), while it points at one; empty otherwise.
+    const QString& Here() const { return here_; }
 
 private:
     // 1 once it points at a cell, 2 once it has told why.
@@ -41,4 +41,5 @@ private:
     int pointed_ = -1;
     int shown_ = -1;
     QString pointer_;
+    QString here_;
 };

@@ -185,8 +185,9 @@ for name, prefix in (("Load", "Loaded Zifrel.zfr: "), ("Pass", "Pass: "), ("Solv
         hinted = cells[said[len("Look at "):said.index(":")].capitalize()] if said else first
         key("ctrl+j")
         wait_for(lambda: "focused" in states(hinted))
-        check("focused" in states(hinted) and said and said in hinted.description,
-              f"Ctrl+J takes the focus to the hinted cell, which tells the hint: {hinted.description!r}")
+        check("focused" in states(hinted) and said and "Hint: " + said.split(": ", 1)[1] in hinted.description,
+              f"Ctrl+J takes the focus to the hinted cell, which tells the hint without its place again: "
+              f"{hinted.description!r}")
         events.clear()
         key("ctrl+h")
         said = wait_for(lambda: announced("") and " goes here: " in announced(""))
