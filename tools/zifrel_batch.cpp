@@ -184,11 +184,11 @@ std::optional<unsigned long long> ParseCount(std::string_view option, const char
 // The options, with what each says when its value is missing. Long
 // options go as in every GNU tool: --pass 3 or --pass=3, a unique prefix
 // (--gen) for the whole name, and -- ending the options.
-struct OptionSpec {
+struct CBatchOption {
     const char* name;
     const char* needs;
 };
-constexpr OptionSpec kOptions[] = {
+constexpr CBatchOption kOptions[] = {
     {"help", nullptr},
     {"version", nullptr},
     {"candidates", nullptr},
@@ -232,8 +232,8 @@ std::string Refused(int code, const char* given)
         return "option '" + name + "' takes no value; try --help";
     if (arg.starts_with("--") && name.size() > 2) {
         int matches = 0;
-        for (const OptionSpec& spec : kOptions)
-            matches += std::string_view(spec.name).starts_with(std::string_view(name).substr(2));
+        for (const CBatchOption& option : kOptions)
+            matches += std::string_view(option.name).starts_with(std::string_view(name).substr(2));
         if (matches > 1)
             return "option '" + name + "' is ambiguous; try --help";
     }
