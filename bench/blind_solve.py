@@ -151,11 +151,13 @@ def solve(user, jump, figures, focus):
     start_keys, start_words = user.keys, sum(words(s) for s in user.orca.said)
     solved_by = None
     for _ in range(120):
-        if jump:
-            said = user.press(jump, lambda s: place(s) or "fill no further" in s or "contradicts" in s)
-        else:
-            said = user.press("ctrl+h", lambda s: place(s) or "fill no further" in s or "contradicts" in s)
-        target = place(said)
+        # The jump lands on the cell, which names itself and tells the hint;
+        # already there, the hint is announced with the cell's place.
+        def hinted(s):
+            return (jump and place(s, r"Row (\d), column (\d) text[\s\S]*?Hint: ")) or place(s)
+
+        said = user.press(jump or "ctrl+h", lambda s: hinted(s) or "fill no further" in s or "contradicts" in s)
+        target = hinted(said)
         if target is None:
             solved_by = said
             break
