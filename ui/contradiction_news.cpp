@@ -2,6 +2,8 @@
 // Copyright 2026 The Zifrel developers
 #include "contradiction_news.h"
 
+#include "news_sentence.h"
+
 #include "board_messages.h"
 
 #include <utility>
@@ -15,11 +17,5 @@ void CContradictionNews::After(const Grid& grid, const Conflicts& conflicts)
 
 std::function<QString()> CContradictionNews::With(std::function<QString()> sentence)
 {
-    QString news = std::exchange(news_, QString());
-    if (news.isEmpty())
-        return sentence;
-    return [sentence = std::move(sentence), news = std::move(news)] {
-        const QString said = sentence();
-        return said.isEmpty() ? news : said + QStringLiteral(". ") + news;
-    };
+    return FollowedBy(std::move(sentence), std::exchange(news_, QString()));
 }

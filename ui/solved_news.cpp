@@ -2,6 +2,8 @@
 // Copyright 2026 The Zifrel developers
 #include "solved_news.h"
 
+#include "news_sentence.h"
+
 #include "puzzle_maker.h"
 
 #include <algorithm>
@@ -31,13 +33,7 @@ void CSolvedNews::After(const Values& values, bool contradicts)
 
 std::function<QString()> CSolvedNews::With(std::function<QString()> sentence)
 {
-    QString news = std::exchange(news_, QString());
-    if (news.isEmpty())
-        return sentence;
-    return [sentence = std::move(sentence), news = std::move(news)] {
-        const QString said = sentence();
-        return said.isEmpty() ? news : said + QStringLiteral(". ") + news;
-    };
+    return FollowedBy(std::move(sentence), std::exchange(news_, QString()));
 }
 
 // In seconds up to a minute, minutes up to two hours, then hours.
