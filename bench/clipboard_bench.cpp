@@ -56,8 +56,8 @@ int main(int argc, char** argv)
     const std::pair<const char*, QStringList> owners[] = {
         {"silent", {}},
         {"formats", {QStringLiteral("--formats")}},
-        {"stall", {QStringLiteral("--incr-stall")}},
-        {"huge", {QStringLiteral("--incr-bytes"), QString::number(100 << 20)}},
+        {"stall", {QStringLiteral("--incr"), QStringLiteral("0")}},
+        {"huge", {QStringLiteral("--incr"), QString::number(100 << 20)}},
     };
     for (const auto& [name, arguments] : owners) {
         auto owner = StartSilentOwner(program, arguments);
