@@ -347,8 +347,9 @@ void CCellEdit::paintEvent(QPaintEvent*)
     const QPalette& colours = palette();
     const CLook look = Look();
     painter.fillRect(rect(), look.background);
-    painter.setPen(colours.color(QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The edge as filled rectangles: a rectangle drawn with a pen goes
+    // through the stroker, which took a sixth of a whole board's repaint.
+    PaintFrame(painter, rect(), colours.color(QPalette::Dark), 1, false);
     if (look.markBackground.isValid())
         painter.fillRect(SameDigitRect(), look.markBackground);
     // The focused cell shows its selection and its caret.
