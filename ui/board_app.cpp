@@ -4,6 +4,7 @@
 
 #include "board_dlg.h"
 #include "board_print.h"
+#include "board_style.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -136,6 +137,7 @@ CBoardApp::CBoardApp(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("Zifrel"));
     setApplicationVersion(QStringLiteral("1.00"));
     setDesktopFileName(QStringLiteral("io.github.zifrel.Zifrel"));
+    setStyle(new CBoardStyle);
 }
 
 int CBoardApp::InitInstance()

@@ -252,7 +252,6 @@ void CBoardDlg::CreateCells()
     for (int row = 0; row < kBoardSize; ++row) {
         for (int column = 0; column < kBoardSize; ++column) {
             auto* cell = new CCellEdit(this);
-            cell->setAccessibleName(tr("Row %1, column %2").arg(row + 1).arg(column + 1));
             connect(cell, &CCellEdit::focusGained, this, [this, row, column] { OnCellFocus(row, column); });
             connect(cell, &CCellEdit::userEdited, this, [this, row, column] { OnCellChange(row, column); });
             connect(cell, &CCellEdit::moveFocusRequested, this, &CBoardDlg::OnMoveFocus);

@@ -6,6 +6,7 @@
 #include "cell_explanation.h"
 #include "explanation.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -17,6 +18,14 @@ class CBriefSource : public QObject {
 public:
     CBriefSource(CCellEdit* cell, CCellAccessible::CSource source) : QObject(cell), source_(std::move(source)) {}
     QString Brief(const CCellEdit& cell) const { return CCellAccessible::Brief(source_, cell); }
+    // The cell's place, made when a screen reader asks: setting it on each
+    // cell as the window starts would make every cell's interface then.
+    QString Name() const
+    {
+        return QCoreApplication::translate("CBoardDlg", "Row %1, column %2")
+            .arg(RowOf(source_.index) + 1)
+            .arg(ColumnOf(source_.index) + 1);
+    }
 
 private:
     CCellAccessible::CSource source_;
@@ -56,11 +65,11 @@ QString CCellAccessible::text(QAccessible::Text kind) const
 {
     if (kind == QAccessible::Value)
         return Cell()->SpokenValue();
-    if (kind == QAccessible::Description) {
-        if (const auto* source = Cell()->findChild<const CBriefSource*>(QString(), Qt::FindDirectChildrenOnly))
-            return source->Brief(*Cell());
-        return Cell()->AccessibleDescription();
-    }
+    const auto* source = Cell()->findChild<const CBriefSource*>(QString(), Qt::FindDirectChildrenOnly);
+    if (kind == QAccessible::Name && source && Cell()->accessibleName().isEmpty())
+        return source->Name();
+    if (kind == QAccessible::Description)
+        return source ? source->Brief(*Cell()) : Cell()->AccessibleDescription();
     return QAccessibleWidget::text(kind);
 }
 

@@ -38,7 +38,6 @@ CCellEdit::CCellEdit(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setCursor(Qt::IBeamCursor);
     setBackgroundRole(QPalette::Base);
     text_.SetFont(QApplication::font());
 }
@@ -333,6 +332,15 @@ bool CCellEdit::event(QEvent* event)
         return true;
     }
     return QWidget::event(event);
+}
+
+// The text cursor is loaded from the cursor theme when the pointer first
+// comes over a cell, not while the window starts.
+void CCellEdit::enterEvent(QEnterEvent* event)
+{
+    if (!testAttribute(Qt::WA_SetCursor))
+        setCursor(Qt::IBeamCursor);
+    QWidget::enterEvent(event);
 }
 
 void CCellEdit::leaveEvent(QEvent* event)

@@ -6,6 +6,7 @@
 #include "cell_painter.h"
 #include "clipboard_probe.h"
 
+#include <QEnterEvent>
 #include <QFont>
 #include <QString>
 #include <QWidget>
@@ -151,6 +152,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -8,6 +8,7 @@
 #include "board_dlg.h"
 #include "board_menu_bar.h"
 #include "board_print.h"
+#include "board_style.h"
 #include "board_zoom.h"
 #include "keys_dlg.h"
 #include "cell_edit.h"
@@ -278,6 +279,15 @@ private slots:
         QVERIFY(!board_->windowIcon().isNull());
         QVERIFY(board_->windowIcon().availableSizes().contains(QSize(16, 16)));
         QVERIFY(board_->windowIcon().availableSizes().contains(QSize(32, 32)));
+        // The program's style reads the menu bar's extension icon only when
+        // it is first shown, and then it is the desktop style's own.
+        CBoardStyle style;
+        for (const auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_TitleBarCloseButton}) {
+            const QIcon late = style.standardIcon(icon, nullptr, nullptr);
+            const QIcon own = QApplication::style()->standardIcon(icon);
+            QCOMPARE(late.availableSizes(), own.availableSizes());
+            QCOMPARE(late.pixmap(16).toImage(), own.pixmap(16).toImage());
+        }
     }
 
     void cellsStandInBoxesSetApart()
