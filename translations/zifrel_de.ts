@@ -37,7 +37,7 @@
 <context>
     <name>CBoardApp</name>
     <message>
-        <location filename="../ui/board_app.cpp" line="+56"/>
+        <location filename="../ui/board_app.cpp" line="+57"/>
         <source>--level takes 1, 2, 3 or 4, not &apos;%1&apos;</source>
         <translation>--level nimmt 1, 2, 3 oder 4, nicht „%1“</translation>
     </message>
@@ -78,7 +78,7 @@
         <translation>--%1 gehört zu --print-pdf DATEI</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>Zifrel puzzles</source>
         <translation>Zifrel-Rätsel</translation>
     </message>
@@ -293,12 +293,12 @@ Mehr unter man zifrel.
         <translation>Das Spielfeld ist so groß, wie der Bildschirm es erlaubt (%1 %)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../ui/cell_accessible.cpp" line="+25"/>
         <source>Row %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location filename="../ui/board_dlg.cpp" line="+52"/>
         <source>Mi&amp;nimize</source>
         <translation>&amp;Minimieren</translation>
     </message>
@@ -1162,7 +1162,7 @@ Mehr unter man zifrel.
 <context>
     <name>CCellEdit</name>
     <message>
-        <location filename="../ui/cell_edit.cpp" line="+131"/>
+        <location filename="../ui/cell_edit.cpp" line="+130"/>
         <location line="+4"/>
         <source>empty</source>
         <translation>leer</translation>
@@ -2094,7 +2094,7 @@ Mehr unter man zifrel.
 <context>
     <name>CSolvedNews</name>
     <message>
-        <location filename="../ui/solved_news.cpp" line="+47"/>
+        <location filename="../ui/solved_news.cpp" line="+43"/>
         <source>Solved in 1 second.</source>
         <translation>Gelöst in 1 Sekunde.</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>CBoardDlg</name>
     <message numerus="yes">
-        <location filename="../ui/board_dlg.cpp" line="+473"/>
+        <location filename="../ui/board_dlg.cpp" line="+472"/>
         <source>Set: %n digits kept for Reset</source>
         <translation>
             <numerusform>Set: %n digit kept for Reset</numerusform>
@@ -132,7 +132,7 @@
 <context>
     <name>CSolvedNews</name>
     <message numerus="yes">
-        <location filename="../ui/solved_news.cpp" line="+47"/>
+        <location filename="../ui/solved_news.cpp" line="+43"/>
         <source>Solved in %n seconds.</source>
         <translation>
             <numerusform>Solved in %n second.</numerusform>
