@@ -729,13 +729,19 @@ bool CBoardDlg::MayReplaceBoard()
 
 void CBoardDlg::UpdateMenuActions()
 {
+    // Only a name that changes is set: each new text is told to the menu,
+    // which adds the key after a tab and so sets it once more.
+    const auto name = [](QAction* action, const QString& text) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) != text)
+            action->setText(text);
+    };
     const QString undo = QString::fromStdString(history_.UndoName());
     const QString redo = QString::fromStdString(history_.RedoName());
     //: %1 the command that would be undone, as "Pass".
-    actions_[Action::Undo]->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
+    name(actions_[Action::Undo], undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
     actions_[Action::Undo]->setEnabled(history_.CanUndo());
     //: %1 the command that would be done again, as "Pass".
-    actions_[Action::Redo]->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
+    name(actions_[Action::Redo], redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
     actions_[Action::Redo]->setEnabled(history_.CanRedo());
 }
 
