@@ -39,6 +39,8 @@ const std::vector<CCellText::CLine>& CCellText::Lines() const
     const QFontMetricsF metrics(font_);
     lineHeight_ = QFontMetrics(font_).height();
     lines_.clear();
+    laidOut_.clear();
+    paintedOnce_ = false;
     int start = 0;
     for (const QString& text : text_.split(QLatin1Char('\n'))) {
         CLine line{start, static_cast<int>(text.size()), {}};
@@ -120,14 +122,42 @@ std::vector<QRect> CCellText::Ink(const QRect& inside) const
     return ink;
 }
 
+const std::vector<QStaticText>* CCellText::LaidOut(const QTransform& transform) const
+{
+    const std::vector<CLine>& lines = Lines();
+    if (laidOut_.size() == lines.size() && laidOutFor_ == transform)
+        return &laidOut_;
+    // Laying a line out to keep costs more than drawing it once: the first
+    // paint after a change draws, the next lays out.
+    if (!paintedOnce_ || laidOutFor_ != transform) {
+        paintedOnce_ = true;
+        laidOutFor_ = transform;
+        return nullptr;
+    }
+    laidOut_.clear();
+    for (const CLine& line : lines) {
+        QStaticText text(text_.mid(line.start, line.length));
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(transform, font_);
+        laidOut_.push_back(std::move(text));
+    }
+    return &laidOut_;
+}
+
 void CCellText::Paint(QPainter& painter, const CPens& pens) const
 {
     painter.setClipRect(area_);
     painter.setFont(font_);
     const QFontMetrics metrics(font_);
+    // A laid-out line is placed by its top, with its baseline the font's
+    // exact ascent below: placed so that the baseline falls where drawText
+    // puts it.
+    const qreal ascent = QFontMetricsF(font_).ascent();
     const int lineHeight = metrics.height();
+    const std::vector<QStaticText>* laidOut = LaidOut(painter.transform());
     int top = Top();
-    for (const CLine& line : Lines()) {
+    for (std::size_t k = 0; k < lines_.size(); ++k) {
+        const CLine& line = lines_[k];
         const int left = LineLeft(line);
         const int baseline = top + metrics.ascent();
         // Draws characters from to to of the line (0-based within it),
@@ -138,7 +168,9 @@ void CCellText::Paint(QPainter& painter, const CPens& pens) const
                 from, static_cast<int>(std::upper_bound(begin, line.edges.end(), area_.left() - left) - begin) - 2);
             const int last = std::min(
                 to, static_cast<int>(std::lower_bound(begin, line.edges.end(), area_.right() - left) - begin) + 1);
-            if (first < last)
+            if (laidOut && first == 0 && last == line.length)
+                painter.drawStaticText(QPointF(left, baseline - ascent), (*laidOut)[k]);
+            else if (first < last)
                 painter.drawText(left + line.edges[static_cast<std::size_t>(first)], baseline,
                                  text_.mid(line.start + first, last - first));
         };

@@ -5,7 +5,9 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
+#include <QTransform>
 
 #include <vector>
 
@@ -60,6 +62,9 @@ private:
         std::vector<int> edges;
     };
     const std::vector<CLine>& Lines() const;
+    // The lines laid out for painting whole, or none on the first paint
+    // since the text, the font or the transform changed.
+    const std::vector<QStaticText>* LaidOut(const QTransform& transform) const;
     int Top() const;
     int LineLeft(const CLine& line) const;
 
@@ -67,6 +72,13 @@ private:
     QFont font_;
     QRect area_;
     mutable std::vector<CLine> lines_;
+    // Each line laid out once for painting whole, as long as the text, the
+    // font and the painter's transform stay: cells repaint far more often
+    // than they change (a strike, the focus, a highlight), and laying a
+    // line out again each time was most of a repaint.
+    mutable std::vector<QStaticText> laidOut_;
+    mutable QTransform laidOutFor_;
+    mutable bool paintedOnce_ = false;
     mutable int lineHeight_ = 0;
     mutable bool stale_ = true;
 };
