@@ -367,8 +367,12 @@ void CCellEdit::paintEvent(QPaintEvent*)
     pens.underline = found_ && !typed_;
     pens.selectionStart = focused ? SelectionStart() : 0;
     pens.selectionEnd = focused ? SelectionEnd() : 0;
-    pens.highlight = SelectionBackground();
-    pens.highlightedText = SelectedText();
+    // The selection's colours are made legible against each other, which
+    // takes the maths library's powers: only a selection needs them.
+    if (pens.selectionStart != pens.selectionEnd) {
+        pens.highlight = SelectionBackground();
+        pens.highlightedText = SelectedText();
+    }
     pens.caret = focused ? CaretPosition() : -1;
     pens.caretColour = colours.color(QPalette::Text);
     Laid().Paint(painter, pens);
