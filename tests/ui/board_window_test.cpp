@@ -279,6 +279,13 @@ private slots:
         QVERIFY(!board_->windowIcon().isNull());
         QVERIFY(board_->windowIcon().availableSizes().contains(QSize(16, 16)));
         QVERIFY(board_->windowIcon().availableSizes().contains(QSize(32, 32)));
+        // Read at each use: every size asked for comes, and greyed when disabled.
+        for (const int side : {16, 20, 32, 128, 200})
+            QCOMPARE(board_->windowIcon().pixmap(side).size(), QSize(side, side).boundedTo(QSize(128, 128)));
+        const QImage plain = board_->windowIcon().pixmap(32).toImage();
+        const QImage greyed = board_->windowIcon().pixmap(32, QIcon::Disabled).toImage();
+        QCOMPARE(greyed.size(), plain.size());
+        QVERIFY(greyed != plain);
         // The program's style reads the menu bar's extension icon only when
         // it is first shown, and then it is the desktop style's own.
         CBoardStyle style;
