@@ -136,7 +136,8 @@ const std::vector<QStaticText>* CCellText::LaidOut(const QTransform& transform) 
     }
     laidOut_.clear();
     for (const CLine& line : lines) {
-        QStaticText text(text_.mid(line.start, line.length));
+        // A line wider than the area is drawn in part, and never laid out.
+        QStaticText text(line.edges.back() <= area_.width() ? text_.mid(line.start, line.length) : QString());
         text.setTextFormat(Qt::PlainText);
         text.prepare(transform, font_);
         laidOut_.push_back(std::move(text));

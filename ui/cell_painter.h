@@ -23,7 +23,13 @@ public:
     // Lines are separated by '\n'.
     void SetText(const QString& text);
     void SetFont(const QFont& font);
-    void SetArea(const QRect& area) { area_ = area; }
+    void SetArea(const QRect& area)
+    {
+        // Which lines fit whole, and so are laid out, follows the width.
+        if (area.width() != area_.width())
+            laidOut_.clear();
+        area_ = area;
+    }
     const QString& Text() const { return text_; }
     const QFont& Font() const { return font_; }
 

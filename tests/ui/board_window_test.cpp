@@ -297,6 +297,28 @@ private slots:
         }
     }
 
+    // A cell painted again, at each size, looks as it did when first painted:
+    // its lines are then laid out once and kept, and drawn whole only where
+    // they fit (the long text is drawn in part).
+    void aCellPaintedAgainLooksAsItDid()
+    {
+        Load(kPuzzle);
+        board_->OnPass();
+        Cell(5, 5)->setFocus();
+        QApplication::clipboard()->setText(QString(200, QLatin1Char('8')));
+        QTest::keyClick(Cell(5, 5), Qt::Key_V, Qt::ControlModifier);
+        Cell(0, 0)->setFocus();
+        for (int step = 0; step < 2; ++step) {
+            if (step == 1)
+                board_->OnLarger();
+            for (const auto& [row, column] : {std::pair{0, 2}, {4, 7}, {5, 5}, {8, 8}}) {
+                const QImage first = Cell(row, column)->grab().toImage();
+                for (int again = 0; again < 2; ++again)
+                    QCOMPARE(Cell(row, column)->grab().toImage(), first);
+            }
+        }
+    }
+
     void cellsStandInBoxesSetApart()
     {
         // Dialog units round down to pixels, so equal steps may differ by one.
