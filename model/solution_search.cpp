@@ -241,43 +241,62 @@ void ChooseUnit(const Digits& digit, Cells open, CGuess& guess)
     }
 }
 
-// Each digit's cells, from each cell's open digits (digit d at bit d - 1).
+// Each digit's cells, from each cell's open digits (digit d at bit d - 1),
+// laid out band by band: cell 27b + j at open[32b + j], the last five of
+// each band's 32 zero.
 Digits DigitsOf(const std::array<std::uint16_t, 96>& open)
 {
-    std::uint64_t low[9] = {}, high[9] = {};
+    Digits digit{};
 #if defined(__SSE2__)
     const __m128i lowByte = _mm_set1_epi16(0xFF);
-    for (int chunk = 0; chunk < 6; ++chunk) {
-        const auto* at = reinterpret_cast<const __m128i*>(open.data() + 16 * chunk);
-        const __m128i a = _mm_loadu_si128(at);
-        const __m128i b = _mm_loadu_si128(at + 1);
-        // Digits 1 to 8 of sixteen cells, a byte a cell, their top bits
-        // read at once and moved up one by one; digit 9 moved to the top.
-        __m128i bytes = _mm_packus_epi16(_mm_and_si128(a, lowByte), _mm_and_si128(b, lowByte));
-        const __m128i ninth = _mm_slli_epi16(_mm_packus_epi16(_mm_srli_epi16(a, 8), _mm_srli_epi16(b, 8)), 7);
-        std::uint64_t bits[9];
-        bits[8] = static_cast<std::uint32_t>(_mm_movemask_epi8(ninth));
-        for (int d = 7; d >= 0; --d) {
-            bits[d] = static_cast<std::uint32_t>(_mm_movemask_epi8(bytes));
-            bytes = _mm_add_epi8(bytes, bytes);
+    for (std::size_t band = 0; band < 3; ++band) {
+        const auto* at = reinterpret_cast<const __m128i*>(open.data() + 32 * band);
+        std::uint32_t bits[9] = {};
+#pragma GCC unroll 2
+        for (int half = 0; half < 2; ++half) {
+            const __m128i a = _mm_loadu_si128(at + 2 * half);
+            const __m128i b = _mm_loadu_si128(at + 2 * half + 1);
+            // Digits 1 to 8 of sixteen cells, a byte a cell, their top bits
+            // read at once and moved up one by one; digit 9 moved to the top.
+            __m128i bytes = _mm_packus_epi16(_mm_and_si128(a, lowByte), _mm_and_si128(b, lowByte));
+            const __m128i ninth = _mm_slli_epi16(_mm_packus_epi16(_mm_srli_epi16(a, 8), _mm_srli_epi16(b, 8)), 7);
+            bits[8] |= static_cast<std::uint32_t>(_mm_movemask_epi8(ninth)) << (16 * half);
+#pragma GCC unroll 8
+            for (int d = 7; d >= 0; --d) {
+                bits[d] |= static_cast<std::uint32_t>(_mm_movemask_epi8(bytes)) << (16 * half);
+                bytes = _mm_add_epi8(bytes, bytes);
+            }
         }
-        for (int d = 0; d < 9; ++d) {
-            if (chunk < 4)
-                low[d] |= bits[d] << (16 * chunk);
-            else
-                high[d] |= bits[d] << (16 * chunk - 64);
-        }
+#pragma GCC unroll 9
+        for (std::size_t d = 0; d < 9; ++d)
+            digit[d][band] = bits[d];
     }
 #else
-    for (int i = 0; i < kCellCount; ++i)
-        for (int d = 0; d < 9; ++d)
-            (i < 64 ? low[d] : high[d]) |= std::uint64_t{open[static_cast<std::size_t>(i)] >> d & 1u} << (i % 64);
+    for (std::size_t band = 0; band < 3; ++band)
+        for (std::size_t j = 0; j < 27; ++j)
+            for (std::size_t d = 0; d < 9; ++d)
+                digit[d][band] |= std::uint32_t{open[32 * band + j] >> d & 1u} << j;
 #endif
-    Digits digit;
-    for (std::size_t d = 0; d < 9; ++d)
-        digit[d] = Cells{static_cast<std::uint32_t>(low[d]) & kBand, static_cast<std::uint32_t>(low[d] >> 27) & kBand,
-                         static_cast<std::uint32_t>(low[d] >> 54 | high[d] << 10) & kBand, 0};
     return digit;
+}
+
+// Whether each cell of placed is alone among x in its row, column and
+// box: then placing those cells would clear nothing from x.
+bool AloneInUnits(Cells x, Cells placed)
+{
+    if (!Any(placed))
+        return true;
+    const Cells row0 = x & kNine, row1 = x >> 9 & kNine, row2 = x >> 18;
+    const Cells box0 = x & kFirstBox, box1 = x & kFirstBox << 3, box2 = x & kFirstBox << 6;
+    const Cells inRow = AtMostOne(row0) | AtMostOne(row1) << 9 | AtMostOne(row2) << 18;
+    const Cells inBox = AtMostOne(box0) | AtMostOne(box1) | AtMostOne(box2);
+    const auto once = WordsOf(row0 | row1 | row2);
+    const auto twice = WordsOf((row0 & row1) | (row0 & row2) | (row1 & row2));
+    const std::uint32_t column =
+        (once[0] | once[1] | once[2])
+        & ~(twice[0] | twice[1] | twice[2] | (once[0] & once[1]) | (once[0] & once[2]) | (once[1] & once[2]));
+    const std::uint32_t spread = column | column << 9 | column << 18;
+    return !Any(placed & ~(inRow & inBox & Cells{spread, spread, spread, 0}));
 }
 
 } // namespace
@@ -436,8 +455,9 @@ void CSolutionSearch::LoadExcluded(std::span<const DigitMask, kCellCount> exclud
 {
     start_.fromOpen = true;
     start_.impossible = false;
-    for (std::size_t i = 0; i < kCellCount; ++i)
-        open_[i] = static_cast<std::uint16_t>(~excluded[i] & kAllDigits);
+    for (std::size_t band = 0; band < 3; ++band)
+        for (std::size_t j = 0; j < 27; ++j)
+            open_[32 * band + j] = static_cast<std::uint16_t>(~excluded[27 * band + j] & kAllDigits);
 }
 
 bool CSolutionSearch::Forbid(int index, int digit) { return ForbidAll(index, DigitBit(digit)); }
@@ -545,7 +565,7 @@ void CSolutionSearch::SearchAll()
         // Every cell open, a filled one with its one digit: the singles
         // place those first, clearing their peers.
         s.digit = DigitsOf(open_);
-        s.open = kAll;
+        s.open = SettledOpen(s.digit);
         Search(0, kNine);
         return;
     }
@@ -561,6 +581,25 @@ void CSolutionSearch::SearchAll()
     });
     s.open = kAll & ~filled;
     Search(0, kNine);
+}
+
+Cells CSolutionSearch::SettledOpen(const std::array<Cells, 9>& digit)
+{
+    // Solve leaves every filled cell's digit out of its peers; when that
+    // holds of every cell with one digit left, placing them would change
+    // nothing, and they start placed. Otherwise they are placed as singles,
+    // which finds where two of them clash.
+    Cells once{}, twice{};
+#pragma GCC unroll 9
+    for (const Cells& cells : digit) {
+        twice |= once & cells;
+        once |= cells;
+    }
+    const Cells singles = once & ~twice;
+    for (const Cells& cells : digit)
+        if (!AloneInUnits(cells, cells & singles))
+            return kAll;
+    return kAll & ~singles;
 }
 
 void CSolutionSearch::Solved(const CState& s)

@@ -90,6 +90,9 @@ private:
     bool Propagate(CState& s, unsigned dirty);
     bool PlaceNakedSingles(CState& s, bool& placed);
     bool PlaceHiddenSingles(CState& s, int digit, bool& placed);
+    // The cells to start open from each digit's cells as LoadExcluded
+    // gives them: all but those already settled.
+    static Cells SettledOpen(const std::array<Cells, 9>& digit);
     void Search(int depth, unsigned dirty);
     void Solved(const CState& s);
     void SearchAll();
@@ -124,8 +127,8 @@ public:
 
 private:
     CStart start_;
-    // What LoadExcluded loaded: each cell's open digits, with room to read
-    // them sixteen at a time.
+    // What LoadExcluded loaded: each cell's open digits, band by band, 32
+    // entries a band (the last five 0), to read them sixteen at a time.
     std::array<std::uint16_t, 96> open_{};
     // One state per depth of guessing: at most one guess per cell.
     std::array<CState, kCellCount + 1> states_;
