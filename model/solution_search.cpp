@@ -241,21 +241,28 @@ void ChooseUnit(const Digits& digit, Cells open, CGuess& guess)
     }
 }
 
-// Each digit's cells, from each cell's open digits (digit d at bit d - 1),
-// laid out band by band: cell 27b + j at open[32b + j], the last five of
-// each band's 32 zero.
-Digits DigitsOf(const std::array<std::uint16_t, 96>& open)
+// Each digit's cells, from each cell's ruled-out digits (masks as CCell
+// keeps them: digit d at bit d - 1).
+Digits DigitsOf(std::span<const DigitMask, kCellCount> excluded)
 {
     Digits digit{};
 #if defined(__SSE2__)
+    static_assert(sizeof(DigitMask) == 2);
     const __m128i lowByte = _mm_set1_epi16(0xFF);
+    const __m128i nine = _mm_set1_epi16(kNine);
+    // The last band's last cells, padded to a full read of 32.
+    DigitMask tail[16] = {};
+    std::copy(excluded.begin() + 70, excluded.end(), tail);
     for (std::size_t band = 0; band < 3; ++band) {
-        const auto* at = reinterpret_cast<const __m128i*>(open.data() + 32 * band);
         std::uint32_t bits[9] = {};
 #pragma GCC unroll 2
-        for (int half = 0; half < 2; ++half) {
-            const __m128i a = _mm_loadu_si128(at + 2 * half);
-            const __m128i b = _mm_loadu_si128(at + 2 * half + 1);
+        for (std::size_t half = 0; half < 2; ++half) {
+            // Each band's 27 cells read 32 at a time; the bits of the
+            // next band's first five cells are dropped below.
+            const DigitMask* from = band == 2 && half == 1 ? tail : excluded.data() + 27 * band + 16 * half;
+            const auto* at = reinterpret_cast<const __m128i*>(from);
+            const __m128i a = _mm_andnot_si128(_mm_loadu_si128(at), nine);
+            const __m128i b = _mm_andnot_si128(_mm_loadu_si128(at + 1), nine);
             // Digits 1 to 8 of sixteen cells, a byte a cell, their top bits
             // read at once and moved up one by one; digit 9 moved to the top.
             __m128i bytes = _mm_packus_epi16(_mm_and_si128(a, lowByte), _mm_and_si128(b, lowByte));
@@ -269,13 +276,12 @@ Digits DigitsOf(const std::array<std::uint16_t, 96>& open)
         }
 #pragma GCC unroll 9
         for (std::size_t d = 0; d < 9; ++d)
-            digit[d][band] = bits[d];
+            digit[d][band] = bits[d] & kBand;
     }
 #else
-    for (std::size_t band = 0; band < 3; ++band)
-        for (std::size_t j = 0; j < 27; ++j)
-            for (std::size_t d = 0; d < 9; ++d)
-                digit[d][band] |= std::uint32_t{open[32 * band + j] >> d & 1u} << j;
+    for (std::size_t i = 0; i < kCellCount; ++i)
+        for (std::size_t d = 0; d < 9; ++d)
+            digit[d][i / 27] |= std::uint32_t{(~excluded[i] >> d & 1u)} << (i % 27);
 #endif
     return digit;
 }
@@ -455,9 +461,7 @@ void CSolutionSearch::LoadExcluded(std::span<const DigitMask, kCellCount> exclud
 {
     start_.fromOpen = true;
     start_.impossible = false;
-    for (std::size_t band = 0; band < 3; ++band)
-        for (std::size_t j = 0; j < 27; ++j)
-            open_[32 * band + j] = static_cast<std::uint16_t>(~excluded[27 * band + j] & kAllDigits);
+    openDigits_ = DigitsOf(excluded);
 }
 
 bool CSolutionSearch::Forbid(int index, int digit) { return ForbidAll(index, DigitBit(digit)); }
@@ -564,7 +568,7 @@ void CSolutionSearch::SearchAll()
     if (start_.fromOpen) {
         // Every cell open, a filled one with its one digit: the singles
         // place those first, clearing their peers.
-        s.digit = DigitsOf(open_);
+        s.digit = openDigits_;
         s.open = SettledOpen(s.digit);
         Search(0, kNine);
         return;

@@ -121,15 +121,14 @@ public:
         CCellSet forbiddenCells;
         bool impossible = false;
         // Set by LoadExcluded instead of all the above, which then starts
-        // from open_.
+        // from openDigits_.
         bool fromOpen = false;
     };
 
 private:
     CStart start_;
-    // What LoadExcluded loaded: each cell's open digits, band by band, 32
-    // entries a band (the last five 0), to read them sixteen at a time.
-    std::array<std::uint16_t, 96> open_{};
+    // What LoadExcluded loaded: each digit's open cells.
+    std::array<Cells, 9> openDigits_;
     // One state per depth of guessing: at most one guess per cell.
     std::array<CState, kCellCount + 1> states_;
 };
