@@ -286,25 +286,6 @@ Digits DigitsOf(std::span<const DigitMask, kCellCount> excluded)
     return digit;
 }
 
-// Whether each cell of placed is alone among x in its row, column and
-// box: then placing those cells would clear nothing from x.
-bool AloneInUnits(Cells x, Cells placed)
-{
-    if (!Any(placed))
-        return true;
-    const Cells row0 = x & kNine, row1 = x >> 9 & kNine, row2 = x >> 18;
-    const Cells box0 = x & kFirstBox, box1 = x & kFirstBox << 3, box2 = x & kFirstBox << 6;
-    const Cells inRow = AtMostOne(row0) | AtMostOne(row1) << 9 | AtMostOne(row2) << 18;
-    const Cells inBox = AtMostOne(box0) | AtMostOne(box1) | AtMostOne(box2);
-    const auto once = WordsOf(row0 | row1 | row2);
-    const auto twice = WordsOf((row0 & row1) | (row0 & row2) | (row1 & row2));
-    const std::uint32_t column =
-        (once[0] | once[1] | once[2])
-        & ~(twice[0] | twice[1] | twice[2] | (once[0] & once[1]) | (once[0] & once[2]) | (once[1] & once[2]));
-    const std::uint32_t spread = column | column << 9 | column << 18;
-    return !Any(placed & ~(inRow & inBox & Cells{spread, spread, spread, 0}));
-}
-
 } // namespace
 
 void CSolutionSearch::Place(CState& s, int digit, int index)
@@ -378,8 +359,8 @@ void CSolutionSearch::Place(CState& s, int digit, int index)
     // as they are.
     if (random_ != nullptr && Any((row0 == 0) | (row1 == 0) | (row2 == 0) | (box0 == 0) | (box1 == 0) | (box2 == 0)))
         return false;
-    Cells alone = AtMostOne(row0) | AtMostOne(row1) << 9 | AtMostOne(row2) << 18 | AtMostOne(box0) | AtMostOne(box1)
-        | AtMostOne(box2);
+    const Cells inRow = AtMostOne(row0) | AtMostOne(row1) << 9 | AtMostOne(row2) << 18;
+    const Cells inBox = AtMostOne(box0) | AtMostOne(box1) | AtMostOne(box2);
     const auto once = WordsOf(row0 | row1 | row2);
     const auto twice = WordsOf((row0 & row1) | (row0 & row2) | (row1 & row2));
     const std::uint32_t columns = once[0] | once[1] | once[2];
@@ -388,7 +369,14 @@ void CSolutionSearch::Place(CState& s, int digit, int index)
     const std::uint32_t column =
         columns & ~(twice[0] | twice[1] | twice[2] | (once[0] & once[1]) | (once[0] & once[2]) | (once[1] & once[2]));
     const std::uint32_t spread = column | column << 9 | column << 18;
-    alone = (alone | (x & Cells{spread, spread, spread, 0})) & s.open;
+    const Cells inColumn = x & Cells{spread, spread, spread, 0};
+    // Cells placed before the first look (see SearchAll) that share a unit
+    // with another cell of their digit: they must be placed as singles.
+    if (settling_ && Any(x & ~s.open & ~(inRow & inBox & inColumn))) {
+        unsettled_ = true;
+        return false;
+    }
+    const Cells alone = (inRow | inBox | inColumn) & s.open;
     if (!Any(alone))
         return true;
     // Each single clears its peers from the digit's cells, unless a peer
@@ -433,6 +421,7 @@ bool CSolutionSearch::Propagate(CState& s, unsigned dirty)
         for (unsigned digits = todo; digits != 0; digits &= digits - 1)
             if (!PlaceHiddenSingles(s, std::countr_zero(digits), placed))
                 return false;
+        settling_ = false;
         if (!placed)
             return true;
     }
@@ -571,10 +560,22 @@ void CSolutionSearch::SearchAll()
         return;
     CState& s = states_[0];
     if (start_.fromOpen) {
-        // Every cell open, a filled one with its one digit: the singles
-        // place those first, clearing their peers.
+        // Solve leaves every filled cell's digit out of its peers, so the
+        // cells with one digit left start placed, unless the first look for
+        // the only places of digits, which covers every digit, finds one
+        // that shares a unit with another cell of its digit (givens that
+        // clash, or masks that did not come from Solve). Then all of them
+        // are placed as singles, which clears their peers or finds the clash.
         s.digit = openDigits_;
-        s.open = SettledOpen(s.digit);
+        s.open = kAll & ~WithOneDigit(s.digit);
+        settling_ = true;
+        unsettled_ = false;
+        Search(0, kNine);
+        settling_ = false;
+        if (!unsettled_)
+            return;
+        s.digit = openDigits_;
+        s.open = kAll;
         Search(0, kNine);
         return;
     }
@@ -592,23 +593,15 @@ void CSolutionSearch::SearchAll()
     Search(0, kNine);
 }
 
-Cells CSolutionSearch::SettledOpen(const std::array<Cells, 9>& digit)
+Cells CSolutionSearch::WithOneDigit(const std::array<Cells, 9>& digit)
 {
-    // Solve leaves every filled cell's digit out of its peers; when that
-    // holds of every cell with one digit left, placing them would change
-    // nothing, and they start placed. Otherwise they are placed as singles,
-    // which finds where two of them clash.
     Cells once{}, twice{};
 #pragma GCC unroll 9
     for (const Cells& cells : digit) {
         twice |= once & cells;
         once |= cells;
     }
-    const Cells singles = once & ~twice;
-    for (const Cells& cells : digit)
-        if (!AloneInUnits(cells, cells & singles))
-            return kAll;
-    return kAll & ~singles;
+    return once & ~twice;
 }
 
 void CSolutionSearch::Solved(const CState& s)

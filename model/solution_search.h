@@ -91,9 +91,8 @@ private:
     bool Propagate(CState& s, unsigned dirty);
     bool PlaceNakedSingles(CState& s, bool& placed);
     bool PlaceHiddenSingles(CState& s, int digit, bool& placed);
-    // The cells to start open from each digit's cells as LoadExcluded
-    // gives them: all but those already settled.
-    static Cells SettledOpen(const std::array<Cells, 9>& digit);
+    // The cells with exactly one digit left.
+    static Cells WithOneDigit(const std::array<Cells, 9>& digit);
     void Search(int depth, unsigned dirty);
     void Solved(const CState& s);
     void SearchAll();
@@ -101,6 +100,11 @@ private:
     // Digits whose cells Place has changed since the only places of digits
     // were last looked for (bit d - 1 for digit d).
     unsigned dirty_ = 0;
+    // While the first look for the only places of digits checks that the
+    // cells LoadExcluded started placed are alone in their units; set
+    // when one is not.
+    bool settling_ = false;
+    bool unsettled_ = false;
     int limit_ = 1;
     int found_ = 0;
     long guesses_ = 0;
