@@ -352,9 +352,9 @@ for level in (1, 2, 3, 4):
 # start (a millisecond or so, mostly loading the C++ library) is about a
 # quarter of its time, reported beside it.
 with open(f"{puzzles}/expert.csv") as f:
-    expert = "".join(line.split(",")[0] + "\n" for line in f)
+    expert_lines = "".join(line.split(",")[0] + "\n" for line in f)
 for copies, runs, target in ((500, 3, True), (20, 5, False)):
-    lines = expert * copies
+    lines = expert_lines * copies
     count = lines.count("\n")
     rate, peer = paired([batch, "--grade"], count, ["qqwing", "--solve", "--count-solutions", "--one-line"], count,
                         runs, lines.encode())
