@@ -18,17 +18,20 @@ class CBriefSource : public QObject {
 public:
     CBriefSource(CCellEdit* cell, CCellAccessible::CSource source) : QObject(cell), source_(std::move(source)) {}
     QString Brief(const CCellEdit& cell) const { return CCellAccessible::Brief(source_, cell); }
-    // The cell's place, made when a screen reader asks: setting it on each
-    // cell as the window starts would make every cell's interface then.
-    QString Name() const
+    // The cell's place, made when a screen reader first asks: setting it on
+    // each cell as the window starts would make every cell's interface then.
+    const QString& Name() const
     {
-        return QCoreApplication::translate("CBoardDlg", "Row %1, column %2")
-            .arg(RowOf(source_.index) + 1)
-            .arg(ColumnOf(source_.index) + 1);
+        if (name_.isEmpty())
+            name_ = QCoreApplication::translate("CBoardDlg", "Row %1, column %2")
+                        .arg(RowOf(source_.index) + 1)
+                        .arg(ColumnOf(source_.index) + 1);
+        return name_;
     }
 
 private:
     CCellAccessible::CSource source_;
+    mutable QString name_;
 };
 
 bool Contradiction(const CExplanationLine& line)
