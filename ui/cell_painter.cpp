@@ -40,7 +40,7 @@ const std::vector<CCellText::CLine>& CCellText::Lines() const
     lineHeight_ = QFontMetrics(font_).height();
     lines_.clear();
     laidOut_.clear();
-    paintedOnce_ = false;
+    drawnSinceChange_ = 0;
     int start = 0;
     for (const QString& text : text_.split(QLatin1Char('\n'))) {
         CLine line{start, static_cast<int>(text.size()), {}};
@@ -127,13 +127,16 @@ const std::vector<QStaticText>* CCellText::LaidOut(const QTransform& transform) 
     const std::vector<CLine>& lines = Lines();
     if (laidOut_.size() == lines.size() && laidOutFor_ == transform)
         return &laidOut_;
-    // Laying a line out to keep costs more than drawing it once: the first
-    // paint after a change draws, the next lays out.
-    if (!paintedOnce_ || laidOutFor_ != transform) {
-        paintedOnce_ = true;
+    // Laying a line out to keep costs about what drawing it twice does: the
+    // first two paints after a change draw, the third lays out. Most cells
+    // change and repaint once or twice (a command, a strike), while the
+    // cells of the focused digit repaint at every move of the focus.
+    if (laidOutFor_ != transform) {
+        drawnSinceChange_ = 0;
         laidOutFor_ = transform;
-        return nullptr;
     }
+    if (++drawnSinceChange_ <= kDrawsBeforeLayingOut)
+        return nullptr;
     laidOut_.clear();
     for (const CLine& line : lines) {
         // A line wider than the area is drawn in part, and never laid out.

@@ -68,7 +68,7 @@ private:
         std::vector<int> edges;
     };
     const std::vector<CLine>& Lines() const;
-    // The lines laid out for painting whole, or none on the first paint
+    // The lines laid out for painting whole, or none on the first paints
     // since the text, the font or the transform changed.
     const std::vector<QStaticText>* LaidOut(const QTransform& transform) const;
     int Top() const;
@@ -84,7 +84,8 @@ private:
     // line out again each time was most of a repaint.
     mutable std::vector<QStaticText> laidOut_;
     mutable QTransform laidOutFor_;
-    mutable bool paintedOnce_ = false;
+    mutable int drawnSinceChange_ = 0;
+    static constexpr int kDrawsBeforeLayingOut = 2;
     mutable int lineHeight_ = 0;
     mutable bool stale_ = true;
 };
