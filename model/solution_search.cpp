@@ -6,9 +6,13 @@
 #include "puzzle_maker.h"
 
 #include <bit>
+#include <type_traits>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+
+// A start is zeroed as one block of memory, which holds only for plain data.
+static_assert(std::is_trivially_copyable_v<CSolutionSearch::CStart>);
 
 namespace {
 

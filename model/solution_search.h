@@ -23,8 +23,8 @@
 // only places of a digit by its rows, boxes and columns folded together.
 // Digits are at bit d - 1 for digit d. Before each guess, cells with one
 // digit left and digits with one place left in a row, column or box are
-// placed; a cell with no digit, or a digit with no place in a column (or,
-// for FindRandom, in any unit), ends the branch. The guess is then made on whatever has fewest options: a
+// placed; a cell with no digit, or a digit with no place in a unit, ends
+// the branch. The guess is then made on whatever has fewest options: a
 // cell's digits, or a digit's places in a row, column or box, alike.
 // Choosing among the places of digits settles at once the sparse boards on
 // which guessing cells alone goes exponential (a digit that must go in one
