@@ -68,12 +68,12 @@ QString CCellAccessible::text(QAccessible::Text kind) const
 {
     if (kind == QAccessible::Value)
         return Cell()->SpokenValue();
+    if (kind != QAccessible::Name && kind != QAccessible::Description)
+        return QAccessibleWidget::text(kind);
     const auto* source = Cell()->findChild<const CBriefSource*>(QString(), Qt::FindDirectChildrenOnly);
-    if (kind == QAccessible::Name && source && Cell()->accessibleName().isEmpty())
-        return source->Name();
     if (kind == QAccessible::Description)
         return source ? source->Brief(*Cell()) : Cell()->AccessibleDescription();
-    return QAccessibleWidget::text(kind);
+    return source && Cell()->accessibleName().isEmpty() ? source->Name() : QAccessibleWidget::text(kind);
 }
 
 QAccessible::State CCellAccessible::state() const
