@@ -32,13 +32,39 @@ xcb_connection_t* XConnection()
 template <typename Reply>
 using XReply = std::unique_ptr<Reply, decltype(&std::free)>;
 
+// The atom naming the frame extents, the same for every window on the X
+// server: asked for once, as the first window is placed, and its answer
+// taken when first needed, by when it has mostly come. So a window shown
+// waits on no round trip to the server for it, which over a remote
+// display is what counts.
+struct CFrameExtentsAtom {
+    xcb_connection_t* connection = nullptr;
+    xcb_intern_atom_cookie_t question{};
+    bool answered = false;
+    xcb_atom_t atom = XCB_ATOM_NONE;
+};
+
+CFrameExtentsAtom& FrameExtentsAtomOf(xcb_connection_t* connection)
+{
+    static CFrameExtentsAtom known;
+    if (known.connection != connection) {
+        static constexpr char kName[] = "_NET_FRAME_EXTENTS";
+        known = {connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName)};
+        xcb_flush(connection);
+    }
+    return known;
+}
+
 xcb_atom_t FrameExtentsAtom(xcb_connection_t* connection)
 {
-    static constexpr char kName[] = "_NET_FRAME_EXTENTS";
-    const XReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    CFrameExtentsAtom& known = FrameExtentsAtomOf(connection);
+    if (!known.answered) {
+        const XReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, known.question, nullptr),
+                                                    &std::free);
+        known.answered = true;
+        known.atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+    return known.atom;
 }
 
 // The frame around a window, as the window manager tells it in the
@@ -87,6 +113,8 @@ xcb_window_t PlacementNoticeFor(const xcb_generic_event_t* event, xcb_atom_t fra
 CWindowPlacement::CWindowPlacement(QWidget* window) : QObject(window), window_(window)
 {
     window->installEventFilter(this);
+    if (xcb_connection_t* connection = XConnection())
+        FrameExtentsAtomOf(connection);
 }
 
 CWindowPlacement::~CWindowPlacement() { Stop(); }
@@ -109,7 +137,10 @@ void CWindowPlacement::Centre() { MoveTo(Wanted(Frame())); }
 
 QMargins CWindowPlacement::Frame() const
 {
-    const QMargins own = FrameExtents(window_->windowHandle());
+    // Under X, until the manager has framed or mapped the window, it has no
+    // frame of its own to ask the server about.
+    const bool unframed = XConnection() && !framed_ && !mapped_;
+    const QMargins own = unframed ? QMargins() : FrameExtents(window_->windowHandle());
     if (!own.isNull() || mapped_)
         return own;
     return FrameExtents(Over());
