@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 // The small windows ask for "MS Sans Serif". Where it is missing, Liberation
@@ -41,16 +44,28 @@ CDialogTemplate::CDialogTemplate(QWidget* parent, const QString& title, int widt
     setFixedSize(units_.X(width), units_.Y(height));
 }
 
+// The left edge of the first control, not one of the texts, that stands
+// within the lines of a text at area further right; none when there is none.
+std::optional<int> CDialogTemplate::ControlBeside(const QRect& area) const
+{
+    std::optional<int> left;
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool text =
+            std::any_of(texts_.begin(), texts_.end(), [control](const auto& t) { return t.first == control; });
+        if (!text && control->x() > area.left() && control->geometry().top() <= area.bottom()
+            && control->geometry().bottom() >= area.top())
+            left = std::min(left.value_or(control->x()), control->x());
+    }
+    return left;
+}
+
 // How far right a text at area may reach: to the margin, or to the first
 // control beside it.
 int CDialogTemplate::RightLimit(const QRect& area) const
 {
-    int limit = width() - units_.X(kMargin);
-    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (control->x() >= area.right() && control->geometry().top() < area.bottom()
-            && control->geometry().bottom() > area.top())
-            limit = std::min(limit, control->x() - units_.X(kMargin));
-    return limit;
+    const int margin = width() - units_.X(kMargin);
+    const std::optional<int> control = ControlBeside(area);
+    return control ? std::min(margin, *control - units_.X(kMargin)) : margin;
 }
 
 QLabel* CDialogTemplate::AddText(int x, int y, int width, int height, const QString& text)
@@ -96,6 +111,12 @@ void CDialogTemplate::LayOutTexts()
         const bool shrink = i > 0 && room < totalGap;
         const int gap = shrink ? std::max(0, room) * gaps[i] / totalGap : gaps[i];
         areas[i].moveTop(top + gap);
+        // Moved down, a text may come beside a control it was not beside in
+        // the layout: then its lines end before it.
+        if (const auto control = ControlBeside(areas[i]); control && areas[i].right() >= *control - units_.X(kMargin)) {
+            areas[i].setRight(*control - units_.X(kMargin) - 1);
+            areas[i].setHeight(texts_[i].first->heightForWidth(areas[i].width()));
+        }
         top = areas[i].bottom() + 1;
         texts_[i].first->setGeometry(areas[i]);
     }

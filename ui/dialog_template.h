@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,7 @@ protected:
     const CDialogUnits& Units() const { return units_; }
 
 private:
+    std::optional<int> ControlBeside(const QRect& area) const;
     int RightLimit(const QRect& area) const;
 
     CDialogUnits units_;

@@ -104,6 +104,11 @@ class TranslationTest : public QObject {
             const QRect needed = widget->fontMetrics().boundingRect(
                 room, label && label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine, text);
             QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(), qPrintable(text));
+            // Nor does a text run under a button beside it.
+            for (const QPushButton* other : window->findChildren<QPushButton*>())
+                QVERIFY2(!label || !other->isVisible() || other->parent() != label->parent()
+                             || !other->geometry().intersects(label->geometry()),
+                         qPrintable(text + " / " + other->text()));
         }
     }
 
