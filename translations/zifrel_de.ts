@@ -293,7 +293,7 @@ Mehr unter man zifrel.
         <translation>Das Spielfeld ist so groß, wie der Bildschirm es erlaubt (%1 %)</translation>
     </message>
     <message>
-        <location filename="../ui/cell_accessible.cpp" line="+25"/>
+        <location filename="../ui/cell_accessible.cpp" line="+26"/>
         <source>Row %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
@@ -309,20 +309,20 @@ Mehr unter man zifrel.
     </message>
     <message>
         <location line="+11"/>
-        <location line="+428"/>
+        <location line="+434"/>
         <source>&amp;Undo</source>
         <extracomment>%1 the command that would be undone, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="-427"/>
-        <location line="+430"/>
+        <location line="-433"/>
+        <location line="+436"/>
         <source>&amp;Redo</source>
         <extracomment>%1 the command that would be done again, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="-427"/>
+        <location line="-433"/>
         <source>Copy Puzzle</source>
         <translation>Rätsel kopieren</translation>
     </message>
@@ -475,7 +475,7 @@ Mehr unter man zifrel.
         <translation>Rätsel prüfen: Die Lösungen der Ziffern auf dem Spielfeld werden gezählt…</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+111"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
@@ -928,37 +928,37 @@ Mehr unter man zifrel.
     </message>
     <message>
         <location line="+14"/>
-        <source>Your entry agrees with the solution</source>
-        <translation>Ihre Eingabe stimmt mit der Lösung überein</translation>
+        <source>Your entry agrees with the puzzle&apos;s solution</source>
+        <translation>Ihre Eingabe stimmt mit der Lösung des Rätsels überein</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
-        <source>All %n of your entries agree with the solution</source>
+        <source>All %n of your entries agree with the puzzle&apos;s solution</source>
         <translation>
-            <numerusform>Ihre %n Eingabe stimmt mit der Lösung überein</numerusform>
-            <numerusform>Alle %n Ihrer Eingaben stimmen mit der Lösung überein</numerusform>
+            <numerusform>Ihre %n Eingabe stimmt mit der Lösung des Rätsels überein</numerusform>
+            <numerusform>Alle %n Ihrer Eingaben stimmen mit der Lösung des Rätsels überein</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Your entry differs from the solution: Check Puzzle again (Ctrl+K) outlines it</source>
-        <translation>Ihre Eingabe weicht von der Lösung ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</translation>
+        <source>Your entry differs from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines it</source>
+        <translation>Ihre Eingabe weicht von der Lösung des Rätsels ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
-        <source>1 of your %n entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it</source>
+        <source>1 of your %n entries differs from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines it</source>
         <translation>
-            <numerusform>Ihre %n Eingabe weicht von der Lösung ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</numerusform>
-            <numerusform>1 Ihrer %n Eingaben weicht von der Lösung ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</numerusform>
+            <numerusform>Ihre %n Eingabe weicht von der Lösung des Rätsels ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</numerusform>
+            <numerusform>1 Ihrer %n Eingaben weicht von der Lösung des Rätsels ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>
-        <source>%1 of your %n entries differ from the solution: Check Puzzle again (Ctrl+K) outlines them</source>
+        <source>%1 of your %n entries differ from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines them</source>
         <extracomment>%1 how many entries differ, %n how many there are.</extracomment>
         <translation>
-            <numerusform>%1 Ihrer %n Eingabe weichen von der Lösung ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</numerusform>
-            <numerusform>%1 Ihrer %n Eingaben weichen von der Lösung ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</numerusform>
+            <numerusform>%1 Ihrer %n Eingabe weichen von der Lösung des Rätsels ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</numerusform>
+            <numerusform>%1 Ihrer %n Eingaben weichen von der Lösung des Rätsels ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</numerusform>
         </translation>
     </message>
     <message>
@@ -974,9 +974,9 @@ Mehr unter man zifrel.
     </message>
     <message>
         <location line="+4"/>
-        <source>Your %1 in %2 differs from the solution</source>
+        <source>Your %1 in %2 differs from the puzzle&apos;s solution</source>
         <extracomment>%1 the digit, %2 &quot;row 1, column 1&quot;.</extracomment>
-        <translation>Ihre %1 in %2 weicht von der Lösung ab</translation>
+        <translation>Ihre %1 in %2 weicht von der Lösung des Rätsels ab</translation>
     </message>
     <message>
         <location line="+21"/>

@@ -97,27 +97,27 @@
     </message>
     <message numerus="yes">
         <location line="+124"/>
-        <source>All %n of your entries agree with the solution</source>
+        <source>All %n of your entries agree with the puzzle&apos;s solution</source>
         <translation>
-            <numerusform>Your %n entry agrees with the solution</numerusform>
-            <numerusform>All %n of your entries agree with the solution</numerusform>
+            <numerusform>Your %n entry agrees with the puzzle&apos;s solution</numerusform>
+            <numerusform>All %n of your entries agree with the puzzle&apos;s solution</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
-        <source>1 of your %n entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it</source>
+        <source>1 of your %n entries differs from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines it</source>
         <translation>
-            <numerusform>Your %n entry differs from the solution: Check Puzzle again (Ctrl+K) outlines it</numerusform>
-            <numerusform>1 of your %n entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it</numerusform>
+            <numerusform>Your %n entry differs from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines it</numerusform>
+            <numerusform>1 of your %n entries differs from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines it</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>
-        <source>%1 of your %n entries differ from the solution: Check Puzzle again (Ctrl+K) outlines them</source>
+        <source>%1 of your %n entries differ from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines them</source>
         <extracomment>%1 how many entries differ, %n how many there are.</extracomment>
         <translation>
-            <numerusform>%1 of your %n entry differ from the solution: Check Puzzle again (Ctrl+K) outlines them</numerusform>
-            <numerusform>%1 of your %n entries differ from the solution: Check Puzzle again (Ctrl+K) outlines them</numerusform>
+            <numerusform>%1 of your %n entry differ from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines them</numerusform>
+            <numerusform>%1 of your %n entries differ from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines them</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -280,18 +280,18 @@ QString WithEntries(const QString& sentence, const CEntryCheck& entries)
     // their plural forms.
     QString told;
     if (differing == 0)
-        told = n == 1 ? CBoardMessages::tr("Your entry agrees with the solution")
-                      : CBoardMessages::tr("All %n of your entries agree with the solution", nullptr, n);
+        told = n == 1 ? CBoardMessages::tr("Your entry agrees with the puzzle's solution")
+                      : CBoardMessages::tr("All %n of your entries agree with the puzzle's solution", nullptr, n);
     else if (n == 1)
-        told = CBoardMessages::tr("Your entry differs from the solution: Check Puzzle again (Ctrl+K) outlines it");
+        told = CBoardMessages::tr("Your entry differs from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines it");
     else if (differing == 1)
         told = CBoardMessages::tr(
-            "1 of your %n entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it", nullptr, n);
+            "1 of your %n entries differs from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines it", nullptr, n);
     else
         //: %1 how many entries differ, %n how many there are.
         told =
             CBoardMessages::tr(
-                "%1 of your %n entries differ from the solution: Check Puzzle again (Ctrl+K) outlines them", nullptr, n)
+                "%1 of your %n entries differ from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines them", nullptr, n)
                 .arg(differing);
     //: Two sentences one after the other.
     return CBoardMessages::tr("%1. %2").arg(sentence, told);
@@ -304,7 +304,7 @@ CExplanation DifferingEntries(const Grid& grid, const CEntryCheck& entries)
     char16_t mark = u'A';
     for (int cell : entries.differing) {
         //: %1 the digit, %2 "row 1, column 1".
-        const QString line = CBoardMessages::tr("Your %1 in %2 differs from the solution")
+        const QString line = CBoardMessages::tr("Your %1 in %2 differs from the puzzle's solution")
                                  .arg(grid[static_cast<std::size_t>(cell)].GetValue())
                                  .arg(PlaceWords(cell));
         shown.lines.push_back({line, QChar(mark), {cell}});

@@ -1028,13 +1028,13 @@ private slots:
         QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
         QTRY_VERIFY2_WITH_TIMEOUT(
             board_->Notice()->text().endsWith(QStringLiteral(
-                ". 1 of your 2 entries differs from the solution: Check Puzzle again (Ctrl+K) outlines it")),
+                ". 1 of your 2 entries differs from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines it")),
             qPrintable(board_->Notice()->text()), kWaitMs);
         QCOMPARE(QAccessible::queryAccessibleInterface(board_->Notice())->text(QAccessible::Name),
                  board_->Notice()->text());
         QTest::keyClick(Cell(0, 2), Qt::Key_K, Qt::ControlModifier);
         QCOMPARE(board_->ExplanationTip()->Text(),
-                 QStringLiteral("Your %1 in row 1, column 3 differs from the solution")
+                 QStringLiteral("Your %1 in row 1, column 3 differs from the puzzle's solution")
                      .arg(board_->Board().Cell(0, 2).GetValue()));
         QVERIFY(Cell(0, 2)->CitedBy() == QStringLiteral("A") && !Cell(0, 1)->IsCited());
         QCOMPARE(board_->Announcer()->Said(),
