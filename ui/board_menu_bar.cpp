@@ -106,8 +106,10 @@ CBoardMenuBar::CBoardMenuBar(CBoardDlg* board) : QMenuBar(board), board_(board),
     board->WindowMenu()->setTitle(tr("Window menu"));
     for (QMenu* menu : {game, edit, view, help, board->WindowMenu()})
         NameKeys(menu);
-    for (QMenu* menu : {game, edit, view, help})
+    for (QMenu* menu : {game, edit, view, help}) {
+        connect(menu, &QMenu::aboutToShow, this, &CBoardMenuBar::NoteFocus);
         connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, &CBoardMenuBar::ReturnFocus); });
+    }
     connect(new QShortcut(QKeySequence(Qt::Key_F10), board), &QShortcut::activated, this,
             &CBoardMenuBar::OpenFirstMenu);
     height_ = sizeHint().height();
@@ -129,6 +131,13 @@ void CBoardMenuBar::ChooseLevel(Level level)
     QAction* action = items_.at(Item::NewPuzzle);
     //: %1 is the level's number, 1 to 4.
     action->setText(tr("&New Puzzle, Level %1").arg(static_cast<int>(level)));
+}
+
+void CBoardMenuBar::NoteFocus()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!returnTo_ && focus != this && !qobject_cast<QMenu*>(focus))
+        returnTo_ = focus;
 }
 
 void CBoardMenuBar::OpenFirstMenu()

@@ -43,8 +43,12 @@ private:
     QAction* AddItem(QMenu* menu, Item item, const QString& text, const QKeySequence& key);
     void ChooseLevel(Level level);
     void OnKeys();
+    // As a menu opens, by F10, its Alt key or the pointer: where the focus
+    // is, unless the menus have it already.
+    void NoteFocus();
     // After a menu has closed: unless another is open, the focus goes
-    // back to where F10 found it, if the menus took it.
+    // back to where the first menu found it, if the menus took it, so that
+    // Escape from a menu always comes back to the board.
     void ReturnFocus();
 
     CBoardDlg* board_;

@@ -1329,7 +1329,6 @@ private slots:
             QTRY_VERIFY(bar->actions()[index]->menu()->isVisible());
             bar->actions()[index]->menu()->close();
         }
-
         // Each key of the menu bar's own items, and the window it opens.
         const auto opens = [this](const QKeySequence& key, const std::function<bool(QWidget*)>& is) {
             bool seen = false;
@@ -1371,6 +1370,18 @@ private slots:
         board_->OnSave();
         QTest::keyClick(board_.get(), Qt::Key_Q, Qt::ControlModifier);
         QTRY_VERIFY(!board_->isVisible());
+    }
+
+    // Escape from a menu opened by its Alt key brings the focus back to the
+    // cell, as after F10, not to a menu title that shows no focus.
+    void escapeFromAMenuReturnsToTheBoard()
+    {
+        FocusCell(4, 4);
+        QMenu* edit = board_->MenuBar()->actions()[1]->menu();
+        QTest::keyClick(board_.get(), Qt::Key_D, Qt::AltModifier);
+        QTRY_VERIFY(edit->isVisible());
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QTRY_COMPARE(board_->focusWidget(), Cell(4, 4));
     }
 
     // The Keys window lists every key the window's commands have, and the
