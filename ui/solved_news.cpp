@@ -21,12 +21,17 @@ void CSolvedNews::Arrived(const Values& givens)
 {
     givens_ = givens;
     since_.restart();
+    solvedIn_ = -1;
     solved_ = Full(givens);
 }
 
 void CSolvedNews::After(const Values& values, bool contradicts)
 {
     const bool solved = Full(values) && !contradicts;
+    // Solved again after an undo, the puzzle still took as long as the
+    // first time.
+    if (solved && !solved_ && solvedIn_ < 0)
+        solvedIn_ = static_cast<int>(since_.elapsed() / 1000);
     news_ = solved && !solved_ ? Message(values) : QString();
     solved_ = solved;
 }
@@ -48,7 +53,7 @@ QString CSolvedNews::Took(int seconds)
 
 QString CSolvedNews::Message(const Values& values) const
 {
-    const QString solved = Took(static_cast<int>(since_.elapsed() / 1000));
+    const QString solved = Took(solvedIn_);
     int givens = 0;
     int typedOver = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {

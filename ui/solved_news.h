@@ -12,7 +12,8 @@
 
 // Whether the board is solved: every cell filled and no digit standing
 // twice in a row, column or box. When a change has just solved it, the
-// message that says so, once: how long since the puzzle arrived, and
+// message that says so, once: how long the puzzle took from its arrival
+// to being first solved (solved again after an undo, it took no longer), and
 // whether the board is the only solution of the digits it arrived with.
 // The window shows it, and a screen reader hears it with the change that
 // made it.
@@ -39,6 +40,8 @@ private:
 
     Values givens_{};
     QElapsedTimer since_;
+    // Seconds from the puzzle's arrival to its first solving; -1 before.
+    int solvedIn_ = -1;
     bool solved_ = false;
     QString news_;
 };
