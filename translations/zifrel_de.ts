@@ -309,20 +309,20 @@ Mehr unter man zifrel.
     </message>
     <message>
         <location line="+11"/>
-        <location line="+434"/>
+        <location line="+438"/>
         <source>&amp;Undo</source>
         <extracomment>%1 the command that would be undone, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="-433"/>
-        <location line="+436"/>
+        <location line="-437"/>
+        <location line="+440"/>
         <source>&amp;Redo</source>
         <extracomment>%1 the command that would be done again, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="-433"/>
+        <location line="-437"/>
         <source>Copy Puzzle</source>
         <translation>Rätsel kopieren</translation>
     </message>
@@ -460,7 +460,12 @@ Mehr unter man zifrel.
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+6"/>
+        <source>Copy Puzzle: the board is on the clipboard</source>
+        <translation>Rätsel kopieren: das Spielfeld ist in der Zwischenablage</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Making a new puzzle: %1</source>
         <translation>Ein neues Rätsel entsteht: %1</translation>
     </message>
@@ -553,7 +558,7 @@ Mehr unter man zifrel.
         <translation>Fenstermenü</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>&amp;New Puzzle, Level %1</source>
         <extracomment>%1 is the level&apos;s number, 1 to 4.</extracomment>
         <translation>&amp;Neues Rätsel, Stufe %1</translation>
@@ -2094,7 +2099,7 @@ Mehr unter man zifrel.
 <context>
     <name>CSolvedNews</name>
     <message>
-        <location filename="../ui/solved_news.cpp" line="+43"/>
+        <location filename="../ui/solved_news.cpp" line="+48"/>
         <source>Solved in 1 second.</source>
         <translation>Gelöst in 1 Sekunde.</translation>
     </message>

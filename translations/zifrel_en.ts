@@ -132,7 +132,7 @@
 <context>
     <name>CSolvedNews</name>
     <message numerus="yes">
-        <location filename="../ui/solved_news.cpp" line="+43"/>
+        <location filename="../ui/solved_news.cpp" line="+48"/>
         <source>Solved in %n seconds.</source>
         <translation>
             <numerusform>Solved in %n second.</numerusform>

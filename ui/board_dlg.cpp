@@ -568,7 +568,11 @@ void CBoardDlg::OnRedo()
     Announce(tr("Redo %1").arg(name));
 }
 
-void CBoardDlg::OnCopyPuzzle() { QApplication::clipboard()->setMimeData(PuzzleData(board_.WorkingValues())); }
+void CBoardDlg::OnCopyPuzzle()
+{
+    QApplication::clipboard()->setMimeData(PuzzleData(board_.WorkingValues()));
+    Announce(tr("Copy Puzzle: the board is on the clipboard"));
+}
 
 void CBoardDlg::OnPastePuzzle()
 {

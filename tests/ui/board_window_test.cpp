@@ -947,8 +947,15 @@ private slots:
                      .match(said())
                      .hasMatch(),
                  qPrintable(said()));
+        const QString solved = said().section(QStringLiteral(". "), 1);
         QTest::keyClick(Cell(4, 4), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(said(), QStringLiteral("Undo Solve"));
+        // Solved again, the puzzle took as long as the first time.
+        QTest::qWait(1100);
+        QTest::keyClick(Cell(4, 4), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(said(), QStringLiteral("Redo Solve. ") + solved);
+        QTest::keyClick(Cell(4, 4), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(said(), QStringLiteral("Copy Puzzle: the board is on the clipboard"));
         QTest::keyClick(Cell(4, 4), Qt::Key_V, Qt::AltModifier);
         QCOMPARE(said(), QStringLiteral("Saved Zifrel.zfr"));
         QTest::keyClick(Cell(4, 4), Qt::Key_E, Qt::AltModifier);
