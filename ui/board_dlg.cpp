@@ -599,7 +599,7 @@ void CBoardDlg::OnNewPuzzle(Level level)
     const std::uint64_t seed = (std::uint64_t{entropy()} << 32 | entropy())
         ^ static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     puzzleJob_->Make(seed, level);
-    Announce(tr("Making a new puzzle: %1").arg(LevelWords(level)));
+    announcer_->AnnounceUnderWay(tr("Making a new puzzle: %1").arg(LevelWords(level)));
 }
 
 // As Paste takes one, then as Set captures it: one step to undo.
@@ -631,7 +631,9 @@ void CBoardDlg::OnCheckPuzzle()
     }
     QApplication::setOverrideCursor(Qt::BusyCursor);
     checkJob_->Check(board_.WorkingValues());
-    Tell(tr("Check Puzzle: counting the solutions of the digits on the board…"));
+    const QString counting = tr("Check Puzzle: counting the solutions of the digits on the board…");
+    notice_->Show(counting);
+    announcer_->AnnounceUnderWay(counting);
 }
 
 void CBoardDlg::TakeCheck(const CPuzzleCheck& check, const Values& values)

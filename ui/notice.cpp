@@ -16,6 +16,8 @@
 namespace {
 
 constexpr int kShownMs = 8000;
+// How long a job may take before a screen reader hears that it is under way.
+constexpr int kUnderWayMs = 500;
 constexpr int kGap = 4;
 
 // Notices and the announcer are what screen readers call notifications;
@@ -114,6 +116,7 @@ CAnnouncer::CAnnouncer(QWidget* window) : QWidget(window)
 
 void CAnnouncer::Announce(std::function<QString()> sentence)
 {
+    underWay_.stop();
     unsaid_ = std::move(sentence);
     if (!CScreenReader::Instance().Listening())
         return;
@@ -129,6 +132,19 @@ void CAnnouncer::Announce(std::function<QString()> sentence)
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 #endif
+}
+
+void CAnnouncer::AnnounceUnderWay(const QString& sentence)
+{
+    underWaySentence_ = sentence;
+    underWay_.start(kUnderWayMs, this);
+}
+
+void CAnnouncer::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != underWay_.timerId())
+        return QWidget::timerEvent(event);
+    Announce([sentence = underWaySentence_] { return sentence; });
 }
 
 QString CAnnouncer::Said() const

@@ -2,6 +2,7 @@
 // Copyright 2026 The Zifrel developers
 #pragma once
 
+#include <QBasicTimer>
 #include <QLabel>
 
 #include <functional>
@@ -49,13 +50,23 @@ public:
     // desktops run no screen reader, and no command should wait for words
     // nobody hears.
     void Announce(std::function<QString()> sentence);
+    // Announces that a job is under way, unless another sentence comes
+    // within a moment: a job that ends at once, as most do, is told once,
+    // by what it found, and not as two sentences a screen reader would
+    // read both as the second.
+    void AnnounceUnderWay(const QString& sentence);
     // The last sentence announced.
     QString Said() const;
 
     // Gives notices and the announcer the notification role.
     static void Install();
 
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
 private:
     mutable std::function<QString()> unsaid_;
     mutable QString said_;
+    QBasicTimer underWay_;
+    QString underWaySentence_;
 };

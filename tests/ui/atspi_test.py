@@ -159,6 +159,12 @@ for _ in range(60):
         break
 check(announced("Check Puzzle: ") is not None, f"Check Puzzle's answer is announced: {events}")
 check(said_by("Check Puzzle: ") == "application", f"by the application, without its window: {said_by('Check Puzzle: ')}")
+# A count that ends at once is told once, by what it found: not also as
+# "counting", which a reader would hear as the answer twice.
+pump(1)
+heard = [e for e in events if e[0] == "object:state-changed:showing" and e[1] == "notification" and e[3] == 1
+         and e[5] == "application"]
+check(len(heard) == 1, f"Check Puzzle is told once: {heard}")
 key("0")
 wait_for(lambda: text_of(first) == "")
 events.clear()
