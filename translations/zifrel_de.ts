@@ -309,20 +309,20 @@ Mehr unter man zifrel.
     </message>
     <message>
         <location line="+11"/>
-        <location line="+438"/>
+        <location line="+440"/>
         <source>&amp;Undo</source>
         <extracomment>%1 the command that would be undone, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="-437"/>
-        <location line="+440"/>
+        <location line="-439"/>
+        <location line="+442"/>
         <source>&amp;Redo</source>
         <extracomment>%1 the command that would be done again, as &quot;Pass&quot;.</extracomment>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="-437"/>
+        <location line="-439"/>
         <source>Copy Puzzle</source>
         <translation>Rätsel kopieren</translation>
     </message>
@@ -480,7 +480,7 @@ Mehr unter man zifrel.
         <translation>Rätsel prüfen: Die Lösungen der Ziffern auf dem Spielfeld werden gezählt…</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+113"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
@@ -950,7 +950,7 @@ Mehr unter man zifrel.
         <translation>Ihre Eingabe weicht von der Lösung des Rätsels ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+3"/>
         <source>1 of your %n entries differs from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines it</source>
         <translation>
             <numerusform>Ihre %n Eingabe weicht von der Lösung des Rätsels ab: Noch einmal Rätsel prüfen (Strg+K) umrandet sie</numerusform>
@@ -967,7 +967,7 @@ Mehr unter man zifrel.
         </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>%1. %2</source>
         <extracomment>Two sentences one after the other.</extracomment>
         <translation>%1. %2</translation>

@@ -104,7 +104,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
+        <location line="+5"/>
         <source>1 of your %n entries differs from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines it</source>
         <translation>
             <numerusform>Your %n entry differs from the puzzle&apos;s solution: Check Puzzle again (Ctrl+K) outlines it</numerusform>
@@ -121,7 +121,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+45"/>
+        <location line="+46"/>
         <source>%n Passes fill it</source>
         <translation>
             <numerusform>%n Pass fills it</numerusform>

@@ -283,16 +283,18 @@ QString WithEntries(const QString& sentence, const CEntryCheck& entries)
         told = n == 1 ? CBoardMessages::tr("Your entry agrees with the puzzle's solution")
                       : CBoardMessages::tr("All %n of your entries agree with the puzzle's solution", nullptr, n);
     else if (n == 1)
-        told = CBoardMessages::tr("Your entry differs from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines it");
+        told = CBoardMessages::tr(
+            "Your entry differs from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines it");
     else if (differing == 1)
         told = CBoardMessages::tr(
-            "1 of your %n entries differs from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines it", nullptr, n);
+            "1 of your %n entries differs from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines it", nullptr,
+            n);
     else
         //: %1 how many entries differ, %n how many there are.
-        told =
-            CBoardMessages::tr(
-                "%1 of your %n entries differ from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines them", nullptr, n)
-                .arg(differing);
+        told = CBoardMessages::tr(
+                   "%1 of your %n entries differ from the puzzle's solution: Check Puzzle again (Ctrl+K) outlines them",
+                   nullptr, n)
+                   .arg(differing);
     //: Two sentences one after the other.
     return CBoardMessages::tr("%1. %2").arg(sentence, told);
 }

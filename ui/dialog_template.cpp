@@ -113,8 +113,8 @@ void CDialogTemplate::LayOutTexts()
         areas[i].moveTop(top + gap);
         // Moved down, a text may come beside a control it was not beside in
         // the layout: then its lines end before it.
-        if (const auto control = ControlBeside(areas[i]); control && areas[i].right() >= *control - units_.X(kMargin)) {
-            areas[i].setRight(*control - units_.X(kMargin) - 1);
+        if (const int limit = RightLimit(areas[i]); ControlBeside(areas[i]) && areas[i].right() >= limit) {
+            areas[i].setRight(limit - 1);
             areas[i].setHeight(texts_[i].first->heightForWidth(areas[i].width()));
         }
         top = areas[i].bottom() + 1;
