@@ -107,6 +107,23 @@ struct CGuess {
 
 using Digits = std::array<Cells, 9>;
 
+// The cells that are some digit's, and those that are two digits' or more.
+struct CCover {
+    Cells once{};
+    Cells twice{};
+};
+
+[[gnu::always_inline]] inline CCover Cover(const Digits& digit)
+{
+    CCover cover;
+#pragma GCC unroll 9
+    for (const Cells& cells : digit) {
+        cover.twice |= cover.once & cells;
+        cover.once |= cells;
+    }
+    return cover;
+}
+
 int FirstOf(Cells cells)
 {
     for (int b = 0; b < 3; ++b)
@@ -333,12 +350,7 @@ void CSolutionSearch::Place(CState& s, int digit, int index)
 
 [[gnu::always_inline]] inline bool CSolutionSearch::PlaceNakedSingles(CState& s, bool& placed)
 {
-    Cells once{}, twice{};
-#pragma GCC unroll 9
-    for (const Cells& cells : s.digit) {
-        twice |= once & cells;
-        once |= cells;
-    }
+    const auto [once, twice] = Cover(s.digit);
     if (Any(s.open & ~once))
         return false;
     const Cells singles = s.open & ~twice;
@@ -592,7 +604,8 @@ void CSolutionSearch::SearchAll()
         // clash, or masks that did not come from Solve). Then all of them
         // are placed as singles, which clears their peers or finds the clash.
         s.digit = openDigits_;
-        s.open = kAll & ~WithOneDigit(s.digit);
+        const CCover cover = Cover(s.digit);
+        s.open = kAll & ~(cover.once & ~cover.twice);
         settling_ = true;
         unsettled_ = false;
         Search(0, kNine);
@@ -616,17 +629,6 @@ void CSolutionSearch::SearchAll()
     });
     s.open = kAll & ~filled;
     Search(0, kNine);
-}
-
-Cells CSolutionSearch::WithOneDigit(const std::array<Cells, 9>& digit)
-{
-    Cells once{}, twice{};
-#pragma GCC unroll 9
-    for (const Cells& cells : digit) {
-        twice |= once & cells;
-        once |= cells;
-    }
-    return once & ~twice;
 }
 
 void CSolutionSearch::Solved(const CState& s)

@@ -91,8 +91,6 @@ private:
     bool Propagate(CState& s, unsigned dirty);
     bool PlaceNakedSingles(CState& s, bool& placed);
     bool PlaceHiddenSingles(CState& s, int digit, bool& placed);
-    // The cells with exactly one digit left.
-    static Cells WithOneDigit(const std::array<Cells, 9>& digit);
     void Search(int depth, unsigned dirty);
     void Solved(const CState& s);
     void SearchAll();
